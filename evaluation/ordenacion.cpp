@@ -1,0 +1,7 @@
+#include "evaluation/ordenacion.h"
+
+QHash<QString, bool>& ordenColumnas()
+{
+    static QHash<QString, bool> orden;
+    return orden;
+}

@@ -1,0 +1,7 @@
+#include "profiles/perfilactual.h"
+
+PerfilActual& perfilActual()
+{
+    static PerfilActual perfil;
+    return perfil;
+}

@@ -1,0 +1,66 @@
+#include "windows/main/mensajes.h"
+
+namespace mensajes {
+
+namespace {
+
+Respondedor& respondedor()
+{
+    static Respondedor r;
+    return r;
+}
+
+QMessageBox::Icon icono(Tipo tipo)
+{
+    switch (tipo) {
+    case Tipo::Informacion:
+        return QMessageBox::Information;
+    case Tipo::Aviso:
+        return QMessageBox::Warning;
+    case Tipo::Error:
+        return QMessageBox::Critical;
+    case Tipo::Pregunta:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void instalar(Respondedor r)
+{
+    respondedor() = std::move(r);
+}
+
+QMessageBox::StandardButton mostrar(QWidget* padre, const Mensaje& mensaje,
+                                    QMessageBox::StandardButtons botones)
+{
+    if (respondedor())
+        return respondedor()(mensaje);
+    QMessageBox caja(icono(mensaje.tipo), mensaje.titulo, mensaje.texto, botones, padre);
+    return QMessageBox::StandardButton(caja.exec());
+}
+
+void informar(QWidget* padre, const QString& texto)
+{
+    mostrar(padre, {Tipo::Informacion, QString(), texto});
+}
+
+void avisar(QWidget* padre, const QString& texto, const QString& titulo)
+{
+    mostrar(padre, {Tipo::Aviso, titulo, texto});
+}
+
+void error(QWidget* padre, const QString& texto)
+{
+    mostrar(padre, {Tipo::Error, QString(), texto});
+}
+
+bool preguntar(QWidget* padre, const QString& texto)
+{
+    return mostrar(padre, {Tipo::Pregunta, QString(), texto},
+                   QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+} // namespace mensajes

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every message box of the program goes through here, so that tests can
+// record what would have been shown and answer it.
+namespace mensajes {
+
+enum class Tipo { Informacion, Aviso, Error, Pregunta };
+
+struct Mensaje
+{
+    Tipo tipo;
+    QString titulo;
+    QString texto;
+};
+
+// Answers a message box in place of the user; returns the button pressed.
+using Respondedor = std::function<QMessageBox::StandardButton(const Mensaje&)>;
+
+// Replaces the real boxes (an empty function restores them).
+void instalar(Respondedor respondedor);
+
+QMessageBox::StandardButton mostrar(QWidget* padre, const Mensaje& mensaje,
+                                    QMessageBox::StandardButtons botones = QMessageBox::Ok);
+
+// Information icon, OK, empty title.
+void informar(QWidget* padre, const QString& texto);
+// Warning icon, OK; the title is empty unless given.
+void avisar(QWidget* padre, const QString& texto, const QString& titulo = QString());
+// Error icon, OK, empty title.
+void error(QWidget* padre, const QString& texto);
+// Yes/No without icon, empty title; true for Yes.
+bool preguntar(QWidget* padre, const QString& texto);
+
+} // namespace mensajes

@@ -1,0 +1,22 @@
+#include "windows/main/rejilla.h"
+
+#include <QAbstractItemModel>
+
+RejillaDatos::RejillaDatos(QWidget* padre) : QTableView(padre)
+{
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+}
+
+void RejillaDatos::confirmarEdicion()
+{
+    if (state() == QAbstractItemView::EditingState) {
+        if (QWidget* editor = viewport()->focusWidget(); editor && editor != viewport()) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+    if (model())
+        model()->submit();
+}
