@@ -1,0 +1,14 @@
+#include "windows/splash/intro.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Alimetra"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+
+    Intro intro;
+    intro.show();
+    return app.exec();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+// The four category icons under the keys "general", "aminoacidos",
+// "vitaminas" and "minerales"; a null icon for any other key.
+QIcon iconoCategoria(const QString& clave);
+bool esCategoriaConocida(const QString& clave);
+
+// The window icon.
+QIcon iconoVentana();
+
+// The splash picture.
+QPixmap imagenPresentacion();

@@ -1,0 +1,224 @@
+#include "windows/main/ventanaprincipal.h"
+
+#include "catalogue/pestanabusqueda.h"
+#include "catalogue/pestanaranking.h"
+#include "evaluation/pestanaresultados.h"
+#include "evaluation/valoresrecomendados.h"
+#include "profiles/datospersonales.h"
+#include "profiles/perfilactual.h"
+#include "profiles/pestanaperfiles.h"
+#include "resources/iconos.h"
+#include "storage/basedatos.h"
+#include "storage/registro.h"
+#include "windows/main/mensajes.h"
+#include "windows/main/modeloingestas.h"
+#include "windows/main/pestanadris.h"
+#include "windows/main/rejilla.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+void ponerCursorOcupado()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void quitarCursorOcupado()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace
+
+VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
+{
+    setObjectName(QStringLiteral("f"));
+    setWindowTitle(QStringLiteral("Alimetra 1.1"));
+    setWindowIcon(iconoVentana());
+    almacen::Ocupado::instalar(&ponerCursorOcupado, &quitarCursorOcupado);
+
+    m_ui.construir(this);
+    resize(760, 600);
+
+    m_ingestas = new ModeloIngestas(this);
+    m_ui.dgr_alimentos->setModel(m_ingestas);
+    m_ui.dgr_alimentos->setItemDelegateForColumn(ModeloIngestas::ColIngesta,
+                                                 new DelegadoIngesta(m_ui.dgr_alimentos));
+    m_ui.dgr_alimentos->setColumnHidden(ModeloIngestas::ColId, true);
+    m_ui.dgr_alimentos->setColumnWidth(ModeloIngestas::ColAlimento, 5100 / 15);
+    m_ui.dgr_alimentos->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
+    m_ui.dgr_alimentos->horizontalHeader()->setStretchLastSection(true);
+    // Leaving a row writes it back, as the tab's text tells the user.
+    connect(m_ui.dgr_alimentos->selectionModel(), &QItemSelectionModel::currentRowChanged,
+            m_ingestas, [this] { m_ingestas->submit(); });
+
+    m_datos = new DatosPersonales(m_ui, this);
+    m_perfiles = new PestanaPerfiles(*this);
+    m_busqueda = new PestanaBusqueda(*this);
+    m_ranking = new PestanaRanking(*this);
+    m_resultados = new PestanaResultados(*this);
+    m_dris = new PestanaDRIs(*this);
+
+    connect(m_ui.tbs_fichas, &QTabWidget::currentChanged, this,
+            &VentanaPrincipal::cambioDePestana);
+    // A click on the tab already shown prepares it again (tab 5 recomputes).
+    connect(m_ui.tbs_fichas, &QTabWidget::tabBarClicked, this, [this](int indice) {
+        if (indice >= 0 && indice == m_ui.tbs_fichas->currentIndex())
+            mostrarTabs();
+    });
+}
+
+VentanaPrincipal::~VentanaPrincipal()
+{
+    if (!m_terminada)
+        final();
+}
+
+void VentanaPrincipal::cargar(QWidget* presentacion)
+{
+    inicio();
+    situarMarcos();
+    m_datos->poblarComboEdades();
+    extraerDatosPersonales();
+    m_datos->seleccionarDatosPersonales();
+    establecerValoresRecomendados();
+    m_ranking->poblarComboNutrientes();
+    m_ranking->poblarComboCategorias();
+    m_ui.lsv_ordenado->hide();
+
+    if (QScreen* pantalla = screen())
+        move(pantalla->availableGeometry().center() - rect().center());
+    show();
+    if (presentacion)
+        presentacion->close();
+}
+
+void VentanaPrincipal::inicio()
+{
+    abrirLog();
+    QString fallo = almacen::abrirBase();
+    m_dris->cargar();
+
+    m_controlesDos = {m_ui.lbl_2_1,    m_ui.lbl_2_2,    m_ui.lbl_2_3,        m_ui.lbl_2_4,
+                      m_ui.tbx_buscar, m_ui.cmd_buscar, m_ui.lbx_categorias, m_ui.lsv_alimentos,
+                      m_ui.tbx_cantidad, m_ui.cmd_guardar};
+    m_controlesTres = {m_ui.lbl_3_1,        m_ui.lbl_3_2,
+                       m_ui.cmb_nutrientes, m_ui.cmb_categorias,
+                       m_ui.cmd_listadoOrdenado, m_ui.lsv_ordenado};
+    m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos};
+    m_controlesCinco = {m_ui.lsv_wri, m_ui.lbl_5_1, m_ui.lbl_5_2, m_ui.lbl_5_3,
+                        m_ui.lbl_5_4, m_ui.lbl_5_5, m_ui.lbl_5_6, m_ui.lbl_5_7,
+                        m_ui.img_5_1, m_ui.img_5_2, m_ui.img_5_3, m_ui.img_5_4};
+
+    if (!fallo.isEmpty())
+        escribirLog(QStringLiteral("inicio() -> ") + fallo);
+}
+
+void VentanaPrincipal::situarMarcos()
+{
+    const QSignalBlocker bloqueo(m_ui.tbs_fichas);
+    m_ui.tbs_fichas->setCurrentIndex(0);
+    m_pestanaAnterior = 0;
+}
+
+void VentanaPrincipal::cambioDePestana(int indice)
+{
+    // A value still being edited in a grid is written before the tab changes.
+    const QWidget* anterior = m_ui.tbs_fichas->widget(m_pestanaAnterior);
+    if (anterior == m_ui.frm_cuatro)
+        m_ui.dgr_alimentos->confirmarEdicion();
+    else if (anterior == m_ui.frm_siete)
+        m_dris->confirmarEdiciones();
+    m_pestanaAnterior = indice;
+    mostrarTabs();
+}
+
+bool VentanaPrincipal::proteger(const QList<QWidget*>& controles)
+{
+    const bool completos = !faltanDatosPersonales();
+    for (QWidget* c : controles)
+        c->setEnabled(completos);
+    return completos;
+}
+
+void VentanaPrincipal::avisarFaltanDatos()
+{
+    mensajes::avisar(this, QStringLiteral("Please, go to Personal Data and fulfill the form "
+                                          "there displayed"));
+}
+
+void VentanaPrincipal::mostrarTabs()
+{
+    const QString clave =
+        m_ui.tbs_fichas->tabBar()->tabData(m_ui.tbs_fichas->currentIndex()).toString();
+
+    if (clave == QLatin1String("dos")) {
+        if (!proteger(m_controlesDos))
+            avisarFaltanDatos();
+    } else if (clave == QLatin1String("tres")) {
+        if (!proteger(m_controlesTres))
+            avisarFaltanDatos();
+    } else if (clave == QLatin1String("cuatro")) {
+        const QString sentencia = ModeloIngestas::sentencia(perfilActual().idPerfil.texto());
+        const QString fallo = m_ingestas->cargar(sentencia);
+        if (!fallo.isEmpty())
+            escribirLog(QStringLiteral("mostrarTabs() Tab 4 -> ") + conSentencia(fallo, sentencia));
+        if (!proteger(m_controlesCuatro))
+            avisarFaltanDatos();
+    } else if (clave == QLatin1String("cinco")) {
+        if (proteger(m_controlesCinco)) {
+            establecerValoresRecomendados();
+            m_resultados->mostrar();
+        } else {
+            m_resultados->vaciar();
+            avisarFaltanDatos();
+        }
+    } else if (clave == QLatin1String("seis")) {
+        m_perfiles->cargarPerfiles();
+    }
+}
+
+void VentanaPrincipal::closeEvent(QCloseEvent* evento)
+{
+    final();
+    evento->accept();
+}
+
+void VentanaPrincipal::final()
+{
+    if (m_terminada)
+        return;
+    m_terminada = true;
+
+    // What the user typed last still counts.
+    m_ui.dgr_alimentos->confirmarEdicion();
+    m_dris->confirmarEdiciones();
+
+    almacen::ejecutarSQL(QStringLiteral(
+        "update DRIs set infants1=null, infants2=null, children1=null, children2=null, "
+        "males1=null, males2=null, males3=null, males4=null, males5=null, males6=null, "
+        "females1=null, females2=null, females3=null, females4=null, females5=null, "
+        "females6=null where key='Empty'"));
+    almacen::ejecutarSQL(QStringLiteral("delete from saves where intake=0"));
+
+    // Models hold queries on the connection; they let go of them first.
+    m_dris->liberar();
+    m_ingestas->vaciar();
+    almacen::cerrarBase();
+
+    m_ranking->cerrarDialogos();
+    m_perfiles->cerrarDialogo();
+    cerrarLog();
+}

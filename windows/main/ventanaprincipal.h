@@ -1,0 +1,72 @@
+#pragma once
+
+#include "windows/main/interfaz.h"
+
+#include <QList>
+#include <QWidget>
+
+class DatosPersonales;
+class ModeloIngestas;
+class PestanaBusqueda;
+class PestanaDRIs;
+class PestanaPerfiles;
+class PestanaRanking;
+class PestanaResultados;
+
+// The main window `f`: seven tabs, one per step of the work, over the one
+// database of the program.
+class VentanaPrincipal : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VentanaPrincipal(QWidget* padre = nullptr);
+    ~VentanaPrincipal() override;
+
+    // The load sequence: opens the database and the log, reads the current
+    // profile and the reference values, fills the lists of the tabs, shows the
+    // window and closes the splash window when one is given.
+    void cargar(QWidget* presentacion = nullptr);
+
+    InterfazPrincipal& ui() { return m_ui; }
+    DatosPersonales& datosPersonales() { return *m_datos; }
+    PestanaPerfiles& perfiles() { return *m_perfiles; }
+    PestanaBusqueda& busqueda() { return *m_busqueda; }
+    PestanaRanking& ranking() { return *m_ranking; }
+    PestanaResultados& resultados() { return *m_resultados; }
+    PestanaDRIs& dris() { return *m_dris; }
+    ModeloIngestas& ingestas() { return *m_ingestas; }
+
+    // The tab controller: shows the selected tab and prepares it.
+    void mostrarTabs();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void inicio();
+    void situarMarcos();
+    void final();
+    void cambioDePestana(int indice);
+    // Enables the controls of a tab when the personal data are complete;
+    // otherwise disables them and returns false.
+    bool proteger(const QList<QWidget*>& controles);
+    void avisarFaltanDatos();
+
+    InterfazPrincipal m_ui;
+    QList<QWidget*> m_controlesDos;
+    QList<QWidget*> m_controlesTres;
+    QList<QWidget*> m_controlesCuatro;
+    QList<QWidget*> m_controlesCinco;
+
+    DatosPersonales* m_datos = nullptr;
+    PestanaPerfiles* m_perfiles = nullptr;
+    PestanaBusqueda* m_busqueda = nullptr;
+    PestanaRanking* m_ranking = nullptr;
+    PestanaResultados* m_resultados = nullptr;
+    PestanaDRIs* m_dris = nullptr;
+    ModeloIngestas* m_ingestas = nullptr;
+
+    int m_pestanaAnterior = 0;
+    bool m_terminada = false;
+};
