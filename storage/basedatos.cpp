@@ -53,22 +53,25 @@ QString abrirBase(const QString& ruta)
     if (!info.isFile())
         return QStringLiteral("\"%1\" is not a database file").arg(ruta);
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion);
-    db.setDatabaseName(ruta);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-    if (!db.open()) {
-        const QString error = descripcion(db.lastError());
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion);
+        db.setDatabaseName(ruta);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        if (!db.open()) {
+            error = descripcion(db.lastError());
+        } else {
+            // SQLite opens any file lazily; reading the schema tells a database
+            // from anything else (an old Access file, say).
+            QSqlQuery prueba(db);
+            if (!prueba.exec(QStringLiteral("select count(*) from sqlite_master")))
+                error = QStringLiteral("\"%1\" is not a usable database: %2")
+                            .arg(ruta, descripcion(prueba.lastError()));
+        }
+    }
+    if (!error.isEmpty()) {
         cerrarBase();
         return error;
-    }
-    // SQLite opens any file lazily; reading the schema tells a database from
-    // anything else (an old Access file, say).
-    QSqlQuery prueba(db);
-    if (!prueba.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-        const QString error = descripcion(prueba.lastError());
-        prueba = QSqlQuery();
-        cerrarBase();
-        return QStringLiteral("\"%1\" is not a usable database: %2").arg(ruta, error);
     }
     return {};
 }

@@ -6,7 +6,8 @@ RejillaDatos::RejillaDatos(QWidget* padre) : QTableView(padre)
 {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                    | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
 }
 
 void RejillaDatos::confirmarEdicion()

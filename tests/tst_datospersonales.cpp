@@ -1,0 +1,283 @@
+// The personal-data form of tab 1 and the reference values that follow it.
+
+#include "apoyo/fixture.h"
+#include "apoyo/registromensajes.h"
+#include "evaluation/valoresrecomendados.h"
+#include "profiles/datospersonales.h"
+#include "profiles/perfilactual.h"
+#include "storage/basedatos.h"
+#include "storage/registro.h"
+#include "windows/main/ventanaprincipal.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+const QString avisoPeso = QStringLiteral("Weight is a compulsory detail (integer numbers only)");
+
+} // namespace
+
+class TstDatosPersonales : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { perfilActual() = PerfilActual(); }
+    void cleanup()
+    {
+        cerrarLog();
+        almacen::cerrarBase();
+    }
+
+    void formularioMuestraLosTresEstados_data()
+    {
+        QTest::addColumn<QString>("preparacion");
+        QTest::addColumn<int>("edad");
+        QTest::addColumn<bool>("hombre");
+        QTest::addColumn<bool>("mujer");
+        QTest::addColumn<QString>("peso");
+        QTest::addColumn<bool>("faltan");
+        // No row carries the flag: nothing was ever read.
+        QTest::newRow("no current profile") << "update profiles set last=0" << 0 << true << false
+                                            << "" << true;
+        QTest::newRow("new profile, all null") << "" << -1 << false << false << "" << true;
+        QTest::newRow("complete") << "update profiles set age=9, gender=1, weight=58" << 9
+                                  << false << true << "58" << false;
+        QTest::newRow("weight 0") << "update profiles set age=2, gender=0, weight=0" << 2 << true
+                                  << false << "0" << true;
+        QTest::newRow("gender null") << "update profiles set age=4, weight=30" << 4 << false
+                                     << false << "30" << true;
+    }
+
+    void formularioMuestraLosTresEstados()
+    {
+        QFETCH(QString, preparacion);
+        QFETCH(int, edad);
+        QFETCH(bool, hombre);
+        QFETCH(bool, mujer);
+        QFETCH(QString, peso);
+        QFETCH(bool, faltan);
+        Fixture fx;
+        if (!preparacion.isEmpty())
+            fx.ejecutar(preparacion);
+        VentanaPrincipal f;
+        f.cargar();
+        QCOMPARE(f.ui().cmb_edad->currentIndex(), edad);
+        QCOMPARE(f.ui().opb_hombre->isChecked(), hombre);
+        QCOMPARE(f.ui().opb_mujer->isChecked(), mujer);
+        QCOMPARE(f.ui().tbx_peso->text(), peso);
+        QCOMPARE(faltanDatosPersonales(), faltan);
+    }
+
+    void validacion_data()
+    {
+        QTest::addColumn<int>("edad");
+        QTest::addColumn<int>("genero"); // -1 none
+        QTest::addColumn<QString>("peso");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<QString>("foco");
+        QTest::addColumn<QVariant>("guardado"); // weight in the table afterwards
+
+        const QVariant nulo;
+        QTest::newRow("leading zero") << 6 << 0 << "070" << QString() << QString() << QVariant(70);
+        QTest::newRow("all zeros") << 6 << 0 << "00" << QString() << QString() << QVariant(0);
+        QTest::newRow("three digits") << 6 << 1 << "120" << QString() << QString() << QVariant(120);
+        QTest::newRow("single zero") << 6 << 0 << "0" << avisoPeso << "tbx_peso" << nulo;
+        QTest::newRow("empty") << 6 << 0 << "" << avisoPeso << "tbx_peso" << nulo;
+        QTest::newRow("decimal") << 6 << 0 << "7.5" << avisoPeso << "tbx_peso" << nulo;
+        QTest::newRow("negative") << 6 << 0 << "-5" << avisoPeso << "tbx_peso" << nulo;
+        QTest::newRow("unit") << 6 << 0 << "70kg" << avisoPeso << "tbx_peso" << nulo;
+        QTest::newRow("leading blank") << 6 << 0 << " 70" << avisoPeso << "tbx_peso" << nulo;
+        QTest::newRow("no age, no sex")
+            << -1 << -1 << "" << "Age is a compulsory detail" << "cmb_edad" << nulo;
+        QTest::newRow("no sex") << 3 << -1 << "" << "Sex is a compulsory detail" << "opb_hombre"
+                                << nulo;
+    }
+
+    void validacion()
+    {
+        QFETCH(int, edad);
+        QFETCH(int, genero);
+        QFETCH(QString, peso);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, foco);
+        QFETCH(QVariant, guardado);
+        Fixture fx;
+        RegistroMensajes msgs;
+        VentanaPrincipal f;
+        f.cargar();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+
+        f.ui().cmb_edad->setCurrentIndex(edad);
+        if (genero == 0)
+            f.ui().opb_hombre->setChecked(true);
+        else if (genero == 1)
+            f.ui().opb_mujer->setChecked(true);
+        f.ui().tbx_peso->setText(peso);
+        QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
+
+        if (mensaje.isEmpty()) {
+            QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Your personal data have been saved")});
+            QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+        } else {
+            QCOMPARE(msgs.textos(), QStringList{mensaje});
+            QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Aviso);
+            QTRY_COMPARE(QApplication::focusWidget()->objectName(), foco);
+        }
+        const QVariant enTabla = fx.valor(QStringLiteral("select weight from profiles"));
+        QCOMPARE(enTabla.isNull(), guardado.isNull());
+        if (!guardado.isNull())
+            QCOMPARE(enTabla.toInt(), guardado.toInt());
+        if (genero < 0 && edad >= 0) {
+            QVERIFY(!f.ui().opb_hombre->isChecked());
+            QVERIFY(!f.ui().opb_mujer->isChecked());
+        }
+        // A weight of 00 is stored, yet the profile still lacks personal data.
+        if (peso == QLatin1String("00"))
+            QVERIFY(faltanDatosPersonales());
+    }
+
+    void guardaLaPosicionDelGrupoYRecalcula()
+    {
+        Fixture fx;
+        RegistroMensajes msgs;
+        VentanaPrincipal f;
+        f.cargar();
+        f.ui().cmb_edad->setCurrentIndex(9);
+        f.ui().opb_mujer->setChecked(true);
+        f.ui().tbx_peso->setText(QStringLiteral("60"));
+        QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
+        const QVariantList fila =
+            fx.filas(QStringLiteral("select age, gender, weight from profiles")).first();
+        QCOMPARE(fila[0].toInt(), 9);
+        QCOMPARE(fila[1].toInt(), 1);
+        QCOMPARE(fila[2].toInt(), 60);
+        // Females over 70 for the reference values; leucine converted for 60 kg.
+        QCOMPARE(valorRecomendado(QStringLiteral("Calcium_Ca")).toDouble(), 1200.0);
+        QCOMPARE(valorRecomendado(QStringLiteral("Leucine")).toDouble(), 42 * 60 / 1000.0);
+    }
+
+    void guardarSinPerfilActualFalla()
+    {
+        Fixture fx;
+        fx.ejecutar(QStringLiteral("update profiles set last=0"));
+        RegistroMensajes msgs;
+        VentanaPrincipal f;
+        f.cargar();
+        f.ui().cmb_edad->setCurrentIndex(6);
+        f.ui().opb_hombre->setChecked(true);
+        f.ui().tbx_peso->setText(QStringLiteral("80"));
+        QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
+        QCOMPARE(msgs.textos(),
+                 QStringList{QStringLiteral("An error occured while saving your personal data")});
+        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
+        // The form's values count from now on all the same.
+        QCOMPARE(perfilActual().peso.numero(), 80.0);
+    }
+
+    void grupoDeReferencia_data()
+    {
+        QTest::addColumn<QVariant>("edad");
+        QTest::addColumn<QVariant>("genero");
+        QTest::addColumn<double>("calcio");
+        const QVariant nulo;
+        QTest::newRow("infant, null sex") << QVariant(0) << nulo << 200.0;
+        QTest::newRow("null age and sex count as first group")
+            << nulo << nulo << 200.0;
+        QTest::newRow("4 - 8 years, female") << QVariant(3) << QVariant(1) << 1000.0;
+        QTest::newRow("9 - 13 years, female") << QVariant(4) << QVariant(1) << 1300.0;
+        QTest::newRow("9 - 13 years, male") << QVariant(4) << QVariant(0) << 1300.0;
+        QTest::newRow("51 - 70 years, male") << QVariant(8) << QVariant(0) << 1000.0;
+        QTest::newRow("51 - 70 years, female") << QVariant(8) << QVariant(1) << 1200.0;
+    }
+
+    void grupoDeReferencia()
+    {
+        QFETCH(QVariant, edad);
+        QFETCH(QVariant, genero);
+        QFETCH(double, calcio);
+        Fixture fx;
+        QCOMPARE(almacen::abrirBase(), QString());
+        perfilActual().edad = Dato::deVariante(edad);
+        perfilActual().genero = Dato::deVariante(genero);
+        establecerValoresRecomendados();
+        bool ok = false;
+        QCOMPARE(valorRecomendado(QStringLiteral("Calcium_Ca"), &ok).toDouble(), calcio);
+        QVERIFY(ok);
+    }
+
+    void consultaImposible()
+    {
+        Fixture fx;
+        QCOMPARE(almacen::abrirBase(), QString());
+        establecerValoresRecomendados();
+        bool ok = true;
+        valorRecomendado(QStringLiteral("Nothing"), &ok);
+        QVERIFY(!ok);
+        perfilActual().edad = Dato::de(10);
+        valorRecomendado(QStringLiteral("Calcium_Ca"), &ok);
+        QVERIFY(!ok);
+        // A group without a value gives an empty reference, not a failure.
+        perfilActual().edad = Dato::de(0);
+        QVERIFY(valorRecomendado(QStringLiteral("Sugars_total"), &ok).isNull());
+        QVERIFY(ok);
+    }
+
+    void aminoacidosPorPeso_data()
+    {
+        QTest::addColumn<QString>("icono");
+        QTest::addColumn<QVariant>("peso"); // invalid: never set
+        QTest::addColumn<QVariant>("esperado");
+        QTest::newRow("70 kg") << "aminoacidos" << QVariant(70.0) << QVariant(1.33);
+        QTest::newRow("null weight") << "aminoacidos" << QVariant(QMetaType(QMetaType::Double))
+                                     << QVariant();
+        QTest::newRow("weight never set") << "aminoacidos" << QVariant() << QVariant(0.0);
+        QTest::newRow("other letter case") << "Aminoacidos" << QVariant(70.0) << QVariant(19.0);
+    }
+
+    void aminoacidosPorPeso()
+    {
+        QFETCH(QString, icono);
+        QFETCH(QVariant, peso);
+        QFETCH(QVariant, esperado);
+        Fixture fx;
+        fx.ejecutar(QStringLiteral("update DRIs set icon='%1' where key='Isoleucine'").arg(icono));
+        QCOMPARE(almacen::abrirBase(), QString());
+        perfilActual().edad = Dato::de(6);
+        perfilActual().genero = Dato::de(0);
+        if (peso.isValid())
+            perfilActual().peso = Dato::deVariante(peso);
+        establecerValoresRecomendados();
+        const QVariant v = valorRecomendado(QStringLiteral("Isoleucine"));
+        QCOMPARE(v.isNull(), esperado.isNull());
+        if (!esperado.isNull())
+            QVERIFY(qFuzzyCompare(1.0 + v.toDouble(), 1.0 + esperado.toDouble()));
+    }
+
+    void tablaEnOrdenSinFilaVaciaNiDuplicados()
+    {
+        Fixture fx;
+        fx.ejecutar(QStringLiteral("update DRIs set sorting=0 where key='Sodium_Na'"));
+        fx.ejecutar(QStringLiteral("insert into DRIs (key, name, unit, sorting, icon, infants1) "
+                                   "values ('Protein', 'Protein again', 'g', 99, 'general', 7)"));
+        abrirLog();
+        QCOMPARE(almacen::abrirBase(), QString());
+        establecerValoresRecomendados();
+        cerrarLog();
+        QStringList esperadas = Fixture::claves();
+        esperadas.move(esperadas.indexOf(QStringLiteral("Sodium_Na")), 0);
+        QCOMPARE(valoresRecomendados().claves(), esperadas);
+        QCOMPARE(valoresRecomendados().entrada(QStringLiteral("Protein")).nombre,
+                 QStringLiteral("Protein"));
+        QCOMPARE(fx.entradasLog(), 1);
+        QVERIFY(fx.log().contains(QStringLiteral("establecerValoresRecomendados() -> ")));
+    }
+};
+
+QTEST_MAIN(TstDatosPersonales)
+#include "tst_datospersonales.moc"
