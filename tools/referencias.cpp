@@ -15,6 +15,7 @@ bool leerCsv(const QByteArray& texto, QList<QStringList>* registros, QString* er
     bool campoCitado = false;   // the current field was quoted and has closed
     bool hayAlgo = false;       // the current record holds anything
     int linea = 1;
+    int lineaComilla = 0;       // where the open quoted field began
 
     auto cerrarCampo = [&] {
         registro << campo;
@@ -60,6 +61,7 @@ bool leerCsv(const QByteArray& texto, QList<QStringList>* registros, QString* er
             ++linea;
         } else if (c == QLatin1Char('"') && campo.isEmpty() && !campoCitado) {
             entreComillas = true;
+            lineaComilla = linea;
             hayAlgo = true;
         } else if (campoCitado) {
             *error = QStringLiteral("line %1: text after a closing quote").arg(linea);
@@ -70,7 +72,7 @@ bool leerCsv(const QByteArray& texto, QList<QStringList>* registros, QString* er
         }
     }
     if (entreComillas) {
-        *error = QStringLiteral("line %1: a quoted field is never closed").arg(linea);
+        *error = QStringLiteral("line %1: a quoted field is never closed").arg(lineaComilla);
         return false;
     }
     cerrarRegistro();
