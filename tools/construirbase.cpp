@@ -19,11 +19,36 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <csignal>
 #include <cstring>
+#include <unistd.h>
 
 namespace construccion {
 
 namespace {
+
+// The temporary database being written, for the interruption handler:
+// a fixed buffer, since the handler may only call async-signal-safe functions.
+char temporalEnCurso[4096];
+volatile std::sig_atomic_t hayTemporal = 0;
+
+void alInterrumpir(int senal)
+{
+    if (hayTemporal)
+        ::unlink(temporalEnCurso);
+    std::signal(senal, SIG_DFL);
+    std::raise(senal);
+}
+
+void anotarTemporal(const QString& ruta)
+{
+    hayTemporal = 0;
+    const QByteArray nombre = QFile::encodeName(ruta);
+    if (nombre.isEmpty() || size_t(nombre.size()) >= sizeof temporalEnCurso)
+        return;
+    std::memcpy(temporalEnCurso, nombre.constData(), size_t(nombre.size()) + 1);
+    hayTemporal = 1;
+}
 
 const QString carpetaArchivo = QStringLiteral("usda_sr24/");
 const QString rutaEnPaquete = QStringLiteral("usr/share/cronometer/usda_sr24.jar");
@@ -436,17 +461,22 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
         return false;
     }
     temporal.close();
-    if (!escribirBase(temporal.fileName(), alimentos, referencias, error))
+    anotarTemporal(temporal.fileName());
+    if (!escribirBase(temporal.fileName(), alimentos, referencias, error)) {
+        hayTemporal = 0;
         return false;   // the temporary file goes with `temporal`
+    }
     QFile::setPermissions(temporal.fileName(), QFile::ReadOwner | QFile::WriteOwner
                                                    | QFile::ReadGroup | QFile::ReadOther);
     // rename() replaces an existing file in one step.
     if (std::rename(QFile::encodeName(temporal.fileName()).constData(),
                     QFile::encodeName(destino.absoluteFilePath()).constData()) != 0) {
+        hayTemporal = 0;
         *error = QStringLiteral("cannot move the new database to %1: %2")
                      .arg(destino.absoluteFilePath(), QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
+    hayTemporal = 0;
     temporal.setAutoRemove(false);
 
     resumen->alimentos = int(alimentos.size());
@@ -456,6 +486,12 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     resumen->bytes = QFileInfo(destino.absoluteFilePath()).size();
     resumen->segundos = reloj.nsecsElapsed() / 1e9;
     return true;
+}
+
+void limpiarAlInterrumpir()
+{
+    for (int senal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(senal, alInterrumpir);
 }
 
 QString describirResumen(const OpcionesConstruccion& opciones, const ResumenConstruccion& r)

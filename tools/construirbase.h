@@ -31,6 +31,10 @@ struct ResumenConstruccion
 bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* resumen,
                    QString* error);
 
+// Makes an interrupted build (SIGINT, SIGTERM, SIGHUP) remove its temporary
+// file before the process ends. For the command; tests do not need it.
+void limpiarAlInterrumpir();
+
 // The summary as printed by the command.
 QString describirResumen(const OpcionesConstruccion& opciones, const ResumenConstruccion& resumen);
 

@@ -49,6 +49,7 @@ int main(int argc, char* argv[])
     o.archivo = opciones.value(archivo);
     o.referencias = opciones.value(referencias);
 
+    construccion::limpiarAlInterrumpir();
     construccion::ResumenConstruccion resumen;
     QString error;
     if (!construccion::construirBase(o, &resumen, &error)) {
