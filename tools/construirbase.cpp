@@ -1,0 +1,517 @@
+#include "construirbase.h"
+
+#include "alimentos.h"
+#include "archivozip.h"
+#include "referencias.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QSet>
+#include <QUuid>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <csignal>
+#include <cstring>
+#include <unistd.h>
+
+namespace construccion {
+
+namespace {
+
+// The temporary database being written, for the interruption handler:
+// a fixed buffer, since the handler may only call async-signal-safe functions.
+char temporalEnCurso[4096];
+volatile std::sig_atomic_t hayTemporal = 0;
+
+void alInterrumpir(int senal)
+{
+    if (hayTemporal)
+        ::unlink(temporalEnCurso);
+    std::signal(senal, SIG_DFL);
+    std::raise(senal);
+}
+
+void anotarTemporal(const QString& ruta)
+{
+    hayTemporal = 0;
+    const QByteArray nombre = QFile::encodeName(ruta);
+    if (nombre.isEmpty() || size_t(nombre.size()) >= sizeof temporalEnCurso)
+        return;
+    std::memcpy(temporalEnCurso, nombre.constData(), size_t(nombre.size()) + 1);
+    hayTemporal = 1;
+}
+
+const QString carpetaArchivo = QStringLiteral("usda_sr24/");
+const QString rutaEnPaquete = QStringLiteral("usr/share/cronometer/usda_sr24.jar");
+
+// Runs a program to its end; false with a description when it cannot start,
+// times out or ends with a failure.
+bool ejecutar(const QString& programa, const QStringList& argumentos, const QString& carpeta,
+              QString* error)
+{
+    QProcess proceso;
+    proceso.setWorkingDirectory(carpeta);
+    proceso.setProcessChannelMode(QProcess::MergedChannels);
+    proceso.start(programa, argumentos);
+    if (!proceso.waitForStarted(30000)) {
+        *error = QStringLiteral("%1 did not start: %2").arg(programa, proceso.errorString());
+        return false;
+    }
+    if (!proceso.waitForFinished(10 * 60 * 1000)) {
+        proceso.kill();
+        proceso.waitForFinished();
+        *error = QStringLiteral("%1 did not finish in ten minutes").arg(programa);
+        return false;
+    }
+    if (proceso.exitStatus() != QProcess::NormalExit || proceso.exitCode() != 0) {
+        const QString salida = QString::fromLocal8Bit(proceso.readAll()).trimmed();
+        *error = QStringLiteral("%1 %2 failed (exit status %3)%4")
+                     .arg(programa, argumentos.join(QLatin1Char(' ')))
+                     .arg(proceso.exitCode())
+                     .arg(salida.isEmpty() ? QString() : QStringLiteral(": ") + salida.right(600));
+        return false;
+    }
+    return true;
+}
+
+// Finds usda_sr24.jar: given, inside a given package, or inside the package
+// fetched from Debian's archive. Temporary folders live in `temporal`.
+bool localizarArchivo(const OpcionesConstruccion& opciones, QTemporaryDir& temporal,
+                      QString* archivo, QString* error)
+{
+    if (!opciones.archivo.isEmpty()) {
+        *archivo = opciones.archivo;
+        return true;
+    }
+    if (!temporal.isValid()) {
+        *error = QStringLiteral("cannot create a temporary folder: %1").arg(temporal.errorString());
+        return false;
+    }
+    QString paquete = opciones.paquete;
+    if (paquete.isEmpty()) {
+        const QString descarga = temporal.filePath(QStringLiteral("descarga"));
+        QDir().mkpath(descarga);
+        QString detalle;
+        if (!ejecutar(QStringLiteral("apt-get"), {QStringLiteral("download"), QStringLiteral("cronometer")},
+                      descarga, &detalle)) {
+            *error = QStringLiteral("could not fetch the cronometer package: %1").arg(detalle);
+            return false;
+        }
+        const QStringList paquetes = QDir(descarga).entryList({QStringLiteral("cronometer_*.deb")},
+                                                              QDir::Files, QDir::Name);
+        if (paquetes.isEmpty()) {
+            *error = QStringLiteral("could not fetch the cronometer package: apt-get left no .deb file");
+            return false;
+        }
+        paquete = QDir(descarga).filePath(paquetes.first());
+    } else if (!QFileInfo(paquete).isFile()) {
+        *error = QStringLiteral("the package %1 does not exist").arg(paquete);
+        return false;
+    }
+    const QString desempaquetado = temporal.filePath(QStringLiteral("paquete"));
+    QDir().mkpath(desempaquetado);
+    QString detalle;
+    if (!ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), paquete, desempaquetado},
+                  desempaquetado, &detalle)) {
+        *error = QStringLiteral("could not unpack %1: %2").arg(paquete, detalle);
+        return false;
+    }
+    *archivo = QDir(desempaquetado).filePath(rutaEnPaquete);
+    if (!QFileInfo(*archivo).isFile()) {
+        *error = QStringLiteral("the package %1 holds no %2").arg(paquete, rutaEnPaquete);
+        return false;
+    }
+    return true;
+}
+
+struct Fila
+{
+    int id;
+    QString descripcion;
+    QString grupo;
+    Alimento alimento;
+};
+
+// Reads every current food of the archive, ordered by number.
+bool leerAlimentos(const QString& rutaArchivo, QList<Fila>* filas, int* retirados, QString* error)
+{
+    ArchivoZip archivo;
+    if (!archivo.abrir(rutaArchivo)) {
+        *error = archivo.error();
+        return false;
+    }
+    QByteArray texto;
+    QList<EntradaIndice> indice, antiguos;
+    if (!archivo.leerEntrada(carpetaArchivo + QStringLiteral("foods.index"), &texto)
+        || !leerIndice(texto, QStringLiteral("foods.index"), true, &indice, error)) {
+        if (error->isEmpty())
+            *error = archivo.error();
+        return false;
+    }
+    if (indice.isEmpty()) {
+        *error = QStringLiteral("%1: foods.index lists no food").arg(rutaArchivo);
+        return false;
+    }
+    // The withdrawn foods are left out simply by reading foods.index only;
+    // the list is read to report how many there are.
+    if (archivo.contiene(carpetaArchivo + QStringLiteral("deprecated.index"))) {
+        if (!archivo.leerEntrada(carpetaArchivo + QStringLiteral("deprecated.index"), &texto)) {
+            *error = archivo.error();
+            return false;
+        }
+        if (!leerIndice(texto, QStringLiteral("deprecated.index"), false, &antiguos, error))
+            return false;
+    }
+    QSet<int> actuales;
+    for (const EntradaIndice& e : indice)
+        actuales.insert(e.id);
+    QSet<int> retiradosUnicos;
+    for (const EntradaIndice& e : antiguos)
+        if (!actuales.contains(e.id))
+            retiradosUnicos.insert(e.id);
+    *retirados = int(retiradosUnicos.size());
+
+    std::sort(indice.begin(), indice.end(),
+              [](const EntradaIndice& a, const EntradaIndice& b) { return a.id < b.id; });
+    filas->clear();
+    filas->reserve(indice.size());
+    for (const EntradaIndice& e : indice) {
+        const QString numero = QStringLiteral("%1").arg(e.id, 5, 10, QLatin1Char('0'));
+        const QString nombre = carpetaArchivo + numero + QStringLiteral(".xml");
+        if (!archivo.leerEntrada(nombre, &texto)) {
+            *error = archivo.error();
+            return false;
+        }
+        Fila fila{e.id, e.descripcion, grupoDeAlimento(e.id, e.descripcion), {}};
+        if (!leerAlimento(texto, nombre, &fila.alimento, error))
+            return false;
+        if (fila.alimento.id != e.id) {
+            *error = QStringLiteral("%1: the file describes food %2, not %3")
+                         .arg(nombre).arg(fila.alimento.id).arg(numero);
+            return false;
+        }
+        if (fila.grupo.isEmpty()) {
+            *error = QStringLiteral("food %1 \"%2\" fits no food group").arg(numero, e.descripcion);
+            return false;
+        }
+        filas->append(std::move(fila));
+    }
+    return true;
+}
+
+bool leerReferenciasDe(const QString& ruta, QList<FilaReferencia>* filas, QString* error)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read the reference values %1: %2").arg(ruta, archivo.errorString());
+        return false;
+    }
+    if (!leerReferencias(archivo.readAll(), ruta, filas, error))
+        return false;
+    const QStringList columnas = columnasNutrientes();
+    for (const FilaReferencia& f : *filas) {
+        if (!columnas.contains(f.clave)) {
+            *error = QStringLiteral("%1: the nutrient \"%2\" is not a column of the food table")
+                         .arg(ruta, f.clave);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Runs statements one after the other; false with the failing statement.
+class Escritor
+{
+public:
+    explicit Escritor(QSqlDatabase base) : base_(base) {}
+
+    bool ejecutar(const QString& sentencia)
+    {
+        QSqlQuery consulta(base_);
+        if (!consulta.exec(sentencia))
+            return fallo(consulta, sentencia);
+        return true;
+    }
+
+    bool fallo(const QSqlQuery& consulta, const QString& sentencia)
+    {
+        error_ = QStringLiteral("the database refused \"%1\": %2")
+                     .arg(sentencia.left(200), consulta.lastError().text());
+        return false;
+    }
+
+    QString error() const { return error_; }
+
+private:
+    QSqlDatabase base_;
+    QString error_;
+};
+
+bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
+                    const QList<FilaReferencia>& referencias, QString* error)
+{
+    Escritor e(base);
+    const QStringList columnas = columnasNutrientes();
+    const QStringList gruposEdad = columnasGrupos();
+
+    QStringList definicion = {QStringLiteral("id INTEGER PRIMARY KEY"),
+                              QStringLiteral("description TEXT NOT NULL"),
+                              QStringLiteral("group_id TEXT NOT NULL")};
+    for (const QString& c : columnas)
+        definicion << c + QStringLiteral(" REAL");
+    QStringList definicionDris = {QStringLiteral("id INTEGER PRIMARY KEY"),
+                                  QStringLiteral("\"key\" TEXT NOT NULL"),
+                                  QStringLiteral("\"name\" TEXT"),
+                                  QStringLiteral("unit TEXT"),
+                                  QStringLiteral("sorting INTEGER"),
+                                  QStringLiteral("icon TEXT")};
+    for (const QString& g : gruposEdad)
+        definicionDris << g + QStringLiteral(" REAL");
+
+    const QStringList esquema = {
+        QStringLiteral("PRAGMA journal_mode=MEMORY"),
+        QStringLiteral("PRAGMA synchronous=OFF"),
+        QStringLiteral("BEGIN"),
+        QStringLiteral("CREATE TABLE profiles (id INTEGER PRIMARY KEY AUTOINCREMENT, \"name\" TEXT,"
+                       " \"last\" INTEGER NOT NULL DEFAULT 0, age INTEGER, gender INTEGER, weight INTEGER)"),
+        QStringLiteral("CREATE TABLE saves (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                       " prof_id INTEGER NOT NULL, food_id INTEGER NOT NULL,"
+                       " intake INTEGER NOT NULL CHECK (typeof(intake)='integer' AND intake >= 0))"),
+        QStringLiteral("CREATE UNIQUE INDEX saves_prof_food ON saves (prof_id, food_id)"),
+        QStringLiteral("CREATE TABLE \"total\" (%1)").arg(definicion.join(QStringLiteral(", "))),
+        QStringLiteral("CREATE INDEX total_group ON \"total\" (group_id)"),
+        QStringLiteral("CREATE TABLE \"groups\" (id TEXT PRIMARY KEY, \"name\" TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE DRIs (%1)").arg(definicionDris.join(QStringLiteral(", "))),
+        QStringLiteral("INSERT INTO profiles (\"name\", \"last\") VALUES ('My profile', 1)"),
+    };
+    for (const QString& s : esquema)
+        if (!e.ejecutar(s)) {
+            *error = e.error();
+            return false;
+        }
+
+    QSqlQuery insercion(base);
+    const QString sentenciaGrupos = QStringLiteral("INSERT INTO \"groups\" (id, \"name\") VALUES (?, ?)");
+    if (!insercion.prepare(sentenciaGrupos)) {
+        e.fallo(insercion, sentenciaGrupos);
+        *error = e.error();
+        return false;
+    }
+    for (const Grupo& g : grupos()) {
+        insercion.addBindValue(g.id);
+        insercion.addBindValue(g.nombre);
+        if (!insercion.exec()) {
+            e.fallo(insercion, sentenciaGrupos);
+            *error = e.error();
+            return false;
+        }
+    }
+
+    // Nutrient columns are bound in the order of `nutrientes()`, with the
+    // computed one last.
+    QStringList marcas(columnas.size() + 3, QStringLiteral("?"));
+    const QString sentenciaAlimentos =
+        QStringLiteral("INSERT INTO \"total\" (id, description, group_id, %1) VALUES (%2)")
+            .arg(columnas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+    QSqlQuery alimento(base);
+    if (!alimento.prepare(sentenciaAlimentos)) {
+        e.fallo(alimento, sentenciaAlimentos);
+        *error = e.error();
+        return false;
+    }
+    const QVariant nulo{QMetaType(QMetaType::Double)};
+    QList<QString> nombresXml;
+    for (const Nutriente& n : nutrientes())
+        nombresXml << QString::fromLatin1(n.nombreXml);
+    for (const Fila& f : alimentos) {
+        alimento.addBindValue(f.id);
+        alimento.addBindValue(f.descripcion);
+        alimento.addBindValue(f.grupo);
+        for (const QString& n : nombresXml) {
+            const auto it = f.alimento.cantidades.constFind(n);
+            alimento.addBindValue(it == f.alimento.cantidades.constEnd() ? nulo : QVariant(*it));
+        }
+        const std::optional<double> rae = calcularRae(f.alimento);
+        alimento.addBindValue(rae ? QVariant(*rae) : nulo);
+        if (!alimento.exec()) {
+            e.fallo(alimento, sentenciaAlimentos);
+            *error = QStringLiteral("food %1: %2").arg(f.id).arg(e.error());
+            return false;
+        }
+    }
+
+    QStringList columnasDris = {QStringLiteral("\"key\""), QStringLiteral("\"name\""),
+                                QStringLiteral("unit"), QStringLiteral("sorting"),
+                                QStringLiteral("icon")};
+    columnasDris += gruposEdad;
+    const QString sentenciaDris = QStringLiteral("INSERT INTO DRIs (%1) VALUES (%2)")
+                                      .arg(columnasDris.join(QStringLiteral(", ")),
+                                           QStringList(columnasDris.size(), QStringLiteral("?"))
+                                               .join(QStringLiteral(", ")));
+    QSqlQuery dri(base);
+    if (!dri.prepare(sentenciaDris)) {
+        e.fallo(dri, sentenciaDris);
+        *error = e.error();
+        return false;
+    }
+    QList<FilaReferencia> filas = referencias;
+    FilaReferencia vacia;
+    vacia.clave = vacia.nombre = QStringLiteral("Empty");
+    vacia.unidad = vacia.icono = QStringLiteral("");
+    vacia.orden = filas.last().orden + 1;
+    for (int g = 0; g < gruposEdad.size(); ++g)
+        vacia.valores << std::nullopt;
+    filas << vacia;
+    for (const FilaReferencia& f : filas) {
+        dri.addBindValue(f.clave);
+        dri.addBindValue(f.nombre);
+        dri.addBindValue(f.unidad);
+        dri.addBindValue(f.orden);
+        dri.addBindValue(f.icono);
+        for (const std::optional<double>& v : f.valores)
+            dri.addBindValue(v ? QVariant(*v) : nulo);
+        if (!dri.exec()) {
+            e.fallo(dri, sentenciaDris);
+            *error = e.error();
+            return false;
+        }
+    }
+
+    for (const QString& s : {QStringLiteral("COMMIT"), QStringLiteral("VACUUM")})
+        if (!e.ejecutar(s)) {
+            *error = e.error();
+            return false;
+        }
+    return true;
+}
+
+// Writes the database into `ruta`, an existing empty file.
+bool escribirBase(const QString& ruta, const QList<Fila>& alimentos,
+                  const QList<FilaReferencia>& referencias, QString* error)
+{
+    const QString conexion = QStringLiteral("construccion-") + QUuid::createUuid().toString();
+    bool correcto = false;
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion);
+        base.setDatabaseName(ruta);
+        if (!base.isValid()) {
+            *error = QStringLiteral("the SQLite driver of Qt is missing (package libqt6sql6-sqlite)");
+        } else if (!base.open()) {
+            *error = QStringLiteral("cannot create the database %1: %2")
+                         .arg(ruta, base.lastError().text());
+        } else {
+            correcto = escribirTablas(base, alimentos, referencias, error);
+            base.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(conexion);
+    return correcto;
+}
+
+} // namespace
+
+bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* resumen,
+                   QString* error)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    *resumen = ResumenConstruccion();
+    error->clear();
+    if (opciones.salida.isEmpty()) {
+        *error = QStringLiteral("no output file given");
+        return false;
+    }
+
+    QList<FilaReferencia> referencias;
+    if (!leerReferenciasDe(opciones.referencias, &referencias, error))
+        return false;
+
+    QList<Fila> alimentos;
+    {
+        QTemporaryDir temporal;
+        QString rutaArchivo;
+        if (!localizarArchivo(opciones, temporal, &rutaArchivo, error))
+            return false;
+        if (!QFileInfo(rutaArchivo).isFile()) {
+            *error = QStringLiteral("the archive %1 does not exist").arg(rutaArchivo);
+            return false;
+        }
+        if (!leerAlimentos(rutaArchivo, &alimentos, &resumen->retirados, error))
+            return false;
+    }
+
+    const QFileInfo destino(opciones.salida);
+    if (!QDir().mkpath(destino.absolutePath())) {
+        *error = QStringLiteral("cannot create the folder %1").arg(destino.absolutePath());
+        return false;
+    }
+    QTemporaryFile temporal(destino.absolutePath() + QStringLiteral("/.") + destino.fileName()
+                            + QStringLiteral(".XXXXXX"));
+    if (!temporal.open()) {
+        *error = QStringLiteral("cannot write in %1: %2").arg(destino.absolutePath(), temporal.errorString());
+        return false;
+    }
+    temporal.close();
+    anotarTemporal(temporal.fileName());
+    if (!escribirBase(temporal.fileName(), alimentos, referencias, error)) {
+        hayTemporal = 0;
+        return false;   // the temporary file goes with `temporal`
+    }
+    QFile::setPermissions(temporal.fileName(), QFile::ReadOwner | QFile::WriteOwner
+                                                   | QFile::ReadGroup | QFile::ReadOther);
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(temporal.fileName()).constData(),
+                    QFile::encodeName(destino.absoluteFilePath()).constData()) != 0) {
+        hayTemporal = 0;
+        *error = QStringLiteral("cannot move the new database to %1: %2")
+                     .arg(destino.absoluteFilePath(), QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    hayTemporal = 0;
+    temporal.setAutoRemove(false);
+
+    resumen->alimentos = int(alimentos.size());
+    resumen->grupos = int(grupos().size());
+    resumen->nutrientes = int(columnasNutrientes().size());
+    resumen->filasReferencia = int(referencias.size()) + 1;
+    resumen->bytes = QFileInfo(destino.absoluteFilePath()).size();
+    resumen->segundos = reloj.nsecsElapsed() / 1e9;
+    return true;
+}
+
+void limpiarAlInterrumpir()
+{
+    for (int senal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(senal, alInterrumpir);
+}
+
+QString describirResumen(const OpcionesConstruccion& opciones, const ResumenConstruccion& r)
+{
+    return QStringLiteral("Wrote %1\n"
+                          "  foods:      %2 (%3 withdrawn foods left out)\n"
+                          "  groups:     %4\n"
+                          "  nutrients:  %5 columns of total\n"
+                          "  DRIs rows:  %6 (placeholder \"Empty\" included)\n"
+                          "  file size:  %7 bytes (%8 MiB)\n"
+                          "  time:       %9 s\n")
+        .arg(opciones.salida)
+        .arg(r.alimentos)
+        .arg(r.retirados)
+        .arg(r.grupos)
+        .arg(r.nutrientes)
+        .arg(r.filasReferencia)
+        .arg(r.bytes)
+        .arg(r.bytes / 1048576.0, 0, 'f', 1)
+        .arg(r.segundos, 0, 'f', 2);
+}
+
+} // namespace construccion

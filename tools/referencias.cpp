@@ -1,0 +1,167 @@
+#include "referencias.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace construccion {
+
+bool leerCsv(const QByteArray& texto, QList<QStringList>* registros, QString* error)
+{
+    registros->clear();
+    const QString t = QString::fromUtf8(texto);
+    QStringList registro;
+    QString campo;
+    bool entreComillas = false;
+    bool campoCitado = false;   // the current field was quoted and has closed
+    bool hayAlgo = false;       // the current record holds anything
+    int linea = 1;
+    int lineaComilla = 0;       // where the open quoted field began
+
+    auto cerrarCampo = [&] {
+        registro << campo;
+        campo.clear();
+        campoCitado = false;
+    };
+    auto cerrarRegistro = [&] {
+        if (hayAlgo) {
+            cerrarCampo();
+            registros->append(registro);
+        }
+        registro.clear();
+        campo.clear();
+        campoCitado = false;
+        hayAlgo = false;
+    };
+
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (entreComillas) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < t.size() && t.at(i + 1) == QLatin1Char('"')) {
+                    campo += c;
+                    ++i;
+                } else {
+                    entreComillas = false;
+                    campoCitado = true;
+                }
+            } else {
+                if (c == QLatin1Char('\n'))
+                    ++linea;
+                campo += c;
+            }
+            continue;
+        }
+        if (c == QLatin1Char(',')) {
+            hayAlgo = true;
+            cerrarCampo();
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            if (c == QLatin1Char('\r') && i + 1 < t.size() && t.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            cerrarRegistro();
+            ++linea;
+        } else if (c == QLatin1Char('"') && campo.isEmpty() && !campoCitado) {
+            entreComillas = true;
+            lineaComilla = linea;
+            hayAlgo = true;
+        } else if (campoCitado) {
+            *error = QStringLiteral("line %1: text after a closing quote").arg(linea);
+            return false;
+        } else {
+            campo += c;
+            hayAlgo = true;
+        }
+    }
+    if (entreComillas) {
+        *error = QStringLiteral("line %1: a quoted field is never closed").arg(lineaComilla);
+        return false;
+    }
+    cerrarRegistro();
+    return true;
+}
+
+const QStringList& columnasGrupos()
+{
+    static const QStringList columnas = {
+        "infants1", "infants2", "children1", "children2",
+        "males1", "males2", "males3", "males4", "males5", "males6",
+        "females1", "females2", "females3", "females4", "females5", "females6",
+    };
+    return columnas;
+}
+
+bool leerReferencias(const QByteArray& texto, const QString& origen,
+                     QList<FilaReferencia>* filas, QString* error)
+{
+    filas->clear();
+    QList<QStringList> registros;
+    QString detalle;
+    if (!leerCsv(texto, &registros, &detalle)) {
+        *error = QStringLiteral("%1: %2").arg(origen, detalle);
+        return false;
+    }
+    const QStringList cabecera = QStringList{"key", "name", "unit", "sorting", "icon"}
+                                 + columnasGrupos();
+    if (registros.isEmpty() || registros.first() != cabecera) {
+        *error = QStringLiteral("%1, line 1: the header must read \"%2\"")
+                     .arg(origen, cabecera.join(QLatin1Char(',')));
+        return false;
+    }
+    QSet<QString> claves;
+    QSet<int> ordenes;
+    for (qsizetype r = 1; r < registros.size(); ++r) {
+        const QStringList& campos = registros[r];
+        // Records are counted, not lines; the file keeps each record on one line.
+        const QString donde = QStringLiteral("%1, line %2").arg(origen).arg(r + 1);
+        if (campos.size() != cabecera.size()) {
+            *error = QStringLiteral("%1: %2 fields instead of %3")
+                         .arg(donde).arg(campos.size()).arg(cabecera.size());
+            return false;
+        }
+        FilaReferencia fila;
+        fila.clave = campos[0].trimmed();
+        fila.nombre = campos[1];
+        fila.unidad = campos[2];
+        bool numero = false;
+        fila.orden = campos[3].trimmed().toInt(&numero);
+        fila.icono = campos[4].trimmed();
+        if (fila.clave.isEmpty() || fila.clave == QLatin1String("Empty")) {
+            *error = QStringLiteral("%1: the key \"%2\" is not allowed").arg(donde, fila.clave);
+            return false;
+        }
+        if (!numero) {
+            *error = QStringLiteral("%1: sorting \"%2\" is not a whole number").arg(donde, campos[3]);
+            return false;
+        }
+        if (claves.contains(fila.clave) || ordenes.contains(fila.orden)) {
+            *error = QStringLiteral("%1: key \"%2\" or sorting %3 appears twice")
+                         .arg(donde, fila.clave).arg(fila.orden);
+            return false;
+        }
+        claves.insert(fila.clave);
+        ordenes.insert(fila.orden);
+        for (int g = 0; g < columnasGrupos().size(); ++g) {
+            const QString celda = campos[5 + g].trimmed();
+            if (celda.isEmpty()) {
+                fila.valores << std::nullopt;
+                continue;
+            }
+            const double valor = celda.toDouble(&numero);
+            if (!numero) {
+                *error = QStringLiteral("%1: %2 \"%3\" is not a number")
+                             .arg(donde, columnasGrupos()[g], celda);
+                return false;
+            }
+            fila.valores << valor;
+        }
+        filas->append(fila);
+    }
+    if (filas->isEmpty()) {
+        *error = QStringLiteral("%1: no reference rows").arg(origen);
+        return false;
+    }
+    std::stable_sort(filas->begin(), filas->end(),
+                     [](const FilaReferencia& a, const FilaReferencia& b) { return a.orden < b.orden; });
+    return true;
+}
+
+} // namespace construccion

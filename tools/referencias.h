@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The reference values (rows of `DRIs`) as kept in the project's data file.
+namespace construccion {
+
+// Splits CSV text into records: fields separated by commas, optionally
+// quoted with double quotes (a doubled quote inside stands for one), records
+// separated by LF or CRLF. Text is UTF-8. Blank lines are skipped. Returns
+// false and sets `error` on an unterminated quote or text after a closing quote.
+bool leerCsv(const QByteArray& texto, QList<QStringList>* registros, QString* error);
+
+// The sixteen age/sex group columns of `DRIs`, in order.
+const QStringList& columnasGrupos();
+
+struct FilaReferencia
+{
+    QString clave;
+    QString nombre;
+    QString unidad;
+    int orden = 0;
+    QString icono;
+    QList<std::optional<double>> valores;   // sixteen; empty cell = no value
+};
+
+// Reads the reference table: a header naming key, name, unit, sorting, icon
+// and the sixteen group columns, then one row per nutrient. Rows come back in
+// `sorting` order. Returns false and sets `error` (with the line) on a wrong
+// header, a short row, a repeated key or sorting, or a value that is not a number.
+bool leerReferencias(const QByteArray& texto, const QString& origen,
+                     QList<FilaReferencia>* filas, QString* error);
+
+} // namespace construccion

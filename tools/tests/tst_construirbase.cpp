@@ -1,0 +1,613 @@
+// Tests of the database builder: its readers one by one, a whole build from a
+// small archive made here, the failures, and (when ALIMETRA_DB names it) the
+// delivered file itself.
+
+#include "alimentos.h"
+#include "construirbase.h"
+#include "referencias.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <zip.h>
+
+using namespace construccion;
+
+namespace {
+
+const QString drisProyecto = QStringLiteral(ALIMETRA_DRIS_CSV);
+
+QByteArray xmlAlimento(const QString& uid, const QString& nombre,
+                       const QList<QPair<QString, QString>>& cantidades)
+{
+    QByteArray xml = QStringLiteral("<food uid=\"%1\" fcf=\"4.0\" pcf=\"4.0\" name=\"%2\" ccf=\"4.0\">"
+                                    "<measure amount=\"1.0\" name=\"pat (1&quot; sq)\" grams=\"5.0\"/>")
+                         .arg(uid, nombre).toUtf8();
+    for (const auto& c : cantidades)
+        xml += QStringLiteral("<nutrient amount=\"%1\" name=\"%2\"/>").arg(c.second, c.first).toUtf8();
+    return xml + "</food>";
+}
+
+// The entries of the small archive the builds read; tests change them to
+// make one thing wrong.
+QMap<QString, QByteArray> entradasBase()
+{
+    QMap<QString, QByteArray> e;
+    e["usda_sr24/foods.index"] = "01001|Butter, salted\r\n"
+                                 "11124|Carrots, raw\r\n"
+                                 "23999|Beef, ground beef calculator\r\n"
+                                 "42150|Babyfood, apple yogurt dessert, strained\r\n";
+    e["usda_sr24/deprecated.index"] = "03266|BABYFOOD,JUC,APPL GRAPE\r\n"
+                                      "01001|BUTTER,WITH SALT\r\n"
+                                      "03266|BABYFOOD,JUC,APPL GRAPE\r\n";
+    e["usda_sr24/01001.xml"] = xmlAlimento("01001", "Butter, salted",
+        {{"Energy", "717.0"}, {"Protein", "0.85"}, {"Fat", "81.11"}, {"Sodium", "714.0"},
+         {"LEU", "0.083"}, {"Retinol", "671.0"}, {"Beta-carotene", "158.0"},
+         {"Alpha-carotene", "0.0"}, {"Beta-cryptoxanthin", "0.0"}, {"Lycopene", "0.0"}});
+    e["usda_sr24/11124.xml"] = xmlAlimento("11124", "Carrots, raw",
+        {{"Energy", "41.0"}, {"Protein", "0.93"}, {"Retinol", "0.0"},
+         {"Alpha-carotene", "3477.0"}, {"Beta-carotene", "8285.0"}, {"Beta-cryptoxanthin", "0.0"}});
+    e["usda_sr24/23999.xml"] = "<food uid=\"23999\" fcf=\"9.0\" pcf=\"4.0\" "
+                               "name=\"Beef, ground beef calculator\" ccf=\"4.0\"/>";
+    e["usda_sr24/42150.xml"] = xmlAlimento("42150", "Babyfood, apple yogurt dessert, strained",
+        {{"Energy", "92.0"}, {"Fat", "1.5"}, {"Beta-carotene", "24.0"}});
+    e["usda_sr24/03266.xml"] = xmlAlimento("03266", "Babyfood, juice", {{"Energy", "47.0"}});
+    return e;
+}
+
+bool escribirZip(const QString& ruta, const QMap<QString, QByteArray>& entradas)
+{
+    int codigo = 0;
+    zip_t* z = zip_open(QFile::encodeName(ruta).constData(), ZIP_CREATE | ZIP_TRUNCATE, &codigo);
+    if (!z)
+        return false;
+    for (auto it = entradas.cbegin(); it != entradas.cend(); ++it) {
+        // libzip reads the buffers when the archive is closed: keep them alive.
+        char* copia = static_cast<char*>(malloc(size_t(it.value().size()) + 1));
+        memcpy(copia, it.value().constData(), size_t(it.value().size()));
+        zip_source_t* fuente = zip_source_buffer(z, copia, zip_uint64_t(it.value().size()), 1);
+        if (!fuente || zip_file_add(z, it.key().toUtf8().constData(), fuente, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(fuente);
+            zip_discard(z);
+            return false;
+        }
+    }
+    return zip_close(z) == 0;
+}
+
+QByteArray leer(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool escribir(const QString& ruta, const QByteArray& contenido)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size();
+}
+
+// A connection to a built file, closed when it goes out of scope.
+class Conexion
+{
+public:
+    explicit Conexion(const QString& ruta)
+        : nombre_(QStringLiteral("prueba-%1").arg(++contador_))
+    {
+        QSqlDatabase b = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
+        b.setDatabaseName(ruta);
+        b.open();
+    }
+    ~Conexion()
+    {
+        QSqlDatabase::database(nombre_, false).close();
+        QSqlDatabase::removeDatabase(nombre_);
+    }
+    QSqlDatabase base() const { return QSqlDatabase::database(nombre_, false); }
+
+    // The first row of a query, empty when it fails or has none.
+    QVariantList fila(const QString& sentencia) const
+    {
+        QSqlQuery q(base());
+        QVariantList valores;
+        if (q.exec(sentencia) && q.next())
+            for (int i = 0; i < q.record().count(); ++i)
+                valores << q.value(i);
+        return valores;
+    }
+    QVariant valor(const QString& sentencia) const
+    {
+        const QVariantList f = fila(sentencia);
+        return f.isEmpty() ? QVariant() : f.first();
+    }
+    bool ejecutar(const QString& sentencia) const
+    {
+        QSqlQuery q(base());
+        return q.exec(sentencia);
+    }
+    QStringList columnas(const QString& tabla) const
+    {
+        QStringList nombres;
+        const QSqlRecord r = base().record(tabla);
+        for (int i = 0; i < r.count(); ++i)
+            nombres << r.fieldName(i);
+        return nombres;
+    }
+
+private:
+    static inline int contador_ = 0;
+    QString nombre_;
+};
+
+} // namespace
+
+class PruebaConstruirBase : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir carpeta_;
+    QString archivo_;     // the good archive
+    QString salida_;      // the database built from it
+    ResumenConstruccion resumen_;
+
+    OpcionesConstruccion opciones(const QString& archivo, const QString& salida,
+                                  const QString& dris = drisProyecto) const
+    {
+        OpcionesConstruccion o;
+        o.archivo = archivo;
+        o.salida = salida;
+        o.referencias = dris;
+        return o;
+    }
+
+    int lineasDris() const
+    {
+        int n = 0;
+        for (const QByteArray& l : leer(drisProyecto).split('\n'))
+            if (!l.trimmed().isEmpty())
+                ++n;
+        return n - 1;   // the header
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(carpeta_.isValid());
+        archivo_ = carpeta_.filePath("usda_sr24.jar");
+        QVERIFY(escribirZip(archivo_, entradasBase()));
+        salida_ = carpeta_.filePath("base/sr18.mdb");
+        QString error;
+        QVERIFY2(construirBase(opciones(archivo_, salida_), &resumen_, &error), qPrintable(error));
+    }
+
+    void leerCsv_data()
+    {
+        QTest::addColumn<QByteArray>("texto");
+        QTest::addColumn<QList<QStringList>>("esperado");
+        QTest::newRow("plain") << QByteArray("a,b,c\n1,2,3\n")
+                               << QList<QStringList>{{"a", "b", "c"}, {"1", "2", "3"}};
+        QTest::newRow("quoted comma") << QByteArray("Calcium_Ca,\"Calcium, Ca\",mg\n")
+                                      << QList<QStringList>{{"Calcium_Ca", "Calcium, Ca", "mg"}};
+        QTest::newRow("doubled quote") << QByteArray("\"say \"\"hi\"\"\",x\n")
+                                       << QList<QStringList>{{"say \"hi\"", "x"}};
+        QTest::newRow("CRLF, no final newline") << QByteArray("a,b\r\nc,d")
+                                                << QList<QStringList>{{"a", "b"}, {"c", "d"}};
+        QTest::newRow("UTF-8") << QByteArray("Folate,\xc2\xb5g\n")
+                               << QList<QStringList>{{"Folate", QString::fromUtf8("\xc2\xb5g")}};
+        QTest::newRow("empty cells") << QByteArray("x,,1,\n")
+                                     << QList<QStringList>{{"x", "", "1", ""}};
+        QTest::newRow("blank lines skipped") << QByteArray("a\n\n\r\nb\n")
+                                             << QList<QStringList>{{"a"}, {"b"}};
+        QTest::newRow("newline inside quotes") << QByteArray("\"a\nb\",c\n")
+                                               << QList<QStringList>{{"a\nb", "c"}};
+        QTest::newRow("quoted empty") << QByteArray("\"\",a\n") << QList<QStringList>{{"", "a"}};
+    }
+    void leerCsv()
+    {
+        QFETCH(QByteArray, texto);
+        QFETCH(QList<QStringList>, esperado);
+        QList<QStringList> registros;
+        QString error;
+        QVERIFY2(construccion::leerCsv(texto, &registros, &error), qPrintable(error));
+        QCOMPARE(registros, esperado);
+    }
+
+    void leerCsvMalformado_data()
+    {
+        QTest::addColumn<QByteArray>("texto");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("unterminated quote") << QByteArray("a,b\n\"c,d\n") << "line 2: a quoted field is never closed";
+        QTest::newRow("text after quote") << QByteArray("\"a\"b,c\n") << "line 1: text after a closing quote";
+    }
+    void leerCsvMalformado()
+    {
+        QFETCH(QByteArray, texto);
+        QFETCH(QString, mensaje);
+        QList<QStringList> registros;
+        QString error;
+        QVERIFY(!construccion::leerCsv(texto, &registros, &error));
+        QCOMPARE(error, mensaje);
+    }
+
+    void grupoDeAlimento_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("descripcion");
+        QTest::addColumn<QString>("grupo");
+        QTest::newRow("by number") << 1001 << "Butter, salted" << "0100";
+        QTest::newRow("two-digit 35") << 35001 << "Agutuk, fish" << "3500";
+        QTest::newRow("23 is beef") << 23001 << "Beef, composite" << "1300";
+        QTest::newRow("27 is soups") << 27001 << "Soup, bean" << "0600";
+        QTest::newRow("31 is vegetables") << 31001 << "Peppers, sweet" << "1100";
+        QTest::newRow("babyfood") << 42150 << "Babyfood, apple yogurt dessert, strained" << "0300";
+        QTest::newRow("snacks") << 43447 << "Snacks, corn-based, extruded, chips" << "2500";
+        QTest::newRow("cereals") << 42184 << "Cereals ready-to-eat, MUESLI" << "0800";
+        QTest::newRow("cheese") << 43597 << "Cheese, mozzarella, low sodium" << "0100";
+        QTest::newRow("frankfurter") << 42188 << "Frankfurter, beef and pork, low fat" << "0700";
+        QTest::newRow("meatless before frankfurter") << 43130 << "Frankfurter, meatless" << "1600";
+        QTest::newRow("sausage before pork") << 42190 << "Pork sausage rice links" << "0700";
+        QTest::newRow("pork") << 43378 << "Pork, cured, bacon" << "1000";
+        QTest::newRow("spread before vegetable") << 42151 << "Vegetable oil-butter spread" << "0400";
+        QTest::newRow("juice drink") << 42270 << "Orange juice drink" << "1400";
+        QTest::newRow("juice") << 43382 << "Cranberry juice, unsweetened" << "0900";
+        QTest::newRow("upper case") << 43584 << "AMARANTH FLAKES" << "0800";
+        QTest::newRow("leading blank") << 44055 << " Celery flakes, dried" << "1100";
+        QTest::newRow("prefix 80") << 80200 << "Frog legs, raw" << "1500";
+        QTest::newRow("prefix 93") << 93600 << "Turtle, green, raw" << "1500";
+        QTest::newRow("undescribed") << 43999 << "Zzyzx" << "";
+        QTest::newRow("no such group") << 24001 << "Anything" << "";
+        QTest::newRow("no such group 26") << 26001 << "Anything" << "";
+    }
+    void grupoDeAlimento()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, descripcion);
+        QFETCH(QString, grupo);
+        QCOMPARE(construccion::grupoDeAlimento(id, descripcion), grupo);
+    }
+
+    void calcularRae_data()
+    {
+        QTest::addColumn<QStringList>("nombres");
+        QTest::addColumn<QList<double>>("cantidades");
+        QTest::addColumn<bool>("conocido");
+        QTest::addColumn<double>("rae");
+        QTest::newRow("carrot") << QStringList{"Retinol", "Beta-carotene", "Alpha-carotene", "Beta-cryptoxanthin"}
+                                << QList<double>{0, 8285, 3477, 0} << true << 835.2916666667;
+        QTest::newRow("cryptoxanthin counts /24") << QStringList{"Beta-cryptoxanthin"}
+                                                  << QList<double>{48} << true << 2.0;
+        QTest::newRow("retinol only") << QStringList{"Retinol", "Energy"} << QList<double>{671, 717}
+                                      << true << 671.0;
+        QTest::newRow("known zero") << QStringList{"Beta-carotene"} << QList<double>{0} << true << 0.0;
+        QTest::newRow("all unknown") << QStringList{"Energy", "Vitamin A"} << QList<double>{41, 16706}
+                                     << false << 0.0;
+    }
+    void calcularRae()
+    {
+        QFETCH(QStringList, nombres);
+        QFETCH(QList<double>, cantidades);
+        QFETCH(bool, conocido);
+        QFETCH(double, rae);
+        Alimento a;
+        for (int i = 0; i < nombres.size(); ++i)
+            a.cantidades.insert(nombres[i], cantidades[i]);
+        const std::optional<double> r = construccion::calcularRae(a);
+        QCOMPARE(r.has_value(), conocido);
+        if (conocido)
+            QVERIFY2(qAbs(*r - rae) < 1e-6, qPrintable(QString::number(*r, 'f', 8)));
+    }
+
+    void leerAlimentoMalformado_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("unclosed") << QByteArray("<food uid=\"01001\" name=\"x\"><nutrient amount=\"1\" name=\"Energy\">")
+                                  << "x.xml, line 1, column";
+        QTest::newRow("wrong root") << QByteArray("<meal uid=\"01001\"/>") << "not <food>";
+        QTest::newRow("amount not a number") << QByteArray("<food uid=\"01001\"><nutrient amount=\"lots\" name=\"Energy\"/></food>")
+                                             << "nutrient \"Energy\" has no numeric amount (\"lots\")";
+        QTest::newRow("no uid") << QByteArray("<food name=\"x\"/>") << "no numeric uid";
+        QTest::newRow("empty") << QByteArray() << "x.xml, line";
+    }
+    void leerAlimentoMalformado()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, mensaje);
+        Alimento a;
+        QString error;
+        QVERIFY(!leerAlimento(xml, "x.xml", &a, &error));
+        QVERIFY2(error.contains(mensaje), qPrintable(error));
+    }
+
+    void tablasYColumnas()
+    {
+        Conexion c(salida_);
+        QStringList tablas = c.base().tables();
+        tablas.removeAll("sqlite_sequence");
+        tablas.sort();
+        QCOMPARE(tablas, (QStringList{"DRIs", "groups", "profiles", "saves", "total"}));
+        QCOMPARE(c.columnas("profiles"), (QStringList{"id", "name", "last", "age", "gender", "weight"}));
+        QCOMPARE(c.columnas("saves"), (QStringList{"id", "prof_id", "food_id", "intake"}));
+        QCOMPARE(c.columnas("groups"), (QStringList{"id", "name"}));
+        QCOMPARE(c.columnas("DRIs"), (QStringList{"id", "key", "name", "unit", "sorting", "icon"}
+                                      + columnasGrupos()));
+        const QStringList total = c.columnas("total");
+        QCOMPARE(total.mid(0, 3), (QStringList{"id", "description", "group_id"}));
+        QSqlQuery claves(c.base());
+        QVERIFY(claves.exec("select key from DRIs where key <> 'Empty' order by sorting"));
+        int n = 0;
+        while (claves.next()) {
+            ++n;
+            QVERIFY2(total.contains(claves.value(0).toString()), qPrintable(claves.value(0).toString()));
+        }
+        QCOMPARE(n, lineasDris());
+        QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
+    }
+
+    void alimentos_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("columna");
+        QTest::addColumn<QVariant>("valor");   // invalid: NULL
+        QTest::newRow("butter name") << 1001 << "description" << QVariant("Butter, salted");
+        QTest::newRow("butter group") << 1001 << "group_id" << QVariant("0100");
+        QTest::newRow("butter protein") << 1001 << "Protein" << QVariant(0.85);
+        QTest::newRow("butter fat") << 1001 << "Total_Lipid" << QVariant(81.11);
+        QTest::newRow("butter sodium") << 1001 << "Sodium_Na" << QVariant(714.0);
+        QTest::newRow("butter leucine") << 1001 << "Leucine" << QVariant(0.083);
+        QTest::newRow("butter lycopene kept") << 1001 << "Lycopene" << QVariant(0.0);
+        QTest::newRow("butter RAE") << 1001 << "Vitamin_A_RAE" << QVariant(671.0 + 158.0 / 12);
+        QTest::newRow("butter missing water") << 1001 << "Water" << QVariant();
+        QTest::newRow("carrot RAE") << 11124 << "Vitamin_A_RAE" << QVariant(835.2916666667);
+        QTest::newRow("beef group") << 23999 << "group_id" << QVariant("1300");
+        QTest::newRow("beef energy") << 23999 << "Energy" << QVariant();
+        QTest::newRow("beef RAE") << 23999 << "Vitamin_A_RAE" << QVariant();
+        QTest::newRow("babyfood group") << 42150 << "group_id" << QVariant("0300");
+        QTest::newRow("babyfood missing protein") << 42150 << "Protein" << QVariant();
+        QTest::newRow("babyfood RAE from one carotene") << 42150 << "Vitamin_A_RAE" << QVariant(2.0);
+    }
+    void alimentos()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, columna);
+        QFETCH(QVariant, valor);
+        Conexion c(salida_);
+        const QVariantList fila = c.fila(QStringLiteral("select %1 from total where id=%2").arg(columna).arg(id));
+        QCOMPARE(fila.size(), 1);
+        const QVariant leido = fila.first();
+        if (!valor.isValid())
+            QVERIFY2(leido.isNull(), qPrintable(leido.toString()));
+        else if (valor.typeId() == QMetaType::Double)
+            QVERIFY2(!leido.isNull() && qAbs(leido.toDouble() - valor.toDouble()) < 1e-6,
+                     qPrintable(leido.toString()));
+        else
+            QCOMPARE(leido.toString(), valor.toString());
+    }
+
+    void soloAlimentosActuales()
+    {
+        Conexion c(salida_);
+        QCOMPARE(c.valor("select count(*) from total").toInt(), 4);
+        QCOMPARE(c.valor("select count(*) from total where id=3266").toInt(), 0);
+        QCOMPARE(resumen_.alimentos, 4);
+        QCOMPARE(resumen_.retirados, 1);
+        QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)").toInt(), 0);
+    }
+
+    void referencias()
+    {
+        Conexion c(salida_);
+        QCOMPARE(c.valor("select count(*) from DRIs").toInt(), lineasDris() + 1);
+        QCOMPARE(resumen_.filasReferencia, lineasDris() + 1);
+        // An empty cell is NULL, a filled one its number; UTF-8 units survive.
+        QVERIFY(c.valor("select infants1 from DRIs where key='Sugars_total'").isNull());
+        QCOMPARE(c.valor("select children1 from DRIs where key='Sugars_total'").toDouble(), 10.0);
+        QCOMPARE(c.valor("select name from DRIs where key='Calcium_Ca'").toString(), QString("Calcium, Ca"));
+        QCOMPARE(c.valor("select unit from DRIs where key='Folate_total'").toString(), QString::fromUtf8("\xc2\xb5g"));
+        QCOMPARE(c.valor("select key from DRIs where key <> 'Empty' order by sorting").toString(), QString("Energy"));
+        // The placeholder comes last and holds nothing.
+        const QVariantList vacia = c.fila("select key, name, unit, icon, sorting = (select max(sorting) from DRIs),"
+                                          " sorting > (select max(sorting) from DRIs where key <> 'Empty')"
+                                          " from DRIs where key='Empty'");
+        QCOMPARE(vacia, (QVariantList{"Empty", "Empty", "", "", 1, 1}));
+        QCOMPARE(c.valor("select count(*) from DRIs where key='Empty' and coalesce("
+                         + columnasGrupos().join(",") + ") is null").toInt(), 1);
+    }
+
+    void perfilesYConsumos()
+    {
+        Conexion c(salida_);
+        QCOMPARE(c.fila("select id, name, last, age is null and gender is null and weight is null"
+                        " from profiles where last=true"),
+                 (QVariantList{1, "My profile", 1, 1}));
+        QCOMPARE(c.valor("select count(*) from profiles").toInt(), 1);
+        QVERIFY(c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1001, 700)"));
+        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1001, 5)"));
+        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, -1)"));
+        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, 'abc')"));
+        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, 2.5)"));
+        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id) values (1, 11124)"));
+        QVERIFY(c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, 0)"));
+        QVERIFY(c.ejecutar("update profiles set last=0"));
+        QVERIFY(c.fila("select id from profiles where last=true").isEmpty());
+        QVERIFY(c.ejecutar("insert into profiles (name) values ('Ann''s')"));
+        QCOMPARE(c.valor("select last from profiles where name='Ann''s'").toInt(), 0);
+        QCOMPARE(c.valor("select name from groups order by name").toString(),
+                 QString("American Indian/Alaska Native Foods"));
+    }
+
+    void mismoContenido()
+    {
+        const QString otra = carpeta_.filePath("otra.mdb");
+        ResumenConstruccion r;
+        QString error;
+        QVERIFY2(construirBase(opciones(archivo_, otra), &r, &error), qPrintable(error));
+        // The first build's file was written to by the previous test; build afresh.
+        const QString primera = carpeta_.filePath("primera.mdb");
+        QVERIFY2(construirBase(opciones(archivo_, primera), &r, &error), qPrintable(error));
+        QCOMPARE(leer(otra), leer(primera));
+        QCOMPARE(r.bytes, QFileInfo(primera).size());
+    }
+
+    void fallos_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("missing archive") << "sin-archivo" << "nothing.jar does not exist";
+        QTest::newRow("not a zip") << "no-zip" << "cannot open the archive";
+        QTest::newRow("malformed XML") << "xml-roto" << "usda_sr24/11124.xml, line 1, column";
+        QTest::newRow("food without file") << "sin-xml" << "the archive has no entry usda_sr24/11124.xml";
+        QTest::newRow("file of another food") << "otro-uid" << "describes food 1001, not 11124";
+        QTest::newRow("bad index line") << "indice-roto" << "foods.index, line 2: expected \"NNNNN|description\"";
+        QTest::newRow("food fits no group") << "sin-grupo" << "food 43999 \"Zzyzx\" fits no food group";
+        QTest::newRow("missing reference values") << "sin-dris" << "cannot read the reference values";
+        QTest::newRow("unterminated quote in csv") << "csv-roto" << "a quoted field is never closed";
+        QTest::newRow("csv value not a number") << "csv-letras" << "line 3: infants2 \"abc\" is not a number";
+        QTest::newRow("csv short row") << "csv-corto" << "line 2: 3 fields instead of 21";
+        QTest::newRow("csv unknown nutrient") << "csv-clave" << "the nutrient \"Unobtainium\" is not a column";
+        QTest::newRow("missing package") << "sin-deb" << "the package";
+        QTest::newRow("package that is no package") << "deb-roto" << "could not unpack";
+    }
+    void fallos()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, mensaje);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        auto entradas = entradasBase();
+        QByteArray dris = leer(drisProyecto);
+        const QByteArray cabecera = dris.left(dris.indexOf('\n') + 1);
+        QString jar = dir.filePath("a.jar");
+        QString deb;
+        if (caso == "xml-roto")
+            entradas["usda_sr24/11124.xml"].chop(3);
+        else if (caso == "sin-xml")
+            entradas.remove("usda_sr24/11124.xml");
+        else if (caso == "otro-uid")
+            entradas["usda_sr24/11124.xml"] = entradas["usda_sr24/01001.xml"];
+        else if (caso == "indice-roto")
+            entradas["usda_sr24/foods.index"] = "01001|Butter, salted\n11124 Carrots, raw\n";
+        else if (caso == "sin-grupo") {
+            entradas["usda_sr24/foods.index"] += "43999|Zzyzx\n";
+            entradas["usda_sr24/43999.xml"] = xmlAlimento("43999", "Zzyzx", {});
+        } else if (caso == "csv-roto")
+            dris += "Iron_Fe,\"Iron, Fe,mg,99,minerales\n";
+        else if (caso == "csv-letras")
+            dris = cabecera + "Energy,Energy,kcal,1,general,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n"
+                              "Water,Water,g,2,general,1,abc,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n";
+        else if (caso == "csv-corto")
+            dris = cabecera + "Energy,Energy,kcal\n";
+        else if (caso == "csv-clave")
+            dris = cabecera + "Unobtainium,U,g,1,general,,,,,,,,,,,,,,,,\n";
+        QVERIFY(escribirZip(jar, entradas));
+        if (caso == "sin-archivo")
+            jar = dir.filePath("nothing.jar");
+        else if (caso == "no-zip")
+            QVERIFY(escribir(jar, "this is not a zip archive"));
+        else if (caso == "sin-deb" || caso == "deb-roto") {
+            deb = dir.filePath("cronometer.deb");
+            if (caso == "deb-roto")
+                QVERIFY(escribir(deb, "not a package"));
+            jar.clear();
+        }
+        const QString rutaDris = caso == "sin-dris" ? dir.filePath("none.csv") : dir.filePath("dris.csv");
+        if (caso != "sin-dris")
+            QVERIFY(escribir(rutaDris, dris));
+
+        // A database already in place stays as it was.
+        const QString salida = dir.filePath("out/sr18.mdb");
+        QVERIFY(QDir().mkpath(dir.filePath("out")));
+        QVERIFY(escribir(salida, "previous"));
+        OpcionesConstruccion o = opciones(jar, salida, rutaDris);
+        o.paquete = deb;
+        ResumenConstruccion r;
+        QString error;
+        QVERIFY(!construirBase(o, &r, &error));
+        QVERIFY2(error.contains(mensaje), qPrintable(error));
+        QCOMPARE(leer(salida), QByteArray("previous"));
+        QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"sr18.mdb"});
+    }
+
+    void sinAptGet()
+    {
+        // With no apt-get to be found the package cannot be fetched.
+        QTemporaryDir vacia;
+        const QByteArray camino = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(vacia.path()));
+        OpcionesConstruccion o = opciones(QString(), carpeta_.filePath("nunca.mdb"));
+        ResumenConstruccion r;
+        QString error;
+        const bool hecho = construirBase(o, &r, &error);
+        qputenv("PATH", camino);
+        QVERIFY(!hecho);
+        QVERIFY2(error.startsWith("could not fetch the cronometer package: "), qPrintable(error));
+        QVERIFY(!QFile::exists(carpeta_.filePath("nunca.mdb")));
+    }
+
+    void ordenes_data()
+    {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("builds") << QStringList{"--output", "@/cli.mdb", "--jar", "@jar"} << 0
+                                << "foods:      4 (1 withdrawn foods left out)";
+        QTest::newRow("no output") << QStringList{"--jar", "@jar"} << 2 << "--output PATH is required";
+        QTest::newRow("stray argument") << QStringList{"--output", "@/x.mdb", "extra"} << 2 << "unexpected argument extra";
+        QTest::newRow("missing archive") << QStringList{"--output", "@/y.mdb", "--jar", "@/no.jar"} << 1
+                                         << "no database was written";
+        QTest::newRow("missing csv") << QStringList{"--output", "@/y.mdb", "--jar", "@jar", "--dris", "@/no.csv"} << 1
+                                     << "cannot read the reference values";
+    }
+    void ordenes()
+    {
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, estado);
+        QFETCH(QString, mensaje);
+        for (QString& a : argumentos) {
+            a.replace("@jar", archivo_);
+            a.replace("@", carpeta_.path());
+        }
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral(ALIMETRA_BUILDDB), argumentos);
+        QVERIFY(p.waitForFinished(60000));
+        const QString salida = QString::fromLocal8Bit(p.readAll());
+        QCOMPARE(p.exitCode(), estado);
+        QVERIFY2(salida.contains(mensaje), qPrintable(salida));
+        QVERIFY(!QFile::exists(carpeta_.filePath("y.mdb")));
+    }
+
+    // The delivered database, when the environment names it.
+    void datosReales()
+    {
+        const QString ruta = qEnvironmentVariable("ALIMETRA_DB");
+        if (ruta.isEmpty() || !QFileInfo(ruta).isFile())
+            QSKIP("ALIMETRA_DB does not name a built database");
+        Conexion c(ruta);
+        QVERIFY2(c.base().isOpen(), qPrintable(c.base().lastError().text()));
+        QCOMPARE(c.valor("select count(*) from total").toInt(), 7907);
+        QCOMPARE(c.fila("select description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Energy"
+                        " from total where id=1001"),
+                 (QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 717.0}));
+        QCOMPARE(c.valor("select description from total where id=11124").toString(), QString("Carrots, raw"));
+        QCOMPARE(qRound(c.valor("select Vitamin_A_RAE from total where id=11124").toDouble()), 835);
+        QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)").toInt(), 0);
+        QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
+        QCOMPARE(c.valor("select count(distinct group_id) from total").toInt(), 25);
+        QCOMPARE(c.valor("select count(*) from DRIs").toInt(), lineasDris() + 1);
+        QCOMPARE(c.valor("select count(*) from DRIs where key='Empty'").toInt(), 1);
+        QVERIFY(c.valor("select Energy from total where id=23999").isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaConstruirBase)
+#include "tst_construirbase.moc"
