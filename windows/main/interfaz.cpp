@@ -111,7 +111,9 @@ void InterfazPrincipal::construir(QWidget* ventana)
         grupoGenero->addButton(opb_mujer, 1);
         rejilla->addWidget(opb_hombre, 1, 1);
         rejilla->addWidget(opb_mujer, 1, 2);
-        rejilla->addWidget(etiqueta(Frame1, "lbl_peso", QStringLiteral("Weight  (kilograms):")), 2, 0);
+        auto* lblPeso = etiqueta(Frame1, "lbl_peso", QStringLiteral("Weight  (kilograms):"));
+        lblPeso->setWordWrap(false);
+        rejilla->addWidget(lblPeso, 2, 0);
         tbx_peso = crear<QLineEdit>(Frame1, "tbx_peso");
         tbx_peso->setMaxLength(3);
         tbx_peso->setMaximumWidth(60);

@@ -50,7 +50,11 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     almacen::Ocupado::instalar(&ponerCursorOcupado, &quitarCursorOcupado);
 
     m_ui.construir(this);
-    resize(760, 600);
+    // Wide enough to show every tab at once, where the screen allows it.
+    int ancho = m_ui.tbs_fichas->tabBar()->sizeHint().width() + 40;
+    if (QScreen* pantalla = screen())
+        ancho = qMin(ancho, pantalla->availableGeometry().width());
+    resize(qMax(760, ancho), 600);
 
     m_ingestas = new ModeloIngestas(this);
     m_ui.dgr_alimentos->setModel(m_ingestas);
@@ -59,7 +63,10 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_ui.dgr_alimentos->setColumnHidden(ModeloIngestas::ColId, true);
     m_ui.dgr_alimentos->setColumnWidth(ModeloIngestas::ColAlimento, 5100 / 15);
     m_ui.dgr_alimentos->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
-    m_ui.dgr_alimentos->horizontalHeader()->setStretchLastSection(true);
+    m_ui.dgr_alimentos->horizontalHeader()->setSectionResizeMode(ModeloIngestas::ColAlimento,
+                                                                 QHeaderView::Stretch);
+    m_ui.dgr_alimentos->verticalHeader()->setDefaultSectionSize(
+        m_ui.dgr_alimentos->fontMetrics().height() + 8);
     // Leaving a row writes it back, as the tab's text tells the user.
     connect(m_ui.dgr_alimentos->selectionModel(), &QItemSelectionModel::currentRowChanged,
             m_ingestas, [this] { m_ingestas->submit(); });
