@@ -25,7 +25,8 @@ const QString textoRenombrar = QStringLiteral("Rename");
 const QString etiquetaGuardar = QStringLiteral("guardar() (profiles) -> ");
 
 const QString falloCrear = QStringLiteral("An error occurred while creting the new profile");
-const QString falloCopiar = QStringLiteral("An error occurred while duplicating the profile selected");
+const QString falloCopiar =
+    QStringLiteral("An error occurred while duplicating the profile selected");
 
 // Positions in the window's own unit (twips) turned into pixels.
 QRect rectangulo(int izquierda, int arriba, int ancho, int alto)
@@ -189,12 +190,11 @@ bool DialogoPerfil::copiar(qint64 origen)
                 bool ok = false;
                 const std::array<QVariant, 3> datos = extraerPersonalesPerfil(origen, &ok);
                 const bool hecho =
-                    ok
-                    && almacen::ejecutarSQL(
-                           QStringLiteral("update profiles set age=?, gender=?, weight=? where id=?"),
-                           {datos[0], datos[1], datos[2], nuevo})
-                           > 0
-                    && dejarActual(nuevo);
+                    ok &&
+                    almacen::ejecutarSQL(
+                        QStringLiteral("update profiles set age=?, gender=?, weight=? where id=?"),
+                        {datos[0], datos[1], datos[2], nuevo}) > 0 &&
+                    dejarActual(nuevo);
                 if (hecho) {
                     if (t.confirmar())
                         id = nuevo;
@@ -216,8 +216,7 @@ bool DialogoPerfil::copiar(qint64 origen)
 void DialogoPerfil::renombrar(qint64 origen)
 {
     if (almacen::ejecutarSQL(QStringLiteral("update profiles set name=? where id=?"),
-                             {tbx_perfil->text(), origen})
-        > 0)
+                             {tbx_perfil->text(), origen}) > 0)
         mensajes::informar(this, QStringLiteral("Profile renamed"));
     else
         mensajes::error(this, QStringLiteral("An error occurred while renaming the profile"));
@@ -246,9 +245,9 @@ qint64 DialogoPerfil::nuevoRegistro()
     QSqlQuery q(almacen::base());
     if (!q.prepare(sentencia) || (q.addBindValue(tbx_perfil->text()), !q.exec())) {
         const QString descripcion = q.lastError().text().trimmed();
-        escribirLog(conSentencia(
-            descripcion.isEmpty() ? QStringLiteral("Unknown database error") : descripcion,
-            sentencia));
+        escribirLog(conSentencia(descripcion.isEmpty() ? QStringLiteral("Unknown database error")
+                                                       : descripcion,
+                                 sentencia));
         return 0;
     }
     const QVariant id = q.lastInsertId();
@@ -306,8 +305,7 @@ bool DialogoPerfil::duplicarDatos(qint64 idNuevo, const QList<IngestaPerfil>& al
     for (const IngestaPerfil& a : alimentos) {
         if (almacen::ejecutarSQL(
                 QStringLiteral("insert into saves (prof_id, food_id, intake) values (?, ?, ?)"),
-                {idNuevo, a.alimento, a.cantidad})
-            <= 0) {
+                {idNuevo, a.alimento, a.cantidad}) <= 0) {
             escribirLog(QStringLiteral("duplicarDatos() (profiles) -> The intake of food %1 could "
                                        "not be copied to profile %2")
                             .arg(a.alimento)

@@ -22,8 +22,7 @@ PestanaPerfiles::PestanaPerfiles(VentanaPrincipal& f) : QObject(&f), m_f(f)
     connect(ui.cmd_perfilRenombrar, &QPushButton::clicked, this,
             [this] { abrirDialogo(DialogoPerfil::Modo::Renombrar); });
     connect(ui.cmd_perfilBorrar, &QPushButton::clicked, this, &PestanaPerfiles::pulsarBorrar);
-    connect(ui.lsv_perfiles, &QTreeWidget::itemDoubleClicked, this,
-            [this] { cargarPerfil(); });
+    connect(ui.lsv_perfiles, &QTreeWidget::itemDoubleClicked, this, [this] { cargarPerfil(); });
 }
 
 void PestanaPerfiles::cargarPerfiles()
@@ -93,10 +92,9 @@ void PestanaPerfiles::cargarPerfil()
         if (!t.iniciada()) {
             fallo = t.error();
         } else {
-            cargado = almacen::ejecutarSQL(QStringLiteral("update profiles set last=0")) > 0
-                      && almacen::ejecutarSQL(QStringLiteral("update profiles set last=1 where id=?"),
-                                              {id})
-                             > 0;
+            cargado = almacen::ejecutarSQL(QStringLiteral("update profiles set last=0")) > 0 &&
+                      almacen::ejecutarSQL(QStringLiteral("update profiles set last=1 where id=?"),
+                                           {id}) > 0;
             if (cargado && !t.confirmar()) {
                 fallo = t.error();
                 cargado = false;
@@ -111,7 +109,8 @@ void PestanaPerfiles::cargarPerfil()
         establecerValoresRecomendados();
         mensajes::informar(&m_f, QStringLiteral("Profile loaded"));
     } else {
-        mensajes::error(&m_f, QStringLiteral("An error occurred while loading the profile selected"));
+        mensajes::error(&m_f,
+                        QStringLiteral("An error occurred while loading the profile selected"));
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("cargarPerfil() -> ") + fallo);
@@ -123,8 +122,8 @@ void PestanaPerfiles::pulsarBorrar()
         avisarSinSeleccion(&m_f);
         return;
     }
-    if (mensajes::preguntar(&m_f,
-                            QStringLiteral("Are you sure you want to remove the selected profile?")))
+    if (mensajes::preguntar(
+            &m_f, QStringLiteral("Are you sure you want to remove the selected profile?")))
         borrarPerfil();
 }
 
@@ -136,7 +135,8 @@ void PestanaPerfiles::borrarPerfil()
         return;
     }
     if (perfilActual().idPerfil.igualA(double(id))) {
-        mensajes::avisar(&m_f, QStringLiteral("The profile you try to remove is currently running"));
+        mensajes::avisar(&m_f,
+                         QStringLiteral("The profile you try to remove is currently running"));
         return;
     }
 
@@ -154,8 +154,7 @@ void PestanaPerfiles::borrarPerfil()
             if (!cuenta.ok) {
                 fallo = cuenta.error;
             } else if (almacen::ejecutarSQL(QStringLiteral("delete from profiles where id=?"),
-                                            {id})
-                       > 0) {
+                                            {id}) > 0) {
                 // A profile without intakes deletes no row here; one with
                 // intakes must lose every one of them.
                 const qint64 ingestas = cuenta.vacia() ? 0 : cuenta.filas[0][0].toLongLong();
@@ -174,7 +173,8 @@ void PestanaPerfiles::borrarPerfil()
         mensajes::informar(&m_f, QStringLiteral("Profile removed"));
         cargarPerfiles();
     } else {
-        mensajes::error(&m_f, QStringLiteral("An error occurred while removing the profile selected"));
+        mensajes::error(&m_f,
+                        QStringLiteral("An error occurred while removing the profile selected"));
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("borrarPerfil() -> ") + fallo);

@@ -22,7 +22,8 @@
 namespace {
 
 const QString sinSeleccion = QStringLiteral("Please, select a profile in the list first");
-const QString falloCopia = QStringLiteral("An error occurred while duplicating the profile selected");
+const QString falloCopia =
+    QStringLiteral("An error occurred while duplicating the profile selected");
 const QString falloNombre =
     QStringLiteral("Profile name cannot be blank or greater than 255 characters");
 
@@ -38,7 +39,8 @@ void anadirOtro(const Fixture& fx, bool conDatos = true, bool conIngestas = true
     if (conIngestas)
         fx.ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values "
                                    "(2, 1001, 100), (2, 43212, 50), (2, 21237, 0)"));
-    fx.ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values (1, 1077, 700)"));
+    fx.ejecutar(
+        QStringLiteral("insert into saves (prof_id, food_id, intake) values (1, 1077, 700)"));
 }
 
 void mostrarPestana(VentanaPrincipal& f)
@@ -80,7 +82,8 @@ qint64 idSeleccionado(VentanaPrincipal& f)
 QList<qint64> marcados(const Fixture& fx)
 {
     QList<qint64> ids;
-    for (const QVariantList& fila : fx.filas(QStringLiteral("select id from profiles where last=1")))
+    for (const QVariantList& fila :
+         fx.filas(QStringLiteral("select id from profiles where last=1")))
         ids << fila[0].toLongLong();
     return ids;
 }
@@ -88,8 +91,8 @@ QList<qint64> marcados(const Fixture& fx)
 // Everything the profile actions could change, for "nothing changed" checks.
 QList<QVariantList> foto(const Fixture& fx)
 {
-    return fx.filas(QStringLiteral("select * from profiles order by id"))
-           + fx.filas(QStringLiteral("select * from saves order by id"));
+    return fx.filas(QStringLiteral("select * from profiles order by id")) +
+           fx.filas(QStringLiteral("select * from saves order by id"));
 }
 
 DialogoPerfil* abrir(VentanaPrincipal& f, QPushButton* boton)
@@ -122,8 +125,9 @@ private slots:
     void listaPorNombreConElActualSeleccionado()
     {
         Fixture fx;
-        fx.ejecutar(QStringLiteral("insert into profiles (id, name, last) values (40000, 'Zoe', 0), "
-                                   "(5000000000, 'Bert', 0), (7, null, 0), (8, 'adam', 0)"));
+        fx.ejecutar(
+            QStringLiteral("insert into profiles (id, name, last) values (40000, 'Zoe', 0), "
+                           "(5000000000, 'Bert', 0), (7, null, 0), (8, 'adam', 0)"));
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
@@ -139,7 +143,8 @@ private slots:
         QCOMPARE(textosLista(f), esperados);
         QCOMPARE(esperados.first(), QStringLiteral("Without name"));
         for (int i = 0; i < ids.size(); ++i)
-            QCOMPARE(f.ui().lsv_perfiles->topLevelItem(i)
+            QCOMPARE(f.ui()
+                         .lsv_perfiles->topLevelItem(i)
                          ->data(0, PestanaPerfiles::RolIdPerfil)
                          .toLongLong(),
                      ids[i]);
@@ -178,8 +183,9 @@ private slots:
         QFETCH(bool, dobleClic);
         Fixture fx;
         anadirOtro(fx);
-        fx.ejecutar(QStringLiteral("insert into profiles (id, name, last, age, gender, weight) "
-                                   "values (5000000000, 'Big', 0, 3, 0, 21), (7, null, 0, 1, 1, 9)"));
+        fx.ejecutar(
+            QStringLiteral("insert into profiles (id, name, last, age, gender, weight) "
+                           "values (5000000000, 'Big', 0, 3, 0, 21), (7, null, 0, 1, 1, 9)"));
         fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=80 where id=1"));
         RegistroMensajes msgs;
         VentanaPrincipal f;
@@ -201,8 +207,8 @@ private slots:
         QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Informacion);
         QCOMPARE(marcados(fx), QList<qint64>{id});
         QCOMPARE(perfilActual().idPerfil.entero(), id);
-        const QVariantList datos = fx.filas(
-            QStringLiteral("select age, weight from profiles where id=%1").arg(id))[0];
+        const QVariantList datos =
+            fx.filas(QStringLiteral("select age, weight from profiles where id=%1").arg(id))[0];
         QCOMPARE(f.ui().cmb_edad->currentIndex(), datos[0].toInt());
         QCOMPARE(f.ui().tbx_peso->text(), datos[1].toString());
         QCOMPARE(idSeleccionado(f), id);
@@ -216,7 +222,8 @@ private slots:
         QTest::newRow("flag refused") << "create trigger t before update of last on profiles "
                                          "when new.last=1 begin select raise(abort, 'refused'); end"
                                       << "update profiles set last=1 where id=?";
-        QTest::newRow("profile gone meanwhile") << "delete from profiles where id=2" << "";
+        QTest::newRow("profile gone meanwhile") << "delete from profiles where id=2"
+                                                << "";
     }
 
     void cargaFallidaDejaElActual()
@@ -235,8 +242,8 @@ private slots:
 
         QTest::mouseClick(f.ui().cmd_perfilCargar, Qt::LeftButton);
 
-        QCOMPARE(msgs.textos(),
-                 QStringList{QStringLiteral("An error occurred while loading the profile selected")});
+        QCOMPARE(msgs.textos(), QStringList{QStringLiteral(
+                                    "An error occurred while loading the profile selected")});
         QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
         QCOMPARE(marcados(fx), QList<qint64>{1});
         QCOMPARE(perfilActual().idPerfil.entero(), 1);
@@ -275,13 +282,15 @@ private slots:
 
         QTest::mouseClick(f.ui().cmd_perfilBorrar, Qt::LeftButton);
 
-        QStringList esperados{QStringLiteral("Are you sure you want to remove the selected profile?")};
+        QStringList esperados{
+            QStringLiteral("Are you sure you want to remove the selected profile?")};
         if (!respuesta.isEmpty())
             esperados << respuesta;
         QCOMPARE(msgs.textos(), esperados);
         QCOMPARE(msgs.mostrados().first().tipo, mensajes::Tipo::Pregunta);
         if (borrado) {
-            QCOMPARE(fx.valor(QStringLiteral("select count(*) from profiles where id=2")).toInt(), 0);
+            QCOMPARE(fx.valor(QStringLiteral("select count(*) from profiles where id=2")).toInt(),
+                     0);
             QCOMPARE(fx.valor(QStringLiteral("select count(*) from saves where prof_id=2")).toInt(),
                      0);
             QCOMPARE(fx.valor(QStringLiteral("select count(*) from saves where prof_id=1")).toInt(),
@@ -330,8 +339,8 @@ private slots:
     {
         QTest::addColumn<QString>("boton");
         QTest::addColumn<bool>("listaVacia");
-        for (const char* b : {"cmd_perfilCargar", "cmd_perfilBorrar", "cmd_perfilGuardar",
-                              "cmd_perfilRenombrar"}) {
+        for (const char* b :
+             {"cmd_perfilCargar", "cmd_perfilBorrar", "cmd_perfilGuardar", "cmd_perfilRenombrar"}) {
             QTest::addRow("%s, empty list", b) << QString::fromLatin1(b) << true;
             QTest::addRow("%s, nothing selected", b) << QString::fromLatin1(b) << false;
         }
@@ -561,12 +570,11 @@ private slots:
             << "create trigger t before update of last on profiles when new.last=0 begin "
                "select raise(abort, 'refused'); end"
             << "update profiles set last=0 where id<>?";
-        QTest::newRow("profile insert refused")
-            << "create trigger t before insert on profiles begin select raise(abort, 'refused'); end"
-            << "insert into profiles(name,last) values (?, 1)";
-        QTest::newRow("intakes unreadable")
-            << "alter table saves rename column intake to cantidad"
-            << "extraerAlimentosPerfil() (profiles) -> ";
+        QTest::newRow("profile insert refused") << "create trigger t before insert on profiles "
+                                                   "begin select raise(abort, 'refused'); end"
+                                                << "insert into profiles(name,last) values (?, 1)";
+        QTest::newRow("intakes unreadable") << "alter table saves rename column intake to cantidad"
+                                            << "extraerAlimentosPerfil() (profiles) -> ";
         QTest::newRow("personal data unreadable")
             << "alter table profiles rename column weight to peso"
             << "extraerPersonalesPerfil() (profiles) -> ";
@@ -652,8 +660,9 @@ private slots:
         aceptar(p, nombre);
 
         QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Profile renamed")});
-        QCOMPARE(fx.valor(QStringLiteral("select name from profiles where id=%1").arg(id)).toString(),
-                 nombre);
+        QCOMPARE(
+            fx.valor(QStringLiteral("select name from profiles where id=%1").arg(id)).toString(),
+            nombre);
         QCOMPARE(fx.valor(QStringLiteral("select count(*) from profiles")).toInt(), 2);
         QCOMPARE(marcados(fx), QList<qint64>{1});
         QCOMPARE(perfilActual().idPerfil.entero(), 1);
@@ -701,8 +710,38 @@ private slots:
         QVERIFY(msgs.mostrados().isEmpty());
         QVERIFY(!f.perfiles().dialogo());
         QCOMPARE(foto(fx), antes);
-        QCOMPARE(textosLista(f), (QStringList{QStringLiteral("My profile"), QStringLiteral("Other")}));
+        QCOMPARE(textosLista(f),
+                 (QStringList{QStringLiteral("My profile"), QStringLiteral("Other")}));
         QCOMPARE(idSeleccionado(f), otro);
+    }
+
+    void accionSinSeleccionAlPulsar_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::newRow("Save as") << "cmd_perfilGuardar";
+        QTest::newRow("Rename") << "cmd_perfilRenombrar";
+    }
+
+    void accionSinSeleccionAlPulsar()
+    {
+        QFETCH(QString, boton);
+        Fixture fx;
+        anadirOtro(fx);
+        RegistroMensajes msgs;
+        VentanaPrincipal f;
+        f.cargar();
+        mostrarPestana(f);
+        seleccionar(f, otro);
+        DialogoPerfil* p = abrir(f, f.findChild<QPushButton*>(boton));
+        QVERIFY(p);
+        f.ui().lsv_perfiles->clearSelection();
+        const QList<QVariantList> antes = foto(fx);
+
+        aceptar(p, QStringLiteral("Name"));
+
+        QCOMPARE(msgs.textos(), QStringList{sinSeleccion});
+        QCOMPARE(f.perfiles().dialogo(), p);
+        QCOMPARE(foto(fx), antes);
     }
 
     void segundaPulsacionTraeElMismoDialogo()
@@ -716,8 +755,8 @@ private slots:
         DialogoPerfil* p = abrir(f, f.ui().cmd_perfilNuevo);
         QVERIFY(p);
         p->tbx_perfil->setText(QStringLiteral("typed"));
-        for (QPushButton* b : {f.ui().cmd_perfilNuevo, f.ui().cmd_perfilGuardar,
-                               f.ui().cmd_perfilRenombrar})
+        for (QPushButton* b :
+             {f.ui().cmd_perfilNuevo, f.ui().cmd_perfilGuardar, f.ui().cmd_perfilRenombrar})
             QCOMPARE(abrir(f, b), p);
         QCOMPARE(p->cmd_guardar->text(), QStringLiteral("Create"));
         QCOMPARE(p->tbx_perfil->text(), QStringLiteral("typed"));
