@@ -22,91 +22,81 @@
 namespace {
 
 const QString sinSeleccion = QStringLiteral("Please, select a profile in the list first");
-const QString falloCopia =
-    QStringLiteral("An error occurred while duplicating the profile selected");
-const QString falloNombre =
-    QStringLiteral("Profile name cannot be blank or greater than 255 characters");
-
-// A second profile beside the fixture's current "My profile" (id 1).
 constexpr qint64 otro = 2;
 
-void anadirOtro(const Fixture& fx, bool conDatos = true, bool conIngestas = true)
+// The fixture's current "My profile" (id 1, with one intake and personal
+// data), "Other" (id 2) and "Third" (id 3), the main window on tab 6.
+struct Escena
 {
-    fx.ejecutar(conDatos ? QStringLiteral("insert into profiles (id, name, last, age, gender, "
-                                          "weight) values (2, 'Other', 0, 9, 1, 58)")
-                         : QStringLiteral("insert into profiles (id, name, last) values (2, "
-                                          "'Other', 0)"));
-    if (conIngestas)
+    explicit Escena(bool datosOtro = true, bool ingestasOtro = true)
+    {
+        fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=80 where id=1"));
+        fx.ejecutar(
+            QStringLiteral("insert into profiles (id, name, last, age, gender, weight) "
+                           "values (2, 'Other', 0, %1), (3, 'Third', 0, 2, 1, 15)")
+                .arg(datosOtro ? QStringLiteral("9, 1, 58") : QStringLiteral("null, null, null")));
         fx.ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values "
-                                   "(2, 1001, 100), (2, 43212, 50), (2, 21237, 0)"));
-    fx.ejecutar(
-        QStringLiteral("insert into saves (prof_id, food_id, intake) values (1, 1077, 700)"));
-}
+                                   "(1, 1077, 700), (3, 1077, 10)"));
+        if (ingestasOtro)
+            fx.ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values "
+                                       "(2, 1001, 100), (2, 43212, 50), (2, 21237, 0)"));
+    }
+    void abrirVentana()
+    {
+        f.cargar();
+        f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_seis);
+    }
+    QTreeWidgetItem* item(qint64 id)
+    {
+        QTreeWidget* l = f.ui().lsv_perfiles;
+        for (int i = 0; i < l->topLevelItemCount(); ++i)
+            if (l->topLevelItem(i)->data(0, PestanaPerfiles::RolIdPerfil).toLongLong() == id)
+                return l->topLevelItem(i);
+        return nullptr;
+    }
+    void seleccionar(qint64 id) { f.ui().lsv_perfiles->setCurrentItem(item(id)); }
+    qint64 seleccionado()
+    {
+        const QList<QTreeWidgetItem*> s = f.ui().lsv_perfiles->selectedItems();
+        return s.isEmpty() ? 0 : s.first()->data(0, PestanaPerfiles::RolIdPerfil).toLongLong();
+    }
+    QStringList textos()
+    {
+        QStringList t;
+        for (int i = 0; i < f.ui().lsv_perfiles->topLevelItemCount(); ++i)
+            t << f.ui().lsv_perfiles->topLevelItem(i)->text(0);
+        return t;
+    }
+    QList<qint64> marcados() const
+    {
+        QList<qint64> ids;
+        for (const QVariantList& fila :
+             fx.filas(QStringLiteral("select id from profiles where last=1")))
+            ids << fila[0].toLongLong();
+        return ids;
+    }
+    // Everything a profile action could change.
+    QList<QVariantList> foto() const
+    {
+        return fx.filas(QStringLiteral("select * from profiles order by id")) +
+               fx.filas(QStringLiteral("select * from saves order by id"));
+    }
+    DialogoPerfil* abrir(const QString& boton)
+    {
+        QTest::mouseClick(f.findChild<QPushButton*>(boton), Qt::LeftButton);
+        return f.perfiles().dialogo();
+    }
+    // Types the name into the open dialog and presses its action button.
+    static void aceptar(DialogoPerfil* p, const QString& nombre)
+    {
+        p->tbx_perfil->setText(nombre);
+        QTest::mouseClick(p->cmd_guardar, Qt::LeftButton);
+    }
 
-void mostrarPestana(VentanaPrincipal& f)
-{
-    f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_seis);
-}
-
-QStringList textosLista(VentanaPrincipal& f)
-{
-    QStringList t;
-    QTreeWidget* l = f.ui().lsv_perfiles;
-    for (int i = 0; i < l->topLevelItemCount(); ++i)
-        t << l->topLevelItem(i)->text(0);
-    return t;
-}
-
-QTreeWidgetItem* item(VentanaPrincipal& f, qint64 id)
-{
-    QTreeWidget* l = f.ui().lsv_perfiles;
-    for (int i = 0; i < l->topLevelItemCount(); ++i)
-        if (l->topLevelItem(i)->data(0, PestanaPerfiles::RolIdPerfil).toLongLong() == id)
-            return l->topLevelItem(i);
-    return nullptr;
-}
-
-void seleccionar(VentanaPrincipal& f, qint64 id)
-{
-    QTreeWidgetItem* it = item(f, id);
-    QVERIFY2(it, "profile not in the list");
-    f.ui().lsv_perfiles->setCurrentItem(it);
-}
-
-qint64 idSeleccionado(VentanaPrincipal& f)
-{
-    const QList<QTreeWidgetItem*> s = f.ui().lsv_perfiles->selectedItems();
-    return s.isEmpty() ? 0 : s.first()->data(0, PestanaPerfiles::RolIdPerfil).toLongLong();
-}
-
-QList<qint64> marcados(const Fixture& fx)
-{
-    QList<qint64> ids;
-    for (const QVariantList& fila :
-         fx.filas(QStringLiteral("select id from profiles where last=1")))
-        ids << fila[0].toLongLong();
-    return ids;
-}
-
-// Everything the profile actions could change, for "nothing changed" checks.
-QList<QVariantList> foto(const Fixture& fx)
-{
-    return fx.filas(QStringLiteral("select * from profiles order by id")) +
-           fx.filas(QStringLiteral("select * from saves order by id"));
-}
-
-DialogoPerfil* abrir(VentanaPrincipal& f, QPushButton* boton)
-{
-    QTest::mouseClick(boton, Qt::LeftButton);
-    return f.perfiles().dialogo();
-}
-
-// Types the name into the open dialog and presses its action button.
-void aceptar(DialogoPerfil* p, const QString& nombre)
-{
-    p->tbx_perfil->setText(nombre);
-    QTest::mouseClick(p->cmd_guardar, Qt::LeftButton);
-}
+    Fixture fx;
+    RegistroMensajes msgs;
+    VentanaPrincipal f;
+};
 
 } // namespace
 
@@ -122,48 +112,38 @@ private slots:
         almacen::cerrarBase();
     }
 
-    void listaPorNombreConElActualSeleccionado()
+    void lista_data()
     {
-        Fixture fx;
-        fx.ejecutar(
-            QStringLiteral("insert into profiles (id, name, last) values (40000, 'Zoe', 0), "
-                           "(5000000000, 'Bert', 0), (7, null, 0), (8, 'adam', 0)"));
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-
-        QStringList esperados;
-        QList<qint64> ids;
-        for (const QVariantList& fila :
-             fx.filas(QStringLiteral("select id, name from profiles order by name"))) {
-            ids << fila[0].toLongLong();
-            esperados << (fila[1].isNull() ? QStringLiteral("Without name") : fila[1].toString());
-        }
-        QCOMPARE(textosLista(f), esperados);
-        QCOMPARE(esperados.first(), QStringLiteral("Without name"));
-        for (int i = 0; i < ids.size(); ++i)
-            QCOMPARE(f.ui()
-                         .lsv_perfiles->topLevelItem(i)
-                         ->data(0, PestanaPerfiles::RolIdPerfil)
-                         .toLongLong(),
-                     ids[i]);
-        QCOMPARE(f.ui().lsv_perfiles->selectedItems().size(), 1);
-        QCOMPARE(idSeleccionado(f), 1);
-        QVERIFY(msgs.mostrados().isEmpty());
+        QTest::addColumn<QString>("preparacion");
+        QTest::addColumn<qint64>("seleccionado");
+        QTest::newRow("by name, current selected")
+            << "insert into profiles (id, name, last) values (40000, 'Zoe', 0), (5000000000, "
+               "'Bert', 0), (7, null, 0), (8, 'adam', 0)"
+            << qint64(1);
+        QTest::newRow("no current profile") << "update profiles set last=0" << qint64(0);
     }
 
-    void sinPerfilActualNadaSeleccionado()
+    void lista()
     {
-        Fixture fx;
-        anadirOtro(fx);
-        fx.ejecutar(QStringLiteral("update profiles set last=0"));
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        QCOMPARE(textosLista(f).size(), 2);
-        QVERIFY(f.ui().lsv_perfiles->selectedItems().isEmpty());
+        QFETCH(QString, preparacion);
+        QFETCH(qint64, seleccionado);
+        Escena e;
+        e.fx.ejecutar(preparacion);
+        e.abrirVentana();
+
+        QStringList nombres;
+        QList<qint64> ids;
+        for (const QVariantList& fila :
+             e.fx.filas(QStringLiteral("select id, name from profiles order by name"))) {
+            ids << fila[0].toLongLong();
+            nombres << (fila[1].isNull() ? QStringLiteral("Without name") : fila[1].toString());
+        }
+        QCOMPARE(e.textos(), nombres);
+        for (int i = 0; i < ids.size(); ++i)
+            QCOMPARE(e.item(ids[i]), e.f.ui().lsv_perfiles->topLevelItem(i));
+        QCOMPARE(e.f.ui().lsv_perfiles->selectedItems().size(), seleccionado ? 1 : 0);
+        QCOMPARE(e.seleccionado(), seleccionado);
+        QVERIFY(e.msgs.mostrados().isEmpty());
     }
 
     void cargar_data()
@@ -172,8 +152,7 @@ private slots:
         QTest::addColumn<bool>("dobleClic");
         QTest::newRow("Load button") << otro << false;
         QTest::newRow("double click") << otro << true;
-        QTest::newRow("id beyond 32 bits") << qint64(5000000000) << false;
-        QTest::newRow("without name") << qint64(7) << true;
+        QTest::newRow("id beyond 32 bits, without name") << qint64(5000000000) << true;
         QTest::newRow("already current") << qint64(1) << false;
     }
 
@@ -181,74 +160,32 @@ private slots:
     {
         QFETCH(qint64, id);
         QFETCH(bool, dobleClic);
-        Fixture fx;
-        anadirOtro(fx);
-        fx.ejecutar(
-            QStringLiteral("insert into profiles (id, name, last, age, gender, weight) "
-                           "values (5000000000, 'Big', 0, 3, 0, 21), (7, null, 0, 1, 1, 9)"));
-        fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=80 where id=1"));
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        mostrarPestana(f);
-        seleccionar(f, id);
+        Escena e;
+        e.fx.ejecutar(QStringLiteral("insert into profiles (id, name, last, age, gender, weight) "
+                                     "values (5000000000, null, 0, 3, 0, 21)"));
+        e.abrirVentana();
+        QVERIFY(QTest::qWaitForWindowExposed(&e.f));
+        e.seleccionar(id);
 
         if (dobleClic) {
-            QTreeWidget* l = f.ui().lsv_perfiles;
-            const QPoint centro = l->visualItemRect(item(f, id)).center();
+            QTreeWidget* l = e.f.ui().lsv_perfiles;
+            const QPoint centro = l->visualItemRect(e.item(id)).center();
             QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, centro);
             QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, centro);
         } else {
-            QTest::mouseClick(f.ui().cmd_perfilCargar, Qt::LeftButton);
+            QTest::mouseClick(e.f.ui().cmd_perfilCargar, Qt::LeftButton);
         }
 
-        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Profile loaded")});
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Informacion);
-        QCOMPARE(marcados(fx), QList<qint64>{id});
+        QCOMPARE(e.msgs.textos(), QStringList{QStringLiteral("Profile loaded")});
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+        QCOMPARE(e.marcados(), QList<qint64>{id});
         QCOMPARE(perfilActual().idPerfil.entero(), id);
         const QVariantList datos =
-            fx.filas(QStringLiteral("select age, weight from profiles where id=%1").arg(id))[0];
-        QCOMPARE(f.ui().cmb_edad->currentIndex(), datos[0].toInt());
-        QCOMPARE(f.ui().tbx_peso->text(), datos[1].toString());
-        QCOMPARE(idSeleccionado(f), id);
-        QCOMPARE(fx.entradasLog(), 0);
-    }
-
-    void cargaFallidaDejaElActual_data()
-    {
-        QTest::addColumn<QString>("fallo");
-        QTest::addColumn<QString>("enLog");
-        QTest::newRow("flag refused") << "create trigger t before update of last on profiles "
-                                         "when new.last=1 begin select raise(abort, 'refused'); end"
-                                      << "update profiles set last=1 where id=?";
-        QTest::newRow("profile gone meanwhile") << "delete from profiles where id=2"
-                                                << "";
-    }
-
-    void cargaFallidaDejaElActual()
-    {
-        QFETCH(QString, fallo);
-        QFETCH(QString, enLog);
-        Fixture fx;
-        anadirOtro(fx);
-        fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=80 where id=1"));
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-        fx.ejecutar(fallo);
-
-        QTest::mouseClick(f.ui().cmd_perfilCargar, Qt::LeftButton);
-
-        QCOMPARE(msgs.textos(), QStringList{QStringLiteral(
-                                    "An error occurred while loading the profile selected")});
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
-        QCOMPARE(marcados(fx), QList<qint64>{1});
-        QCOMPARE(perfilActual().idPerfil.entero(), 1);
-        QCOMPARE(f.ui().tbx_peso->text(), QStringLiteral("80"));
-        QVERIFY(fx.log().contains(enLog));
+            e.fx.filas(QStringLiteral("select age, weight from profiles where id=%1").arg(id))[0];
+        QCOMPARE(e.f.ui().cmb_edad->currentIndex(), datos[0].toInt());
+        QCOMPARE(e.f.ui().tbx_peso->text(), datos[1].toString());
+        QCOMPARE(e.seleccionado(), id);
+        QCOMPARE(e.fx.entradasLog(), 0);
     }
 
     void borrar_data()
@@ -256,12 +193,11 @@ private slots:
         QTest::addColumn<qint64>("id");
         QTest::addColumn<bool>("si");
         QTest::addColumn<QString>("respuesta"); // message after the question, "" for none
-        QTest::addColumn<bool>("borrado");
-        QTest::newRow("other, Yes") << otro << true << "Profile removed" << true;
-        QTest::newRow("other, No") << otro << false << "" << false;
+        QTest::newRow("other, Yes") << otro << true << "Profile removed";
+        QTest::newRow("other, No") << otro << false << "";
         QTest::newRow("current, Yes")
-            << qint64(1) << true << "The profile you try to remove is currently running" << false;
-        QTest::newRow("current, No") << qint64(1) << false << "" << false;
+            << qint64(1) << true << "The profile you try to remove is currently running";
+        QTest::newRow("current, No") << qint64(1) << false << "";
     }
 
     void borrar()
@@ -269,111 +205,76 @@ private slots:
         QFETCH(qint64, id);
         QFETCH(bool, si);
         QFETCH(QString, respuesta);
-        QFETCH(bool, borrado);
-        Fixture fx;
-        anadirOtro(fx);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, id);
-        const QList<QVariantList> antes = foto(fx);
-        msgs.responder(si ? QMessageBox::Yes : QMessageBox::No);
+        Escena e;
+        e.abrirVentana();
+        e.seleccionar(id);
+        const QList<QVariantList> antes = e.foto();
+        e.msgs.responder(si ? QMessageBox::Yes : QMessageBox::No);
 
-        QTest::mouseClick(f.ui().cmd_perfilBorrar, Qt::LeftButton);
+        QTest::mouseClick(e.f.ui().cmd_perfilBorrar, Qt::LeftButton);
 
         QStringList esperados{
             QStringLiteral("Are you sure you want to remove the selected profile?")};
         if (!respuesta.isEmpty())
             esperados << respuesta;
-        QCOMPARE(msgs.textos(), esperados);
-        QCOMPARE(msgs.mostrados().first().tipo, mensajes::Tipo::Pregunta);
-        if (borrado) {
-            QCOMPARE(fx.valor(QStringLiteral("select count(*) from profiles where id=2")).toInt(),
-                     0);
-            QCOMPARE(fx.valor(QStringLiteral("select count(*) from saves where prof_id=2")).toInt(),
-                     0);
-            QCOMPARE(fx.valor(QStringLiteral("select count(*) from saves where prof_id=1")).toInt(),
-                     1);
-            QCOMPARE(textosLista(f), QStringList{QStringLiteral("My profile")});
-            QCOMPARE(idSeleccionado(f), 1);
+        QCOMPARE(e.msgs.textos(), esperados);
+        QCOMPARE(e.msgs.mostrados().first().tipo, mensajes::Tipo::Pregunta);
+        if (respuesta == QLatin1String("Profile removed")) {
+            QCOMPARE(e.fx.valor(QStringLiteral("select count(*) from profiles where id=2")), 0);
+            QCOMPARE(e.fx.valor(QStringLiteral("select count(*) from saves where prof_id=2")), 0);
+            QCOMPARE(e.fx.valor(QStringLiteral("select count(*) from saves")), 2);
+            QCOMPARE(e.textos(),
+                     (QStringList{QStringLiteral("My profile"), QStringLiteral("Third")}));
+            QCOMPARE(e.seleccionado(), 1);
         } else {
-            QCOMPARE(foto(fx), antes);
-            QCOMPARE(textosLista(f).size(), 2);
+            QCOMPARE(e.foto(), antes);
+            QCOMPARE(e.textos().size(), 3);
         }
-        QCOMPARE(fx.entradasLog(), 0);
-    }
-
-    void borradoFallidoNoDejaNadaAMedias_data()
-    {
-        QTest::addColumn<QString>("fallo");
-        QTest::newRow("intakes refused") << "create trigger t before delete on saves begin "
-                                            "select raise(abort, 'refused'); end";
-        QTest::newRow("profile refused") << "create trigger t before delete on profiles begin "
-                                            "select raise(abort, 'refused'); end";
-    }
-
-    void borradoFallidoNoDejaNadaAMedias()
-    {
-        QFETCH(QString, fallo);
-        Fixture fx;
-        anadirOtro(fx);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-        fx.ejecutar(fallo);
-        const QList<QVariantList> antes = foto(fx);
-
-        QTest::mouseClick(f.ui().cmd_perfilBorrar, Qt::LeftButton);
-
-        QCOMPARE(msgs.ultimo().texto,
-                 QStringLiteral("An error occurred while removing the profile selected"));
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
-        QCOMPARE(foto(fx), antes);
-        QVERIFY(fx.log().contains(QStringLiteral("refused")));
+        QCOMPARE(e.fx.entradasLog(), 0);
     }
 
     void sinSeleccionNoHaceNada_data()
     {
         QTest::addColumn<QString>("boton");
-        QTest::addColumn<bool>("listaVacia");
+        QTest::addColumn<QString>("caso"); // empty list, nothing selected, lost after opening
         for (const char* b :
-             {"cmd_perfilCargar", "cmd_perfilBorrar", "cmd_perfilGuardar", "cmd_perfilRenombrar"}) {
-            QTest::addRow("%s, empty list", b) << QString::fromLatin1(b) << true;
-            QTest::addRow("%s, nothing selected", b) << QString::fromLatin1(b) << false;
-        }
+             {"cmd_perfilCargar", "cmd_perfilBorrar", "cmd_perfilGuardar", "cmd_perfilRenombrar"})
+            for (const char* c : {"empty list", "nothing selected", "lost after opening"})
+                if (qstrcmp(c, "lost after opening") != 0 || qstrcmp(b, "cmd_perfilGuardar") == 0 ||
+                    qstrcmp(b, "cmd_perfilRenombrar") == 0)
+                    QTest::addRow("%s, %s", b, c)
+                        << QString::fromLatin1(b) << QString::fromLatin1(c);
     }
 
     void sinSeleccionNoHaceNada()
     {
         QFETCH(QString, boton);
-        QFETCH(bool, listaVacia);
-        Fixture fx;
-        anadirOtro(fx);
-        if (listaVacia)
-            fx.ejecutar(QStringLiteral("delete from profiles"));
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        f.ui().lsv_perfiles->clearSelection();
-        const QList<QVariantList> antes = foto(fx);
+        QFETCH(QString, caso);
+        Escena e;
+        if (caso == QLatin1String("empty list"))
+            e.fx.ejecutar(QStringLiteral("delete from profiles"));
+        e.abrirVentana();
+        const QList<QVariantList> antes = e.foto();
 
-        QTest::mouseClick(f.findChild<QPushButton*>(boton), Qt::LeftButton);
-
-        QCOMPARE(msgs.textos(), QStringList{sinSeleccion});
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Aviso);
-        QVERIFY(!f.perfiles().dialogo());
-        QCOMPARE(foto(fx), antes);
+        if (caso == QLatin1String("lost after opening")) {
+            e.seleccionar(otro);
+            DialogoPerfil* p = e.abrir(boton);
+            e.f.ui().lsv_perfiles->clearSelection();
+            Escena::aceptar(p, QStringLiteral("Name"));
+            QCOMPARE(e.f.perfiles().dialogo(), p);
+        } else {
+            e.f.ui().lsv_perfiles->clearSelection();
+            QVERIFY(!e.abrir(boton));
+        }
+        QCOMPARE(e.msgs.textos(), QStringList{sinSeleccion});
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Aviso);
+        QCOMPARE(e.foto(), antes);
     }
 
     void crearConNombres_data()
     {
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<bool>("aceptado");
-        QTest::newRow("plain") << "Ann" << true;
         QTest::newRow("single quote") << "O'Brien" << true;
         QTest::newRow("statement text") << "x'); delete from profiles; --" << true;
         QTest::newRow("percent, quotes, backslash") << "100% \"real\" \\n 'q'" << true;
@@ -390,82 +291,45 @@ private slots:
     {
         QFETCH(QString, nombre);
         QFETCH(bool, aceptado);
-        Fixture fx;
-        fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=80 where id=1"));
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        const QList<QVariantList> antes = foto(fx);
+        Escena e;
+        e.abrirVentana();
+        const QList<QVariantList> antes = e.foto();
 
-        DialogoPerfil* p = abrir(f, f.ui().cmd_perfilNuevo);
+        DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilNuevo"));
         QVERIFY(p);
         QCOMPARE(p->objectName(), QStringLiteral("p"));
-        QVERIFY(!p->isModal());
-        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!p->isModal() && !QApplication::activeModalWidget());
         QCOMPARE(p->cmd_guardar->text(), QStringLiteral("Create"));
         QCOMPARE(p->lbl_perfil->text(), QStringLiteral("Enter the name for the new profile:"));
         QVERIFY(p->tbx_perfil->text().isEmpty());
-        aceptar(p, nombre);
+        Escena::aceptar(p, nombre);
 
         if (!aceptado) {
-            QCOMPARE(msgs.textos(), QStringList{falloNombre});
-            QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Aviso);
-            QCOMPARE(f.perfiles().dialogo(), p);
+            QCOMPARE(e.msgs.textos(),
+                     QStringList{QStringLiteral("Profile name cannot be blank or greater than 255 "
+                                                "characters")});
+            QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Aviso);
+            QCOMPARE(e.f.perfiles().dialogo(), p);
             QCOMPARE(p->tbx_perfil->text(), nombre);
-            QCOMPARE(foto(fx), antes);
+            QCOMPARE(e.foto(), antes);
             return;
         }
-        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Profile created")});
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Informacion);
-        QVERIFY(!f.perfiles().dialogo());
-        const QList<QVariantList> nuevo = fx.filas(
-            QStringLiteral("select id, name, age, gender, weight from profiles where id<>1"));
-        QCOMPARE(nuevo.size(), 1);
-        const qint64 id = nuevo[0][0].toLongLong();
-        QCOMPARE(nuevo[0][1].toString(), nombre);
-        QVERIFY(nuevo[0][2].isNull() && nuevo[0][3].isNull() && nuevo[0][4].isNull());
-        QCOMPARE(marcados(fx), QList<qint64>{id});
+        QCOMPARE(e.msgs.textos(), QStringList{QStringLiteral("Profile created")});
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+        QVERIFY(!e.f.perfiles().dialogo());
+        const QVariantList nuevo = e.fx.filas(
+            QStringLiteral("select id, name, age, gender, weight from profiles where id>3"))[0];
+        const qint64 id = nuevo[0].toLongLong();
+        QCOMPARE(nuevo[1].toString(), nombre);
+        QVERIFY(nuevo[2].isNull() && nuevo[3].isNull() && nuevo[4].isNull());
+        QCOMPARE(e.marcados(), QList<qint64>{id});
         QCOMPARE(perfilActual().idPerfil.entero(), id);
-        QCOMPARE(idSeleccionado(f), id);
-        QCOMPARE(f.ui().lsv_perfiles->selectedItems().first()->text(0), nombre);
-        // Tab 1 now shows the new profile's (empty) personal data.
-        QCOMPARE(f.ui().cmb_edad->currentIndex(), -1);
-        QVERIFY(f.ui().tbx_peso->text().isEmpty());
-        QCOMPARE(fx.entradasLog(), 0);
-    }
-
-    void crearFallidoNoDejaNada_data()
-    {
-        QTest::addColumn<QString>("fallo");
-        QTest::newRow("insert refused") << "create trigger t before insert on profiles begin "
-                                           "select raise(abort, 'refused'); end";
-        QTest::newRow("flag clearing refused")
-            << "create trigger t before update of last on profiles when new.last=0 begin "
-               "select raise(abort, 'refused'); end";
-    }
-
-    void crearFallidoNoDejaNada()
-    {
-        QFETCH(QString, fallo);
-        Fixture fx;
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        fx.ejecutar(fallo);
-        const QList<QVariantList> antes = foto(fx);
-
-        aceptar(abrir(f, f.ui().cmd_perfilNuevo), QStringLiteral("Ann"));
-
-        QCOMPARE(msgs.textos(),
-                 QStringList{QStringLiteral("An error occurred while creting the new profile")});
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
-        QCOMPARE(foto(fx), antes);
-        QCOMPARE(perfilActual().idPerfil.entero(), 1);
-        QCOMPARE(textosLista(f), QStringList{QStringLiteral("My profile")});
-        QVERIFY(!f.perfiles().dialogo());
-        QVERIFY(fx.log().contains(QStringLiteral("refused")));
+        QCOMPARE(e.seleccionado(), id);
+        QCOMPARE(e.item(id)->text(0), nombre);
+        // Tab 1 shows the new profile's empty personal data.
+        QCOMPARE(e.f.ui().cmb_edad->currentIndex(), -1);
+        QVERIFY(e.f.ui().tbx_peso->text().isEmpty());
+        QCOMPARE(e.fx.entradasLog(), 0);
     }
 
     void copiar_data()
@@ -475,160 +339,161 @@ private slots:
         QTest::newRow("personal data and intakes") << true << true;
         QTest::newRow("no intakes") << true << false;
         QTest::newRow("no personal data") << false << true;
-        QTest::newRow("neither") << false << false;
     }
 
     void copiar()
     {
         QFETCH(bool, conDatos);
         QFETCH(bool, conIngestas);
-        Fixture fx;
-        anadirOtro(fx, conDatos, conIngestas);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-        const QString sentenciaOrigen =
-            QStringLiteral("select name, age, gender, weight, last from profiles where id=2");
-        const QVariantList origen = fx.filas(sentenciaOrigen)[0];
+        Escena e(conDatos, conIngestas);
+        e.abrirVentana();
+        const QString perfil =
+            QStringLiteral("select name, age, gender, weight, last from profiles where id=%1");
         const QString ingestas =
             QStringLiteral("select food_id, intake from saves where prof_id=%1 order by food_id");
-        const QList<QVariantList> ingestasOrigen = fx.filas(ingestas.arg(otro));
+        const QVariantList origen = e.fx.filas(perfil.arg(otro))[0];
+        const QList<QVariantList> ingestasOrigen = e.fx.filas(ingestas.arg(otro));
 
-        DialogoPerfil* p = abrir(f, f.ui().cmd_perfilGuardar);
+        e.seleccionar(otro);
+        DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilGuardar"));
         QVERIFY(p);
         QCOMPARE(p->cmd_guardar->text(), QStringLiteral("Save"));
         QCOMPARE(p->lbl_perfil->text(), QStringLiteral("Enter the name to duplicate the profile:"));
-        QCOMPARE(p->tbx_perfil->text(), QStringLiteral("Other"));
         QCOMPARE(p->tbx_perfil->selectedText(), QStringLiteral("Other"));
-        aceptar(p, QStringLiteral("O'Other copy"));
+        Escena::aceptar(p, QStringLiteral("O'Other copy"));
 
-        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Profile saved")});
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Informacion);
-        const qint64 id =
-            fx.valor(QStringLiteral("select id from profiles where name='O''Other copy'"))
-                .toLongLong();
-        QVERIFY(id > otro);
-        QCOMPARE(marcados(fx), QList<qint64>{id});
-        QCOMPARE(perfilActual().idPerfil.entero(), id);
-        QCOMPARE(idSeleccionado(f), id);
-        // The source keeps its name, data, flag and intakes.
-        QCOMPARE(fx.filas(sentenciaOrigen)[0], origen);
-        QCOMPARE(fx.filas(ingestas.arg(otro)), ingestasOrigen);
-        // The copy: same personal data, same intakes under its own id.
-        const QVariantList copia = fx.filas(
-            QStringLiteral("select name, age, gender, weight, last from profiles where id=%1")
-                .arg(id))[0];
-        for (int i = 1; i < 4; ++i)
-            QCOMPARE(copia[i], origen[i]);
-        QCOMPARE(fx.filas(ingestas.arg(id)), ingestasOrigen);
-        QCOMPARE(f.ui().tbx_peso->text(), conDatos ? QStringLiteral("58") : QString());
-        // The profile that was current keeps its intakes.
-        QCOMPARE(fx.valor(QStringLiteral("select count(*) from saves where prof_id=1")).toInt(), 1);
-        QCOMPARE(fx.entradasLog(), 0);
-    }
-
-    void copiaSinLimiteDeIngestas()
-    {
-        Fixture fx;
-        anadirOtro(fx, true, false);
-        // More intakes than a 16-bit counter reaches.
-        fx.ejecutar(QStringLiteral("with recursive n(i) as (select 1 union all select i+1 from n "
-                                   "where i<33000) insert into saves (prof_id, food_id, intake) "
-                                   "select 2, i, i % 1000 from n"));
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-
-        aceptar(abrir(f, f.ui().cmd_perfilGuardar), QStringLiteral("Copy"));
-
-        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Profile saved")});
+        QCOMPARE(e.msgs.textos(), QStringList{QStringLiteral("Profile saved")});
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
         const qint64 id = perfilActual().idPerfil.entero();
-        QCOMPARE(fx.valor(QStringLiteral("select count(*) from saves a join saves b on "
-                                         "a.food_id=b.food_id and a.intake=b.intake where "
-                                         "a.prof_id=2 and b.prof_id=%1")
-                              .arg(id))
-                     .toInt(),
-                 33000);
+        QVERIFY(id > 3);
+        QCOMPARE(e.marcados(), QList<qint64>{id});
+        QCOMPARE(e.seleccionado(), id);
+        // The source keeps name, data, flag and intakes; the copy has its data
+        // and the same intakes under its own id.
+        QCOMPARE(e.fx.filas(perfil.arg(otro))[0], origen);
+        QCOMPARE(e.fx.filas(ingestas.arg(otro)), ingestasOrigen);
+        QVariantList copia = origen;
+        copia[0] = QStringLiteral("O'Other copy");
+        copia[4] = 1;
+        QCOMPARE(e.fx.filas(perfil.arg(id))[0], copia);
+        QCOMPARE(e.fx.filas(ingestas.arg(id)), ingestasOrigen);
+        QCOMPARE(e.f.ui().tbx_peso->text(), conDatos ? QStringLiteral("58") : QString());
+        QCOMPARE(e.fx.entradasLog(), 0);
     }
 
-    void copiaFallidaNoDejaNada_data()
+    void copiaDelSeleccionadoAlPulsarSinLimiteDeIngestas()
     {
+        Escena e;
+        // More intakes than a 16-bit counter reaches.
+        e.fx.ejecutar(QStringLiteral("with recursive n(i) as (select 1 union all select i+1 from n "
+                                     "where i<33000) insert into saves (prof_id, food_id, intake) "
+                                     "select 3, i + 100000, i % 1000 from n"));
+        e.abrirVentana();
+        e.seleccionar(otro);
+        DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilGuardar"));
+        e.seleccionar(3);
+
+        Escena::aceptar(p, QStringLiteral("Copy"));
+
+        QCOMPARE(e.msgs.textos(), QStringList{QStringLiteral("Profile saved")});
+        QCOMPARE(e.fx.valor(QStringLiteral("select weight from profiles where name='Copy'")), 15);
+        QCOMPARE(e.fx.valor(QStringLiteral("select count(*) from saves a join saves b on "
+                                           "a.food_id=b.food_id and a.intake=b.intake where "
+                                           "a.prof_id=3 and b.prof_id=%1")
+                                .arg(perfilActual().idPerfil.entero())),
+                 33001);
+    }
+
+    // A step that fails leaves nothing half done: the database as before, the
+    // same profile current, the action's own message and the failure logged.
+    void falloNoDejaNadaAMedias_data()
+    {
+        QTest::addColumn<QString>("boton");
         QTest::addColumn<QString>("fallo");
+        QTest::addColumn<QString>("mensaje");
         QTest::addColumn<QString>("enLog");
-        QTest::newRow("intake copy refused")
-            << "create trigger t before insert on saves begin select raise(abort, 'refused'); end"
+        const QString rechazo =
+            QStringLiteral("create trigger t before %1 begin select raise(abort, 'refused'); end");
+        const QString carga =
+            QStringLiteral("An error occurred while loading the profile selected");
+        const QString borrado =
+            QStringLiteral("An error occurred while removing the profile selected");
+        const QString creacion = QStringLiteral("An error occurred while creting the new profile");
+        const QString copia =
+            QStringLiteral("An error occurred while duplicating the profile selected");
+        const QString flagCleared = rechazo.arg("update of last on profiles when new.last=0");
+
+        QTest::newRow("load: flag refused")
+            << "cmd_perfilCargar" << rechazo.arg("update of last on profiles when new.last=1")
+            << carga << "update profiles set last=1 where id=?";
+        QTest::newRow("load: profile gone") << "cmd_perfilCargar"
+                                            << "delete from profiles where id=2" << carga << "";
+        QTest::newRow("remove: intakes refused")
+            << "cmd_perfilBorrar" << rechazo.arg("delete on saves") << borrado << "refused";
+        QTest::newRow("remove: profile refused")
+            << "cmd_perfilBorrar" << rechazo.arg("delete on profiles") << borrado << "refused";
+        QTest::newRow("new: insert refused")
+            << "cmd_perfilNuevo" << rechazo.arg("insert on profiles") << creacion << "refused";
+        QTest::newRow("new: flag clearing refused") << "cmd_perfilNuevo" << flagCleared << creacion
+                                                    << "update profiles set last=0 where id<>?";
+        QTest::newRow("save as: intake copy refused")
+            << "cmd_perfilGuardar" << rechazo.arg("insert on saves") << copia
             << "duplicarDatos() (profiles) -> ";
-        QTest::newRow("personal data refused")
-            << "create trigger t before update of age on profiles begin "
-               "select raise(abort, 'refused'); end"
+        QTest::newRow("save as: personal data refused")
+            << "cmd_perfilGuardar" << rechazo.arg("update of age on profiles") << copia
             << "update profiles set age=?, gender=?, weight=? where id=?";
-        QTest::newRow("flag clearing refused")
-            << "create trigger t before update of last on profiles when new.last=0 begin "
-               "select raise(abort, 'refused'); end"
+        QTest::newRow("save as: flag clearing refused")
+            << "cmd_perfilGuardar" << flagCleared << copia
             << "update profiles set last=0 where id<>?";
-        QTest::newRow("profile insert refused") << "create trigger t before insert on profiles "
-                                                   "begin select raise(abort, 'refused'); end"
-                                                << "insert into profiles(name,last) values (?, 1)";
-        QTest::newRow("intakes unreadable") << "alter table saves rename column intake to cantidad"
-                                            << "extraerAlimentosPerfil() (profiles) -> ";
-        QTest::newRow("personal data unreadable")
-            << "alter table profiles rename column weight to peso"
+        QTest::newRow("save as: profile insert refused")
+            << "cmd_perfilGuardar" << rechazo.arg("insert on profiles") << copia
+            << "insert into profiles(name,last) values (?, 1)";
+        QTest::newRow("save as: intakes unreadable")
+            << "cmd_perfilGuardar"
+            << "alter table saves rename column intake to cantidad" << copia
+            << "extraerAlimentosPerfil() (profiles) -> ";
+        QTest::newRow("save as: personal data unreadable")
+            << "cmd_perfilGuardar"
+            << "alter table profiles rename column weight to peso" << copia
             << "extraerPersonalesPerfil() (profiles) -> ";
+        QTest::newRow("rename: profile gone") << "cmd_perfilRenombrar"
+                                              << "delete from profiles where id=2"
+                                              << "An error occurred while renaming the profile"
+                                              << "";
     }
 
-    void copiaFallidaNoDejaNada()
+    void falloNoDejaNadaAMedias()
     {
+        QFETCH(QString, boton);
         QFETCH(QString, fallo);
+        QFETCH(QString, mensaje);
         QFETCH(QString, enLog);
-        Fixture fx;
-        anadirOtro(fx);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-        DialogoPerfil* p = abrir(f, f.ui().cmd_perfilGuardar);
-        fx.ejecutar(fallo);
-        const QList<QVariantList> antes = foto(fx);
+        Escena e;
+        e.abrirVentana();
+        e.seleccionar(otro);
+        const QString lista = e.textos().join(QLatin1Char('|'));
 
-        aceptar(p, QStringLiteral("Copy"));
+        DialogoPerfil* p =
+            boton == QLatin1String("cmd_perfilCargar") || boton == QLatin1String("cmd_perfilBorrar")
+                ? nullptr
+                : e.abrir(boton);
+        e.fx.ejecutar(fallo);
+        const QList<QVariantList> antes = e.foto();
+        if (p)
+            Escena::aceptar(p, QStringLiteral("Copy"));
+        else
+            QTest::mouseClick(e.f.findChild<QPushButton*>(boton), Qt::LeftButton);
 
-        QCOMPARE(msgs.textos(), QStringList{falloCopia});
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
-        QCOMPARE(foto(fx), antes);
-        QCOMPARE(marcados(fx), QList<qint64>{1});
+        QCOMPARE(e.msgs.ultimo().texto, mensaje);
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+        QCOMPARE(e.foto(), antes);
+        QCOMPARE(e.marcados(), QList<qint64>{1});
         QCOMPARE(perfilActual().idPerfil.entero(), 1);
-        QVERIFY(!f.perfiles().dialogo());
-        QVERIFY2(fx.log().contains(enLog), qPrintable(fx.log()));
-    }
-
-    void copiaDelSeleccionadoAlPulsar()
-    {
-        Fixture fx;
-        anadirOtro(fx);
-        fx.ejecutar(QStringLiteral("insert into profiles (id, name, last, weight) values "
-                                   "(3, 'Third', 0, 44)"));
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-        DialogoPerfil* p = abrir(f, f.ui().cmd_perfilGuardar);
-        seleccionar(f, 3);
-
-        aceptar(p, QStringLiteral("Copy"));
-
-        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Profile saved")});
-        QCOMPARE(fx.valor(QStringLiteral("select weight from profiles where name='Copy'")).toInt(),
-                 44);
-        QCOMPARE(fx.valor(QStringLiteral("select count(*) from saves s join profiles p on "
-                                         "p.id=s.prof_id where p.name='Copy'"))
-                     .toInt(),
-                 0);
+        QVERIFY(!e.f.perfiles().dialogo());
+        QCOMPARE(e.f.ui().tbx_peso->text(), QStringLiteral("80"));
+        if (!fallo.startsWith(QLatin1String("delete")))
+            QCOMPARE(e.textos().join(QLatin1Char('|')), lista);
+        QVERIFY2(e.fx.log().contains(enLog), qPrintable(e.fx.log()));
     }
 
     void renombrar_data()
@@ -643,125 +508,61 @@ private slots:
     {
         QFETCH(qint64, id);
         QFETCH(QString, nombre);
-        Fixture fx;
-        anadirOtro(fx);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, id);
-        const QString anterior = item(f, id)->text(0);
+        Escena e;
+        e.abrirVentana();
+        e.seleccionar(id);
+        const QString anterior = e.item(id)->text(0);
 
-        DialogoPerfil* p = abrir(f, f.ui().cmd_perfilRenombrar);
+        DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilRenombrar"));
         QVERIFY(p);
         QCOMPARE(p->cmd_guardar->text(), QStringLiteral("Rename"));
         QCOMPARE(p->lbl_perfil->text(), QStringLiteral("Enter the new name of the profile:"));
         QCOMPARE(p->tbx_perfil->selectedText(), anterior);
-        aceptar(p, nombre);
+        Escena::aceptar(p, nombre);
 
-        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Profile renamed")});
-        QCOMPARE(
-            fx.valor(QStringLiteral("select name from profiles where id=%1").arg(id)).toString(),
-            nombre);
-        QCOMPARE(fx.valor(QStringLiteral("select count(*) from profiles")).toInt(), 2);
-        QCOMPARE(marcados(fx), QList<qint64>{1});
+        QCOMPARE(e.msgs.textos(), QStringList{QStringLiteral("Profile renamed")});
+        QCOMPARE(e.fx.valor(QStringLiteral("select name from profiles where id=%1").arg(id)),
+                 nombre);
+        QCOMPARE(e.fx.valor(QStringLiteral("select count(*) from profiles")), 3);
+        QCOMPARE(e.marcados(), QList<qint64>{1});
         QCOMPARE(perfilActual().idPerfil.entero(), 1);
-        QVERIFY(textosLista(f).contains(nombre));
-        QCOMPARE(idSeleccionado(f), 1);
-    }
-
-    void renombrarDesaparecido()
-    {
-        Fixture fx;
-        anadirOtro(fx);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-        DialogoPerfil* p = abrir(f, f.ui().cmd_perfilRenombrar);
-        fx.ejecutar(QStringLiteral("delete from profiles where id=2"));
-
-        aceptar(p, QStringLiteral("New name"));
-
-        QCOMPARE(msgs.textos(),
-                 QStringList{QStringLiteral("An error occurred while renaming the profile")});
-        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
-        QCOMPARE(textosLista(f), QStringList{QStringLiteral("My profile")});
+        QCOMPARE(e.item(id)->text(0), nombre);
+        QCOMPARE(e.seleccionado(), 1);
     }
 
     void cancelarNoCambiaNada()
     {
-        Fixture fx;
-        anadirOtro(fx);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-        DialogoPerfil* p = abrir(f, f.ui().cmd_perfilGuardar);
+        Escena e;
+        e.abrirVentana();
+        e.seleccionar(otro);
+        DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilGuardar"));
         p->tbx_perfil->setText(QStringLiteral("Copy"));
         // Added behind the list's back: a refresh would show it.
-        fx.ejecutar(QStringLiteral("insert into profiles (name, last) values ('Behind', 0)"));
-        const QList<QVariantList> antes = foto(fx);
+        e.fx.ejecutar(QStringLiteral("insert into profiles (name, last) values ('Behind', 0)"));
+        const QList<QVariantList> antes = e.foto();
 
         QTest::mouseClick(p->cmd_cancelar, Qt::LeftButton);
 
-        QVERIFY(msgs.mostrados().isEmpty());
-        QVERIFY(!f.perfiles().dialogo());
-        QCOMPARE(foto(fx), antes);
-        QCOMPARE(textosLista(f),
-                 (QStringList{QStringLiteral("My profile"), QStringLiteral("Other")}));
-        QCOMPARE(idSeleccionado(f), otro);
-    }
-
-    void accionSinSeleccionAlPulsar_data()
-    {
-        QTest::addColumn<QString>("boton");
-        QTest::newRow("Save as") << "cmd_perfilGuardar";
-        QTest::newRow("Rename") << "cmd_perfilRenombrar";
-    }
-
-    void accionSinSeleccionAlPulsar()
-    {
-        QFETCH(QString, boton);
-        Fixture fx;
-        anadirOtro(fx);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        seleccionar(f, otro);
-        DialogoPerfil* p = abrir(f, f.findChild<QPushButton*>(boton));
-        QVERIFY(p);
-        f.ui().lsv_perfiles->clearSelection();
-        const QList<QVariantList> antes = foto(fx);
-
-        aceptar(p, QStringLiteral("Name"));
-
-        QCOMPARE(msgs.textos(), QStringList{sinSeleccion});
-        QCOMPARE(f.perfiles().dialogo(), p);
-        QCOMPARE(foto(fx), antes);
+        QVERIFY(e.msgs.mostrados().isEmpty());
+        QVERIFY(!e.f.perfiles().dialogo());
+        QCOMPARE(e.foto(), antes);
+        QCOMPARE(e.textos().size(), 3);
+        QCOMPARE(e.seleccionado(), otro);
     }
 
     void segundaPulsacionTraeElMismoDialogo()
     {
-        Fixture fx;
-        anadirOtro(fx);
-        RegistroMensajes msgs;
-        VentanaPrincipal f;
-        f.cargar();
-        mostrarPestana(f);
-        DialogoPerfil* p = abrir(f, f.ui().cmd_perfilNuevo);
+        Escena e;
+        e.abrirVentana();
+        DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilNuevo"));
         QVERIFY(p);
         p->tbx_perfil->setText(QStringLiteral("typed"));
-        for (QPushButton* b :
-             {f.ui().cmd_perfilNuevo, f.ui().cmd_perfilGuardar, f.ui().cmd_perfilRenombrar})
-            QCOMPARE(abrir(f, b), p);
+        for (const char* b : {"cmd_perfilNuevo", "cmd_perfilGuardar", "cmd_perfilRenombrar"})
+            QCOMPARE(e.abrir(QLatin1String(b)), p);
         QCOMPARE(p->cmd_guardar->text(), QStringLiteral("Create"));
         QCOMPARE(p->tbx_perfil->text(), QStringLiteral("typed"));
-        QCOMPARE(f.findChildren<DialogoPerfil*>().size(), 1);
-        QVERIFY(msgs.mostrados().isEmpty());
+        QCOMPARE(e.f.findChildren<DialogoPerfil*>().size(), 1);
+        QVERIFY(e.msgs.mostrados().isEmpty());
     }
 };
 
