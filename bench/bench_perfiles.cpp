@@ -1,0 +1,92 @@
+// Times the profile actions of tab 6 on a copy of the delivered database: the
+// refill of a list of 1,000 profiles, and "Save as" of a profile that holds
+// 500 intakes (from pressing the dialog's button to the refreshed window).
+
+#include "bench/medir.h"
+#include "profiles/dialogoperfil.h"
+#include "profiles/pestanaperfiles.h"
+#include "storage/basedatos.h"
+#include "windows/main/interfaz.h"
+#include "windows/main/mensajes.h"
+#include "windows/main/ventanaprincipal.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+qint64 unValor(const QString& sentencia)
+{
+    const almacen::Consulta c = almacen::consultar(sentencia);
+    return c.vacia() ? 0 : c.filas[0][0].toLongLong();
+}
+
+void seleccionar(VentanaPrincipal& f, qint64 id)
+{
+    QTreeWidget* l = f.ui().lsv_perfiles;
+    for (int i = 0; i < l->topLevelItemCount(); ++i)
+        if (l->topLevelItem(i)->data(0, PestanaPerfiles::RolIdPerfil).toLongLong() == id)
+            l->setCurrentItem(l->topLevelItem(i));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!bench::prepararBase(dir, app.arguments()))
+        return 1;
+    // Message boxes would wait for a person.
+    mensajes::instalar([](const mensajes::Mensaje&) { return QMessageBox::Ok; });
+
+    VentanaPrincipal f;
+    f.cargar();
+    f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_seis);
+    QApplication::processEvents();
+
+    // 1,000 profiles in all, the delivered one among them.
+    const qint64 yaHay = unValor(QStringLiteral("select count(*) from profiles"));
+    almacen::ejecutarSQL(QStringLiteral("with recursive n(i) as (select 1 union all select i+1 "
+                                        "from n where i<?) insert into profiles (name, last, age, "
+                                        "gender, weight) select 'Profile ' || (i * 7919 % 1000), "
+                                        "0, i % 10, i % 2, 40 + i % 60 from n"),
+                         {1000 - yaHay});
+    bench::medir("refill of the list of 1,000 profiles", 30,
+                 [&] { f.perfiles().cargarPerfiles(); });
+
+    // The source of the copies: personal data and 500 intakes of real foods.
+    almacen::ejecutarSQL(QStringLiteral("insert into profiles (name, last, age, gender, weight) "
+                                        "values ('Source', 0, 6, 1, 62)"));
+    const qint64 origen = unValor(QStringLiteral("select max(id) from profiles"));
+    almacen::ejecutarSQL(QStringLiteral("insert into saves (prof_id, food_id, intake) select ?, "
+                                        "id, 100 + id % 900 from total order by id limit 500"),
+                         {origen});
+    const qint64 actual = unValor(QStringLiteral("select id from profiles where last=true"));
+    std::printf("source profile: %lld intakes\n",
+                unValor(QStringLiteral("select count(*) from saves where prof_id=%1").arg(origen)));
+
+    DialogoPerfil* p = nullptr;
+    bench::medir(
+        "\"Save as\" of a profile with 500 intakes", 20, [&] { p->cmd_guardar->click(); },
+        [&] {
+            // Each copy starts from the same state: no earlier copy, the
+            // previous profile current, the source selected, the dialog open.
+            almacen::ejecutarSQL(QStringLiteral("delete from saves where prof_id in (select id "
+                                                "from profiles where name='Copy')"));
+            almacen::ejecutarSQL(QStringLiteral("delete from profiles where name='Copy'"));
+            almacen::ejecutarSQL(QStringLiteral("update profiles set last=1 where id=?"), {actual});
+            f.perfiles().cargarPerfiles();
+            seleccionar(f, origen);
+            f.ui().cmd_perfilGuardar->click();
+            p = f.perfiles().dialogo();
+            p->tbx_perfil->setText(QStringLiteral("Copy"));
+        });
+    std::printf("last copy: %lld intakes\n",
+                unValor(QStringLiteral("select count(*) from saves s join profiles p on "
+                                       "p.id=s.prof_id where p.name='Copy'")));
+    return 0;
+}
