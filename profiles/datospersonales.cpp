@@ -118,7 +118,7 @@ bool DatosPersonales::validarDatos()
         m_ui.tbx_peso->setFocus();
         return false;
     }
-    p.peso = Dato::de(peso.toDouble());
+    p.peso = Dato::de(peso.toLongLong());
     return true;
 }
 

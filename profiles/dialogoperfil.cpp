@@ -169,7 +169,7 @@ bool DialogoPerfil::crear()
         return false;
     }
     mensajes::informar(this, QStringLiteral("Profile created"));
-    perfilActual().idPerfil = Dato::de(double(id));
+    perfilActual().idPerfil = Dato::de(id);
     return true;
 }
 
@@ -209,7 +209,7 @@ bool DialogoPerfil::copiar(qint64 origen)
         return false;
     }
     mensajes::informar(this, QStringLiteral("Profile saved"));
-    perfilActual().idPerfil = Dato::de(double(id));
+    perfilActual().idPerfil = Dato::de(id);
     return true;
 }
 

@@ -6,7 +6,7 @@
 
 // A value of the current profile held in memory. It is in one of three
 // states: never set (no profile read yet), null (read from a null column), or
-// a number. A value that was never set compares equal to 0 and converts to 0
+// a whole number (ids, the age group, the sex and the weight are all whole). A value that was never set compares equal to 0 and converts to 0
 // or to the empty text; a null value equals nothing.
 class Dato
 {
@@ -18,32 +18,32 @@ public:
         d.m_estado = Estado::Nulo;
         return d;
     }
-    static Dato de(double valor)
+    static Dato de(qint64 valor)
     {
         Dato d;
         d.m_estado = Estado::Valor;
         d.m_valor = valor;
         return d;
     }
-    // A database value: null stays null, anything else becomes a number.
-    static Dato deVariante(const QVariant& v) { return v.isNull() ? nulo() : de(v.toDouble()); }
+    // A database value: null stays null, anything else becomes a whole number.
+    static Dato deVariante(const QVariant& v) { return v.isNull() ? nulo() : de(v.toLongLong()); }
 
     bool fijado() const { return m_estado != Estado::NoFijado; }
     bool esNulo() const { return m_estado == Estado::Nulo; }
     bool tieneValor() const { return m_estado == Estado::Valor; }
 
     // Equality as the routines compare: never true for null.
-    bool igualA(double v) const { return !esNulo() && numero() == v; }
+    bool igualA(qint64 v) const { return !esNulo() && entero() == v; }
     // The value as a number: 0 when never set or null.
-    double numero() const { return m_estado == Estado::Valor ? m_valor : 0.0; }
-    qint64 entero() const { return qint64(numero()); }
+    qint64 entero() const { return m_estado == Estado::Valor ? m_valor : 0; }
+    double numero() const { return double(entero()); }
     // The value as text: empty when never set or null.
-    QString texto() const { return tieneValor() ? QString::number(m_valor, 'g', 15) : QString(); }
+    QString texto() const { return tieneValor() ? QString::number(m_valor) : QString(); }
 
 private:
     enum class Estado { NoFijado, Nulo, Valor };
     Estado m_estado = Estado::NoFijado;
-    double m_valor = 0.0;
+    qint64 m_valor = 0;
 };
 
 // The current profile: the row of `profiles` whose `last` flag is set. Its id

@@ -103,7 +103,7 @@ void PestanaPerfiles::cargarPerfil()
     }
 
     if (cargado) {
-        perfilActual().idPerfil = Dato::de(double(id));
+        perfilActual().idPerfil = Dato::de(id);
         extraerDatosPersonales();
         m_f.datosPersonales().seleccionarDatosPersonales();
         establecerValoresRecomendados();
@@ -134,7 +134,7 @@ void PestanaPerfiles::borrarPerfil()
         avisarSinSeleccion(&m_f);
         return;
     }
-    if (perfilActual().idPerfil.igualA(double(id))) {
+    if (perfilActual().idPerfil.igualA(id)) {
         mensajes::avisar(&m_f,
                          QStringLiteral("The profile you try to remove is currently running"));
         return;
