@@ -13,8 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -240,23 +238,12 @@ qint64 DialogoPerfil::nuevoRegistro()
 {
     // The id is the one this very insert was given: the largest id in the
     // table need not be ours.
-    const QString sentencia = QStringLiteral("insert into profiles(name,last) values (?, 1)");
-    almacen::Ocupado ocupado;
-    QSqlQuery q(almacen::base());
-    if (!q.prepare(sentencia) || (q.addBindValue(tbx_perfil->text()), !q.exec())) {
-        const QString descripcion = q.lastError().text().trimmed();
-        escribirLog(conSentencia(descripcion.isEmpty() ? QStringLiteral("Unknown database error")
-                                                       : descripcion,
-                                 sentencia));
-        return 0;
-    }
-    const QVariant id = q.lastInsertId();
-    if (q.numRowsAffected() <= 0 || !id.isValid() || id.toLongLong() <= 0) {
-        escribirLog(QStringLiteral("nuevoRegistro() (profiles) -> The id of the new profile "
-                                   "could not be read"));
-        return 0;
-    }
-    return id.toLongLong();
+    const qint64 id = almacen::insertarSQL(
+        QStringLiteral("insert into profiles(name,last) values (?, 1)"), {tbx_perfil->text()});
+    if (id <= 0)
+        escribirLog(QStringLiteral("nuevoRegistro() (profiles) -> The new profile was not "
+                                   "created"));
+    return id;
 }
 
 std::array<QVariant, 3> DialogoPerfil::extraerPersonalesPerfil(qint64 id, bool* ok)

@@ -98,15 +98,32 @@ QSqlDatabase base()
     return QSqlDatabase::database(nombreConexion, false);
 }
 
-int ejecutarSQL(const QString& sentencia, const QVariantList& valores)
+namespace {
+
+// Runs a data-changing statement; a failure is logged with the statement.
+bool cambiar(QSqlQuery& q, const QString& sentencia, const QVariantList& valores)
 {
     Ocupado ocupado;
+    if (ejecutar(q, sentencia, valores))
+        return true;
+    escribirLog(conSentencia(descripcion(q.lastError()), sentencia));
+    return false;
+}
+
+} // namespace
+
+int ejecutarSQL(const QString& sentencia, const QVariantList& valores)
+{
     QSqlQuery q(base());
-    if (!ejecutar(q, sentencia, valores)) {
-        escribirLog(conSentencia(descripcion(q.lastError()), sentencia));
+    return cambiar(q, sentencia, valores) ? qMax(0, q.numRowsAffected()) : 0;
+}
+
+qint64 insertarSQL(const QString& sentencia, const QVariantList& valores)
+{
+    QSqlQuery q(base());
+    if (!cambiar(q, sentencia, valores) || q.numRowsAffected() <= 0)
         return 0;
-    }
-    return qMax(0, q.numRowsAffected());
+    return qMax<qint64>(0, q.lastInsertId().toLongLong());
 }
 
 QString Consulta::entradaLog(const QString& etiqueta) const

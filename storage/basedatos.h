@@ -33,6 +33,10 @@ QSqlDatabase base();
 // statement. Shows the busy pointer while it works.
 int ejecutarSQL(const QString& sentencia, const QVariantList& valores = {});
 
+// Runs one insert like ejecutarSQL and returns the id the database gave the
+// new row, 0 when nothing was inserted.
+qint64 insertarSQL(const QString& sentencia, const QVariantList& valores = {});
+
 // A static, read-only snapshot of one query.
 struct Consulta
 {
