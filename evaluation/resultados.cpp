@@ -173,12 +173,12 @@ void extraerResultados()
 
     const Dato& idPerfil = perfilActual().idPerfil;
     const QString sentencia =
-        QStringLiteral("select ") + externas.join(QStringLiteral(", "))
-        + QStringLiteral(" from (select ") + internas.join(QStringLiteral(", "))
-        + QStringLiteral(" from total t inner join saves s on t.id=s.food_id where s.intake>0 "
-                         "and prof_id=")
-        + (idPerfil.tieneValor() ? QString::number(idPerfil.entero()) : QString())
-        + QStringLiteral(")");
+        QStringLiteral("select ") + externas.join(QStringLiteral(", ")) +
+        QStringLiteral(" from (select ") + internas.join(QStringLiteral(", ")) +
+        QStringLiteral(" from total t inner join saves s on t.id=s.food_id where s.intake>0 "
+                       "and prof_id=") +
+        (idPerfil.tieneValor() ? QString::number(idPerfil.entero()) : QString()) +
+        QStringLiteral(")");
 
     almacen::Consulta c;
     if (!idPerfil.tieneValor()) {
@@ -218,9 +218,8 @@ void calcularGeneral()
         if (referencia(claveProteina, &valor, &fallo) != Referencia::Valida)
             porcentajes().insert(claveProteina, QString());
         else if (peso.numero() > 0)
-            porcentajes().insert(claveProteina,
-                                 textoInterno(numeroDe(cantidades(), claveProteina) * 100.0
-                                              / (valor * peso.numero())));
+            porcentajes().insert(claveProteina, textoInterno(numeroDe(cantidades(), claveProteina) *
+                                                             100.0 / (valor * peso.numero())));
         else
             porcentajes().insert(claveProteina, QStringLiteral("0"));
     }
@@ -228,9 +227,9 @@ void calcularGeneral()
     // The energy of the week in kilocalories, from the three sources that
     // provide it.
     const double energia =
-        4.0 * cuatroDecimales(numeroDe(cantidades(), claveProteina))
-        + 9.0 * cuatroDecimales(numeroDe(cantidades(), QStringLiteral("Total_Lipid")))
-        + 4.0 * cuatroDecimales(numeroDe(cantidades(), QStringLiteral("Carbohydrate")));
+        4.0 * cuatroDecimales(numeroDe(cantidades(), claveProteina)) +
+        9.0 * cuatroDecimales(numeroDe(cantidades(), QStringLiteral("Total_Lipid"))) +
+        4.0 * cuatroDecimales(numeroDe(cantidades(), QStringLiteral("Carbohydrate")));
     for (const auto& fuente : fuentesEnergia) {
         const QString clave = QLatin1String(fuente.clave);
         if (!valores.contiene(clave))

@@ -21,9 +21,9 @@
 namespace {
 
 const QStringList gruposTitulos = {
-    "Infants 0 - 6 m",  "Infants 7 - 12 m", "Children 1 - 3 y",  "Children 4 - 8 y",
-    "Males 9 - 13 y",   "Males 14 - 18 y",  "Males 19 - 30 y",   "Males 31 - 50 y",
-    "Males 51 - 70 y",  "Males > 70 y",     "Females 9 - 13 y",  "Females 14 - 18 y",
+    "Infants 0 - 6 m",   "Infants 7 - 12 m",  "Children 1 - 3 y",  "Children 4 - 8 y",
+    "Males 9 - 13 y",    "Males 14 - 18 y",   "Males 19 - 30 y",   "Males 31 - 50 y",
+    "Males 51 - 70 y",   "Males > 70 y",      "Females 9 - 13 y",  "Females 14 - 18 y",
     "Females 19 - 30 y", "Females 31 - 50 y", "Females 51 - 70 y", "Females > 70 y",
 };
 
@@ -140,14 +140,12 @@ void PruebaDRIs::rejillas_data()
         << 0 << QStringList{"Protein", "Empty"} << QStringList{};
     QTest::newRow("dgr_dri2: energy sources")
         << 1
-        << QStringList{"Carbohydrate", "Sugars_total", "Total_Lipid",
-                       "Fatty_acids_total_saturated"}
+        << QStringList{"Carbohydrate", "Sugars_total", "Total_Lipid", "Fatty_acids_total_saturated"}
         << QStringList{"Nutrient"};
     QTest::newRow("dgr_dri3: amino acids")
         << 2 << QStringList{"Leucine", "Isoleucine"} << QStringList{"Nutrient"};
     QTest::newRow("dgr_dri4: the rest, by sorting")
-        << 3
-        << QStringList{"Energy", "Vitamin_C_total_ascorbic_acid", "Calcium_Ca", "Sodium_Na"}
+        << 3 << QStringList{"Energy", "Vitamin_C_total_ascorbic_acid", "Calcium_Ca", "Sodium_Na"}
         << QStringList{"Nutrient", "Unit"};
 }
 
@@ -183,11 +181,12 @@ void PruebaDRIs::rejillas()
         QCOMPARE(bool(r->model()->index(0, c).flags() & Qt::ItemIsEditable), grupo);
         QCOMPARE(r->columnWidth(c), titulo == QLatin1String("Nutrient") ? 116
                                     : titulo == QLatin1String("Unit")   ? 76
-                                                                         : 93);
+                                                                        : 93);
     }
     if (n == 3)
-        QCOMPARE(r->model()->index(filaDe(fx, r, QStringLiteral("Calcium_Ca")),
-                                   columnaDe(r, QStringLiteral("Unit")))
+        QCOMPARE(r->model()
+                     ->index(filaDe(fx, r, QStringLiteral("Calcium_Ca")),
+                             columnaDe(r, QStringLiteral("Unit")))
                      .data()
                      .toString(),
                  QStringLiteral("mg"));
@@ -213,7 +212,8 @@ void PruebaDRIs::valoresEscritos_data()
     QTest::newRow("letters refused") << ingles << "12abc" << true << QVariant(12.0);
     QTest::newRow("letters after the value refused") << ingles << "x" << false << QVariant(1000.0);
     QTest::newRow("a lone point is no number") << ingles << "." << true << QVariant(1000.0);
-    QTest::newRow("a comma is no separator in English") << ingles << "1,5" << true << QVariant(15.0);
+    QTest::newRow("a comma is no separator in English")
+        << ingles << "1,5" << true << QVariant(15.0);
 }
 
 void PruebaDRIs::valoresEscritos()
@@ -311,8 +311,7 @@ void PruebaDRIs::filaVaciaTrasReiniciar()
         escribir(r, filaDe(fx, r, QStringLiteral("Empty")),
                  columnaDe(r, QStringLiteral("Females > 70 y")), QStringLiteral("5"));
         moverAFila(r, filaDe(fx, r, QStringLiteral("Protein")));
-        QCOMPARE(valorDRI(fx, QStringLiteral("females6"), QStringLiteral("Empty")).toDouble(),
-                 5.0);
+        QCOMPARE(valorDRI(fx, QStringLiteral("females6"), QStringLiteral("Empty")).toDouble(), 5.0);
         f.close();
     }
     QVERIFY(valorDRI(fx, QStringLiteral("females6"), QStringLiteral("Empty")).isNull());

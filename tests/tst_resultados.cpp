@@ -64,9 +64,9 @@ QStringList columna(VentanaPrincipal& f, int c)
 void pulsarCabecera(QTreeWidget* lista, int c)
 {
     QHeaderView* h = lista->header();
-    QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
-                      QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2,
-                             h->height() / 2));
+    QTest::mouseClick(
+        h->viewport(), Qt::LeftButton, {},
+        QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
 }
 
 // Sets the default locale for the length of a test.
@@ -139,41 +139,66 @@ void PruebaResultados::porcentajes_data()
     QTest::addColumn<QString>("ingesta");
     QTest::addColumn<QString>("porcentaje");
 
-    QTest::newRow("7000 against a daily 1000")
-        << "Calcium_Ca=100" << 7000 << "Calcium_Ca=1000" << "Calcium_Ca" << "7000" << "100";
-    QTest::newRow("protein 392 g at 0.8 g/kg, 70 kg")
-        << "Protein=100" << 392 << "Protein=0.8" << "Protein" << "392" << "100";
+    QTest::newRow("7000 against a daily 1000") << "Calcium_Ca=100" << 7000 << "Calcium_Ca=1000"
+                                               << "Calcium_Ca"
+                                               << "7000"
+                                               << "100";
+    QTest::newRow("protein 392 g at 0.8 g/kg, 70 kg") << "Protein=100" << 392 << "Protein=0.8"
+                                                      << "Protein"
+                                                      << "392"
+                                                      << "100";
     const QString energia =
         QStringLiteral("Protein=100, Total_Lipid=100, Carbohydrate=300, Sugars_total=50, "
                        "Fatty_acids_total_saturated=25");
     const QString referenciasEnergia = QStringLiteral(
         "Carbohydrate=60;Sugars_total=10;Total_Lipid=30;Fatty_acids_total_saturated=10");
     QTest::newRow("carbohydrate, share of the energy")
-        << energia << 100 << referenciasEnergia << "Carbohydrate" << "300" << "80";
+        << energia << 100 << referenciasEnergia << "Carbohydrate"
+        << "300"
+        << "80";
     QTest::newRow("sugars, share of the same energy")
-        << energia << 100 << referenciasEnergia << "Sugars_total" << "50" << "80";
+        << energia << 100 << referenciasEnergia << "Sugars_total"
+        << "50"
+        << "80";
     QTest::newRow("fat, share of the energy")
-        << energia << 100 << referenciasEnergia << "Total_Lipid" << "100" << "120";
+        << energia << 100 << referenciasEnergia << "Total_Lipid"
+        << "100"
+        << "120";
     QTest::newRow("saturated fat, share of the same energy")
-        << energia << 100 << referenciasEnergia << "Fatty_acids_total_saturated" << "25"
+        << energia << 100 << referenciasEnergia << "Fatty_acids_total_saturated"
+        << "25"
         << "90";
-    QTest::newRow("energy source without reference")
-        << energia << 100 << "Carbohydrate=null" << "Carbohydrate" << "300" << "";
-    QTest::newRow("empty reference keeps the intake")
-        << "Sodium_Na=100" << 200 << "Sodium_Na=null" << "Sodium_Na" << "200" << "";
-    QTest::newRow("reference 0 keeps the intake")
-        << "Sodium_Na=100" << 200 << "Sodium_Na=0" << "Sodium_Na" << "200" << "";
-    QTest::newRow("protein without reference")
-        << "Protein=100" << 392 << "Protein=0" << "Protein" << "392" << "";
+    QTest::newRow("energy source without reference") << energia << 100 << "Carbohydrate=null"
+                                                     << "Carbohydrate"
+                                                     << "300"
+                                                     << "";
+    QTest::newRow("empty reference keeps the intake") << "Sodium_Na=100" << 200 << "Sodium_Na=null"
+                                                      << "Sodium_Na"
+                                                      << "200"
+                                                      << "";
+    QTest::newRow("reference 0 keeps the intake") << "Sodium_Na=100" << 200 << "Sodium_Na=0"
+                                                  << "Sodium_Na"
+                                                  << "200"
+                                                  << "";
+    QTest::newRow("protein without reference") << "Protein=100" << 392 << "Protein=0"
+                                               << "Protein"
+                                               << "392"
+                                               << "";
     QTest::newRow("half below to the even neighbour")
-        << "Vitamin_C_total_ascorbic_acid=0.125" << 100 << "" << "Vitamin_C_total_ascorbic_acid"
-        << "0.12" << "0.02";
+        << "Vitamin_C_total_ascorbic_acid=0.125" << 100 << ""
+        << "Vitamin_C_total_ascorbic_acid"
+        << "0.12"
+        << "0.02";
     QTest::newRow("half above to the even neighbour")
-        << "Vitamin_C_total_ascorbic_acid=0.375" << 100 << "" << "Vitamin_C_total_ascorbic_acid"
-        << "0.38" << "0.06";
+        << "Vitamin_C_total_ascorbic_acid=0.375" << 100 << ""
+        << "Vitamin_C_total_ascorbic_acid"
+        << "0.38"
+        << "0.06";
     QTest::newRow("percentage rounded")
         << "Vitamin_C_total_ascorbic_acid=100" << 100 << "Vitamin_C_total_ascorbic_acid=90"
-        << "Vitamin_C_total_ascorbic_acid" << "100" << "15.87";
+        << "Vitamin_C_total_ascorbic_acid"
+        << "100"
+        << "15.87";
 }
 
 void PruebaResultados::porcentajes()

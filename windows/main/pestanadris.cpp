@@ -24,15 +24,24 @@ const struct
     const char* titulo;
     int ancho;
 } columnas[] = {
-    {"name", "Nutrient", 1740},          {"unit", "Unit", 1140},
-    {"infants1", "Infants 0 - 6 m", 1395}, {"infants2", "Infants 7 - 12 m", 1395},
-    {"children1", "Children 1 - 3 y", 1395}, {"children2", "Children 4 - 8 y", 1395},
-    {"males1", "Males 9 - 13 y", 1395},   {"males2", "Males 14 - 18 y", 1395},
-    {"males3", "Males 19 - 30 y", 1395},  {"males4", "Males 31 - 50 y", 1395},
-    {"males5", "Males 51 - 70 y", 1395},  {"males6", "Males > 70 y", 1395},
-    {"females1", "Females 9 - 13 y", 1395}, {"females2", "Females 14 - 18 y", 1395},
-    {"females3", "Females 19 - 30 y", 1395}, {"females4", "Females 31 - 50 y", 1395},
-    {"females5", "Females 51 - 70 y", 1395}, {"females6", "Females > 70 y", 1395},
+    {"name", "Nutrient", 1740},
+    {"unit", "Unit", 1140},
+    {"infants1", "Infants 0 - 6 m", 1395},
+    {"infants2", "Infants 7 - 12 m", 1395},
+    {"children1", "Children 1 - 3 y", 1395},
+    {"children2", "Children 4 - 8 y", 1395},
+    {"males1", "Males 9 - 13 y", 1395},
+    {"males2", "Males 14 - 18 y", 1395},
+    {"males3", "Males 19 - 30 y", 1395},
+    {"males4", "Males 31 - 50 y", 1395},
+    {"males5", "Males 51 - 70 y", 1395},
+    {"males6", "Males > 70 y", 1395},
+    {"females1", "Females 9 - 13 y", 1395},
+    {"females2", "Females 14 - 18 y", 1395},
+    {"females3", "Females 19 - 30 y", 1395},
+    {"females4", "Females 31 - 50 y", 1395},
+    {"females5", "Females 51 - 70 y", 1395},
+    {"females6", "Females > 70 y", 1395},
 };
 
 // Index into `columnas` of a query column, -1 for the id and unknown columns.
@@ -191,8 +200,8 @@ QVariant ModeloDRIs::data(const QModelIndex& indice, int rol) const
 
 QVariant ModeloDRIs::headerData(int seccion, Qt::Orientation orientacion, int rol) const
 {
-    if (orientacion != Qt::Horizontal || rol != Qt::DisplayRole || seccion < 0
-        || seccion >= m_campos.size())
+    if (orientacion != Qt::Horizontal || rol != Qt::DisplayRole || seccion < 0 ||
+        seccion >= m_campos.size())
         return QAbstractTableModel::headerData(seccion, orientacion, rol);
     const int d = descripcion(m_campos.at(seccion));
     return d < 0 ? m_campos.at(seccion) : QLatin1String(columnas[d].titulo);
@@ -208,8 +217,8 @@ Qt::ItemFlags ModeloDRIs::flags(const QModelIndex& indice) const
 
 bool ModeloDRIs::setData(const QModelIndex& indice, const QVariant& valor, int rol)
 {
-    if (!indice.isValid() || rol != Qt::EditRole || !esColumnaGrupo(indice.column())
-        || indice.row() >= m_filas.size())
+    if (!indice.isValid() || rol != Qt::EditRole || !esColumnaGrupo(indice.column()) ||
+        indice.row() >= m_filas.size())
         return false;
     QVariant nuevo;
     if (valor.userType() == QMetaType::QString) {
@@ -257,11 +266,10 @@ bool ModeloDRIs::submit()
             valores << p.value();
         }
         valores << f.valores.value(0);
-        escritas = almacen::ejecutarSQL(QStringLiteral("update DRIs set ")
-                                            + asignaciones.join(QStringLiteral(", "))
-                                            + QStringLiteral(" where id=?"),
-                                        valores)
-                   > 0;
+        escritas = almacen::ejecutarSQL(QStringLiteral("update DRIs set ") +
+                                            asignaciones.join(QStringLiteral(", ")) +
+                                            QStringLiteral(" where id=?"),
+                                        valores) > 0;
     }
     if (escritas && transaccion)
         escritas = transaccion->confirmar();
@@ -293,8 +301,8 @@ QWidget* DelegadoReferencia::createEditor(QWidget* padre, const QStyleOptionView
     auto* editor = new QLineEdit(padre);
     editor->setMaxLength(18);
     editor->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("^[0-9]*([%1][0-9]*)?$")
-                               .arg(QRegularExpression::escape(separadores()))),
+        QRegularExpression(
+            QStringLiteral("^[0-9]*([%1][0-9]*)?$").arg(QRegularExpression::escape(separadores()))),
         editor));
     return editor;
 }
