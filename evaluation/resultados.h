@@ -30,7 +30,7 @@ void calcularGeneral();
 // Rebuilds the rows of the results list from the two tables.
 void rellenarResultados(QTreeWidget* lista);
 
-// The whole evaluation of tab 5: totals, special percentages, list.
+// The whole evaluation of tab 5: totals, protein and energy shares, list.
 void mostrarCantidadesRecomendadas(QTreeWidget* lista);
 
 // Rounds to two decimals; an exact half, judged on the decimal digits of the
