@@ -1,0 +1,93 @@
+// Times a click on tab 5, from the click to the filled results list, for a
+// week of 100 and of 2,000 recorded foods.
+
+#include "bench/medir.h"
+#include "windows/main/interfaz.h"
+#include "windows/main/ventanaprincipal.h"
+
+#include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+// Makes a new current profile, a man of 19 to 30 years and 70 kg, whose week
+// holds `alimentos` foods of 100 to 600 g. Returns false on failure.
+bool prepararSemana(int alimentos)
+{
+    bool ok = true;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("preparacion"));
+        db.setDatabaseName(QStringLiteral("sr18.mdb"));
+        QSqlQuery q(db);
+        const auto ejecutar = [&](const QString& sentencia) {
+            if (ok && !q.exec(sentencia)) {
+                std::fprintf(stderr, "%s: %s\n", qPrintable(sentencia),
+                             qPrintable(q.lastError().text()));
+                ok = false;
+            }
+        };
+        ok = db.open();
+        ejecutar(QStringLiteral("update profiles set last=0"));
+        ejecutar(QStringLiteral("insert into profiles (name, last, age, gender, weight) values "
+                                "('Bench %1', 1, 6, 0, 70)")
+                     .arg(alimentos));
+        ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) select "
+                                "(select max(id) from profiles), id, 100 + (id % 6) * 100 from "
+                                "total order by id limit %1")
+                     .arg(alimentos));
+        ejecutar(QStringLiteral("select count(*) from saves where prof_id=(select max(id) from "
+                                "profiles)"));
+        if (ok && q.next() && q.value(0).toInt() != alimentos) {
+            std::fprintf(stderr, "only %d foods in the week\n", q.value(0).toInt());
+            ok = false;
+        }
+        q = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("preparacion"));
+    return ok;
+}
+
+void medirPestana(const char* nombre, int alimentos)
+{
+    if (!prepararSemana(alimentos))
+        return;
+    VentanaPrincipal f;
+    f.cargar();
+    QApplication::processEvents();
+    QTabWidget* pestanas = f.ui().tbs_fichas;
+    // The first showing warms the file cache; it is not counted.
+    pestanas->setCurrentWidget(f.ui().frm_cinco);
+    QApplication::processEvents();
+    bench::medir(
+        nombre, 25,
+        [&] {
+            pestanas->setCurrentWidget(f.ui().frm_cinco);
+            QApplication::processEvents();
+        },
+        [&] {
+            pestanas->setCurrentWidget(f.ui().frm_uno);
+            QApplication::processEvents();
+        });
+    QFile log(QStringLiteral("errors.log"));
+    std::printf("    (%d rows in the results list, errors.log %lld bytes)\n",
+                f.ui().lsv_wri->topLevelItemCount(), log.exists() ? qint64(log.size()) : 0LL);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!bench::prepararBase(dir, app.arguments()))
+        return 1;
+    medirPestana("tab 5 click to results, 100 intakes", 100);
+    medirPestana("tab 5 click to results, 2,000 intakes", 2000);
+    return 0;
+}
