@@ -350,8 +350,13 @@ void PestanaDRIs::cargar()
         for (int c = 0; c < campos.size(); ++c) {
             const int d = descripcion(campos.at(c));
             rejilla->setColumnHidden(c, d < 0);
+            // The stored widths, widened where this font needs more for the caption.
             if (d >= 0)
-                rejilla->setColumnWidth(c, columnas[d].ancho / 15);
+                rejilla->setColumnWidth(
+                    c, qMax(columnas[d].ancho / 15,
+                            rejilla->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                m_modelos[i]->headerData(c, Qt::Horizontal).toString())
+                                + 16));
         }
     }
 }

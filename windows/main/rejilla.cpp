@@ -1,11 +1,14 @@
 #include "windows/main/rejilla.h"
 
 #include <QAbstractItemModel>
+#include <QHeaderView>
 
 RejillaDatos::RejillaDatos(QWidget* padre) : QTableView(padre)
 {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                     | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
 }

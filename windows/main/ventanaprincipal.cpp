@@ -51,10 +51,13 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
 
     m_ui.construir(this);
     // Wide enough to show every tab at once, where the screen allows it.
-    int ancho = m_ui.tbs_fichas->tabBar()->sizeHint().width() + 40;
-    if (QScreen* pantalla = screen())
+    int ancho = qMax(760, m_ui.tbs_fichas->tabBar()->sizeHint().width() + 40);
+    int alto = 700;
+    if (QScreen* pantalla = screen()) {
         ancho = qMin(ancho, pantalla->availableGeometry().width());
-    resize(qMax(760, ancho), 600);
+        alto = qMin(alto, pantalla->availableGeometry().height() - 40);
+    }
+    resize(ancho, alto);
 
     m_ingestas = new ModeloIngestas(this);
     m_ui.dgr_alimentos->setModel(m_ingestas);
@@ -65,8 +68,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_ui.dgr_alimentos->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
     m_ui.dgr_alimentos->horizontalHeader()->setSectionResizeMode(ModeloIngestas::ColAlimento,
                                                                  QHeaderView::Stretch);
-    m_ui.dgr_alimentos->verticalHeader()->setDefaultSectionSize(
-        m_ui.dgr_alimentos->fontMetrics().height() + 8);
     // Leaving a row writes it back, as the tab's text tells the user.
     connect(m_ui.dgr_alimentos->selectionModel(), &QItemSelectionModel::currentRowChanged,
             m_ingestas, [this] { m_ingestas->submit(); });
