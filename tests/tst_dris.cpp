@@ -179,9 +179,10 @@ void PruebaDRIs::rejillas()
         const QString titulo = r->model()->headerData(c, Qt::Horizontal).toString();
         const bool grupo = gruposTitulos.contains(titulo);
         QCOMPARE(bool(r->model()->index(0, c).flags() & Qt::ItemIsEditable), grupo);
-        QCOMPARE(r->columnWidth(c), titulo == QLatin1String("Nutrient") ? 116
-                                    : titulo == QLatin1String("Unit")   ? 76
-                                                                        : 93);
+        // At least the stored width; wider where the caption needs it.
+        QVERIFY(r->columnWidth(c) >= (titulo == QLatin1String("Nutrient") ? 116
+                                      : titulo == QLatin1String("Unit")   ? 76
+                                                                          : 93));
     }
     if (n == 3)
         QCOMPARE(r->model()
