@@ -309,6 +309,7 @@ void InterfazPrincipal::construir(QWidget* ventana)
         for (QPushButton* b : {cmd_perfilNuevo, cmd_perfilCargar, cmd_perfilGuardar,
                                cmd_perfilRenombrar, cmd_perfilBorrar}) {
             b->setMinimumWidth(140);
+            b->setMaximumWidth(220);
             botones->addWidget(b);
         }
         botones->addStretch(1);
