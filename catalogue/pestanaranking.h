@@ -1,6 +1,9 @@
 #pragma once
 
+#include "catalogue/dialogoingesta.h"
+
 #include <QObject>
+#include <QPointer>
 
 class VentanaPrincipal;
 
@@ -15,9 +18,24 @@ public:
     // Fill the nutrient and category lists; called once when the window loads.
     void poblarComboNutrientes();
     void poblarComboCategorias();
-    // Closes the intake dialog if it is open.
+    // Ranks the foods (of the chosen group) on the chosen nutrient.
+    void cargarListadoOrdenado();
+    // Closes the intake dialog and the detail windows that are open.
     void cerrarDialogos();
 
+    // The intake dialog while it is open.
+    DialogoIngesta* dialogoIngesta() const { return m_i; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
+    void ordenar();
+    void abrirDialogoIngesta();
+    void mostrarNutrientes();
+
     VentanaPrincipal& m_f;
+    // Compared only: it may be on its way out when an event reaches the filter.
+    QObject* m_vistaOrdenado = nullptr;
+    QPointer<DialogoIngesta> m_i;
 };

@@ -5,7 +5,10 @@
 
 #include <QHeaderView>
 #include <QLocale>
+#include <QSignalBlocker>
 #include <QTreeWidget>
+
+#include <cmath>
 
 QHash<QString, bool>& ordenColumnas()
 {
@@ -22,6 +25,12 @@ QString& ultimaColumnaWRI()
 bool FilaNumerica::operator<(const QTreeWidgetItem& otra) const
 {
     const int columna = treeWidget() ? treeWidget()->sortColumn() : 0;
+    const QVariant claveA = data(columna, RolClaveOrden);
+    const QVariant claveB = otra.data(columna, RolClaveOrden);
+    if (claveA.isValid() && claveB.isValid())
+        return claveA.toString() < claveB.toString();
+
+    // Sorted without its sort texts (by a direct sortItems): the numbers decide.
     const QVariant a = data(columna, RolNumero);
     const QVariant b = otra.data(columna, RolNumero);
     if (a.isValid() || b.isValid()) {
@@ -34,10 +43,70 @@ bool FilaNumerica::operator<(const QTreeWidgetItem& otra) const
     return QTreeWidgetItem::operator<(otra);
 }
 
+QString textoNumero(double valor)
+{
+    if (!std::isfinite(valor))
+        return QString::number(valor);
+    if (valor == 0)
+        return QStringLiteral("0");
+    // Fixed notation with 15 significant digits: an exponent or a thousands
+    // separator would break the zero-filled sort texts of the lists.
+    const int exponente = int(std::floor(std::log10(std::fabs(valor))));
+    const int decimales = qBound(0, 14 - exponente, 40);
+    QString texto = QString::number(valor, 'f', decimales);
+    if (texto.contains(QLatin1Char('.'))) {
+        int fin = texto.size();
+        while (fin > 0 && texto.at(fin - 1) == QLatin1Char('0'))
+            --fin;
+        if (fin > 0 && texto.at(fin - 1) == QLatin1Char('.'))
+            --fin;
+        texto.truncate(fin);
+    }
+    if (texto == QLatin1String("-0"))
+        return QStringLiteral("0");
+    const QString separador = QLocale().decimalPoint();
+    if (separador != QLatin1String("."))
+        texto.replace(QLatin1Char('.'), separador);
+    return texto;
+}
+
 void ponerNumero(QTreeWidgetItem* fila, int columna, double valor)
 {
-    fila->setText(columna, QLocale().toString(valor, 'g', 15));
+    fila->setText(columna, textoNumero(valor));
     fila->setData(columna, RolNumero, valor);
+}
+
+QString clavePadded(const QString& texto)
+{
+    const QChar punto = QLatin1Char('.');
+    const QChar coma = QLatin1Char(',');
+    QString v = texto;
+    QStringList partes;
+    if (v.contains(punto)) {
+        partes = v.split(punto);
+        v = partes.first();
+    }
+    if (v.contains(coma)) {
+        partes = v.split(coma);
+        v = partes.first();
+    }
+    if (v.size() < 10)
+        v.prepend(QString(10 - v.size(), QLatin1Char('0')));
+    if (texto.contains(punto))
+        v += punto + partes.at(1);
+    if (texto.contains(coma))
+        v += coma + partes.at(1);
+    return v;
+}
+
+QString textoRestaurado(const QString& clave)
+{
+    int inicio = 0;
+    const int n = clave.size();
+    while (inicio < n && clave.at(inicio) == QLatin1Char('0') && n - inicio > 1 &&
+           clave.at(inicio + 1) != QLatin1Char(',') && clave.at(inicio + 1) != QLatin1Char('.'))
+        ++inicio;
+    return clave.mid(inicio);
 }
 
 namespace {
@@ -51,10 +120,38 @@ Qt::SortOrder alternar(QTreeWidget* lista, int columna)
     return ascendente ? Qt::AscendingOrder : Qt::DescendingOrder;
 }
 
-void ordenar(QTreeWidget* lista, int columna, Qt::SortOrder orden)
+QString claveColumna(QTreeWidget* lista, int columna)
 {
+    return lista->headerItem()->data(columna, RolClaveColumna).toString();
+}
+
+// Gives every row its sort text for the column, and shows the text the
+// zero-filled form comes back as (an empty cell becomes "0").
+void prepararColumnaNumerica(QTreeWidget* lista, int columna)
+{
+    const int filas = lista->topLevelItemCount();
+    QList<QTreeWidgetItem*> cambiadas;
+    {
+        // The sort texts are not shown: the views need not hear of them.
+        const QSignalBlocker bloqueo(lista->model());
+        for (int i = 0; i < filas; ++i) {
+            QTreeWidgetItem* fila = lista->topLevelItem(i);
+            const QString texto = fila->text(columna);
+            const QString clave = clavePadded(texto);
+            fila->setData(columna, RolClaveOrden, clave);
+            if (textoRestaurado(clave) != texto)
+                cambiadas << fila;
+        }
+    }
+    for (QTreeWidgetItem* fila : std::as_const(cambiadas))
+        fila->setText(columna, textoRestaurado(fila->data(columna, RolClaveOrden).toString()));
+}
+
+void ordenar(QTreeWidget* lista, int columna, Qt::SortOrder orden, bool numerica)
+{
+    if (numerica)
+        prepararColumnaNumerica(lista, columna);
     lista->header()->setSortIndicatorShown(true);
-    lista->header()->setSortIndicator(columna, orden);
     lista->sortItems(columna, orden);
 }
 
@@ -66,8 +163,10 @@ void ordenarColumnasWRI(QTreeWidget* lista, int columna, bool reaplicar)
         return;
     const Qt::SortOrder orden =
         reaplicar ? lista->header()->sortIndicatorOrder() : alternar(lista, columna);
-    ordenar(lista, columna, orden);
-    ultimaColumnaWRI() = lista->headerItem()->data(columna, RolClaveColumna).toString();
+    const QString clave = claveColumna(lista, columna);
+    ordenar(lista, columna, orden,
+            clave == QLatin1String("tres") || clave == QLatin1String("cuatro"));
+    ultimaColumnaWRI() = clave;
 }
 
 void ordenarColumnasOrdenado(QTreeWidget* lista, int columna)
@@ -75,5 +174,6 @@ void ordenarColumnasOrdenado(QTreeWidget* lista, int columna)
     if (columna < 0 || columna >= lista->columnCount())
         return;
     almacen::Ocupado ocupado;
-    ordenar(lista, columna, alternar(lista, columna));
+    ordenar(lista, columna, alternar(lista, columna),
+            claveColumna(lista, columna) == QLatin1String("dos"));
 }

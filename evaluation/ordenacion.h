@@ -16,9 +16,14 @@ QString& ultimaColumnaWRI();
 
 // The number behind a numeric cell (a double), kept beside its text.
 enum { RolNumero = Qt::UserRole + 1 };
+// The text a numeric cell sorts by, set for the sorted column just before a
+// numeric sort.
+enum { RolClaveOrden = Qt::UserRole + 2 };
 
-// A list row whose numeric cells sort by the number they show. A cell with no
-// number (empty text) sorts below every number.
+// A list row whose numeric cells sort in numeric order. The order is that of
+// the cell texts with their integer part left-filled with zeros to ten
+// digits, which for the numbers the program shows is their numeric order; an
+// empty cell sorts as 0.
 class FilaNumerica : public QTreeWidgetItem
 {
 public:
@@ -26,9 +31,21 @@ public:
     bool operator<(const QTreeWidgetItem& otra) const override;
 };
 
+// A number as the lists show it: the user's decimal separator, plain digits
+// (no thousands separators, never an exponent), up to 15 significant digits
+// and no trailing zeros.
+QString textoNumero(double valor);
+
 // Shows `valor` in the cell as text in the user's number format and keeps
 // the number for sorting.
 void ponerNumero(QTreeWidgetItem* fila, int columna, double valor);
+
+// The sort text of a numeric cell: the integer part left-filled with "0" to a
+// length of 10, then the separator and the decimals as written.
+QString clavePadded(const QString& texto);
+// The cell text that the sort text stands for: the filling zeros removed, so
+// that an empty cell comes back as "0".
+QString textoRestaurado(const QString& clave);
 
 // The results list (tab 5): a click on a header toggles that column's
 // direction and sorts; with `reaplicar` the list's current direction is kept

@@ -1,0 +1,76 @@
+// Times the food catalogue on the delivered database: a search to the filled
+// category list, a category click to the filled food list, a ranking of all
+// foods on Protein, a numeric header click on that ranking, and the opening
+// of a detail window.
+
+#include "bench/medir.h"
+#include "catalogue/ficha.h"
+#include "catalogue/pestanabusqueda.h"
+#include "catalogue/pestanaranking.h"
+#include "windows/main/ventanaprincipal.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!bench::prepararBase(dir, app.arguments()))
+        return 1;
+
+    VentanaPrincipal f;
+    f.cargar();
+    InterfazPrincipal& ui = f.ui();
+    QApplication::processEvents();
+
+    ui.tbx_buscar->setText(QStringLiteral("milk"));
+    bench::medir("search \"milk\" to filled category list", 30, [&] {
+        ui.cmd_buscar->click();
+        QApplication::processEvents();
+    });
+    std::printf("  categories listed: %d\n", ui.lbx_categorias->count());
+
+    const QList<QListWidgetItem*> lacteos =
+        ui.lbx_categorias->findItems(QStringLiteral("Dairy"), Qt::MatchStartsWith);
+    QListWidgetItem* categoria = lacteos.isEmpty() ? ui.lbx_categorias->item(0) : lacteos.first();
+    bench::medir("category click to filled food list", 30, [&] {
+        emit ui.lbx_categorias->itemClicked(categoria);
+        QApplication::processEvents();
+    });
+    std::printf("  foods listed: %d\n", ui.lsv_alimentos->topLevelItemCount());
+
+    ui.cmb_nutrientes->setCurrentIndex(ui.cmb_nutrientes->findData(QStringLiteral("Protein")));
+    bench::medir("\"Sort\" on Protein over all foods", 15, [&] {
+        ui.cmd_listadoOrdenado->click();
+        QApplication::processEvents();
+    });
+    std::printf("  foods ranked: %d\n", ui.lsv_ordenado->topLevelItemCount());
+
+    bench::medir("numeric header click on the ranking", 15, [&] {
+        emit ui.lsv_ordenado->header()->sectionClicked(1);
+        QApplication::processEvents();
+    });
+
+    const qint64 id = ui.lsv_ordenado->topLevelItem(0)->data(0, Qt::UserRole).toLongLong();
+    const QString descripcion = ui.lsv_ordenado->topLevelItem(0)->text(0);
+    Ficha* abierta = nullptr;
+    bench::medir(
+        "opening a detail window", 30,
+        [&] {
+            abierta = cargarInfoCompleta(&f, descripcion, id);
+            QApplication::processEvents();
+        },
+        [&] {
+            if (abierta)
+                delete abierta;
+            abierta = nullptr;
+        });
+    delete abierta;
+    return 0;
+}

@@ -1,0 +1,56 @@
+#include "catalogue/dialogoingesta.h"
+
+#include "catalogue/ingesta.h"
+#include "storage/basedatos.h"
+#include "windows/main/mensajes.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada)
+    : QWidget(principal, Qt::Window), m_lista(listaOrdenada)
+{
+    setObjectName(QStringLiteral("i"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("  Set intake"));
+    if (principal)
+        setWindowIcon(principal->windowIcon());
+
+    tbx_cantidad = new QLineEdit(this);
+    tbx_cantidad->setObjectName(QStringLiteral("tbx_cantidad"));
+    tbx_cantidad->setMaxLength(5);
+    cmd_guardar = new QPushButton(QStringLiteral("Save"), this);
+    cmd_guardar->setObjectName(QStringLiteral("cmd_guardar"));
+    cmd_guardar->setDefault(true);
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(tbx_cantidad);
+    v->addWidget(cmd_guardar);
+    setFixedWidth(200);
+
+    connect(cmd_guardar, &QPushButton::clicked, this, &DialogoIngesta::guardar);
+    connect(tbx_cantidad, &QLineEdit::returnPressed, this, &DialogoIngesta::guardar);
+}
+
+void DialogoIngesta::guardar()
+{
+    const QString cantidad = tbx_cantidad->text();
+    // A week of 0 grams is not an intake worth setting from here.
+    if (!soloDigitos(cantidad) || cantidad == QLatin1String("0")) {
+        mensajes::avisar(this, QStringLiteral("Please, set your weekly intake (grams, integer "
+                                              "numbers only)"));
+        tbx_cantidad->setFocus();
+        return;
+    }
+    {
+        almacen::Ocupado ocupado;
+        const QTreeWidgetItem* fila = m_lista ? m_lista->currentItem() : nullptr;
+        if (fila && !fila->isSelected())
+            fila = nullptr;
+        guardarCantidad(this, cantidad, idAlimento(fila));
+    }
+    close();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+// Window `i`: the weekly intake of the food selected in the ranking list.
+// It does not block the main window, so the user may pick another food
+// while it is open; the intake goes to the food selected when "Save" is
+// pressed. It goes away after a save, whatever the outcome.
+class DialogoIngesta : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada);
+
+    QLineEdit* tbx_cantidad = nullptr;
+    QPushButton* cmd_guardar = nullptr;
+
+private:
+    void guardar();
+
+    QTreeWidget* m_lista;
+};

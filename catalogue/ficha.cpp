@@ -1,0 +1,155 @@
+#include "catalogue/ficha.h"
+
+#include "evaluation/ordenacion.h"
+#include "evaluation/valoresrecomendados.h"
+#include "resources/iconos.h"
+#include "storage/basedatos.h"
+#include "storage/registro.h"
+#include "windows/main/interfaz.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto = QString())
+{
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
+    return l;
+}
+
+QLabel* imagen(QWidget* padre, const char* nombre, const char* icono)
+{
+    QLabel* l = etiqueta(padre, nombre);
+    l->setPixmap(iconoCategoria(QLatin1String(icono)).pixmap(16, 16));
+    l->setFixedSize(16, 16);
+    return l;
+}
+
+} // namespace
+
+Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
+{
+    setObjectName(QStringLiteral("n"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (principal)
+        setWindowIcon(principal->windowIcon());
+
+    lbl_titulo = etiqueta(this, "lbl_titulo");
+    QFont negrita = lbl_titulo->font();
+    negrita.setBold(true);
+    lbl_titulo->setFont(negrita);
+    lbl_titulo->setWordWrap(true);
+    // A description is shown as written, never read as markup.
+    lbl_titulo->setTextFormat(Qt::PlainText);
+    Label2 = etiqueta(this, "Label2",
+                      QStringLiteral("The values displayed below are for one hundred grams of an "
+                                     "edible portion. "));
+    Label2->setWordWrap(true);
+
+    Picture1 = imagen(this, "Picture1", "general");
+    Label9 = etiqueta(this, "Label9", QStringLiteral("General"));
+    Picture2 = imagen(this, "Picture2", "aminoacidos");
+    Label12 = etiqueta(this, "Label12", QStringLiteral("Amino acids"));
+    Picture3 = imagen(this, "Picture3", "vitaminas");
+    Label10 = etiqueta(this, "Label10", QStringLiteral("Vitamins"));
+    Picture4 = imagen(this, "Picture4", "minerales");
+    Label11 = etiqueta(this, "Label11", QStringLiteral("Minerals"));
+
+    lsv_infoCompleta = new QTreeWidget(this);
+    lsv_infoCompleta->setObjectName(QStringLiteral("lsv_infoCompleta"));
+    lsv_infoCompleta->setRootIsDecorated(false);
+    lsv_infoCompleta->setUniformRowHeights(true);
+    lsv_infoCompleta->setAllColumnsShowFocus(true);
+    lsv_infoCompleta->setIconSize(QSize(16, 16));
+    lsv_infoCompleta->setHeaderLabels(
+        {QStringLiteral("Nutrient"), QStringLiteral("Unit"), QStringLiteral("Value")});
+    const char* const claves[] = {"uno", "dos", "tres"};
+    for (int i = 0; i < 3; ++i)
+        lsv_infoCompleta->headerItem()->setData(i, RolClaveColumna, QLatin1String(claves[i]));
+    lsv_infoCompleta->header()->setSectionsMovable(false);
+    lsv_infoCompleta->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lsv_infoCompleta->header()->setStretchLastSection(false);
+    lsv_infoCompleta->setColumnWidth(1, 70);
+    lsv_infoCompleta->setColumnWidth(2, 90);
+
+    auto* leyenda = new QHBoxLayout;
+    for (QLabel* l : {Picture1, Label9, Picture2, Label12, Picture3, Label10, Picture4, Label11})
+        leyenda->addWidget(l);
+    leyenda->addStretch(1);
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(lbl_titulo);
+    v->addWidget(Label2);
+    v->addLayout(leyenda);
+    v->addWidget(lsv_infoCompleta, 1);
+    resize(480, 560);
+}
+
+void Ficha::cargarNutrientes(qint64 alimento)
+{
+    almacen::Ocupado ocupado;
+    const ValoresRecomendados& valores = valoresRecomendados();
+
+    // A key that is not a plain column name is left out rather than spliced
+    // into the statement.
+    QStringList columnas;
+    QStringList claves;
+    QStringList rechazadas;
+    for (const QString& clave : valores.claves()) {
+        const QString columna = almacen::identificador(clave);
+        if (columna.isEmpty()) {
+            rechazadas << clave;
+            continue;
+        }
+        columnas << columna;
+        claves << clave;
+    }
+    if (!rechazadas.isEmpty())
+        escribirLog(QStringLiteral("cargarNutrientes (ficha) -> These nutrient keys are not "
+                                   "column names: ") +
+                    rechazadas.join(QStringLiteral(", ")));
+    if (columnas.isEmpty())
+        return;
+
+    const almacen::Consulta c =
+        almacen::consultar(QStringLiteral("select ") + columnas.join(QStringLiteral(", ")) +
+                               QStringLiteral(" from total where id=?"),
+                           {alimento});
+    if (!c.ok) {
+        escribirLog(c.entradaLog(QStringLiteral("cargarNutrientes (ficha) -> ")));
+        return;
+    }
+    // No food with that id: nothing to list.
+    if (c.vacia())
+        return;
+
+    const QVariantList& fila = c.filas.first();
+    QList<QTreeWidgetItem*> filas;
+    filas.reserve(claves.size());
+    for (int i = 0; i < claves.size() && i < fila.size(); ++i) {
+        const EntradaReferencia& e = valores.entrada(claves.at(i));
+        auto* item = new QTreeWidgetItem;
+        item->setText(0, e.nombre);
+        item->setIcon(0, iconoCategoria(e.icono));
+        item->setText(1, e.unidad);
+        item->setText(2, fila.at(i).isNull() ? QStringLiteral("0")
+                                             : textoNumero(fila.at(i).toDouble()));
+        filas << item;
+    }
+    lsv_infoCompleta->addTopLevelItems(filas);
+}
+
+Ficha* cargarInfoCompleta(QWidget* principal, const QString& descripcion, qint64 alimento)
+{
+    auto* n = new Ficha(principal);
+    n->setWindowTitle(descripcion);
+    n->lbl_titulo->setText(descripcion);
+    n->show();
+    n->cargarNutrientes(alimento);
+    return n;
+}

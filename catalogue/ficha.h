@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTreeWidget;
+
+// Window `n`: every nutrient of one food per 100 grams. Each opening makes a
+// window of its own, so that foods can be compared side by side; it lives
+// until the user closes it or the main window goes.
+class Ficha : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Ficha(QWidget* principal);
+
+    // Fills the list with the nutrients of the food with that id.
+    void cargarNutrientes(qint64 alimento);
+
+    QLabel* lbl_titulo = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QLabel* Picture2 = nullptr;
+    QLabel* Picture3 = nullptr;
+    QLabel* Picture4 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    QTreeWidget* lsv_infoCompleta = nullptr;
+};
+
+// Opens a new detail window over `principal` for the food with that
+// description and id; returns it.
+Ficha* cargarInfoCompleta(QWidget* principal, const QString& descripcion, qint64 alimento);

@@ -1,0 +1,89 @@
+#include "catalogue/ingesta.h"
+
+#include "profiles/perfilactual.h"
+#include "storage/basedatos.h"
+#include "storage/registro.h"
+#include "windows/main/mensajes.h"
+
+#include <QTreeWidgetItem>
+
+qint64 idAlimento(const QTreeWidgetItem* fila)
+{
+    if (!fila)
+        return 0;
+    bool ok = false;
+    const qint64 id = fila->data(0, RolIdAlimento).toLongLong(&ok);
+    return ok ? id : 0;
+}
+
+int& botonPulsado()
+{
+    static int boton = 0;
+    return boton;
+}
+
+int numeroBoton(Qt::MouseButton boton)
+{
+    switch (boton) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+QString sinCoincidencias()
+{
+    return QStringLiteral("Sorry, no matches were found.");
+}
+
+bool soloDigitos(const QString& texto)
+{
+    if (texto.isEmpty())
+        return false;
+    for (const QChar c : texto)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+void guardarCantidad(QWidget* padre, const QString& cantidad, qint64 alimento)
+{
+    bool valida = false;
+    const qint64 gramos = cantidad.toLongLong(&valida);
+    const Dato& perfil = perfilActual().idPerfil;
+    if (!valida || !soloDigitos(cantidad) || alimento <= 0 || !perfil.tieneValor()) {
+        // The no-match line of the ranking carries no food, and without a
+        // current profile there is no one to store the intake for.
+        escribirLog(QStringLiteral("guardarCantidad() -> ") +
+                    (alimento <= 0 ? QStringLiteral("There is no food to store the intake for")
+                     : !perfil.tieneValor()
+                         ? QStringLiteral("There is no current profile")
+                         : QStringLiteral("The intake \"%1\" is not a whole number of grams")
+                               .arg(cantidad)));
+        mensajes::error(padre, QStringLiteral("An error occured while saving intake"));
+        return;
+    }
+
+    const QVariantList valores{gramos, alimento, perfil.entero()};
+    int filas = 0;
+    {
+        almacen::Transaccion transaccion;
+        filas = almacen::ejecutarSQL(
+            QStringLiteral("update saves set intake=? where food_id=? and prof_id=?"), valores);
+        if (filas <= 0)
+            filas = almacen::ejecutarSQL(
+                QStringLiteral("insert into saves(food_id, prof_id, intake) values (?, ?, ?)"),
+                {alimento, perfil.entero(), gramos});
+        if (filas > 0 && transaccion.iniciada() && !transaccion.confirmar()) {
+            escribirLog(QStringLiteral("guardarCantidad() -> ") + transaccion.error());
+            filas = 0;
+        }
+    }
+    if (filas > 0)
+        mensajes::informar(padre, QStringLiteral("Intake saved"));
+    else
+        mensajes::error(padre, QStringLiteral("An error occured while saving intake"));
+}
