@@ -126,7 +126,7 @@ QString claveColumna(QTreeWidget* lista, int columna)
 }
 
 // Gives every row its sort text for the column, and shows the text the
-// zero-filled form comes back as (an empty cell becomes "0").
+// zero-filled form comes back as.
 void prepararColumnaNumerica(QTreeWidget* lista, int columna)
 {
     const int filas = lista->topLevelItemCount();
@@ -137,9 +137,11 @@ void prepararColumnaNumerica(QTreeWidget* lista, int columna)
         for (int i = 0; i < filas; ++i) {
             QTreeWidgetItem* fila = lista->topLevelItem(i);
             const QString texto = fila->text(columna);
-            const QString clave = clavePadded(texto);
+            // An empty cell has no value to show (a nutrient without a
+            // reference, say): it stays empty and sorts below every number.
+            const QString clave = texto.isEmpty() ? QString() : clavePadded(texto);
             fila->setData(columna, RolClaveOrden, clave);
-            if (textoRestaurado(clave) != texto)
+            if (!texto.isEmpty() && textoRestaurado(clave) != texto)
                 cambiadas << fila;
         }
     }

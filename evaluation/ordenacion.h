@@ -43,8 +43,7 @@ void ponerNumero(QTreeWidgetItem* fila, int columna, double valor);
 // The sort text of a numeric cell: the integer part left-filled with "0" to a
 // length of 10, then the separator and the decimals as written.
 QString clavePadded(const QString& texto);
-// The cell text that the sort text stands for: the filling zeros removed, so
-// that an empty cell comes back as "0".
+// The cell text that the sort text stands for: the filling zeros removed.
 QString textoRestaurado(const QString& clave);
 
 // The results list (tab 5): a click on a header toggles that column's

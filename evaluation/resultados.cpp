@@ -129,15 +129,6 @@ double redondearDosDecimales(double valor)
     return valor < 0 ? -redondeado : redondeado;
 }
 
-QString textoNumero(double valor)
-{
-    QLocale local;
-    local.setNumberOptions(local.numberOptions() | QLocale::OmitGroupSeparator);
-    if (valor == 0.0)
-        valor = 0.0; // no "-0"
-    return local.toString(valor, 'f', QLocale::FloatingPointShortest);
-}
-
 void extraerResultados()
 {
     cantidades().clear();
@@ -271,7 +262,6 @@ void rellenarResultados(QTreeWidget* lista)
 
         const double cantidad = redondearDosDecimales(numeroDe(cantidades(), clave));
         ponerNumero(fila, 2, cantidad);
-        fila->setText(2, textoNumero(cantidad));
 
         // An empty percentage means there is no reference to compare with: the
         // cell stays empty and carries no number, so it sorts lowest.
@@ -279,7 +269,6 @@ void rellenarResultados(QTreeWidget* lista)
         if (porcentaje == porcentajes().constEnd() || !porcentaje->isEmpty()) {
             const double valor = redondearDosDecimales(numeroDe(porcentajes(), clave) / 7.0);
             ponerNumero(fila, 3, valor);
-            fila->setText(3, textoNumero(valor));
         }
         filas << fila;
     }

@@ -36,7 +36,3 @@ void mostrarCantidadesRecomendadas(QTreeWidget* lista);
 // Rounds to two decimals; an exact half, judged on the decimal digits of the
 // number (0.125, 0.375), goes to the even neighbour.
 double redondearDosDecimales(double valor);
-
-// A number as the lists show it: the user's decimal separator, no thousands
-// separators, no trailing zeros.
-QString textoNumero(double valor);

@@ -66,6 +66,7 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void relleno_data();
     void relleno();
+    void celdaVaciaQuedaVaciaYAbajo();
     void textoNumero_data();
     void textoNumero();
     void comoTextoRelleno_data();
@@ -137,6 +138,16 @@ void TstOrdenacion::textoNumero()
     QCOMPARE(::textoNumero(valor), texto);
 }
 
+void TstOrdenacion::celdaVaciaQuedaVaciaYAbajo()
+{
+    // A "% WRI" without a reference value is not 0 %: it keeps its empty cell.
+    auto l = listaResultados({"5", "", "0,5"});
+    ordenarColumnasWRI(l.get(), 3);
+    QCOMPARE(columna(*l, 3), (QStringList{"", "0,5", "5"}));
+    ordenarColumnasWRI(l.get(), 3);
+    QCOMPARE(columna(*l, 3), (QStringList{"5", "0,5", ""}));
+}
+
 void TstOrdenacion::comoTextoRelleno_data()
 {
     QTest::addColumn<QStringList>("textos");
@@ -148,8 +159,6 @@ void TstOrdenacion::comoTextoRelleno_data()
         << QStringList{"12.5", "12.25", "12", "1.75"} << QStringList{"1.75", "12", "12.25", "12.5"};
     QTest::newRow("decimal comma") << QStringList{"12,5", "0,25", "3", "12,25", "100"}
                                    << QStringList{"0,25", "3", "12,25", "12,5", "100"};
-    QTest::newRow("empty cell comes back as 0")
-        << QStringList{"5", "", "0,5"} << QStringList{"0", "0,5", "5"};
     QTest::newRow("more than ten digits sort as text")
         << QStringList{"9999999999", "12345678901", "5"}
         << QStringList{"0000000005", "12345678901", "9999999999"};
