@@ -1,5 +1,9 @@
 #include "catalogue/ingesta.h"
 
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
 #include "profiles/perfilactual.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
@@ -86,4 +90,28 @@ void guardarCantidad(QWidget* padre, const QString& cantidad, qint64 alimento)
         mensajes::informar(padre, QStringLiteral("Intake saved"));
     else
         mensajes::error(padre, QStringLiteral("An error occured while saving intake"));
+}
+
+MenuDeLista::MenuDeLista(QTreeWidget* lista, QMenu* menu)
+    : QObject(lista), m_lista(lista), m_menu(menu)
+{
+    lista->viewport()->installEventFilter(this);
+}
+
+bool MenuDeLista::eventFilter(QObject* objeto, QEvent* evento)
+{
+    const QEvent::Type tipo = evento->type();
+    if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonRelease)
+        return QObject::eventFilter(objeto, evento);
+
+    auto* raton = static_cast<QMouseEvent*>(evento);
+    if (tipo == QEvent::MouseButtonPress) {
+        botonPulsado() = numeroBoton(raton->button());
+    } else if (raton->button() == Qt::RightButton && botonPulsado() == 2
+               && m_lista->itemAt(raton->position().toPoint())) {
+        // The right button's click opens the menu; the food for intake stays
+        // the one chosen with the left button.
+        m_menu->popup(raton->globalPosition().toPoint());
+    }
+    return QObject::eventFilter(objeto, evento);
 }

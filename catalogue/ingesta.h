@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QtGlobal>
 
+class QMenu;
+class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
@@ -21,6 +24,24 @@ qint64 idAlimento(const QTreeWidgetItem* fila);
 // 2 right, 3 any other.
 int& botonPulsado();
 int numeroBoton(Qt::MouseButton boton);
+
+// Watches the mouse over a food list: records every pressed button in
+// botonPulsado() and opens the list's pop-up menu when the right button is
+// released over a row.
+class MenuDeLista : public QObject
+{
+    Q_OBJECT
+
+public:
+    MenuDeLista(QTreeWidget* lista, QMenu* menu);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    QTreeWidget* m_lista;
+    QMenu* m_menu;
+};
 
 // The line a list shows when a search or a ranking finds nothing.
 QString sinCoincidencias();

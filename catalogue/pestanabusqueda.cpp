@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -42,8 +41,7 @@ PestanaBusqueda::PestanaBusqueda(VentanaPrincipal& f) : QObject(&f), m_f(f)
     connect(ui.lbx_categorias, &QListWidget::itemClicked, this, [this](QListWidgetItem* linea) {
         categoriaPulsada(m_f.ui().lbx_categorias->row(linea));
     });
-    m_vistaAlimentos = ui.lsv_alimentos->viewport();
-    m_vistaAlimentos->installEventFilter(this);
+    new MenuDeLista(ui.lsv_alimentos, ui.buscador);
     connect(ui.lsv_alimentos, &QTreeWidget::itemClicked, this, &PestanaBusqueda::alimentoPulsado);
     connect(ui.lsv_alimentos, &QTreeWidget::itemDoubleClicked, this,
             &PestanaBusqueda::mostrarNutrientes);
@@ -148,25 +146,6 @@ void PestanaBusqueda::extraerAlimentos(const QString& grupo)
         filas << item;
     }
     lista->addTopLevelItems(filas);
-}
-
-bool PestanaBusqueda::eventFilter(QObject* objeto, QEvent* evento)
-{
-    const QEvent::Type tipo = evento->type();
-    if (objeto != m_vistaAlimentos ||
-        (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonRelease))
-        return QObject::eventFilter(objeto, evento);
-
-    auto* raton = static_cast<QMouseEvent*>(evento);
-    if (tipo == QEvent::MouseButtonPress) {
-        botonPulsado() = numeroBoton(raton->button());
-    } else if (raton->button() == Qt::RightButton && botonPulsado() == 2 &&
-               m_f.ui().lsv_alimentos->itemAt(raton->position().toPoint())) {
-        // The right button's click opens the menu; the food for intake stays
-        // the one chosen with the left button.
-        m_f.ui().buscador->popup(raton->globalPosition().toPoint());
-    }
-    return QObject::eventFilter(objeto, evento);
 }
 
 void PestanaBusqueda::alimentoPulsado(QTreeWidgetItem*)

@@ -33,9 +33,6 @@ public:
     const QStringList& idsCategorias() const { return m_idsCategorias; }
     qint64 alimentoSeleccionado() const { return m_alimentoSeleccionado; }
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
-
 private:
     void categoriaPulsada(int linea);
     void alimentoPulsado(QTreeWidgetItem* fila);
@@ -44,7 +41,6 @@ private:
 
     VentanaPrincipal& m_f;
     // Compared only: it may be on its way out when an event reaches the filter.
-    QObject* m_vistaAlimentos = nullptr;
     QString m_condicionBusqueda;
     QVariantList m_patrones;
     QStringList m_idsCategorias;

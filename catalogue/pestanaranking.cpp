@@ -14,7 +14,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -22,8 +21,7 @@ PestanaRanking::PestanaRanking(VentanaPrincipal& f) : QObject(&f), m_f(f)
 {
     InterfazPrincipal& ui = f.ui();
     connect(ui.cmd_listadoOrdenado, &QPushButton::clicked, this, &PestanaRanking::ordenar);
-    m_vistaOrdenado = ui.lsv_ordenado->viewport();
-    m_vistaOrdenado->installEventFilter(this);
+    new MenuDeLista(ui.lsv_ordenado, ui.listadoOrdenado);
     connect(ui.lsv_ordenado, &QTreeWidget::itemDoubleClicked, this,
             &PestanaRanking::mostrarNutrientes);
     connect(ui.displayNutrients, &QAction::triggered, this, &PestanaRanking::mostrarNutrientes);
@@ -127,23 +125,6 @@ void PestanaRanking::cargarListadoOrdenado()
         filas << item;
     }
     lista->addTopLevelItems(filas);
-}
-
-bool PestanaRanking::eventFilter(QObject* objeto, QEvent* evento)
-{
-    const QEvent::Type tipo = evento->type();
-    if (objeto != m_vistaOrdenado ||
-        (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonRelease))
-        return QObject::eventFilter(objeto, evento);
-
-    auto* raton = static_cast<QMouseEvent*>(evento);
-    if (tipo == QEvent::MouseButtonPress) {
-        botonPulsado() = numeroBoton(raton->button());
-    } else if (raton->button() == Qt::RightButton && botonPulsado() == 2 &&
-               m_f.ui().lsv_ordenado->itemAt(raton->position().toPoint())) {
-        m_f.ui().listadoOrdenado->popup(raton->globalPosition().toPoint());
-    }
-    return QObject::eventFilter(objeto, evento);
 }
 
 void PestanaRanking::abrirDialogoIngesta()

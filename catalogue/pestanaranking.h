@@ -26,9 +26,6 @@ public:
     // The intake dialog while it is open.
     DialogoIngesta* dialogoIngesta() const { return m_i; }
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
-
 private:
     void ordenar();
     void abrirDialogoIngesta();
@@ -36,6 +33,5 @@ private:
 
     VentanaPrincipal& m_f;
     // Compared only: it may be on its way out when an event reaches the filter.
-    QObject* m_vistaOrdenado = nullptr;
     QPointer<DialogoIngesta> m_i;
 };
