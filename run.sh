@@ -9,7 +9,10 @@ data="${XDG_DATA_HOME:-$HOME/.local/share}/alimetra"
 mkdir -p "$data"
 # Never overwrite a database that may hold someone's profiles.
 if [ ! -f "$data/sr18.mdb" ]; then
-    cp "$top/build/sr18.mdb" "$data/sr18.mdb"
+    # Copied under another name first, so that an interrupted copy is never
+    # taken for the real database.
+    cp "$top/build/sr18.mdb" "$data/.sr18.mdb.part"
+    mv "$data/.sr18.mdb.part" "$data/sr18.mdb"
 fi
 cd "$data"
 exec "$top/build/alimetra"

@@ -7,6 +7,7 @@
 #include "windows/main/mensajes.h"
 #include "windows/main/ventanaprincipal.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -40,6 +41,13 @@ PestanaBusqueda::PestanaBusqueda(VentanaPrincipal& f) : QObject(&f), m_f(f)
     connect(ui.tbx_buscar, &QLineEdit::returnPressed, ui.cmd_buscar, &QPushButton::click);
     connect(ui.lbx_categorias, &QListWidget::itemClicked, this, [this](QListWidgetItem* linea) {
         categoriaPulsada(m_f.ui().lbx_categorias->row(linea));
+    });
+    // Choosing a line with the keyboard counts as clicking it; a mouse press
+    // is left to the click above.
+    connect(ui.lbx_categorias, &QListWidget::currentRowChanged, this, [this](int linea) {
+        if (linea >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton
+            && m_f.ui().lbx_categorias->hasFocus())
+            categoriaPulsada(linea);
     });
     new MenuDeLista(ui.lsv_alimentos, ui.buscador);
     connect(ui.lsv_alimentos, &QTreeWidget::itemClicked, this, &PestanaBusqueda::alimentoPulsado);

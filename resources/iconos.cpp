@@ -29,7 +29,9 @@ QIcon iconoCategoria(const QString& clave)
 
 QIcon iconoVentana()
 {
-    return QIcon(QStringLiteral(":/alimetra.png"));
+    QIcon icono(QStringLiteral(":/alimetra16.png"));
+    icono.addFile(QStringLiteral(":/alimetra.png"));
+    return icono;
 }
 
 QPixmap imagenPresentacion()

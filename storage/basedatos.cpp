@@ -41,6 +41,38 @@ bool ejecutar(QSqlQuery& q, const QString& sentencia, const QVariantList& valore
     return preparar(q, sentencia, valores) && q.exec();
 }
 
+// The statement as a person reads it in the log: each `?` outside quotes
+// replaced by its bound value, written as a literal.
+QString conValores(const QString& sentencia, const QVariantList& valores)
+{
+    if (valores.isEmpty())
+        return sentencia;
+    QString texto;
+    int siguiente = 0;
+    QChar comilla;
+    for (const QChar c : sentencia) {
+        if (!comilla.isNull()) {
+            if (c == comilla)
+                comilla = QChar();
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            comilla = c;
+        } else if (c == QLatin1Char('?') && siguiente < valores.size()) {
+            const QVariant& v = valores.at(siguiente++);
+            if (v.isNull())
+                texto += QLatin1String("null");
+            else if (v.typeId() == QMetaType::QString)
+                texto += QLatin1Char('\'') +
+                         v.toString().replace(QLatin1String("'"), QLatin1String("''")) +
+                         QLatin1Char('\'');
+            else
+                texto += v.toString();
+            continue;
+        }
+        texto += c;
+    }
+    return texto;
+}
+
 } // namespace
 
 QString abrirBase(const QString& ruta)
@@ -89,8 +121,8 @@ void cerrarBase()
 
 bool baseAbierta()
 {
-    return QSqlDatabase::contains(nombreConexion)
-           && QSqlDatabase::database(nombreConexion, false).isOpen();
+    return QSqlDatabase::contains(nombreConexion) &&
+           QSqlDatabase::database(nombreConexion, false).isOpen();
 }
 
 QSqlDatabase base()
@@ -106,7 +138,7 @@ bool cambiar(QSqlQuery& q, const QString& sentencia, const QVariantList& valores
     Ocupado ocupado;
     if (ejecutar(q, sentencia, valores))
         return true;
-    escribirLog(conSentencia(descripcion(q.lastError()), sentencia));
+    escribirLog(conSentencia(descripcion(q.lastError()), conValores(sentencia, valores)));
     return false;
 }
 
@@ -134,7 +166,7 @@ QString Consulta::entradaLog(const QString& etiqueta) const
 Consulta consultar(const QString& sentencia, const QVariantList& valores)
 {
     Consulta c;
-    c.sentencia = sentencia;
+    c.sentencia = conValores(sentencia, valores);
     QSqlQuery q(base());
     q.setForwardOnly(true);
     if (!ejecutar(q, sentencia, valores)) {

@@ -114,6 +114,19 @@ void TstBusqueda::terminosDeLaUltimaBusqueda()
     e.ui().tbx_buscar->setText(QStringLiteral("butter"));
     e.pulsarCategoria(0);
     QCOMPARE(e.alimentos(), QStringList{leche});
+
+    // Moving to a line with the keyboard lists its foods like a click.
+    e.buscar(QStringLiteral("a"));
+    e.f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e.f.get()));
+    e.ui().lbx_categorias->setFocus();
+    e.ui().lbx_categorias->setCurrentRow(0);
+    QTest::keyClick(e.ui().lbx_categorias, Qt::Key_Down);
+    QCOMPARE(e.ui().lbx_categorias->currentRow(), 1);
+    const QStringList porTeclado = e.alimentos();
+    QVERIFY(!porTeclado.isEmpty());
+    e.pulsarCategoria(1);
+    QCOMPARE(e.alimentos(), porTeclado);
 }
 
 void TstBusqueda::botonDerechoYGuardar()

@@ -425,7 +425,7 @@ private slots:
 
         QTest::newRow("load: flag refused")
             << "cmd_perfilCargar" << rechazo.arg("update of last on profiles when new.last=1")
-            << carga << "update profiles set last=1 where id=?";
+            << carga << "update profiles set last=1 where id=2\"";
         QTest::newRow("load: profile gone") << "cmd_perfilCargar"
                                             << "delete from profiles where id=2" << carga << "";
         QTest::newRow("remove: intakes refused")
@@ -435,19 +435,19 @@ private slots:
         QTest::newRow("new: insert refused")
             << "cmd_perfilNuevo" << rechazo.arg("insert on profiles") << creacion << "refused";
         QTest::newRow("new: flag clearing refused") << "cmd_perfilNuevo" << flagCleared << creacion
-                                                    << "update profiles set last=0 where id<>?";
+                                                    << "update profiles set last=0 where id<>";
         QTest::newRow("save as: intake copy refused")
             << "cmd_perfilGuardar" << rechazo.arg("insert on saves") << copia
             << "duplicarDatos() (profiles) -> ";
         QTest::newRow("save as: personal data refused")
             << "cmd_perfilGuardar" << rechazo.arg("update of age on profiles") << copia
-            << "update profiles set age=?, gender=?, weight=? where id=?";
+            << "update profiles set age=";
         QTest::newRow("save as: flag clearing refused")
             << "cmd_perfilGuardar" << flagCleared << copia
-            << "update profiles set last=0 where id<>?";
+            << "update profiles set last=0 where id<>";
         QTest::newRow("save as: profile insert refused")
             << "cmd_perfilGuardar" << rechazo.arg("insert on profiles") << copia
-            << "insert into profiles(name,last) values (?, 1)";
+            << "insert into profiles(name,last) values ('";
         QTest::newRow("save as: intakes unreadable")
             << "cmd_perfilGuardar"
             << "alter table saves rename column intake to cantidad" << copia

@@ -122,6 +122,23 @@ private slots:
         QCOMPARE(fx.valor(QStringLiteral("select count(*) from saves")).toInt(), 0);
     }
 
+    void fallosMuestranLosValoresEnlazados()
+    {
+        Fixture fx;
+        abrirLog();
+        QCOMPARE(almacen::abrirBase(), QString());
+        QCOMPARE(almacen::ejecutarSQL(
+                     QStringLiteral("update profiles set nocolumn=?, name=? where id=? and "
+                                    "name<>'?'"),
+                     {QVariant(), QStringLiteral("O'Brien"), 7}),
+                 0);
+        cerrarLog();
+        QVERIFY2(fx.log().contains(QStringLiteral(
+                     "\"update profiles set nocolumn=null, name='O''Brien' where id=7 and "
+                     "name<>'?'\"")),
+                 qPrintable(fx.log()));
+    }
+
     void transaccionSinConfirmarSeDeshace()
     {
         Fixture fx;

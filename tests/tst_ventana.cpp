@@ -210,7 +210,7 @@ private slots:
         QVERIFY(msgs.mostrados().isEmpty());
     }
 
-    void edicionPendienteSeGuardaAlCerrar()
+    void edicionPendienteNuncaSePierde()
     {
         Fixture fx;
         completarDatos(fx);
@@ -221,10 +221,36 @@ private slots:
             f.cargar();
             f.ui().tbs_fichas->setCurrentIndex(3);
             QAbstractItemModel* modelo = f.ui().dgr_alimentos->model();
+            // Clicking the tab already shown reloads the grid, after writing.
+            QVERIFY(modelo->setData(modelo->index(0, ModeloIngestas::ColIngesta), "321"));
+            emit f.ui().tbs_fichas->tabBarClicked(3);
+            QCOMPARE(fx.valor(QStringLiteral("select intake from saves")).toInt(), 321);
+            QCOMPARE(modelo->index(0, ModeloIngestas::ColIngesta).data().toInt(), 321);
             QVERIFY(modelo->setData(modelo->index(0, ModeloIngestas::ColIngesta), "123"));
             f.close();
         }
         QCOMPARE(fx.valor(QStringLiteral("select intake from saves")).toInt(), 123);
+    }
+
+    void escrituraRechazadaSeAvisa()
+    {
+        Fixture fx;
+        completarDatos(fx);
+        fx.ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values "
+                                   "(1, 1001, 200)"));
+        fx.ejecutar(QStringLiteral("create trigger t before update on saves begin "
+                                   "select raise(abort, 'refused'); end"));
+        RegistroMensajes msgs;
+        VentanaPrincipal f;
+        f.cargar();
+        f.ui().tbs_fichas->setCurrentIndex(3);
+        QAbstractItemModel* modelo = f.ui().dgr_alimentos->model();
+        QVERIFY(modelo->setData(modelo->index(0, ModeloIngestas::ColIngesta), "50"));
+        f.ui().tbs_fichas->setCurrentIndex(0);
+        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("An error occured while saving intake")});
+        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
+        QCOMPARE(modelo->index(0, ModeloIngestas::ColIngesta).data().toInt(), 200);
+        QCOMPARE(fx.valor(QStringLiteral("select intake from saves")).toInt(), 200);
     }
 
     void cierreLimpiaCerosYFilaVacia()

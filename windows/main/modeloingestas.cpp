@@ -1,6 +1,7 @@
 #include "windows/main/modeloingestas.h"
 
 #include "storage/basedatos.h"
+#include "windows/main/mensajes.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -23,9 +24,9 @@ bool esIngestaValida(const QString& texto)
 
 QString ModeloIngestas::sentencia(const QString& idPerfil)
 {
-    return QStringLiteral("select s.id, s.intake, t.description from saves s inner join total t ")
-           + QStringLiteral(" on t.id=s.food_id where s.prof_id=") + idPerfil
-           + QStringLiteral(" and s.intake>0");
+    return QStringLiteral("select s.id, s.intake, t.description from saves s inner join total t ") +
+           QStringLiteral(" on t.id=s.food_id where s.prof_id=") + idPerfil +
+           QStringLiteral(" and s.intake>0");
 }
 
 QString ModeloIngestas::cargar(const QString& texto)
@@ -112,19 +113,25 @@ bool ModeloIngestas::setData(const QModelIndex& indice, const QVariant& valor, i
 
 bool ModeloIngestas::submit()
 {
+    bool escritas = true;
     for (int fila = 0; fila < m_filas.size(); ++fila) {
         Fila& f = m_filas[fila];
         if (!f.pendiente.isValid())
             continue;
         if (almacen::ejecutarSQL(QStringLiteral("update saves set intake=? where id=?"),
-                                 {f.pendiente, f.id})
-            > 0)
+                                 {f.pendiente, f.id}) > 0)
             f.ingesta = f.pendiente;
+        else
+            escritas = false;
         f.pendiente = QVariant();
         const QModelIndex celda = index(fila, ColIngesta);
         emit dataChanged(celda, celda);
     }
-    return true;
+    // The cell shows the stored value again; the user must also be told.
+    if (!escritas)
+        mensajes::error(qobject_cast<QWidget*>(QObject::parent()),
+                        QStringLiteral("An error occured while saving intake"));
+    return escritas;
 }
 
 void ModeloIngestas::revert()

@@ -16,13 +16,13 @@
 #include "windows/main/rejilla.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QCloseEvent>
-#include <QHeaderView>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -79,12 +79,13 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_resultados = new PestanaResultados(*this);
     m_dris = new PestanaDRIs(*this);
 
-    connect(m_ui.tbs_fichas, &QTabWidget::currentChanged, this,
-            &VentanaPrincipal::cambioDePestana);
+    connect(m_ui.tbs_fichas, &QTabWidget::currentChanged, this, &VentanaPrincipal::cambioDePestana);
     // A click on the tab already shown prepares it again (tab 5 recomputes).
     connect(m_ui.tbs_fichas, &QTabWidget::tabBarClicked, this, [this](int indice) {
-        if (indice >= 0 && indice == m_ui.tbs_fichas->currentIndex())
+        if (indice >= 0 && indice == m_ui.tbs_fichas->currentIndex()) {
+            confirmarEdiciones(indice);
             mostrarTabs();
+        }
     });
 }
 
@@ -119,12 +120,15 @@ void VentanaPrincipal::inicio()
     QString fallo = almacen::abrirBase();
     m_dris->cargar();
 
-    m_controlesDos = {m_ui.lbl_2_1,    m_ui.lbl_2_2,    m_ui.lbl_2_3,        m_ui.lbl_2_4,
-                      m_ui.tbx_buscar, m_ui.cmd_buscar, m_ui.lbx_categorias, m_ui.lsv_alimentos,
+    m_controlesDos = {m_ui.lbl_2_1,      m_ui.lbl_2_2,    m_ui.lbl_2_3,        m_ui.lbl_2_4,
+                      m_ui.tbx_buscar,   m_ui.cmd_buscar, m_ui.lbx_categorias, m_ui.lsv_alimentos,
                       m_ui.tbx_cantidad, m_ui.cmd_guardar};
-    m_controlesTres = {m_ui.lbl_3_1,        m_ui.lbl_3_2,
-                       m_ui.cmb_nutrientes, m_ui.cmb_categorias,
-                       m_ui.cmd_listadoOrdenado, m_ui.lsv_ordenado};
+    m_controlesTres = {m_ui.lbl_3_1,
+                       m_ui.lbl_3_2,
+                       m_ui.cmb_nutrientes,
+                       m_ui.cmb_categorias,
+                       m_ui.cmd_listadoOrdenado,
+                       m_ui.lsv_ordenado};
     m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos};
     m_controlesCinco = {m_ui.lsv_wri, m_ui.lbl_5_1, m_ui.lbl_5_2, m_ui.lbl_5_3,
                         m_ui.lbl_5_4, m_ui.lbl_5_5, m_ui.lbl_5_6, m_ui.lbl_5_7,
@@ -141,14 +145,19 @@ void VentanaPrincipal::situarMarcos()
     m_pestanaAnterior = 0;
 }
 
+void VentanaPrincipal::confirmarEdiciones(int pestana)
+{
+    const QWidget* marco = m_ui.tbs_fichas->widget(pestana);
+    if (marco == m_ui.frm_cuatro)
+        m_ui.dgr_alimentos->confirmarEdicion();
+    else if (marco == m_ui.frm_siete)
+        m_dris->confirmarEdiciones();
+}
+
 void VentanaPrincipal::cambioDePestana(int indice)
 {
     // A value still being edited in a grid is written before the tab changes.
-    const QWidget* anterior = m_ui.tbs_fichas->widget(m_pestanaAnterior);
-    if (anterior == m_ui.frm_cuatro)
-        m_ui.dgr_alimentos->confirmarEdicion();
-    else if (anterior == m_ui.frm_siete)
-        m_dris->confirmarEdiciones();
+    confirmarEdiciones(m_pestanaAnterior);
     m_pestanaAnterior = indice;
     mostrarTabs();
 }

@@ -48,6 +48,9 @@ private:
     void situarMarcos();
     void final();
     void cambioDePestana(int indice);
+    // Writes what is still being edited in the grids of a tab, before the
+    // tab is left or reloaded.
+    void confirmarEdiciones(int pestana);
     // Enables the controls of a tab when the personal data are complete;
     // otherwise disables them and returns false.
     bool proteger(const QList<QWidget*>& controles);
