@@ -1,14 +1,13 @@
 #include "catalogue/ingesta.h"
 
-#include <QMenu>
-#include <QMouseEvent>
-#include <QTreeWidget>
-
 #include "profiles/perfilactual.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/main/mensajes.h"
 
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTreeWidget>
 #include <QTreeWidgetItem>
 
 qint64 idAlimento(const QTreeWidgetItem* fila)
