@@ -95,23 +95,20 @@ bool escribir(const QString& ruta, const QByteArray& contenido)
 }
 
 // A connection to a built file, closed when it goes out of scope.
-class Conexion
+struct Conexion
 {
-public:
-    explicit Conexion(const QString& ruta)
-        : nombre_(QStringLiteral("prueba-%1").arg(++contador_))
+    explicit Conexion(const QString& ruta) : nombre(QStringLiteral("prueba-%1").arg(++contador))
     {
-        QSqlDatabase b = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
+        QSqlDatabase b = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
         b.setDatabaseName(ruta);
         b.open();
     }
     ~Conexion()
     {
-        QSqlDatabase::database(nombre_, false).close();
-        QSqlDatabase::removeDatabase(nombre_);
+        QSqlDatabase::database(nombre, false).close();
+        QSqlDatabase::removeDatabase(nombre);
     }
-    QSqlDatabase base() const { return QSqlDatabase::database(nombre_, false); }
-
+    QSqlDatabase base() const { return QSqlDatabase::database(nombre, false); }
     // The first row of a query, empty when it fails or has none.
     QVariantList fila(const QString& sentencia) const
     {
@@ -122,16 +119,8 @@ public:
                 valores << q.value(i);
         return valores;
     }
-    QVariant valor(const QString& sentencia) const
-    {
-        const QVariantList f = fila(sentencia);
-        return f.isEmpty() ? QVariant() : f.first();
-    }
-    bool ejecutar(const QString& sentencia) const
-    {
-        QSqlQuery q(base());
-        return q.exec(sentencia);
-    }
+    QVariant valor(const QString& sentencia) const { return fila(sentencia).value(0); }
+    bool ejecutar(const QString& sentencia) const { return QSqlQuery(base()).exec(sentencia); }
     QStringList columnas(const QString& tabla) const
     {
         QStringList nombres;
@@ -141,9 +130,8 @@ public:
         return nombres;
     }
 
-private:
-    static inline int contador_ = 0;
-    QString nombre_;
+    static inline int contador = 0;
+    QString nombre;
 };
 
 } // namespace
@@ -161,21 +149,10 @@ private:
     OpcionesConstruccion opciones(const QString& archivo, const QString& salida,
                                   const QString& dris = drisProyecto) const
     {
-        OpcionesConstruccion o;
-        o.archivo = archivo;
-        o.salida = salida;
-        o.referencias = dris;
-        return o;
+        return OpcionesConstruccion{salida, QString(), archivo, dris};
     }
-
-    int lineasDris() const
-    {
-        int n = 0;
-        for (const QByteArray& l : leer(drisProyecto).split('\n'))
-            if (!l.trimmed().isEmpty())
-                ++n;
-        return n - 1;   // the header
-    }
+    // The lines of dris.csv after its header.
+    int lineasDris() const { return int(leer(drisProyecto).trimmed().count('\n')); }
 
 private slots:
     void initTestCase()
@@ -192,49 +169,30 @@ private slots:
     {
         QTest::addColumn<QByteArray>("texto");
         QTest::addColumn<QList<QStringList>>("esperado");
-        QTest::newRow("plain") << QByteArray("a,b,c\n1,2,3\n")
-                               << QList<QStringList>{{"a", "b", "c"}, {"1", "2", "3"}};
-        QTest::newRow("quoted comma") << QByteArray("Calcium_Ca,\"Calcium, Ca\",mg\n")
-                                      << QList<QStringList>{{"Calcium_Ca", "Calcium, Ca", "mg"}};
-        QTest::newRow("doubled quote") << QByteArray("\"say \"\"hi\"\"\",x\n")
-                                       << QList<QStringList>{{"say \"hi\"", "x"}};
-        QTest::newRow("CRLF, no final newline") << QByteArray("a,b\r\nc,d")
-                                                << QList<QStringList>{{"a", "b"}, {"c", "d"}};
-        QTest::newRow("UTF-8") << QByteArray("Folate,\xc2\xb5g\n")
-                               << QList<QStringList>{{"Folate", QString::fromUtf8("\xc2\xb5g")}};
-        QTest::newRow("empty cells") << QByteArray("x,,1,\n")
-                                     << QList<QStringList>{{"x", "", "1", ""}};
-        QTest::newRow("blank lines skipped") << QByteArray("a\n\n\r\nb\n")
-                                             << QList<QStringList>{{"a"}, {"b"}};
-        QTest::newRow("newline inside quotes") << QByteArray("\"a\nb\",c\n")
-                                               << QList<QStringList>{{"a\nb", "c"}};
-        QTest::newRow("quoted empty") << QByteArray("\"\",a\n") << QList<QStringList>{{"", "a"}};
+        QTest::addColumn<QString>("error");   // empty: read succeeds
+        QTest::newRow("plain, empty cells, UTF-8")
+            << QByteArray("a,b,c\nx,,1,\nFolate,\xc2\xb5g\n")
+            << QList<QStringList>{{"a", "b", "c"}, {"x", "", "1", ""}, {"Folate", QString::fromUtf8("\xc2\xb5g")}}
+            << QString();
+        QTest::newRow("quoted comma, doubled quote, empty, newline")
+            << QByteArray("\"Calcium, Ca\",\"say \"\"hi\"\"\",\"\",\"a\nb\"\n")
+            << QList<QStringList>{{"Calcium, Ca", "say \"hi\"", "", "a\nb"}} << QString();
+        QTest::newRow("CRLF, blank lines, no final newline") << QByteArray("a,b\r\n\n\r\nc,d")
+            << QList<QStringList>{{"a", "b"}, {"c", "d"}} << QString();
+        QTest::newRow("text after quote") << QByteArray("\"a\"b,c\n") << QList<QStringList>()
+                                          << "line 1: text after a closing quote";
     }
     void leerCsv()
     {
         QFETCH(QByteArray, texto);
         QFETCH(QList<QStringList>, esperado);
+        QFETCH(QString, error);
         QList<QStringList> registros;
-        QString error;
-        QVERIFY2(construccion::leerCsv(texto, &registros, &error), qPrintable(error));
-        QCOMPARE(registros, esperado);
-    }
-
-    void leerCsvMalformado_data()
-    {
-        QTest::addColumn<QByteArray>("texto");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("unterminated quote") << QByteArray("a,b\n\"c,d\n") << "line 2: a quoted field is never closed";
-        QTest::newRow("text after quote") << QByteArray("\"a\"b,c\n") << "line 1: text after a closing quote";
-    }
-    void leerCsvMalformado()
-    {
-        QFETCH(QByteArray, texto);
-        QFETCH(QString, mensaje);
-        QList<QStringList> registros;
-        QString error;
-        QVERIFY(!construccion::leerCsv(texto, &registros, &error));
-        QCOMPARE(error, mensaje);
+        QString leido;
+        QCOMPARE(construccion::leerCsv(texto, &registros, &leido), error.isEmpty());
+        QCOMPARE(leido, error);
+        if (error.isEmpty())
+            QCOMPARE(registros, esperado);
     }
 
     void grupoDeAlimento_data()
@@ -243,28 +201,19 @@ private slots:
         QTest::addColumn<QString>("descripcion");
         QTest::addColumn<QString>("grupo");
         QTest::newRow("by number") << 1001 << "Butter, salted" << "0100";
-        QTest::newRow("two-digit 35") << 35001 << "Agutuk, fish" << "3500";
         QTest::newRow("23 is beef") << 23001 << "Beef, composite" << "1300";
-        QTest::newRow("27 is soups") << 27001 << "Soup, bean" << "0600";
-        QTest::newRow("31 is vegetables") << 31001 << "Peppers, sweet" << "1100";
-        QTest::newRow("babyfood") << 42150 << "Babyfood, apple yogurt dessert, strained" << "0300";
-        QTest::newRow("snacks") << 43447 << "Snacks, corn-based, extruded, chips" << "2500";
-        QTest::newRow("cereals") << 42184 << "Cereals ready-to-eat, MUESLI" << "0800";
-        QTest::newRow("cheese") << 43597 << "Cheese, mozzarella, low sodium" << "0100";
+        // Prefixes 42-44, 80, 93...: by description; the first pattern that fits wins.
         QTest::newRow("frankfurter") << 42188 << "Frankfurter, beef and pork, low fat" << "0700";
         QTest::newRow("meatless before frankfurter") << 43130 << "Frankfurter, meatless" << "1600";
         QTest::newRow("sausage before pork") << 42190 << "Pork sausage rice links" << "0700";
-        QTest::newRow("pork") << 43378 << "Pork, cured, bacon" << "1000";
         QTest::newRow("spread before vegetable") << 42151 << "Vegetable oil-butter spread" << "0400";
         QTest::newRow("juice drink") << 42270 << "Orange juice drink" << "1400";
         QTest::newRow("juice") << 43382 << "Cranberry juice, unsweetened" << "0900";
         QTest::newRow("upper case") << 43584 << "AMARANTH FLAKES" << "0800";
         QTest::newRow("leading blank") << 44055 << " Celery flakes, dried" << "1100";
-        QTest::newRow("prefix 80") << 80200 << "Frog legs, raw" << "1500";
         QTest::newRow("prefix 93") << 93600 << "Turtle, green, raw" << "1500";
         QTest::newRow("undescribed") << 43999 << "Zzyzx" << "";
         QTest::newRow("no such group") << 24001 << "Anything" << "";
-        QTest::newRow("no such group 26") << 26001 << "Anything" << "";
     }
     void grupoDeAlimento()
     {
@@ -274,43 +223,21 @@ private slots:
         QCOMPARE(construccion::grupoDeAlimento(id, descripcion), grupo);
     }
 
-    void calcularRae_data()
-    {
-        QTest::addColumn<QStringList>("nombres");
-        QTest::addColumn<QList<double>>("cantidades");
-        QTest::addColumn<bool>("conocido");
-        QTest::addColumn<double>("rae");
-        QTest::newRow("carrot") << QStringList{"Retinol", "Beta-carotene", "Alpha-carotene", "Beta-cryptoxanthin"}
-                                << QList<double>{0, 8285, 3477, 0} << true << 835.2916666667;
-        QTest::newRow("cryptoxanthin counts /24") << QStringList{"Beta-cryptoxanthin"}
-                                                  << QList<double>{48} << true << 2.0;
-        QTest::newRow("retinol only") << QStringList{"Retinol", "Energy"} << QList<double>{671, 717}
-                                      << true << 671.0;
-        QTest::newRow("known zero") << QStringList{"Beta-carotene"} << QList<double>{0} << true << 0.0;
-        QTest::newRow("all unknown") << QStringList{"Energy", "Vitamin A"} << QList<double>{41, 16706}
-                                     << false << 0.0;
-    }
+    // The whole build covers retinol and the carotenes; here the rest.
     void calcularRae()
     {
-        QFETCH(QStringList, nombres);
-        QFETCH(QList<double>, cantidades);
-        QFETCH(bool, conocido);
-        QFETCH(double, rae);
         Alimento a;
-        for (int i = 0; i < nombres.size(); ++i)
-            a.cantidades.insert(nombres[i], cantidades[i]);
-        const std::optional<double> r = construccion::calcularRae(a);
-        QCOMPARE(r.has_value(), conocido);
-        if (conocido)
-            QVERIFY2(qAbs(*r - rae) < 1e-6, qPrintable(QString::number(*r, 'f', 8)));
+        a.cantidades = {{"Beta-cryptoxanthin", 48}};
+        QCOMPARE(construccion::calcularRae(a).value_or(-1), 2.0);
+        // A known zero is 0, not unknown.
+        a.cantidades = {{"Beta-carotene", 0}, {"Energy", 41}};
+        QCOMPARE(construccion::calcularRae(a).value_or(-1), 0.0);
     }
 
     void leerAlimentoMalformado_data()
     {
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("unclosed") << QByteArray("<food uid=\"01001\" name=\"x\"><nutrient amount=\"1\" name=\"Energy\">")
-                                  << "x.xml, line 1, column";
         QTest::newRow("wrong root") << QByteArray("<meal uid=\"01001\"/>") << "not <food>";
         QTest::newRow("amount not a number") << QByteArray("<food uid=\"01001\"><nutrient amount=\"lots\" name=\"Energy\"/></food>")
                                              << "nutrient \"Energy\" has no numeric amount (\"lots\")";
@@ -339,57 +266,51 @@ private slots:
         QCOMPARE(c.columnas("groups"), (QStringList{"id", "name"}));
         QCOMPARE(c.columnas("DRIs"), (QStringList{"id", "key", "name", "unit", "sorting", "icon"}
                                       + columnasGrupos()));
+        // `total`: three fixed columns, then a column for every nutrient key.
         const QStringList total = c.columnas("total");
         QCOMPARE(total.mid(0, 3), (QStringList{"id", "description", "group_id"}));
         QSqlQuery claves(c.base());
-        QVERIFY(claves.exec("select key from DRIs where key <> 'Empty' order by sorting"));
-        int n = 0;
-        while (claves.next()) {
-            ++n;
+        QVERIFY(claves.exec("select key from DRIs where key <> 'Empty'"));
+        while (claves.next())
             QVERIFY2(total.contains(claves.value(0).toString()), qPrintable(claves.value(0).toString()));
-        }
-        QCOMPARE(n, lineasDris());
         QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
     }
 
+    // One row per food: values as read, NULL where the food's file has none,
+    // RAE from retinol and carotenoids.
     void alimentos_data()
     {
         QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("columna");
-        QTest::addColumn<QVariant>("valor");   // invalid: NULL
-        QTest::newRow("butter name") << 1001 << "description" << QVariant("Butter, salted");
-        QTest::newRow("butter group") << 1001 << "group_id" << QVariant("0100");
-        QTest::newRow("butter protein") << 1001 << "Protein" << QVariant(0.85);
-        QTest::newRow("butter fat") << 1001 << "Total_Lipid" << QVariant(81.11);
-        QTest::newRow("butter sodium") << 1001 << "Sodium_Na" << QVariant(714.0);
-        QTest::newRow("butter leucine") << 1001 << "Leucine" << QVariant(0.083);
-        QTest::newRow("butter lycopene kept") << 1001 << "Lycopene" << QVariant(0.0);
-        QTest::newRow("butter RAE") << 1001 << "Vitamin_A_RAE" << QVariant(671.0 + 158.0 / 12);
-        QTest::newRow("butter missing water") << 1001 << "Water" << QVariant();
-        QTest::newRow("carrot RAE") << 11124 << "Vitamin_A_RAE" << QVariant(835.2916666667);
-        QTest::newRow("beef group") << 23999 << "group_id" << QVariant("1300");
-        QTest::newRow("beef energy") << 23999 << "Energy" << QVariant();
-        QTest::newRow("beef RAE") << 23999 << "Vitamin_A_RAE" << QVariant();
-        QTest::newRow("babyfood group") << 42150 << "group_id" << QVariant("0300");
-        QTest::newRow("babyfood missing protein") << 42150 << "Protein" << QVariant();
-        QTest::newRow("babyfood RAE from one carotene") << 42150 << "Vitamin_A_RAE" << QVariant(2.0);
+        QTest::addColumn<QString>("columnas");
+        QTest::addColumn<QVariantList>("valores");   // invalid: NULL
+        QTest::newRow("butter: renamed nutrients, kept zero, missing water")
+            << 1001 << "description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Lycopene, Water, Vitamin_A_RAE"
+            << QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 0.0, QVariant(), 671.0 + 158.0 / 12};
+        QTest::newRow("carrot") << 11124 << "Vitamin_A_RAE" << QVariantList{835.2916666667};
+        QTest::newRow("beef, 4x number, no nutrients")
+            << 23999 << "group_id, Energy, Vitamin_A_RAE" << QVariantList{"1300", QVariant(), QVariant()};
+        QTest::newRow("babyfood: group by name, RAE from one carotene")
+            << 42150 << "group_id, Protein, Vitamin_A_RAE" << QVariantList{"0300", QVariant(), 2.0};
     }
     void alimentos()
     {
         QFETCH(int, id);
-        QFETCH(QString, columna);
-        QFETCH(QVariant, valor);
+        QFETCH(QString, columnas);
+        QFETCH(QVariantList, valores);
         Conexion c(salida_);
-        const QVariantList fila = c.fila(QStringLiteral("select %1 from total where id=%2").arg(columna).arg(id));
-        QCOMPARE(fila.size(), 1);
-        const QVariant leido = fila.first();
-        if (!valor.isValid())
-            QVERIFY2(leido.isNull(), qPrintable(leido.toString()));
-        else if (valor.typeId() == QMetaType::Double)
-            QVERIFY2(!leido.isNull() && qAbs(leido.toDouble() - valor.toDouble()) < 1e-6,
-                     qPrintable(leido.toString()));
-        else
-            QCOMPARE(leido.toString(), valor.toString());
+        const QVariantList fila = c.fila(QStringLiteral("select %1 from total where id=%2").arg(columnas).arg(id));
+        QCOMPARE(fila.size(), valores.size());
+        for (int i = 0; i < fila.size(); ++i) {
+            const QVariant& leido = fila[i];
+            const QVariant& valor = valores[i];
+            if (!valor.isValid())
+                QVERIFY2(leido.isNull(), qPrintable(leido.toString()));
+            else if (valor.typeId() == QMetaType::Double)
+                QVERIFY2(!leido.isNull() && qAbs(leido.toDouble() - valor.toDouble()) < 1e-6,
+                         qPrintable(leido.toString()));
+            else
+                QCOMPARE(leido.toString(), valor.toString());
+        }
     }
 
     void soloAlimentosActuales()
@@ -407,11 +328,9 @@ private slots:
         Conexion c(salida_);
         QCOMPARE(c.valor("select count(*) from DRIs").toInt(), lineasDris() + 1);
         QCOMPARE(resumen_.filasReferencia, lineasDris() + 1);
-        // An empty cell is NULL, a filled one its number; UTF-8 units survive.
+        // An empty cell is NULL, a filled one its number.
         QVERIFY(c.valor("select infants1 from DRIs where key='Sugars_total'").isNull());
         QCOMPARE(c.valor("select children1 from DRIs where key='Sugars_total'").toDouble(), 10.0);
-        QCOMPARE(c.valor("select name from DRIs where key='Calcium_Ca'").toString(), QString("Calcium, Ca"));
-        QCOMPARE(c.valor("select unit from DRIs where key='Folate_total'").toString(), QString::fromUtf8("\xc2\xb5g"));
         QCOMPARE(c.valor("select key from DRIs where key <> 'Empty' order by sorting").toString(), QString("Energy"));
         // The placeholder comes last and holds nothing.
         const QVariantList vacia = c.fila("select key, name, unit, icon, sorting = (select max(sorting) from DRIs),"
@@ -425,23 +344,16 @@ private slots:
     void perfilesYConsumos()
     {
         Conexion c(salida_);
-        QCOMPARE(c.fila("select id, name, last, age is null and gender is null and weight is null"
-                        " from profiles where last=true"),
-                 (QVariantList{1, "My profile", 1, 1}));
-        QCOMPARE(c.valor("select count(*) from profiles").toInt(), 1);
+        // One starter profile, current, with null personal data.
+        QCOMPARE(c.fila("select count(*), id, name, last, age is null and gender is null and weight is null"
+                        " from profiles"),
+                 (QVariantList{1, 1, "My profile", 1, 1}));
+        // Intakes are whole numbers >= 0, one per profile and food.
         QVERIFY(c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1001, 700)"));
-        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1001, 5)"));
-        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, -1)"));
-        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, 'abc')"));
-        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, 2.5)"));
-        QVERIFY(!c.ejecutar("insert into saves (prof_id, food_id) values (1, 11124)"));
         QVERIFY(c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, 0)"));
-        QVERIFY(c.ejecutar("update profiles set last=0"));
-        QVERIFY(c.fila("select id from profiles where last=true").isEmpty());
-        QVERIFY(c.ejecutar("insert into profiles (name) values ('Ann''s')"));
-        QCOMPARE(c.valor("select last from profiles where name='Ann''s'").toInt(), 0);
-        QCOMPARE(c.valor("select name from groups order by name").toString(),
-                 QString("American Indian/Alaska Native Foods"));
+        for (const char* mala : {"1001, 5", "42150, -1", "42150, 'abc'", "42150, 2.5", "42150, null"})
+            QVERIFY2(!c.ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values (1, %1)")
+                                     .arg(QLatin1String(mala))), mala);
     }
 
     void mismoContenido()
@@ -564,8 +476,6 @@ private slots:
         QTest::newRow("stray argument") << QStringList{"--output", "@/x.mdb", "extra"} << 2 << "unexpected argument extra";
         QTest::newRow("missing archive") << QStringList{"--output", "@/y.mdb", "--jar", "@/no.jar"} << 1
                                          << "no database was written";
-        QTest::newRow("missing csv") << QStringList{"--output", "@/y.mdb", "--jar", "@jar", "--dris", "@/no.csv"} << 1
-                                     << "cannot read the reference values";
     }
     void ordenes()
     {
@@ -598,11 +508,10 @@ private slots:
         QCOMPARE(c.fila("select description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Energy"
                         " from total where id=1001"),
                  (QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 717.0}));
-        QCOMPARE(c.valor("select description from total where id=11124").toString(), QString("Carrots, raw"));
-        QCOMPARE(qRound(c.valor("select Vitamin_A_RAE from total where id=11124").toDouble()), 835);
+        QCOMPARE(c.fila("select description, round(Vitamin_A_RAE) from total where id=11124"),
+                 (QVariantList{"Carrots, raw", 835.0}));
         QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)").toInt(), 0);
         QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
-        QCOMPARE(c.valor("select count(distinct group_id) from total").toInt(), 25);
         QCOMPARE(c.valor("select count(*) from DRIs").toInt(), lineasDris() + 1);
         QCOMPARE(c.valor("select count(*) from DRIs where key='Empty'").toInt(), 1);
         QVERIFY(c.valor("select Energy from total where id=23999").isNull());
