@@ -51,196 +51,174 @@ class TstRanking : public QObject
     Q_OBJECT
 
 private slots:
-    void alCargar();
-    void ranking_data();
-    void ranking();
-    void lineaSinCoincidencias();
-    void dialogo_data();
-    void dialogo();
-    void ficha();
-};
+    void alCargar()
+    {
+        Ranking e;
+        QCOMPARE(e.ui().cmb_nutrientes->count(), Fixture::claves().size());
+        QCOMPARE(e.ui().cmb_nutrientes->itemData(2).toString(), QStringLiteral("Carbohydrate"));
+        QCOMPARE(e.ui().cmb_categorias->itemData(0).toString(), QStringLiteral("1300"));
 
-void TstRanking::alCargar()
-{
-    Ranking e;
-    QCOMPARE(e.ui().cmb_nutrientes->count(), Fixture::claves().size());
-    QCOMPARE(e.ui().cmb_nutrientes->itemText(2), QStringLiteral("Carbohydrate, by difference"));
-    QCOMPARE(e.ui().cmb_nutrientes->itemData(2).toString(), QStringLiteral("Carbohydrate"));
-    QCOMPARE(e.ui().cmb_categorias->itemText(0), QStringLiteral("Beef Products"));
-    QCOMPARE(e.ui().cmb_categorias->itemData(0).toString(), QStringLiteral("1300"));
-    QVERIFY(!e.lista()->isVisible());
-
-    QTest::mouseClick(e.ui().cmd_listadoOrdenado, Qt::LeftButton);
-    QCOMPARE(e.msgs.textos(), QStringList{"Please, select a nutrient"});
-    QCOMPARE(e.msgs.ultimo().titulo, QStringLiteral("Alimetra 1.1"));
-    QVERIFY(!e.lista()->isVisible());
-}
-
-void TstRanking::ranking_data()
-{
-    QTest::addColumn<QString>("nutriente");
-    QTest::addColumn<QString>("categoria");
-    QTest::addColumn<QString>("cabecera");
-    QTest::addColumn<QStringList>("valores");
-    QTest::addColumn<QList<qint64>>("ids");
-
-    QTest::newRow("all foods") << "Protein"
-                               << ""
-                               << "  g"
-                               << QStringList{"12.92", "6.5", "3.15", "0.93", "0.85", "0.26"}
-                               << QList<qint64>{21237, 43212, 1077, 11124, 1001, 9003};
-    QTest::newRow("one group") << "Protein"
-                               << "0100"
-                               << "  g" << QStringList{"3.15", "0.85"} << QList<qint64>{1077, 1001};
-    QTest::newRow("zeros and nulls left out")
-        << "Vitamin_C_total_ascorbic_acid"
-        << ""
-        << "  mg" << QStringList{"5.9", "4.6", "0.6"} << QList<qint64>{11124, 9003, 21237};
-    QTest::newRow("no match") << "Leucine"
-                              << "2500"
-                              << "  g" << QStringList{""} << QList<qint64>{0};
-}
-
-void TstRanking::ranking()
-{
-    QFETCH(QString, nutriente);
-    QFETCH(QString, categoria);
-    QFETCH(QString, cabecera);
-    QFETCH(QStringList, valores);
-    QFETCH(QList<qint64>, ids);
-
-    Ranking e;
-    e.ordenar(nutriente, categoria);
-    QVERIFY(e.lista()->isVisible());
-    QCOMPARE(e.lista()->headerItem()->text(1), cabecera);
-    QCOMPARE(Escena::textos(e.lista(), 1), valores);
-    QList<qint64> hallados;
-    for (int i = 0; i < e.lista()->topLevelItemCount(); ++i)
-        hallados << e.lista()->topLevelItem(i)->data(0, Qt::UserRole).toLongLong();
-    QCOMPARE(hallados, ids);
-
-    // A left click only selects; each ranking is shown highest first again,
-    // whatever column sort came before.
-    Escena::pulsar(e.lista(), 0);
-    QVERIFY(!e.ui().listadoOrdenado->isVisible() && e.fichas().isEmpty() && !e.i());
-    Escena::pulsarCabecera(e.lista(), 1);
-    Escena::pulsarCabecera(e.lista(), 0);
-    e.ordenar(nutriente);
-    QCOMPARE(Escena::textos(e.lista(), 1), valores);
-    QCOMPARE(e.fx.entradasLog(), 0);
-    QVERIFY(e.msgs.mostrados().isEmpty());
-}
-
-void TstRanking::lineaSinCoincidencias()
-{
-    Ranking e;
-    e.ordenar(QStringLiteral("Leucine"), QStringLiteral("2500"));
-    e.menu(0, e.ui().displayNutrients);
-    QCOMPARE(e.fichas().size(), 1);
-    QCOMPARE(e.fichas().first()->windowTitle(), ninguna);
-    QCOMPARE(e.fichas().first()->lsv_infoCompleta->topLevelItemCount(), 0);
-
-    e.menu(0, e.ui().setIntake);
-    QPointer<DialogoIngesta> i = e.i();
-    e.guardarEnDialogo(QStringLiteral("5"));
-    QCOMPARE(e.msgs.textos(), QStringList{"An error occured while saving intake"});
-    QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
-    QTRY_VERIFY(!i);
-    QVERIFY(e.guardadas().isEmpty());
-
-    // With nothing selected the entries do nothing.
-    e.lista()->clearSelection();
-    e.ui().displayNutrients->trigger();
-    e.ui().setIntake->trigger();
-    QCOMPARE(e.fichas().size(), 1);
-    QVERIFY(!e.i());
-}
-
-void TstRanking::dialogo_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QVariant>("guardado");
-    QTest::newRow("zero refused") << "0" << QVariant();
-    QTest::newRow("two zeros") << "00" << QVariant(0);
-    QTest::newRow("empty") << "" << QVariant();
-    QTest::newRow("letter") << "12a" << QVariant();
-    QTest::newRow("leading blank") << " 12" << QVariant();
-    QTest::newRow("largest") << "99999" << QVariant(99999);
-}
-
-void TstRanking::dialogo()
-{
-    QFETCH(QString, texto);
-    QFETCH(QVariant, guardado);
-
-    Ranking e;
-    e.ordenar(QStringLiteral("Protein"));
-    e.menu(0, e.ui().setIntake);
-    QPointer<DialogoIngesta> i = e.i();
-    QVERIFY(i && i->isVisible() && !i->isModal());
-    QCOMPARE(i->windowTitle(), QStringLiteral("  Set intake"));
-    i->tbx_cantidad->setText(texto);
-    // One dialog, which keeps its text; the save goes to the food selected
-    // when "Save" is pressed.
-    e.menu(1, e.ui().setIntake);
-    QCOMPARE(e.f->findChildren<DialogoIngesta*>().size(), 1);
-    QCOMPARE(i->tbx_cantidad->text(), texto);
-    e.guardarEnDialogo(texto);
-
-    if (guardado.isValid()) {
-        QCOMPARE(e.msgs.textos(), QStringList{"Intake saved"});
-        QCOMPARE(e.guardadas(), (QList<QVariantList>{{Fixture::galletas, guardado}}));
-        QTRY_VERIFY(!i);
-        // A second save of the food updates its row, from a fresh dialog.
-        e.menu(1, e.ui().setIntake);
-        QVERIFY(e.i()->tbx_cantidad->text().isEmpty());
-        e.guardarEnDialogo(QStringLiteral("80"));
-        QCOMPARE(e.guardadas(), (QList<QVariantList>{{Fixture::galletas, 80}}));
-    } else {
-        QCOMPARE(e.msgs.textos(),
-                 QStringList{"Please, set your weekly intake (grams, integer numbers only)"});
-        QVERIFY(e.guardadas().isEmpty());
-        QVERIFY(i && i->isVisible());
-        // It goes with the main window, saving nothing.
-        e.f->close();
-        QTRY_VERIFY(!i);
-        QVERIFY(e.guardadas().isEmpty());
+        // "Sort" without a nutrient only warns.
+        QTest::mouseClick(e.ui().cmd_listadoOrdenado, Qt::LeftButton);
+        QCOMPARE(e.msgs.textos(), QStringList{"Please, select a nutrient"});
+        QCOMPARE(e.msgs.ultimo().titulo, QStringLiteral("Alimetra 1.1"));
+        QVERIFY(!e.lista()->isVisible());
     }
-    QCOMPARE(e.fx.entradasLog(), 0);
-}
 
-void TstRanking::ficha()
-{
-    Ranking e;
-    e.ordenar(QStringLiteral("Protein"));
-    Escena::dobleClic(e.lista(), 0);
-    QCOMPARE(e.fichas().size(), 1);
-    Ficha* n = e.fichas().first();
-    QCOMPARE(n->objectName(), QStringLiteral("n"));
-    QCOMPARE(n->windowTitle(), QStringLiteral("McDonald's, Hamburger"));
-    QCOMPARE(n->lbl_titulo->text(), QStringLiteral("McDonald's, Hamburger"));
-    QVERIFY(n->lbl_titulo->font().bold() && n->isVisible());
-    QCOMPARE((QStringList{n->Label9->text(), n->Label12->text(), n->Label10->text(),
-                          n->Label11->text()}),
-             (QStringList{"General", "Amino acids", "Vitamins", "Minerals"}));
-    QTreeWidget* l = n->lsv_infoCompleta;
-    QCOMPARE(Escena::textos(l).mid(0, 2), (QStringList{"Energy", "Protein"}));
-    QCOMPARE(Escena::textos(l, 1),
-             (QStringList{"kcal", "g", "g", "g", "g", "g", "g", "g", "mg", "mg", "mg"}));
-    // Leucine and isoleucine are null for this food.
-    QCOMPARE(Escena::textos(l, 2), (QStringList{"264", "12.92", "31.36", "6.51", "9.77", "3.6", "0",
-                                                "0", "0.6", "126", "502"}));
-    for (int i = 0; i < l->topLevelItemCount(); ++i)
-        QVERIFY(!l->topLevelItem(i)->icon(0).isNull());
+    void ranking_data()
+    {
+        QTest::addColumn<QString>("nutriente");
+        QTest::addColumn<QString>("categoria");
+        QTest::addColumn<QString>("cabecera"); // two blanks before the unit
+        QTest::addColumn<QStringList>("valores");
+        QTest::addColumn<QList<qint64>>("ids");
 
-    // An id above 16 bits, with the user's decimal comma.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Ficha* m = cargarInfoCompleta(e.f.get(), QStringLiteral("Snacks"), Fixture::galletas);
-    QLocale::setDefault(QLocale::c());
-    QCOMPARE(Escena::textos(m->lsv_infoCompleta, 2).mid(0, 3), (QStringList{"480", "6,5", "62"}));
-    QCOMPARE(e.fichas().size(), 2);
-    QCOMPARE(e.fx.entradasLog(), 0);
-}
+        QTest::newRow("all foods") << "Protein" << "" << "  g"
+                                   << QStringList{"12.92", "6.5", "3.15", "0.93", "0.85", "0.26"}
+                                   << QList<qint64>{21237, 43212, 1077, 11124, 1001, 9003};
+        QTest::newRow("one group") << "Protein" << "0100" << "  g" << QStringList{"3.15", "0.85"}
+                                   << QList<qint64>{1077, 1001};
+        QTest::newRow("zeros and nulls left out")
+            << "Vitamin_C_total_ascorbic_acid" << "" << "  mg" << QStringList{"5.9", "4.6", "0.6"}
+            << QList<qint64>{11124, 9003, 21237};
+        QTest::newRow("no match") << "Leucine" << "2500" << "  g" << QStringList{""}
+                                  << QList<qint64>{0};
+    }
+    void ranking()
+    {
+        QFETCH(QString, nutriente);
+        QFETCH(QString, categoria);
+        QFETCH(QString, cabecera);
+        QFETCH(QStringList, valores);
+        QFETCH(QList<qint64>, ids);
+
+        Ranking e;
+        e.ordenar(nutriente, categoria);
+        QVERIFY(e.lista()->isVisible());
+        QCOMPARE(e.lista()->headerItem()->text(1), cabecera);
+        QCOMPARE(Escena::textos(e.lista(), 1), valores);
+        QList<qint64> hallados;
+        for (int i = 0; i < e.lista()->topLevelItemCount(); ++i)
+            hallados << e.lista()->topLevelItem(i)->data(0, Qt::UserRole).toLongLong();
+        QCOMPARE(hallados, ids);
+
+        // A left click only selects; each ranking is shown highest first again,
+        // whatever column sort came before.
+        Escena::pulsar(e.lista(), 0);
+        QVERIFY(!e.ui().listadoOrdenado->isVisible() && e.fichas().isEmpty() && !e.i());
+        Escena::pulsarCabecera(e.lista(), 1);
+        Escena::pulsarCabecera(e.lista(), 0);
+        e.ordenar(nutriente);
+        QCOMPARE(Escena::textos(e.lista(), 1), valores);
+        QCOMPARE(e.fx.entradasLog(), 0);
+        QVERIFY(e.msgs.mostrados().isEmpty());
+    }
+
+    // The no-match line's menu: an empty detail window, and a save that fails.
+    void lineaSinCoincidencias()
+    {
+        Ranking e;
+        e.ordenar(QStringLiteral("Leucine"), QStringLiteral("2500"));
+        e.menu(0, e.ui().displayNutrients);
+        QCOMPARE(e.fichas().size(), 1);
+        QCOMPARE(e.fichas().first()->windowTitle(), ninguna);
+        QCOMPARE(e.fichas().first()->lsv_infoCompleta->topLevelItemCount(), 0);
+
+        e.menu(0, e.ui().setIntake);
+        QPointer<DialogoIngesta> i = e.i();
+        e.guardarEnDialogo(QStringLiteral("5"));
+        QCOMPARE(e.msgs.textos(), QStringList{"An error occured while saving intake"});
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+        QTRY_VERIFY(!i);
+        QVERIFY(e.guardadas().isEmpty());
+
+        // With nothing selected the entries do nothing.
+        e.lista()->clearSelection();
+        e.ui().displayNutrients->trigger();
+        e.ui().setIntake->trigger();
+        QCOMPARE(e.fichas().size(), 1);
+        QVERIFY(!e.i());
+    }
+
+    void dialogo_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QVariant>("guardado"); // invalid when refused
+        QTest::newRow("zero refused") << "0" << QVariant();
+        QTest::newRow("two zeros") << "00" << QVariant(0);
+        QTest::newRow("empty") << "" << QVariant();
+        QTest::newRow("letter") << "12a" << QVariant();
+        QTest::newRow("leading blank") << " 12" << QVariant();
+    }
+    void dialogo()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QVariant, guardado);
+
+        Ranking e;
+        e.ordenar(QStringLiteral("Protein"));
+        e.menu(0, e.ui().setIntake);
+        QPointer<DialogoIngesta> i = e.i();
+        QVERIFY(i && i->isVisible() && !i->isModal());
+        i->tbx_cantidad->setText(texto);
+        // One dialog, which keeps its text; the save goes to the food selected
+        // when "Save" is pressed.
+        e.menu(1, e.ui().setIntake);
+        QCOMPARE(e.f->findChildren<DialogoIngesta*>().size(), 1);
+        QCOMPARE(i->tbx_cantidad->text(), texto);
+        e.guardarEnDialogo(texto);
+
+        if (guardado.isValid()) {
+            QCOMPARE(e.msgs.textos(), QStringList{"Intake saved"});
+            QCOMPARE(e.guardadas(), (QList<QVariantList>{{Fixture::galletas, guardado}}));
+            QTRY_VERIFY(!i);
+            // A second save of the food updates its row, from a fresh dialog.
+            e.menu(1, e.ui().setIntake);
+            QVERIFY(e.i()->tbx_cantidad->text().isEmpty());
+            e.guardarEnDialogo(QStringLiteral("80"));
+            QCOMPARE(e.guardadas(), (QList<QVariantList>{{Fixture::galletas, 80}}));
+        } else {
+            QCOMPARE(e.msgs.textos(),
+                     QStringList{"Please, set your weekly intake (grams, integer numbers only)"});
+            QVERIFY(i && i->isVisible());
+            // It goes with the main window, saving nothing.
+            e.f->close();
+            QTRY_VERIFY(!i);
+            QVERIFY(e.guardadas().isEmpty());
+        }
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    void ficha()
+    {
+        Ranking e;
+        e.ordenar(QStringLiteral("Protein"));
+        Escena::dobleClic(e.lista(), 0);
+        QCOMPARE(e.fichas().size(), 1);
+        Ficha* n = e.fichas().first();
+        QCOMPARE(n->windowTitle(), QStringLiteral("McDonald's, Hamburger"));
+        QCOMPARE(n->lbl_titulo->text(), n->windowTitle());
+        QVERIFY(n->lbl_titulo->font().bold() && n->isVisible());
+        QCOMPARE(n->Label12->text(), QStringLiteral("Amino acids"));
+        QTreeWidget* l = n->lsv_infoCompleta;
+        QCOMPARE(Escena::textos(l, 1),
+                 (QStringList{"kcal", "g", "g", "g", "g", "g", "g", "g", "mg", "mg", "mg"}));
+        // In `sorting` order; leucine and isoleucine are null for this food: shown as 0.
+        QCOMPARE(Escena::textos(l, 2), (QStringList{"264", "12.92", "31.36", "6.51", "9.77", "3.6",
+                                                    "0", "0", "0.6", "126", "502"}));
+        for (int i = 0; i < l->topLevelItemCount(); ++i)
+            QVERIFY(!l->topLevelItem(i)->icon(0).isNull());
+
+        // An id above 16 bits, with the user's decimal comma, in a window of its own.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Ficha* m = cargarInfoCompleta(e.f.get(), QStringLiteral("Snacks"), Fixture::galletas);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(Escena::textos(m->lsv_infoCompleta, 2).mid(0, 3),
+                 (QStringList{"480", "6,5", "62"}));
+        QCOMPARE(e.fichas().size(), 2);
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+};
 
 QTEST_MAIN(TstRanking)
 #include "tst_ranking.moc"
