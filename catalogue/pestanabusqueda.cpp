@@ -139,7 +139,7 @@ void PestanaBusqueda::extraerAlimentos(const QString& grupo)
     valores += m_patrones;
     const almacen::Consulta c = almacen::consultar(
         QStringLiteral("select id, description from total as f where group_id=? and ") +
-            m_condicionBusqueda + QStringLiteral(" order by description"),
+            m_condicionBusqueda + QStringLiteral(" order by description collate nocase"),
         valores);
     if (!c.ok) {
         escribirLog(c.entradaLog(QStringLiteral("extraerAlimentos() -> ")));

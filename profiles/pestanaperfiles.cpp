@@ -31,8 +31,8 @@ void PestanaPerfiles::cargarPerfiles()
     QTreeWidget* lista = m_f.ui().lsv_perfiles;
     lista->clear();
 
-    const almacen::Consulta c =
-        almacen::consultar(QStringLiteral("select id, name, last from profiles order by name"));
+    const almacen::Consulta c = almacen::consultar(
+        QStringLiteral("select id, name, last from profiles order by name collate nocase"));
     QList<QTreeWidgetItem*> elementos;
     elementos.reserve(c.filas.size());
     QTreeWidgetItem* actual = nullptr;
