@@ -21,5 +21,10 @@ cmake --build "$top/build" -j "$(nproc)"
 
 # The delivered database is built once from the USDA tables.
 if [ ! -f "$top/build/sr18.mdb" ]; then
+    # apt-get download needs the package lists; a fresh machine may have none.
+    if ! apt-cache policy cronometer 2>/dev/null | grep -q 'Candidate: [0-9]'; then
+        sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+    fi
     "$top/build/tools/alimetra-builddb" --output "$top/build/sr18.mdb"
 fi
