@@ -1,53 +1,38 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "windows/main/rejilla.h"
+
 #include <QStyledItemDelegate>
-#include <QVariant>
-#include <QVector>
 
 // The current profile's weekly intakes above 0 g, one row per food: the
-// hidden `saves` id, the food's name and the intake. Only the intake can be
-// edited; an edited row is written back by its id when the view submits.
-class ModeloIngestas : public QAbstractTableModel
+// hidden `saves` id, the intake and the food's name. Only the intake can be
+// edited; an edited row is written back by its id when the user leaves it.
+class ModeloIngestas : public ModeloRejilla
 {
     Q_OBJECT
 
 public:
-    enum Columna { ColId, ColAlimento, ColIngesta, NumColumnas };
+    // The columns, in the order of the statement.
+    enum Columna { ColId, ColIngesta, ColAlimento };
 
-    using QAbstractTableModel::QAbstractTableModel;
+    using ModeloRejilla::ModeloRejilla;
 
     // The statement that lists a profile's intakes.
     static QString sentencia(const QString& idPerfil);
 
-    // Loads the rows of `sentencia`; returns the failure's description, empty
-    // on success (the rows are then empty too).
-    QString cargar(const QString& sentencia);
-    // Drops every row (and any pending edit).
-    void vaciar();
-
-    int rowCount(const QModelIndex& padre = {}) const override;
-    int columnCount(const QModelIndex& padre = {}) const override;
-    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
+    // The grid's columns stay the same whether or not the rows could be read.
+    int columnCount(const QModelIndex& padre = {}) const override
+    {
+        return padre.isValid() ? 0 : 3;
+    }
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& indice) const override;
-    bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
 
-public slots:
-    // Writes every edited row; a row the database refuses keeps its old value.
-    bool submit() override;
-    void revert() override;
-
-private:
-    struct Fila
-    {
-        qint64 id = 0;
-        QString alimento;
-        QVariant ingesta;
-        QVariant pendiente; // edited value not yet written
-    };
-    QVector<Fila> m_filas;
+protected:
+    QString tabla() const override { return QStringLiteral("saves"); }
+    bool esEditable(int columna) const override { return columna == ColIngesta; }
+    bool leerEntrada(const QVariant& entrada, QVariant* valor) const override;
+    void escrituraFallida() override;
 };
 
 // Whole grams per week: an intake is 1 to 5 decimal digits.

@@ -1,19 +1,16 @@
 #include "windows/main/pestanadris.h"
 
-#include "storage/basedatos.h"
 #include "windows/main/interfaz.h"
 #include "windows/main/rejilla.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
 #include <iterator>
-#include <memory>
 
 namespace {
 
@@ -82,17 +79,6 @@ QVariant nulo()
     return QVariant(QMetaType::fromType<double>());
 }
 
-bool mismoValor(const QVariant& a, const QVariant& b)
-{
-    if (a.isNull() || b.isNull())
-        return a.isNull() && b.isNull();
-    bool okA = false;
-    bool okB = false;
-    const double x = a.toDouble(&okA);
-    const double y = b.toDouble(&okB);
-    return okA && okB && x == y;
-}
-
 // The decimal separators a value may be typed with.
 QString separadores()
 {
@@ -137,162 +123,43 @@ bool leerValorReferencia(const QString& texto, QVariant* valor)
     return true;
 }
 
-QString ModeloDRIs::cargar(const QString& sentencia)
+bool ModeloDRIs::esEditable(int columna) const
 {
-    beginResetModel();
-    m_filas.clear();
-    m_campos.clear();
-    const almacen::Consulta c = almacen::consultar(sentencia);
-    if (c.ok) {
-        m_campos = c.columnas;
-        m_filas.reserve(c.filas.size());
-        for (const QVariantList& f : c.filas)
-            m_filas.push_back({f, {}});
-    }
-    endResetModel();
-    return c.ok ? QString() : c.error;
+    return columna >= 0 && columna < campos().size() && esGrupo(campos().at(columna));
 }
 
-void ModeloDRIs::vaciar()
+QString ModeloDRIs::texto(const QVariant& valor) const
 {
-    beginResetModel();
-    m_filas.clear();
-    endResetModel();
+    return textoCelda(valor);
 }
 
-int ModeloDRIs::rowCount(const QModelIndex& padre) const
+QVariant ModeloDRIs::alineacion(int columna) const
 {
-    return padre.isValid() ? 0 : int(m_filas.size());
-}
-
-int ModeloDRIs::columnCount(const QModelIndex& padre) const
-{
-    return padre.isValid() ? 0 : int(m_campos.size());
-}
-
-bool ModeloDRIs::esColumnaGrupo(int columna) const
-{
-    return columna >= 0 && columna < m_campos.size() && esGrupo(m_campos.at(columna));
-}
-
-QVariant ModeloDRIs::valorDe(const Fila& fila, int columna) const
-{
-    const auto p = fila.pendientes.constFind(columna);
-    return p != fila.pendientes.constEnd() ? *p : fila.valores.value(columna);
-}
-
-QVariant ModeloDRIs::data(const QModelIndex& indice, int rol) const
-{
-    if (!indice.isValid() || indice.row() >= m_filas.size())
-        return {};
-    const QVariant valor = valorDe(m_filas[indice.row()], indice.column());
-    switch (rol) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-        return textoCelda(valor);
-    case Qt::TextAlignmentRole:
-        if (esColumnaGrupo(indice.column()))
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        return {};
-    }
+    if (esEditable(columna))
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
 
 QVariant ModeloDRIs::headerData(int seccion, Qt::Orientation orientacion, int rol) const
 {
     if (orientacion != Qt::Horizontal || rol != Qt::DisplayRole || seccion < 0 ||
-        seccion >= m_campos.size())
-        return QAbstractTableModel::headerData(seccion, orientacion, rol);
-    const int d = descripcion(m_campos.at(seccion));
-    return d < 0 ? m_campos.at(seccion) : QLatin1String(columnas[d].titulo);
+        seccion >= campos().size())
+        return ModeloRejilla::headerData(seccion, orientacion, rol);
+    const int d = descripcion(campos().at(seccion));
+    return d < 0 ? campos().at(seccion) : QLatin1String(columnas[d].titulo);
 }
 
-Qt::ItemFlags ModeloDRIs::flags(const QModelIndex& indice) const
+bool ModeloDRIs::leerEntrada(const QVariant& entrada, QVariant* valor) const
 {
-    Qt::ItemFlags f = QAbstractTableModel::flags(indice);
-    if (esColumnaGrupo(indice.column()))
-        f |= Qt::ItemIsEditable;
-    return f;
-}
-
-bool ModeloDRIs::setData(const QModelIndex& indice, const QVariant& valor, int rol)
-{
-    if (!indice.isValid() || rol != Qt::EditRole || !esColumnaGrupo(indice.column()) ||
-        indice.row() >= m_filas.size())
-        return false;
-    QVariant nuevo;
-    if (valor.userType() == QMetaType::QString) {
-        if (!leerValorReferencia(valor.toString(), &nuevo))
-            return false;
-    } else if (valor.isNull()) {
-        nuevo = nulo();
-    } else {
-        bool ok = false;
-        nuevo = valor.toDouble(&ok);
-        if (!ok)
-            return false;
-    }
-    Fila& f = m_filas[indice.row()];
-    if (mismoValor(nuevo, f.valores.value(indice.column())))
-        f.pendientes.remove(indice.column());
-    else
-        f.pendientes.insert(indice.column(), nuevo);
-    emit dataChanged(indice, indice);
-    return true;
-}
-
-bool ModeloDRIs::submit()
-{
-    QList<int> editadas;
-    for (int fila = 0; fila < m_filas.size(); ++fila)
-        if (!m_filas[fila].pendientes.isEmpty())
-            editadas << fila;
-    if (editadas.isEmpty())
+    if (entrada.userType() == QMetaType::QString)
+        return leerValorReferencia(entrada.toString(), valor);
+    if (entrada.isNull()) {
+        *valor = nulo();
         return true;
-
-    // Rows written together stand or fall together.
-    std::unique_ptr<almacen::Transaccion> transaccion;
-    if (editadas.size() > 1)
-        transaccion = std::make_unique<almacen::Transaccion>();
-    bool escritas = !transaccion || transaccion->iniciada();
-    for (int fila : editadas) {
-        if (!escritas)
-            break;
-        const Fila& f = m_filas[fila];
-        QStringList asignaciones;
-        QVariantList valores;
-        for (auto p = f.pendientes.cbegin(); p != f.pendientes.cend(); ++p) {
-            asignaciones << m_campos.at(p.key()) + QStringLiteral("=?");
-            valores << p.value();
-        }
-        valores << f.valores.value(0);
-        escritas = almacen::ejecutarSQL(QStringLiteral("update DRIs set ") +
-                                            asignaciones.join(QStringLiteral(", ")) +
-                                            QStringLiteral(" where id=?"),
-                                        valores) > 0;
     }
-    if (escritas && transaccion)
-        escritas = transaccion->confirmar();
-
-    for (int fila : editadas) {
-        Fila& f = m_filas[fila];
-        if (escritas)
-            for (auto p = f.pendientes.cbegin(); p != f.pendientes.cend(); ++p)
-                f.valores[p.key()] = p.value();
-        f.pendientes.clear();
-        emit dataChanged(index(fila, 0), index(fila, columnCount() - 1));
-    }
-    return escritas;
-}
-
-void ModeloDRIs::revert()
-{
-    for (int fila = 0; fila < m_filas.size(); ++fila) {
-        if (m_filas[fila].pendientes.isEmpty())
-            continue;
-        m_filas[fila].pendientes.clear();
-        emit dataChanged(index(fila, 0), index(fila, columnCount() - 1));
-    }
+    bool ok = false;
+    *valor = entrada.toDouble(&ok);
+    return ok;
 }
 
 QWidget* DelegadoReferencia::createEditor(QWidget* padre, const QStyleOptionViewItem&,
@@ -328,9 +195,6 @@ PestanaDRIs::PestanaDRIs(VentanaPrincipal& f) : QObject(&f), m_f(f)
         m_rejillas[i]->setModel(m_modelos[i]);
         m_rejillas[i]->setItemDelegate(new DelegadoReferencia(m_rejillas[i]));
         m_rejillas[i]->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-        // Leaving a row writes it back, as the tab's text tells the user.
-        connect(m_rejillas[i]->selectionModel(), &QItemSelectionModel::currentRowChanged,
-                m_modelos[i], [modelo = m_modelos[i]] { modelo->submit(); });
     }
 }
 
@@ -355,8 +219,8 @@ void PestanaDRIs::cargar()
                 rejilla->setColumnWidth(
                     c, qMax(columnas[d].ancho / 15,
                             rejilla->horizontalHeader()->fontMetrics().horizontalAdvance(
-                                m_modelos[i]->headerData(c, Qt::Horizontal).toString())
-                                + 16));
+                                m_modelos[i]->headerData(c, Qt::Horizontal).toString()) +
+                                16));
         }
     }
 }

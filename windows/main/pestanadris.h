@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QHash>
+#include "windows/main/rejilla.h"
+
 #include <QObject>
-#include <QStringList>
 #include <QStyledItemDelegate>
-#include <QVariant>
-#include <QVector>
 
 class RejillaDatos;
 class VentanaPrincipal;
@@ -18,49 +15,23 @@ class VentanaPrincipal;
 bool leerValorReferencia(const QString& texto, QVariant* valor);
 
 // The rows of `DRIs` that one fixed query selects. The group columns can be
-// edited; an edited row is written back by its id when the view submits. The
-// query's first column is the id.
-class ModeloDRIs : public QAbstractTableModel
+// edited; an edited row is written back by its id when the user leaves it.
+class ModeloDRIs : public ModeloRejilla
 {
     Q_OBJECT
 
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    using ModeloRejilla::ModeloRejilla;
 
-    // Loads the rows of `sentencia`; returns the failure's description, empty
-    // on success (the rows are then empty too).
-    QString cargar(const QString& sentencia);
-    // Drops every row (and any pending edit).
-    void vaciar();
-
-    // The position of a query column, -1 when the query has none by that name.
-    int columna(const QString& campo) const { return int(m_campos.indexOf(campo)); }
-    const QStringList& campos() const { return m_campos; }
-
-    int rowCount(const QModelIndex& padre = {}) const override;
-    int columnCount(const QModelIndex& padre = {}) const override;
-    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& indice) const override;
-    bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
 
-public slots:
-    // Writes every edited row; rows the database refuses keep their old values.
-    bool submit() override;
-    void revert() override;
-
-private:
-    struct Fila
-    {
-        QVariantList valores;
-        QHash<int, QVariant> pendientes; // edited group columns not yet written
-    };
-    bool esColumnaGrupo(int columna) const;
-    QVariant valorDe(const Fila& fila, int columna) const;
-
-    QStringList m_campos;
-    QVector<Fila> m_filas;
+protected:
+    QString tabla() const override { return QStringLiteral("DRIs"); }
+    bool esEditable(int columna) const override;
+    bool leerEntrada(const QVariant& entrada, QVariant* valor) const override;
+    QString texto(const QVariant& valor) const override;
+    QVariant alineacion(int columna) const override;
 };
 
 // The editor of a reference value: takes digits and one decimal separator,

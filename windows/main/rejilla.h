@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QStringList>
 #include <QTableView>
+#include <QVariant>
+#include <QVector>
 
 // An editable grid whose model writes a row back when the user leaves it.
 class RejillaDatos : public QTableView
@@ -10,7 +15,65 @@ class RejillaDatos : public QTableView
 public:
     explicit RejillaDatos(QWidget* padre = nullptr);
 
+    // Also makes the model write the edited row whenever the current row changes.
+    void setModel(QAbstractItemModel* modelo) override;
+
     // Commits the cell being edited and writes its row, as if the user had
     // moved to another row; used when the tab changes or the window closes.
     void confirmarEdicion();
+};
+
+// The rows of one table that a fixed query selects, the query's first column
+// being the row's `id`. Edited cells wait in their row until the view submits
+// (the user left the row); each edited row is then written back by its id,
+// all edited rows in one transaction.
+class ModeloRejilla : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Loads the rows of `sentencia`; returns the failure's description, empty
+    // on success (the rows are then empty too).
+    QString cargar(const QString& sentencia);
+    // Drops every row (and any pending edit).
+    void vaciar();
+    // The query's column names.
+    const QStringList& campos() const { return m_campos; }
+
+    int rowCount(const QModelIndex& padre = {}) const override;
+    int columnCount(const QModelIndex& padre = {}) const override;
+    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+    bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
+
+public slots:
+    // Writes every edited row; when the database refuses, the rows keep their
+    // stored values.
+    bool submit() override;
+    void revert() override;
+
+protected:
+    // The table the rows are written back to.
+    virtual QString tabla() const = 0;
+    virtual bool esEditable(int columna) const = 0;
+    // Turns what an editor gives into the value to store; false refuses it.
+    virtual bool leerEntrada(const QVariant& entrada, QVariant* valor) const = 0;
+    // The text a cell shows for a value.
+    virtual QString texto(const QVariant& valor) const { return valor.toString(); }
+    virtual QVariant alineacion(int) const { return {}; }
+    // Called after the database refused the edited rows.
+    virtual void escrituraFallida() {}
+
+private:
+    struct Fila
+    {
+        QVariantList valores;
+        QHash<int, QVariant> pendientes; // edited cells not yet written
+    };
+    QVariant valorDe(const Fila& fila, int columna) const;
+
+    QStringList m_campos;
+    QVector<Fila> m_filas;
 };

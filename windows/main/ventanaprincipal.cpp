@@ -60,17 +60,16 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     resize(ancho, alto);
 
     m_ingestas = new ModeloIngestas(this);
-    m_ui.dgr_alimentos->setModel(m_ingestas);
-    m_ui.dgr_alimentos->setItemDelegateForColumn(ModeloIngestas::ColIngesta,
-                                                 new DelegadoIngesta(m_ui.dgr_alimentos));
-    m_ui.dgr_alimentos->setColumnHidden(ModeloIngestas::ColId, true);
-    m_ui.dgr_alimentos->setColumnWidth(ModeloIngestas::ColAlimento, 5100 / 15);
-    m_ui.dgr_alimentos->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
-    m_ui.dgr_alimentos->horizontalHeader()->setSectionResizeMode(ModeloIngestas::ColAlimento,
-                                                                 QHeaderView::Stretch);
-    // Leaving a row writes it back, as the tab's text tells the user.
-    connect(m_ui.dgr_alimentos->selectionModel(), &QItemSelectionModel::currentRowChanged,
-            m_ingestas, [this] { m_ingestas->submit(); });
+    RejillaDatos* rejilla = m_ui.dgr_alimentos;
+    rejilla->setModel(m_ingestas);
+    rejilla->setItemDelegateForColumn(ModeloIngestas::ColIngesta, new DelegadoIngesta(rejilla));
+    rejilla->setColumnHidden(ModeloIngestas::ColId, true);
+    // The food's name before its intake, the name taking the spare width.
+    rejilla->horizontalHeader()->moveSection(ModeloIngestas::ColAlimento,
+                                             ModeloIngestas::ColIngesta);
+    rejilla->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
+    rejilla->horizontalHeader()->setSectionResizeMode(ModeloIngestas::ColAlimento,
+                                                      QHeaderView::Stretch);
 
     m_datos = new DatosPersonales(m_ui, this);
     m_perfiles = new PestanaPerfiles(*this);
