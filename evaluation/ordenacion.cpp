@@ -29,17 +29,6 @@ bool FilaNumerica::operator<(const QTreeWidgetItem& otra) const
     const QVariant claveB = otra.data(columna, RolClaveOrden);
     if (claveA.isValid() && claveB.isValid())
         return claveA.toString() < claveB.toString();
-
-    // Sorted without its sort texts (by a direct sortItems): the numbers decide.
-    const QVariant a = data(columna, RolNumero);
-    const QVariant b = otra.data(columna, RolNumero);
-    if (a.isValid() || b.isValid()) {
-        if (!a.isValid())
-            return true;
-        if (!b.isValid())
-            return false;
-        return a.toDouble() < b.toDouble();
-    }
     return QTreeWidgetItem::operator<(otra);
 }
 
@@ -73,7 +62,6 @@ QString textoNumero(double valor)
 void ponerNumero(QTreeWidgetItem* fila, int columna, double valor)
 {
     fila->setText(columna, textoNumero(valor));
-    fila->setData(columna, RolNumero, valor);
 }
 
 QString clavePadded(const QString& texto)

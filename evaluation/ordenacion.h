@@ -14,8 +14,6 @@ QHash<QString, bool>& ordenColumnas();
 // The key of the results-list column sorted last; empty until the first sort.
 QString& ultimaColumnaWRI();
 
-// The number behind a numeric cell (a double), kept beside its text.
-enum { RolNumero = Qt::UserRole + 1 };
 // The text a numeric cell sorts by, set for the sorted column just before a
 // numeric sort.
 enum { RolClaveOrden = Qt::UserRole + 2 };
@@ -23,7 +21,7 @@ enum { RolClaveOrden = Qt::UserRole + 2 };
 // A list row whose numeric cells sort in numeric order. The order is that of
 // the cell texts with their integer part left-filled with zeros to ten
 // digits, which for the numbers the program shows is their numeric order; an
-// empty cell sorts as 0.
+// empty cell sorts below every number.
 class FilaNumerica : public QTreeWidgetItem
 {
 public:
@@ -36,8 +34,7 @@ public:
 // and no trailing zeros.
 QString textoNumero(double valor);
 
-// Shows `valor` in the cell as text in the user's number format and keeps
-// the number for sorting.
+// Shows `valor` in the cell as text in the user's number format.
 void ponerNumero(QTreeWidgetItem* fila, int columna, double valor);
 
 // The sort text of a numeric cell: the integer part left-filled with "0" to a

@@ -146,6 +146,17 @@ void DialogoPerfil::guardar()
     close();
 }
 
+bool DialogoPerfil::anunciar(qint64 id, const QString& exito, const QString& fallo)
+{
+    if (id <= 0) {
+        mensajes::error(this, fallo);
+        return false;
+    }
+    mensajes::informar(this, exito);
+    perfilActual().idPerfil = Dato::de(id);
+    return true;
+}
+
 bool DialogoPerfil::crear()
 {
     qint64 id = 0;
@@ -162,13 +173,7 @@ bool DialogoPerfil::crear()
             }
         }
     }
-    if (id <= 0) {
-        mensajes::error(this, falloCrear);
-        return false;
-    }
-    mensajes::informar(this, QStringLiteral("Profile created"));
-    perfilActual().idPerfil = Dato::de(id);
-    return true;
+    return anunciar(id, QStringLiteral("Profile created"), falloCrear);
 }
 
 bool DialogoPerfil::copiar(qint64 origen)
@@ -202,13 +207,7 @@ bool DialogoPerfil::copiar(qint64 origen)
             }
         }
     }
-    if (id <= 0) {
-        mensajes::error(this, falloCopiar);
-        return false;
-    }
-    mensajes::informar(this, QStringLiteral("Profile saved"));
-    perfilActual().idPerfil = Dato::de(id);
-    return true;
+    return anunciar(id, QStringLiteral("Profile saved"), falloCopiar);
 }
 
 void DialogoPerfil::renombrar(qint64 origen)

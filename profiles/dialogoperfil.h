@@ -59,6 +59,8 @@ protected:
 
 private:
     void pulsarGuardar();
+    // Tells the outcome of a create or copy; a new profile becomes current.
+    bool anunciar(qint64 id, const QString& exito, const QString& fallo);
     bool crear();
     bool copiar(qint64 origen);
     void renombrar(qint64 origen);

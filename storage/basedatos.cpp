@@ -166,11 +166,12 @@ QString Consulta::entradaLog(const QString& etiqueta) const
 Consulta consultar(const QString& sentencia, const QVariantList& valores)
 {
     Consulta c;
-    c.sentencia = conValores(sentencia, valores);
+    c.sentencia = sentencia;
     QSqlQuery q(base());
     q.setForwardOnly(true);
     if (!ejecutar(q, sentencia, valores)) {
         c.error = descripcion(q.lastError());
+        c.sentencia = conValores(sentencia, valores);
         return c;
     }
     const QSqlRecord registro = q.record();

@@ -42,7 +42,7 @@ struct Consulta
 {
     bool ok = false;
     QString error;      // the driver's description when !ok
-    QString sentencia;  // the statement, with its bound values written in
+    QString sentencia;  // the statement; when it failed, with its bound values written in
     QStringList columnas;
     QList<QVariantList> filas;
 

@@ -87,7 +87,8 @@ void InterfazPrincipal::construir(QWidget* ventana)
     frm_dos = marco(tbs_fichas, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos");
     frm_tres = marco(tbs_fichas, "frm_tres",
                      QStringLiteral("3: Sort foods by nutrient and set intake"), "tres");
-    frm_cuatro = marco(tbs_fichas, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro");
+    frm_cuatro =
+        marco(tbs_fichas, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro");
     frm_cinco = marco(tbs_fichas, "frm_cinco", QStringLiteral("5: Display results"), "cinco");
     frm_seis = marco(tbs_fichas, "frm_seis", QStringLiteral("6: Manage profiles"), "seis");
     frm_siete = marco(tbs_fichas, "frm_siete", QStringLiteral("7: Set DRIs"), "siete");

@@ -58,9 +58,8 @@ void error(QWidget* padre, const QString& texto)
 
 bool preguntar(QWidget* padre, const QString& texto)
 {
-    return mostrar(padre, {Tipo::Pregunta, QString(), texto},
-                   QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return mostrar(padre, {Tipo::Pregunta, QString(), texto}, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 } // namespace mensajes

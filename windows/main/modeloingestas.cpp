@@ -2,9 +2,7 @@
 
 #include "windows/main/mensajes.h"
 
-#include <QLineEdit>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -59,20 +57,7 @@ void ModeloIngestas::escrituraFallida()
                     QStringLiteral("An error occured while saving intake"));
 }
 
-QWidget* DelegadoIngesta::createEditor(QWidget* padre, const QStyleOptionViewItem&,
-                                       const QModelIndex&) const
+QStyledItemDelegate* delegadoIngesta(QObject* padre)
 {
-    auto* editor = new QLineEdit(padre);
-    editor->setMaxLength(5);
-    editor->setValidator(new QRegularExpressionValidator(patronIngesta(), editor));
-    return editor;
-}
-
-void DelegadoIngesta::setModelData(QWidget* editor, QAbstractItemModel* modelo,
-                                   const QModelIndex& indice) const
-{
-    auto* linea = qobject_cast<QLineEdit*>(editor);
-    if (linea && !esIngestaValida(linea->text()))
-        return;
-    QStyledItemDelegate::setModelData(editor, modelo, indice);
+    return new DelegadoLinea(&patronIngesta, 5, padre);
 }

@@ -2,8 +2,6 @@
 
 #include "windows/main/rejilla.h"
 
-#include <QStyledItemDelegate>
-
 // The current profile's weekly intakes above 0 g, one row per food: the
 // hidden `saves` id, the intake and the food's name. Only the intake can be
 // edited; an edited row is written back by its id when the user leaves it.
@@ -38,17 +36,5 @@ protected:
 // Whole grams per week: an intake is 1 to 5 decimal digits.
 bool esIngestaValida(const QString& texto);
 
-// The editor of the intake cell: takes digits only, at most five, and writes
-// nothing unless the text is a whole number.
-class DelegadoIngesta : public QStyledItemDelegate
-{
-    Q_OBJECT
-
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem& opcion,
-                          const QModelIndex& indice) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* modelo,
-                      const QModelIndex& indice) const override;
-};
+// The editor of the intake cell: digits only, at most five.
+QStyledItemDelegate* delegadoIngesta(QObject* padre);

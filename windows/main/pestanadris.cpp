@@ -5,10 +5,8 @@
 #include "windows/main/ventanaprincipal.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 #include <iterator>
 
@@ -162,29 +160,6 @@ bool ModeloDRIs::leerEntrada(const QVariant& entrada, QVariant* valor) const
     return ok;
 }
 
-QWidget* DelegadoReferencia::createEditor(QWidget* padre, const QStyleOptionViewItem&,
-                                          const QModelIndex&) const
-{
-    auto* editor = new QLineEdit(padre);
-    editor->setMaxLength(18);
-    editor->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(
-            QStringLiteral("^[0-9]*([%1][0-9]*)?$").arg(QRegularExpression::escape(separadores()))),
-        editor));
-    return editor;
-}
-
-void DelegadoReferencia::setModelData(QWidget* editor, QAbstractItemModel* modelo,
-                                      const QModelIndex& indice) const
-{
-    auto* linea = qobject_cast<QLineEdit*>(editor);
-    if (!linea)
-        return;
-    QVariant valor;
-    if (leerValorReferencia(linea->text(), &valor))
-        modelo->setData(indice, linea->text(), Qt::EditRole);
-}
-
 PestanaDRIs::PestanaDRIs(VentanaPrincipal& f) : QObject(&f), m_f(f)
 {
     InterfazPrincipal& ui = m_f.ui();
@@ -193,7 +168,13 @@ PestanaDRIs::PestanaDRIs(VentanaPrincipal& f) : QObject(&f), m_f(f)
         m_rejillas[i] = rejillas[i];
         m_modelos[i] = new ModeloDRIs(this);
         m_rejillas[i]->setModel(m_modelos[i]);
-        m_rejillas[i]->setItemDelegate(new DelegadoReferencia(m_rejillas[i]));
+        m_rejillas[i]->setItemDelegate(new DelegadoLinea(
+            [] {
+                // Digits with one decimal separator, or nothing (a cleared value).
+                return QRegularExpression(QStringLiteral("^[0-9]*([%1][0-9]*)?$")
+                                              .arg(QRegularExpression::escape(separadores())));
+            },
+            18, m_rejillas[i]));
         m_rejillas[i]->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     }
 }

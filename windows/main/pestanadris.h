@@ -3,7 +3,6 @@
 #include "windows/main/rejilla.h"
 
 #include <QObject>
-#include <QStyledItemDelegate>
 
 class RejillaDatos;
 class VentanaPrincipal;
@@ -32,21 +31,6 @@ protected:
     bool leerEntrada(const QVariant& entrada, QVariant* valor) const override;
     QString texto(const QVariant& valor) const override;
     QVariant alineacion(int columna) const override;
-};
-
-// The editor of a reference value: takes digits and one decimal separator,
-// and writes nothing that is not a number or an empty cell.
-class DelegadoReferencia : public QStyledItemDelegate
-{
-    Q_OBJECT
-
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem& opcion,
-                          const QModelIndex& indice) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* modelo,
-                      const QModelIndex& indice) const override;
 };
 
 // Tab 7: four grids over the reference values, written back row by row.

@@ -4,6 +4,8 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 #include <memory>
 
@@ -185,4 +187,18 @@ void ModeloRejilla::revert()
         m_filas[fila].pendientes.clear();
         emit dataChanged(index(fila, 0), index(fila, columnCount() - 1));
     }
+}
+
+DelegadoLinea::DelegadoLinea(std::function<QRegularExpression()> patron, int largo, QObject* padre)
+    : QStyledItemDelegate(padre), m_patron(std::move(patron)), m_largo(largo)
+{
+}
+
+QWidget* DelegadoLinea::createEditor(QWidget* padre, const QStyleOptionViewItem&,
+                                     const QModelIndex&) const
+{
+    auto* editor = new QLineEdit(padre);
+    editor->setMaxLength(m_largo);
+    editor->setValidator(new QRegularExpressionValidator(m_patron(), editor));
+    return editor;
 }

@@ -2,10 +2,14 @@
 
 #include <QAbstractTableModel>
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVariant>
 #include <QVector>
+
+#include <functional>
 
 // An editable grid whose model writes a row back when the user leaves it.
 class RejillaDatos : public QTableView
@@ -76,4 +80,23 @@ private:
 
     QStringList m_campos;
     QVector<Fila> m_filas;
+};
+
+// The editor of a grid cell: a line that lets through only what `patron`
+// allows (asked each time an editor opens, so that it follows the user's
+// number format) and at most `largo` characters. Whether the text is stored
+// is the model's decision.
+class DelegadoLinea : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    DelegadoLinea(std::function<QRegularExpression()> patron, int largo, QObject* padre);
+
+    QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem& opcion,
+                          const QModelIndex& indice) const override;
+
+private:
+    std::function<QRegularExpression()> m_patron;
+    int m_largo;
 };

@@ -62,7 +62,7 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_ingestas = new ModeloIngestas(this);
     RejillaDatos* rejilla = m_ui.dgr_alimentos;
     rejilla->setModel(m_ingestas);
-    rejilla->setItemDelegateForColumn(ModeloIngestas::ColIngesta, new DelegadoIngesta(rejilla));
+    rejilla->setItemDelegateForColumn(ModeloIngestas::ColIngesta, delegadoIngesta(rejilla));
     rejilla->setColumnHidden(ModeloIngestas::ColId, true);
     // The food's name before its intake, the name taking the spare width.
     rejilla->horizontalHeader()->moveSection(ModeloIngestas::ColAlimento,

@@ -35,8 +35,6 @@ Intro::Intro(QWidget* padre) : QWidget(padre, Qt::SplashScreen | Qt::FramelessWi
     m_temporizador->start();
 }
 
-Intro::~Intro() = default;
-
 void Intro::cargarPrincipal()
 {
     if (m_f)

@@ -14,7 +14,6 @@ class Intro : public QWidget
 
 public:
     explicit Intro(QWidget* padre = nullptr);
-    ~Intro() override;
 
     // The main window, once the timer has loaded it.
     VentanaPrincipal* ventanaPrincipal() const { return m_f; }
