@@ -3,7 +3,7 @@
 # database, kept in the per-user data folder.
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
-source "$top/scripts/setup.sh"
+source "$top/scripts/setup.sh" program
 
 data="${XDG_DATA_HOME:-$HOME/.local/share}/alimetra"
 mkdir -p "$data"

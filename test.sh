@@ -3,7 +3,7 @@
 # runs every test.
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
-source "$top/scripts/setup.sh"
+source "$top/scripts/setup.sh" all
 export ALIMETRA_DB="$top/build/sr18.mdb"
 cd "$top/build"
 ctest --output-on-failure -j 2

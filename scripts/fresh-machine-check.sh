@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Proves the two README commands on a minimal Debian 12: builds a
+# `debootstrap --variant=minbase bookworm` system in a folder, clones this
+# repository's committed main into it, runs ./test.sh there, then ./run.sh
+# until the program has opened its window (offscreen; nothing is shown).
+#
+#   sudo scripts/fresh-machine-check.sh [FOLDER]
+#
+# FOLDER defaults to /var/tmp/alimetra-fresh and is created anew each run.
+# Needs root (debootstrap, chroot) and the network to Debian's mirror.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+root=${1:-/var/tmp/alimetra-fresh}
+mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Run this as root: it builds and enters a chroot." >&2
+    exit 1
+fi
+command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
+
+cleanup() {
+    for m in dev/pts dev proc sys; do
+        mountpoint -q "$root/$m" && umount -l "$root/$m"
+    done
+    return 0
+}
+trap cleanup EXIT
+
+cleanup
+rm -rf "$root"
+echo "== debootstrap --variant=minbase bookworm into $root"
+start=$(date +%s)
+debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
+    { tail -20 "$root.debootstrap.log"; exit 1; }
+echo "   done in $(($(date +%s) - start)) s"
+
+mount -t proc proc "$root/proc"
+mount --rbind /sys "$root/sys"
+mount --rbind /dev "$root/dev"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+# The committed state only: what a clean clone gets.
+git clone -q "$top" "$root/root/alimetra"
+
+in_chroot() {
+    chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        bash -c "cd /root/alimetra && $1"
+}
+
+# Starts ./run.sh (offscreen: nothing is shown) and waits until the program
+# itself runs and stays up for 3 s, then stops it. Prints the seconds taken.
+run_until_window() {
+    local t0 pid
+    t0=$(date +%s)
+    in_chroot "QT_QPA_PLATFORM=offscreen exec ./run.sh" >>"$root.run.log" 2>&1 &
+    pid=$!
+    until pgrep -f '^/root/alimetra/build/alimetra$' >/dev/null; do
+        kill -0 "$pid" 2>/dev/null || { echo "   ./run.sh ended early:"; tail -5 "$root.run.log"; return 1; }
+        sleep 0.2
+    done
+    local up=$(($(date +%s) - t0))
+    sleep 3
+    pgrep -f '^/root/alimetra/build/alimetra$' >/dev/null ||
+        { echo "   the program did not stay up"; return 1; }
+    pkill -f '^/root/alimetra/build/alimetra$'
+    wait "$pid" || true
+    [ -f "$root/root/.local/share/alimetra/sr18.mdb" ] ||
+        { echo "   no database in the data folder"; return 1; }
+    echo "   window up after $up s"
+}
+
+: >"$root.run.log"
+echo "== ./run.sh on the clean clone"
+run_until_window
+
+echo "== ./test.sh"
+start=$(date +%s)
+set +e
+in_chroot "./test.sh" 2>&1 | tee "$root.test.log" | tail -15
+status=${PIPESTATUS[0]}
+set -e
+echo "   ./test.sh exit status $status after $(($(date +%s) - start)) s"
+[ "$status" -eq 0 ] || exit 1
+
+echo "== ./run.sh again, nothing changed"
+run_until_window
+echo "== fresh-machine check passed"
