@@ -45,12 +45,17 @@ void DialogoIngesta::guardar()
         tbx_cantidad->setFocus();
         return;
     }
+    // The intake goes to the food selected in the ranking at this moment; a
+    // list refilled or emptied meanwhile has none until one is picked.
+    const QTreeWidgetItem* fila = m_lista ? m_lista->currentItem() : nullptr;
+    const qint64 alimento = fila && fila->isSelected() ? idAlimento(fila) : 0;
+    if (alimento <= 0) {
+        mensajes::avisar(this, QStringLiteral("Please, select a food"));
+        return;
+    }
     {
         almacen::Ocupado ocupado;
-        const QTreeWidgetItem* fila = m_lista ? m_lista->currentItem() : nullptr;
-        if (fila && !fila->isSelected())
-            fila = nullptr;
-        guardarCantidad(this, cantidad, idAlimento(fila));
+        guardarCantidad(this, cantidad, alimento);
     }
     close();
 }

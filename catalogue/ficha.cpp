@@ -8,6 +8,8 @@
 #include "windows/main/interfaz.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
@@ -144,11 +146,43 @@ void Ficha::cargarNutrientes(qint64 alimento)
     lsv_infoCompleta->addTopLevelItems(filas);
 }
 
+void Ficha::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(evento);
+}
+
+void situarSobre(QWidget* ventana, const QWidget* principal, int paso)
+{
+    if (!principal)
+        return;
+    const QRect sobre = principal->window()->frameGeometry();
+    QRect r(QPoint(), ventana->frameGeometry().size());
+    r.moveCenter(sobre.center());
+    r.translate(QPoint(24, 24) * (paso % 8));
+    if (const QScreen* pantalla = principal->screen()) {
+        const QRect libre = pantalla->availableGeometry();
+        r.moveRight(qMin(r.right(), libre.right()));
+        r.moveBottom(qMin(r.bottom(), libre.bottom()));
+        r.moveLeft(qMax(r.left(), libre.left()));
+        r.moveTop(qMax(r.top(), libre.top()));
+    }
+    ventana->move(r.topLeft());
+}
+
 Ficha* cargarInfoCompleta(QWidget* principal, const QString& descripcion, qint64 alimento)
 {
+    // Each new window steps down from the last, so that none hides another.
+    const int abiertas =
+        principal ? int(principal->findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly)
+                            .size())
+                  : 0;
     auto* n = new Ficha(principal);
     n->setWindowTitle(descripcion);
     n->lbl_titulo->setText(descripcion);
+    situarSobre(n, principal, abiertas);
     n->show();
     n->cargarNutrientes(alimento);
     return n;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QTreeWidget;
 
@@ -29,7 +30,15 @@ public:
     QLabel* Label10 = nullptr;
     QLabel* Label11 = nullptr;
     QTreeWidget* lsv_infoCompleta = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
 };
+
+// Places `ventana` centred over `principal`'s window, moved down and right
+// by `paso` steps so that windows opened one after another cascade; kept
+// on the screen.
+void situarSobre(QWidget* ventana, const QWidget* principal, int paso = 0);
 
 // Opens a new detail window over `principal` for the food with that
 // description and id; returns it.

@@ -5,6 +5,8 @@
 #include "storage/registro.h"
 #include "windows/main/mensajes.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTreeWidget>
@@ -95,11 +97,42 @@ MenuDeLista::MenuDeLista(QTreeWidget* lista, QMenu* menu)
     : QObject(lista), m_lista(lista), m_menu(menu)
 {
     lista->viewport()->installEventFilter(this);
+    // The keyboard's menu keys reach the list itself, not its viewport.
+    lista->installEventFilter(this);
+}
+
+bool MenuDeLista::menuDeTeclado()
+{
+    QTreeWidgetItem* fila = m_lista->currentItem();
+    if (!fila || m_menu->isVisible())
+        return false;
+    // The menu acts on the selected row, so the current row must be it.
+    if (!fila->isSelected())
+        m_lista->setCurrentItem(fila);
+    m_lista->scrollToItem(fila);
+    const QRect celda = m_lista->visualItemRect(fila);
+    m_menu->popup(m_lista->viewport()->mapToGlobal(celda.bottomLeft() + QPoint(16, 0)));
+    return true;
 }
 
 bool MenuDeLista::eventFilter(QObject* objeto, QEvent* evento)
 {
     const QEvent::Type tipo = evento->type();
+    if (objeto == m_lista) {
+        // The Menu key and Shift+F10 open the menu at the current row.
+        if (tipo == QEvent::KeyPress) {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            if (tecla->key() == Qt::Key_Menu
+                || (tecla->key() == Qt::Key_F10 && tecla->modifiers() == Qt::ShiftModifier))
+                return menuDeTeclado() || QObject::eventFilter(objeto, evento);
+        } else if (tipo == QEvent::ContextMenu
+                   && static_cast<QContextMenuEvent*>(evento)->reason()
+                          == QContextMenuEvent::Keyboard) {
+            menuDeTeclado();
+            return true;
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
     if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonRelease)
         return QObject::eventFilter(objeto, evento);
 

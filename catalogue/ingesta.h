@@ -27,7 +27,7 @@ int numeroBoton(Qt::MouseButton boton);
 
 // Watches the mouse over a food list: records every pressed button in
 // botonPulsado() and opens the list's pop-up menu when the right button is
-// released over a row.
+// released over a row, or for the current row from the keyboard.
 class MenuDeLista : public QObject
 {
     Q_OBJECT
@@ -39,6 +39,9 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // Opens the menu under the current row; false when there is none.
+    bool menuDeTeclado();
+
     QTreeWidget* m_lista;
     QMenu* m_menu;
 };

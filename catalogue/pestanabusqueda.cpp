@@ -51,6 +51,14 @@ PestanaBusqueda::PestanaBusqueda(VentanaPrincipal& f) : QObject(&f), m_f(f)
     });
     new MenuDeLista(ui.lsv_alimentos, ui.buscador);
     connect(ui.lsv_alimentos, &QTreeWidget::itemClicked, this, &PestanaBusqueda::alimentoPulsado);
+    // Moving through the foods with the keyboard chooses the food, as a left
+    // click does; the mouse's own press is left to the click above.
+    connect(ui.lsv_alimentos, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* actual) {
+                if (actual && QGuiApplication::mouseButtons() == Qt::NoButton
+                    && m_f.ui().lsv_alimentos->hasFocus())
+                    seleccionarAlimento();
+            });
     connect(ui.lsv_alimentos, &QTreeWidget::itemDoubleClicked, this,
             &PestanaBusqueda::mostrarNutrientes);
     connect(ui.displayNutrientsBuscador, &QAction::triggered, this,
@@ -122,6 +130,7 @@ void PestanaBusqueda::categoriaPulsada(int linea)
 {
     if (m_sinCategorias || linea < 0 || linea >= m_idsCategorias.size()) {
         m_f.ui().lsv_alimentos->clear();
+        m_alimentoSeleccionado = 0;
         return;
     }
     extraerAlimentos(m_idsCategorias.at(linea));
@@ -131,6 +140,9 @@ void PestanaBusqueda::extraerAlimentos(const QString& grupo)
 {
     QTreeWidget* lista = m_f.ui().lsv_alimentos;
     lista->clear();
+    // The food an intake is saved for is always the bold one on screen: a
+    // new list has none until one of its foods is chosen.
+    m_alimentoSeleccionado = 0;
     if (m_patrones.isEmpty())
         return;
 

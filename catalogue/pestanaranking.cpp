@@ -125,14 +125,19 @@ void PestanaRanking::cargarListadoOrdenado()
         filas << item;
     }
     lista->addTopLevelItems(filas);
+    // A new ranking is read from its top, wherever the last one was left.
+    lista->scrollToTop();
 }
 
 void PestanaRanking::abrirDialogoIngesta()
 {
     if (m_f.ui().lsv_ordenado->selectedItems().isEmpty())
         return;
-    if (!m_i)
+    if (!m_i) {
         m_i = new DialogoIngesta(&m_f, m_f.ui().lsv_ordenado);
+        m_i->adjustSize();
+        situarSobre(m_i, &m_f);
+    }
     m_i->show();
     m_i->raise();
     m_i->activateWindow();

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <iterator>
+
 namespace {
 
 const char* const gruposEdad[] = {
@@ -55,6 +57,27 @@ bool faltanDatosPersonales()
     return p.edad.esNulo() || p.genero.esNulo() || p.peso.esNulo() || p.peso.igualA(0);
 }
 
+QString resumenPerfilActual()
+{
+    const PerfilActual& p = perfilActual();
+    if (!p.idPerfil.tieneValor())
+        return QStringLiteral("No current profile");
+    const almacen::Consulta c =
+        almacen::consultar(QStringLiteral("select name from profiles where id=?"),
+                           {p.idPerfil.entero()});
+    if (!c.ok)
+        escribirLog(c.entradaLog(QStringLiteral("resumenPerfilActual() -> ")));
+    const QString nombre = c.vacia() ? QString() : c.filas.first().value(0).toString();
+    const qint64 edad = p.edad.entero();
+    if (faltanDatosPersonales() || !p.edad.tieneValor() || edad < 0 ||
+        edad >= qint64(std::size(gruposEdad)) || !p.genero.tieneValor())
+        return QStringLiteral("Profile: %1 - personal data not set yet").arg(nombre);
+    return QStringLiteral("Profile: %1 - %2, %3, %4 kg")
+        .arg(nombre, QLatin1String(gruposEdad[edad]),
+             p.genero.igualA(0) ? QStringLiteral("male") : QStringLiteral("female"),
+             p.peso.texto());
+}
+
 DatosPersonales::DatosPersonales(InterfazPrincipal& ui, QWidget* ventana)
     : QObject(ventana), m_ui(ui), m_ventana(ventana)
 {
@@ -87,6 +110,7 @@ void DatosPersonales::seleccionarDatosPersonales()
     m_ui.grupoGenero->setExclusive(true);
 
     m_ui.tbx_peso->setText(p.peso.esNulo() ? QString() : p.peso.texto());
+    emit perfilCambiado();
 }
 
 bool DatosPersonales::validarDatos()
@@ -140,4 +164,5 @@ void DatosPersonales::guardar()
         return;
     guardarDatosPersonales();
     establecerValoresRecomendados();
+    emit perfilCambiado();
 }

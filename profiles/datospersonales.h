@@ -12,6 +12,10 @@ void extraerDatosPersonales();
 // its weight is 0; the tabs that need the personal data ask this first.
 bool faltanDatosPersonales();
 
+// One line on the current profile: "Profile: <name> - <age group>, <sex>,
+// <weight> kg", or that its personal data are not set yet.
+QString resumenPerfilActual();
+
 // The personal-data form of the first tab: age group, sex and weight of the
 // current profile.
 class DatosPersonales : public QObject
@@ -30,6 +34,10 @@ public:
     bool validarDatos();
     // Writes the form's values into the current profile's row.
     void guardarDatosPersonales();
+
+signals:
+    // The current profile, or its personal data, may have changed.
+    void perfilCambiado();
 
 private:
     void guardar();

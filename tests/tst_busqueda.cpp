@@ -127,6 +127,22 @@ void TstBusqueda::terminosDeLaUltimaBusqueda()
     QVERIFY(!porTeclado.isEmpty());
     e.pulsarCategoria(1);
     QCOMPARE(e.alimentos(), porTeclado);
+
+    // Moving through the foods with the arrow keys chooses them as a click
+    // does, and the menu key opens the menu at the current food.
+    QTreeWidget* l = e.ui().lsv_alimentos;
+    e.buscar(QStringLiteral("l"));
+    e.pulsarCategoria(0);
+    QCOMPARE(e.alimentos(), (QStringList{"Butter, salted", leche}));
+    Escena::pulsar(l, 0);
+    l->setFocus();
+    QTest::keyClick(l, Qt::Key_Down);
+    QVERIFY(!l->topLevelItem(0)->font(0).bold());
+    QVERIFY(l->topLevelItem(1)->font(0).bold());
+    QCOMPARE(e.f->busqueda().alimentoSeleccionado(), Fixture::leche);
+    QTest::keyClick(l, Qt::Key_Menu);
+    QVERIFY(e.ui().buscador->isVisible());
+    e.ui().buscador->hide();
 }
 
 void TstBusqueda::botonDerechoYGuardar()
@@ -144,6 +160,15 @@ void TstBusqueda::botonDerechoYGuardar()
     QVERIFY(l->topLevelItem(0)->font(0).bold());
     QCOMPARE(e.f->busqueda().alimentoSeleccionado(), Fixture::galletas);
 
+    // The intake goes to the food chosen with the left button (an id above
+    // 16 bits); a second save updates its row.
+    e.guardar(QStringLiteral("700"));
+    e.guardar(QStringLiteral("350"));
+    QCOMPARE(e.msgs.textos(),
+             (QStringList{"Please, select a food", "Intake saved", "Intake saved"}));
+    QCOMPARE(e.guardadas(), (QList<QVariantList>{{Fixture::galletas, 1, 350}}));
+
+    // A refilled list has no chosen food, and a right click chooses none.
     e.pulsarCategoria(0);
     Escena::pulsar(l, 0, Qt::RightButton);
     QVERIFY(e.ui().buscador->isVisible());
@@ -152,13 +177,9 @@ void TstBusqueda::botonDerechoYGuardar()
     e.ui().displayNutrientsBuscador->trigger();
     QCOMPARE(e.fichas().size(), 1);
     QCOMPARE(e.fichas().first()->windowTitle(), leche);
-
-    // The intake goes to the food chosen with the left button (an id above
-    // 16 bits); a second save updates its row.
     e.msgs.limpiar();
-    e.guardar(QStringLiteral("700"));
-    e.guardar(QStringLiteral("350"));
-    QCOMPARE(e.msgs.textos(), (QStringList{"Intake saved", "Intake saved"}));
+    e.guardar(QStringLiteral("5"));
+    QCOMPARE(e.msgs.textos(), QStringList{"Please, select a food"});
     QCOMPARE(e.guardadas(), (QList<QVariantList>{{Fixture::galletas, 1, 350}}));
     QCOMPARE(e.fx.entradasLog(), 0);
 

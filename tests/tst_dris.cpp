@@ -160,10 +160,10 @@ private slots:
         QTest::newRow("decimal comma of the user") << espanol << "2,5" << QVariant(2.5);
         QTest::newRow("decimal point with a comma locale") << espanol << "3.5" << QVariant(3.5);
         QTest::newRow("emptied cell is null") << ingles << "" << QVariant();
-        // The editor refuses the letters; what remains is written.
-        QTest::newRow("letters refused") << ingles << "12abc" << QVariant(12.0);
+        // Anything else is refused whole, with a warning: the value stays.
+        QTest::newRow("letters refused") << ingles << "12abc" << QVariant(1000.0);
         QTest::newRow("a lone point is no number") << ingles << "." << QVariant(1000.0);
-        QTest::newRow("a comma is no separator in English") << ingles << "1,5" << QVariant(15.0);
+        QTest::newRow("a comma is no separator in English") << ingles << "1,5" << QVariant(1000.0);
     }
     void valoresEscritos()
     {
@@ -188,7 +188,11 @@ private slots:
         QCOMPARE(e.dri(QStringLiteral("males4"), calcio).toDouble(), 1000.0);
         QCOMPARE(e.dri(QStringLiteral("males3"), QStringLiteral("Sodium_Na")).toDouble(), 1500.0);
         QCOMPARE(r->model()->rowCount(), 4);
-        QVERIFY(e.msgs.mostrados().isEmpty());
+        const bool rechazado = !guardado.isNull() && guardado.toDouble() == 1000.0;
+        QTRY_COMPARE(e.msgs.textos(),
+                     rechazado ? QStringList{"Please, set the reference value as a number (or "
+                                             "leave it empty)"}
+                               : QStringList{});
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 

@@ -447,6 +447,30 @@ private slots:
         QCOMPARE(e.seleccionado(), 1);
     }
 
+    // The status bar names the current profile after every change of it.
+    void barraDeEstado()
+    {
+        Escena e;
+        const auto estado = [&e] { return e.f.ui().lbl_perfil->text(); };
+        QCOMPARE(estado(), QStringLiteral("Profile: My profile - 19 - 30 years, male, 80 kg"));
+        e.seleccionar(otro);
+        QTest::mouseClick(e.f.ui().cmd_perfilCargar, Qt::LeftButton);
+        QCOMPARE(estado(), QStringLiteral("Profile: Other - > 70 years, female, 58 kg"));
+        Escena::aceptar(e.abrir(QStringLiteral("cmd_perfilGuardar")), QStringLiteral("Copy"));
+        QCOMPARE(estado(), QStringLiteral("Profile: Copy - > 70 years, female, 58 kg"));
+        Escena::aceptar(e.abrir(QStringLiteral("cmd_perfilNuevo")), QStringLiteral("Ana"));
+        QCOMPARE(estado(), QStringLiteral("Profile: Ana - personal data not set yet"));
+
+        e.f.ui().tbs_fichas->setCurrentWidget(e.f.ui().frm_uno);
+        e.f.ui().cmb_edad->setCurrentIndex(3);
+        e.f.ui().opb_mujer->setChecked(true);
+        e.f.ui().tbx_peso->setText(QStringLiteral("21"));
+        QTest::mouseClick(e.f.ui().cmd_personales, Qt::LeftButton);
+        QCOMPARE(estado(), QStringLiteral("Profile: Ana - 4 - 8 years, female, 21 kg"));
+        QCOMPARE(e.f.windowTitle(), QStringLiteral("Alimetra 1.1"));
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
     // A second press brings the open dialog forward as it was; Cancel then
     // changes nothing, not even the list.
     void dialogoUnicoYCancelar()

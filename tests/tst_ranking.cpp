@@ -114,8 +114,9 @@ private slots:
         QVERIFY(e.msgs.mostrados().isEmpty());
     }
 
-    // The no-match line's menu: an empty detail window, and a save that fails.
-    void lineaSinCoincidencias()
+    // The no-match line's menu gives an empty detail window; the dialog saves
+    // only to a food selected in the ranking shown when "Save" is pressed.
+    void dialogoSinAlimento()
     {
         Ranking e;
         e.ordenar(QStringLiteral("Leucine"), QStringLiteral("2500"));
@@ -127,10 +128,18 @@ private slots:
         e.menu(0, e.ui().setIntake);
         QPointer<DialogoIngesta> i = e.i();
         e.guardarEnDialogo(QStringLiteral("5"));
-        QCOMPARE(e.msgs.textos(), QStringList{"An error occured while saving intake"});
-        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
-        QTRY_VERIFY(!i);
+        e.ordenar(QStringLiteral("Protein"), QStringLiteral("2500"));
+        e.guardarEnDialogo(QStringLiteral("6"));
+        QCOMPARE(e.msgs.textos(),
+                 (QStringList{"Please, select a food", "Please, select a food"}));
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Aviso);
+        QVERIFY(i && i->isVisible());
         QVERIFY(e.guardadas().isEmpty());
+        Escena::pulsar(e.lista(), 0);
+        e.guardarEnDialogo(QStringLiteral("7"));
+        QCOMPARE(e.msgs.ultimo().texto, QStringLiteral("Intake saved"));
+        QCOMPARE(e.guardadas(), (QList<QVariantList>{{Fixture::galletas, 7}}));
+        QTRY_VERIFY(!i);
 
         // With nothing selected the entries do nothing.
         e.lista()->clearSelection();
@@ -138,6 +147,13 @@ private slots:
         e.ui().setIntake->trigger();
         QCOMPARE(e.fichas().size(), 1);
         QVERIFY(!e.i());
+
+        // The keyboard's menu key opens the menu at the current row.
+        e.lista()->setCurrentItem(e.lista()->topLevelItem(0));
+        QTest::keyClick(e.lista(), Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(e.ui().listadoOrdenado->isVisible());
+        QVERIFY(e.lista()->topLevelItem(0)->isSelected());
+        e.ui().listadoOrdenado->hide();
     }
 
     void dialogo_data()

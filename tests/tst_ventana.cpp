@@ -178,9 +178,27 @@ private slots:
         rejilla->edit(celda);
         auto* editor = rejilla->viewport()->findChild<QLineEdit*>();
         QVERIFY(editor);
+        // A text that is no whole number is refused as a whole, never cut
+        // down to its digits: the cell and the row keep their value.
         editor->selectAll();
-        QTest::keyClicks(editor, QStringLiteral("4x0.5"));
-        QCOMPARE(editor->text(), QStringLiteral("405"));
+        QTest::keyClicks(editor, QStringLiteral("1.5"));
+        QCOMPARE(editor->text(), QStringLiteral("1.5"));
+        rejilla->setCurrentIndex(modelo->index(otra, ModeloIngestas::ColIngesta));
+        QTRY_COMPARE(msgs.textos(),
+                     QStringList{"Please, set your weekly intake (grams, integer numbers only)"});
+        QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Aviso);
+        QCOMPARE(celda.data().toString(), QStringLiteral("350"));
+        QCOMPARE(fx.valor(QStringLiteral("select intake from saves where food_id=43212")).toInt(),
+                 350);
+        msgs.limpiar();
+
+        rejilla->setCurrentIndex(celda);
+        rejilla->edit(celda);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        editor = rejilla->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("405"));
         rejilla->setCurrentIndex(modelo->index(otra, ModeloIngestas::ColIngesta));
         QCOMPARE(fx.valor(QStringLiteral("select intake from saves where food_id=43212")).toInt(),
                  405);

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -52,6 +53,8 @@ QFrame* marco(QTabWidget* pestanas, const char* nombre, const QString& titulo, c
     f->setFrameShape(QFrame::NoFrame);
     const int i = pestanas->addTab(f, titulo);
     pestanas->tabBar()->setTabData(i, QLatin1String(clave));
+    // On a narrow screen the caption is shortened; the tip tells it whole.
+    pestanas->setTabToolTip(i, titulo);
     return f;
 }
 
@@ -77,11 +80,18 @@ QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList&
 void InterfazPrincipal::construir(QWidget* ventana)
 {
     auto* raiz = new QVBoxLayout(ventana);
-    raiz->setContentsMargins(8, 8, 8, 8);
+    raiz->setContentsMargins(8, 8, 8, 0);
     tbs_fichas = crear<QTabWidget>(ventana, "tbs_fichas");
-    tbs_fichas->setUsesScrollButtons(true);
-    tbs_fichas->setElideMode(Qt::ElideNone);
+    // Every tab stays in sight: captions are shortened rather than scrolled.
+    tbs_fichas->setUsesScrollButtons(false);
+    tbs_fichas->setElideMode(Qt::ElideRight);
     raiz->addWidget(tbs_fichas);
+    sbr_estado = crear<QStatusBar>(ventana, "sbr_estado");
+    sbr_estado->setSizeGripEnabled(false);
+    lbl_perfil = crear<QLabel>(sbr_estado, "lbl_perfil");
+    lbl_perfil->setTextFormat(Qt::PlainText);
+    sbr_estado->addWidget(lbl_perfil, 1);
+    raiz->addWidget(sbr_estado);
 
     frm_uno = marco(tbs_fichas, "frm_uno", QStringLiteral("1: Personal data"), "uno");
     frm_dos = marco(tbs_fichas, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos");
@@ -202,6 +212,10 @@ void InterfazPrincipal::construir(QWidget* ventana)
         lsv_ordenado->header()->setSectionResizeMode(0, QHeaderView::Stretch);
         lsv_ordenado->header()->setSectionResizeMode(1, QHeaderView::Interactive);
         lsv_ordenado->setColumnWidth(1, 110);
+        // Hidden until the first ranking, it keeps its room below the controls.
+        QSizePolicy reserva = lsv_ordenado->sizePolicy();
+        reserva.setRetainSizeWhenHidden(true);
+        lsv_ordenado->setSizePolicy(reserva);
 
         auto* v = new QVBoxLayout(frm_tres);
         v->addWidget(lbl_3_1);
@@ -374,6 +388,8 @@ void InterfazPrincipal::construir(QWidget* ventana)
         v->addWidget(dgr_dri3, 3);
         v->addWidget(Label22);
         v->addWidget(dgr_dri4, 3);
+        // Room the grids do not need, once each shows all its rows.
+        v->addStretch(1);
     }
 
     // Pop-up menus of the two food lists.

@@ -13,6 +13,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QStatusBar;
 class QTabWidget;
 class QTreeWidget;
 class QWidget;
@@ -100,6 +101,10 @@ struct InterfazPrincipal
     RejillaDatos* dgr_dri2 = nullptr;
     RejillaDatos* dgr_dri3 = nullptr;
     RejillaDatos* dgr_dri4 = nullptr;
+
+    // Under the tabs: which profile is current
+    QStatusBar* sbr_estado = nullptr;
+    QLabel* lbl_perfil = nullptr;
 
     // Pop-up menus of the food lists
     QMenu* buscador = nullptr;

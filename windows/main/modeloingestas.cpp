@@ -50,14 +50,16 @@ bool ModeloIngestas::leerEntrada(const QVariant& entrada, QVariant* valor) const
     return true;
 }
 
+void ModeloIngestas::entradaRechazada()
+{
+    mensajes::avisar(qobject_cast<QWidget*>(QObject::parent()),
+                     QStringLiteral("Please, set your weekly intake (grams, integer numbers "
+                                    "only)"));
+}
+
 void ModeloIngestas::escrituraFallida()
 {
     // The cell shows the stored value again; the user must also be told.
     mensajes::error(qobject_cast<QWidget*>(QObject::parent()),
                     QStringLiteral("An error occured while saving intake"));
-}
-
-QStyledItemDelegate* delegadoIngesta(QObject* padre)
-{
-    return new DelegadoLinea(&patronIngesta, 5, padre);
 }

@@ -31,10 +31,9 @@ protected:
     bool esEditable(int columna) const override { return columna == ColIngesta; }
     bool leerEntrada(const QVariant& entrada, QVariant* valor) const override;
     void escrituraFallida() override;
+    void entradaRechazada() override;
 };
 
 // Whole grams per week: an intake is 1 to 5 decimal digits.
 bool esIngestaValida(const QString& texto);
 
-// The editor of the intake cell: digits only, at most five.
-QStyledItemDelegate* delegadoIngesta(QObject* padre);

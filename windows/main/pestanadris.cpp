@@ -1,9 +1,12 @@
 #include "windows/main/pestanadris.h"
 
 #include "windows/main/interfaz.h"
+#include "windows/main/mensajes.h"
 #include "windows/main/rejilla.h"
 #include "windows/main/ventanaprincipal.h"
 
+#include <QBoxLayout>
+#include <QFrame>
 #include <QHeaderView>
 #include <QLocale>
 #include <QRegularExpression>
@@ -75,16 +78,6 @@ const char* const sentencias[4] = {
 QVariant nulo()
 {
     return QVariant(QMetaType::fromType<double>());
-}
-
-// The decimal separators a value may be typed with.
-QString separadores()
-{
-    QString s = QStringLiteral(".");
-    const QString local = QLocale().decimalPoint();
-    if (local != s)
-        s += local;
-    return s;
 }
 
 QString textoCelda(const QVariant& valor)
@@ -160,21 +153,21 @@ bool ModeloDRIs::leerEntrada(const QVariant& entrada, QVariant* valor) const
     return ok;
 }
 
+void ModeloDRIs::entradaRechazada()
+{
+    mensajes::avisar(qobject_cast<QWidget*>(QObject::parent()),
+                     QStringLiteral("Please, set the reference value as a number (or leave it "
+                                    "empty)"));
+}
+
 PestanaDRIs::PestanaDRIs(VentanaPrincipal& f) : QObject(&f), m_f(f)
 {
     InterfazPrincipal& ui = m_f.ui();
     RejillaDatos* rejillas[4] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3, ui.dgr_dri4};
     for (int i = 0; i < 4; ++i) {
         m_rejillas[i] = rejillas[i];
-        m_modelos[i] = new ModeloDRIs(this);
+        m_modelos[i] = new ModeloDRIs(m_rejillas[i]);
         m_rejillas[i]->setModel(m_modelos[i]);
-        m_rejillas[i]->setItemDelegate(new DelegadoLinea(
-            [] {
-                // Digits with one decimal separator, or nothing (a cleared value).
-                return QRegularExpression(QStringLiteral("^[0-9]*([%1][0-9]*)?$")
-                                              .arg(QRegularExpression::escape(separadores())));
-            },
-            18, m_rejillas[i]));
         m_rejillas[i]->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     }
 }
@@ -186,23 +179,47 @@ QString PestanaDRIs::sentencia(int rejilla)
 
 void PestanaDRIs::cargar()
 {
+    auto* columna = qobject_cast<QBoxLayout*>(m_f.ui().frm_siete->layout());
     for (int i = 0; i < 4; ++i) {
         // A grid that cannot load stays empty; the failed connection is
         // already in the log.
         m_modelos[i]->cargar(sentencia(i));
         RejillaDatos* rejilla = m_rejillas[i];
         const QStringList& campos = m_modelos[i]->campos();
+        int fijas = 0;
         for (int c = 0; c < campos.size(); ++c) {
             const int d = descripcion(campos.at(c));
             rejilla->setColumnHidden(c, d < 0);
-            // The stored widths, widened where this font needs more for the caption.
-            if (d >= 0)
-                rejilla->setColumnWidth(
-                    c, qMax(columnas[d].ancho / 15,
-                            rejilla->horizontalHeader()->fontMetrics().horizontalAdvance(
-                                m_modelos[i]->headerData(c, Qt::Horizontal).toString()) +
-                                16));
+            if (d < 0)
+                continue;
+            // The stored widths, widened where this font needs more for the
+            // caption or, in the name and unit columns, for any row.
+            const QFontMetrics letra = rejilla->fontMetrics();
+            int ancho = qMax(columnas[d].ancho / 15,
+                             rejilla->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                 m_modelos[i]->headerData(c, Qt::Horizontal).toString()) +
+                                 16);
+            if (!esGrupo(campos.at(c))) {
+                ++fijas;
+                for (int f = 0; f < m_modelos[i]->rowCount(); ++f)
+                    ancho = qMax(ancho, letra.horizontalAdvance(
+                                            m_modelos[i]->index(f, c).data().toString()) +
+                                            16);
+            }
+            rejilla->setColumnWidth(c, ancho);
         }
+        // The nutrient and unit stay in view while the values scroll.
+        rejilla->congelarColumnas(fijas);
+
+        // The grids share the tab's height by their rows, none taller than
+        // all its rows, each showing at least four of them.
+        const int filas = m_modelos[i]->rowCount();
+        const int completo = rejilla->altoCompleto();
+        const int porFila = rejilla->verticalHeader()->defaultSectionSize();
+        rejilla->setMaximumHeight(completo);
+        rejilla->setMinimumHeight(completo - porFila * qMax(0, filas - 4));
+        if (columna)
+            columna->setStretchFactor(rejilla, qMax(1, filas));
     }
 }
 

@@ -29,6 +29,7 @@ protected:
     QString tabla() const override { return QStringLiteral("DRIs"); }
     bool esEditable(int columna) const override;
     bool leerEntrada(const QVariant& entrada, QVariant* valor) const override;
+    void entradaRechazada() override;
     QString texto(const QVariant& valor) const override;
     QVariant alineacion(int columna) const override;
 };

@@ -4,8 +4,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QScrollBar>
 
 #include <memory>
 
@@ -38,6 +37,113 @@ void RejillaDatos::confirmarEdicion()
     }
     if (model())
         model()->submit();
+}
+
+void RejillaDatos::congelarColumnas(int cuantas)
+{
+    m_columnasCongeladas.clear();
+    for (int v = 0; model() && v < horizontalHeader()->count(); ++v) {
+        const int c = horizontalHeader()->logicalIndex(v);
+        if (m_columnasCongeladas.size() < cuantas && !isColumnHidden(c))
+            m_columnasCongeladas << c;
+    }
+    if (m_columnasCongeladas.isEmpty()) {
+        if (m_congeladas)
+            m_congeladas->hide();
+        return;
+    }
+    if (!m_congeladas) {
+        m_congeladas = new QTableView(this);
+        m_congeladas->setFocusPolicy(Qt::NoFocus);
+        m_congeladas->verticalHeader()->hide();
+        m_congeladas->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        m_congeladas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_congeladas->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_congeladas->setVerticalScrollMode(ScrollPerPixel);
+        m_congeladas->setWordWrap(false);
+        m_congeladas->setEditTriggers(NoEditTriggers);
+        m_congeladas->setFrameShape(QFrame::NoFrame);
+        m_congeladas->setModel(model());
+        m_congeladas->setSelectionModel(selectionModel());
+        m_congeladas->setSelectionBehavior(selectionBehavior());
+        m_congeladas->setSelectionMode(selectionMode());
+        viewport()->stackUnder(m_congeladas);
+        connect(verticalScrollBar(), &QAbstractSlider::valueChanged,
+                m_congeladas->verticalScrollBar(), &QAbstractSlider::setValue);
+        connect(m_congeladas->verticalScrollBar(), &QAbstractSlider::valueChanged,
+                verticalScrollBar(), &QAbstractSlider::setValue);
+        connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+                [this](int columna, int, int ancho) {
+                    if (m_columnasCongeladas.contains(columna)) {
+                        m_congeladas->setColumnWidth(columna, ancho);
+                        situarCongeladas();
+                    }
+                });
+        connect(verticalHeader(), &QHeaderView::sectionResized, this,
+                [this](int fila, int, int alto) { m_congeladas->setRowHeight(fila, alto); });
+    }
+    setVerticalScrollMode(ScrollPerPixel);
+    setHorizontalScrollMode(ScrollPerPixel);
+    m_congeladas->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    for (int c = 0; c < model()->columnCount(); ++c) {
+        m_congeladas->setColumnHidden(c, !m_columnasCongeladas.contains(c));
+        m_congeladas->setColumnWidth(c, columnWidth(c));
+    }
+    m_congeladas->show();
+    situarCongeladas();
+}
+
+int RejillaDatos::anchoCongelado() const
+{
+    int ancho = 0;
+    for (int c : m_columnasCongeladas)
+        ancho += columnWidth(c);
+    return ancho;
+}
+
+void RejillaDatos::situarCongeladas()
+{
+    if (!m_congeladas || m_columnasCongeladas.isEmpty())
+        return;
+    const int izquierda = frameWidth() + (verticalHeader()->isVisible() ? verticalHeader()->width() : 0);
+    m_congeladas->setGeometry(izquierda, frameWidth(), anchoCongelado(),
+                              viewport()->height() + horizontalHeader()->height());
+}
+
+void RejillaDatos::resizeEvent(QResizeEvent* evento)
+{
+    QTableView::resizeEvent(evento);
+    situarCongeladas();
+}
+
+QModelIndex RejillaDatos::moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores)
+{
+    const QModelIndex actual = QTableView::moveCursor(accion, modificadores);
+    // Moving left must not leave the current cell under the frozen columns.
+    if (!m_columnasCongeladas.isEmpty() && accion == MoveLeft && actual.isValid()
+        && !m_columnasCongeladas.contains(actual.column())) {
+        const int x = visualRect(actual).left();
+        if (x < anchoCongelado())
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() + x - anchoCongelado());
+    }
+    return actual;
+}
+
+void RejillaDatos::scrollTo(const QModelIndex& indice, ScrollHint pista)
+{
+    // A frozen cell is always in view; scrolling to it would hide the others.
+    if (!m_columnasCongeladas.contains(indice.column()))
+        QTableView::scrollTo(indice, pista);
+}
+
+int RejillaDatos::altoCompleto() const
+{
+    // The grids are wider than the window: the scroll bar is counted in.
+    int alto = horizontalHeader()->sizeHint().height() + 2 * frameWidth() +
+               horizontalScrollBar()->sizeHint().height();
+    for (int f = 0; model() && f < model()->rowCount(); ++f)
+        alto += rowHeight(f);
+    return alto;
 }
 
 namespace {
@@ -122,8 +228,21 @@ bool ModeloRejilla::setData(const QModelIndex& indice, const QVariant& valor, in
         !esEditable(indice.column()))
         return false;
     QVariant nuevo;
-    if (!leerEntrada(valor, &nuevo))
+    if (!leerEntrada(valor, &nuevo)) {
+        // Told after the commit has run its course: a box opened while the
+        // editor is still up would take its focus and commit it again.
+        if (!m_avisoPendiente) {
+            m_avisoPendiente = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_avisoPendiente = false;
+                    entradaRechazada();
+                },
+                Qt::QueuedConnection);
+        }
         return false;
+    }
     Fila& f = m_filas[indice.row()];
     if (mismoValor(nuevo, f.valores.value(indice.column())))
         f.pendientes.remove(indice.column());
@@ -187,18 +306,4 @@ void ModeloRejilla::revert()
         m_filas[fila].pendientes.clear();
         emit dataChanged(index(fila, 0), index(fila, columnCount() - 1));
     }
-}
-
-DelegadoLinea::DelegadoLinea(std::function<QRegularExpression()> patron, int largo, QObject* padre)
-    : QStyledItemDelegate(padre), m_patron(std::move(patron)), m_largo(largo)
-{
-}
-
-QWidget* DelegadoLinea::createEditor(QWidget* padre, const QStyleOptionViewItem&,
-                                     const QModelIndex&) const
-{
-    auto* editor = new QLineEdit(padre);
-    editor->setMaxLength(m_largo);
-    editor->setValidator(new QRegularExpressionValidator(m_patron(), editor));
-    return editor;
 }

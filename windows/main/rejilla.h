@@ -2,14 +2,10 @@
 
 #include <QAbstractTableModel>
 #include <QHash>
-#include <QRegularExpression>
 #include <QStringList>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVariant>
 #include <QVector>
-
-#include <functional>
 
 // An editable grid whose model writes a row back when the user leaves it.
 class RejillaDatos : public QTableView
@@ -25,6 +21,27 @@ public:
     // Commits the cell being edited and writes its row, as if the user had
     // moved to another row; used when the tab changes or the window closes.
     void confirmarEdicion();
+
+    // Keeps the first `cuantas` shown columns in view while the others
+    // scroll sideways (0: none). Called again after the model reloads.
+    void congelarColumnas(int cuantas);
+    // The height that shows every row, the header and the scroll bar.
+    int altoCompleto() const;
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+    QModelIndex moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores) override;
+    void scrollTo(const QModelIndex& indice, ScrollHint pista = EnsureVisible) override;
+
+private:
+    // The frozen columns' width.
+    int anchoCongelado() const;
+    void situarCongeladas();
+
+    // A second view over the same model and selection, laid over the left
+    // edge, showing only the frozen columns.
+    QTableView* m_congeladas = nullptr;
+    QList<int> m_columnasCongeladas;
 };
 
 // The rows of one table that a fixed query selects, the query's first column
@@ -69,6 +86,9 @@ protected:
     virtual QVariant alineacion(int) const { return {}; }
     // Called after the database refused the edited rows.
     virtual void escrituraFallida() {}
+    // Called, once the editor has closed, after the user's text for a cell
+    // was refused; the cell keeps what it showed.
+    virtual void entradaRechazada() {}
 
 private:
     struct Fila
@@ -80,23 +100,5 @@ private:
 
     QStringList m_campos;
     QVector<Fila> m_filas;
-};
-
-// The editor of a grid cell: a line that lets through only what `patron`
-// allows (asked each time an editor opens, so that it follows the user's
-// number format) and at most `largo` characters. Whether the text is stored
-// is the model's decision.
-class DelegadoLinea : public QStyledItemDelegate
-{
-    Q_OBJECT
-
-public:
-    DelegadoLinea(std::function<QRegularExpression()> patron, int largo, QObject* padre);
-
-    QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem& opcion,
-                          const QModelIndex& indice) const override;
-
-private:
-    std::function<QRegularExpression()> m_patron;
-    int m_largo;
+    bool m_avisoPendiente = false;
 };

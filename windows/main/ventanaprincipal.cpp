@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -52,9 +53,9 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_ui.construir(this);
     // Wide enough to show every tab at once, where the screen allows it.
     int ancho = qMax(760, m_ui.tbs_fichas->tabBar()->sizeHint().width() + 40);
-    int alto = 700;
+    int alto = 860;
     if (QScreen* pantalla = screen()) {
-        ancho = qMin(ancho, pantalla->availableGeometry().width());
+        ancho = qMin(ancho, pantalla->availableGeometry().width() - 16);
         alto = qMin(alto, pantalla->availableGeometry().height() - 40);
     }
     resize(ancho, alto);
@@ -62,7 +63,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_ingestas = new ModeloIngestas(this);
     RejillaDatos* rejilla = m_ui.dgr_alimentos;
     rejilla->setModel(m_ingestas);
-    rejilla->setItemDelegateForColumn(ModeloIngestas::ColIngesta, delegadoIngesta(rejilla));
     rejilla->setColumnHidden(ModeloIngestas::ColId, true);
     // The food's name before its intake, the name taking the spare width.
     rejilla->horizontalHeader()->moveSection(ModeloIngestas::ColAlimento,
@@ -77,6 +77,16 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_ranking = new PestanaRanking(*this);
     m_resultados = new PestanaResultados(*this);
     m_dris = new PestanaDRIs(*this);
+
+    connect(m_datos, &DatosPersonales::perfilCambiado, this,
+            [this] { m_ui.lbl_perfil->setText(resumenPerfilActual()); });
+
+    // Alt+1 ... Alt+7 go to tab 1 ... 7.
+    for (int i = 0; i < m_ui.tbs_fichas->count(); ++i) {
+        auto* atajo = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this);
+        connect(atajo, &QShortcut::activated, this,
+                [this, i] { m_ui.tbs_fichas->setCurrentIndex(i); });
+    }
 
     connect(m_ui.tbs_fichas, &QTabWidget::currentChanged, this, &VentanaPrincipal::cambioDePestana);
     // A click on the tab already shown prepares it again (tab 5 recomputes).
