@@ -1,7 +1,10 @@
 #include "alimentos.h"
 
+#include "referencias.h"
+
 #include <QSet>
 #include <QXmlStreamReader>
+#include <functional>
 
 namespace construccion {
 
@@ -177,17 +180,6 @@ bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimen
     return true;
 }
 
-std::optional<double> calcularRae(const Alimento& alimento)
-{
-    const auto& c = alimento.cantidades;
-    const QString retinol = QStringLiteral("Retinol"), beta = QStringLiteral("Beta-carotene"),
-                  alfa = QStringLiteral("Alpha-carotene"),
-                  cripto = QStringLiteral("Beta-cryptoxanthin");
-    if (!c.contains(retinol) && !c.contains(beta) && !c.contains(alfa) && !c.contains(cripto))
-        return std::nullopt;
-    return c.value(retinol) + c.value(beta) / 12.0 + (c.value(alfa) + c.value(cripto)) / 24.0;
-}
-
 const QList<Grupo>& grupos()
 {
     static const QList<Grupo> lista = {
@@ -222,106 +214,6 @@ const QList<Grupo>& grupos()
 
 namespace {
 
-// How a description names its group, for numbers that do not. Tried in order:
-// the first pattern found wins, so the narrower ones come first.
-struct Pauta
-{
-    enum Modo { Empieza, Contiene } modo;
-    const char* texto;   // lower case
-    const char* grupo;
-};
-
-const Pauta pautas[] = {
-    {Pauta::Contiene, "meatless", "1600"},
-    {Pauta::Empieza, "vegetarian", "1600"},
-    {Pauta::Empieza, "babyfood", "0300"},
-    {Pauta::Empieza, "snacks", "2500"},
-    {Pauta::Empieza, "granola bar", "2500"},
-    {Pauta::Empieza, "breakfast bar", "2500"},
-    {Pauta::Empieza, "popcorn", "2500"},
-    {Pauta::Empieza, "rice cake", "2500"},
-    {Pauta::Empieza, "cereal", "0800"},
-    {Pauta::Empieza, "amaranth flakes", "0800"},
-    {Pauta::Contiene, "sausage", "0700"},
-    {Pauta::Contiene, "bologna", "0700"},
-    {Pauta::Empieza, "frankfurter", "0700"},
-    {Pauta::Empieza, "luncheon", "0700"},
-    {Pauta::Empieza, "turkey bacon", "0700"},
-    {Pauta::Empieza, "turkey ham", "0700"},
-    {Pauta::Empieza, "mayonnaise, made with tofu", "0400"},
-    {Pauta::Empieza, "soybean", "1600"},
-    {Pauta::Empieza, "tofu", "1600"},
-    {Pauta::Contiene, "made from soy", "1600"},
-    {Pauta::Empieza, "bean", "1600"},
-    {Pauta::Empieza, "baked beans", "1600"},
-    {Pauta::Empieza, "peanut butter", "1600"},
-    {Pauta::Empieza, "papad", "1600"},
-    {Pauta::Empieza, "cheese", "0100"},
-    {Pauta::Empieza, "imitation cheese", "0100"},
-    {Pauta::Empieza, "milk dessert", "1900"},
-    {Pauta::Empieza, "milk", "0100"},
-    {Pauta::Empieza, "cream substitute", "0100"},
-    {Pauta::Empieza, "whipped", "0100"},
-    {Pauta::Empieza, "yogurt", "0100"},
-    {Pauta::Empieza, "eggs", "0100"},
-    {Pauta::Empieza, "ice cream", "1900"},
-    {Pauta::Empieza, "frozen", "1900"},
-    {Pauta::Empieza, "candies", "1900"},
-    {Pauta::Empieza, "chewing gum", "1900"},
-    {Pauta::Empieza, "jams", "1900"},
-    {Pauta::Empieza, "jellies", "1900"},
-    {Pauta::Empieza, "pectin", "1900"},
-    {Pauta::Empieza, "syrups", "1900"},
-    {Pauta::Empieza, "sweeteners", "1900"},
-    {Pauta::Empieza, "puddings", "1900"},
-    {Pauta::Empieza, "pie fillings", "1900"},
-    {Pauta::Empieza, "oil", "0400"},
-    {Pauta::Empieza, "margarine", "0400"},
-    {Pauta::Empieza, "vegetable oil", "0400"},
-    {Pauta::Empieza, "butter", "0400"},
-    {Pauta::Empieza, "mayonnaise", "0400"},
-    {Pauta::Empieza, "salad dressing", "0400"},
-    {Pauta::Empieza, "creamy dressing", "0400"},
-    {Pauta::Empieza, "chicken", "0500"},
-    {Pauta::Empieza, "turkey", "0500"},
-    {Pauta::Empieza, "pheasant", "0500"},
-    {Pauta::Empieza, "quail", "0500"},
-    {Pauta::Empieza, "dove", "0500"},
-    {Pauta::Empieza, "pork", "1000"},
-    {Pauta::Empieza, "beef", "1300"},
-    {Pauta::Empieza, "fish", "1500"},
-    {Pauta::Empieza, "mollusks", "1500"},
-    {Pauta::Empieza, "crustaceans", "1500"},
-    {Pauta::Empieza, "jellyfish", "1500"},
-    {Pauta::Empieza, "frog legs", "1500"},
-    {Pauta::Empieza, "turtle", "1500"},
-    {Pauta::Empieza, "alcoholic beverage", "1400"},
-    {Pauta::Empieza, "beverage", "1400"},
-    {Pauta::Empieza, "coffee", "1400"},
-    {Pauta::Empieza, "cocktail mix", "1400"},
-    {Pauta::Empieza, "fluid replacement", "1400"},
-    {Pauta::Empieza, "ensure", "1400"},
-    {Pauta::Contiene, "drink", "1400"},
-    {Pauta::Contiene, "beverage", "1400"},
-    {Pauta::Empieza, "tomato", "1100"},
-    {Pauta::Empieza, "vegetable", "1100"},
-    {Pauta::Empieza, "cabbage", "1100"},
-    {Pauta::Empieza, "celery", "1100"},
-    {Pauta::Empieza, "eggplant", "1100"},
-    {Pauta::Empieza, "palm hearts", "1100"},
-    {Pauta::Empieza, "potatoes", "1100"},
-    {Pauta::Empieza, "radishes", "1100"},
-    {Pauta::Empieza, "sauerkraut", "1100"},
-    {Pauta::Empieza, "turnip", "1100"},
-    {Pauta::Contiene, "juice", "0900"},
-    {Pauta::Empieza, "millet", "2000"},
-    {Pauta::Empieza, "vital wheat gluten", "2000"},
-    {Pauta::Empieza, "vermicelli", "2000"},
-    {Pauta::Empieza, "rolls", "1800"},
-    {Pauta::Empieza, "pretzels", "1800"},
-    {Pauta::Empieza, "yeast extract", "0600"},
-};
-
 bool grupoExiste(const QString& id)
 {
     for (const Grupo& g : grupos())
@@ -330,32 +222,127 @@ bool grupoExiste(const QString& id)
     return false;
 }
 
+// Reads one of the published files: checks the header and hands every row to
+// `fila` with its food number and where it is, for messages; stops at the
+// first row `fila` refuses.
+bool leerTablaPublicada(const QByteArray& texto, const QString& origen,
+                        const QStringList& cabecera,
+                        const std::function<bool(int, const QStringList&, const QString&)>& fila,
+                        QString* error)
+{
+    QList<QStringList> registros;
+    QString detalle;
+    if (!leerCsv(texto, &registros, &detalle)) {
+        *error = QStringLiteral("%1: %2").arg(origen, detalle);
+        return false;
+    }
+    if (registros.isEmpty() || registros.first() != cabecera) {
+        *error = QStringLiteral("%1, line 1: the header must read \"%2\"")
+                     .arg(origen, cabecera.join(QLatin1Char(',')));
+        return false;
+    }
+    for (qsizetype r = 1; r < registros.size(); ++r) {
+        const QStringList& campos = registros[r];
+        const QString donde = QStringLiteral("%1, line %2").arg(origen).arg(r + 1);
+        if (campos.size() != cabecera.size()) {
+            *error = QStringLiteral("%1: %2 fields instead of %3")
+                         .arg(donde).arg(campos.size()).arg(cabecera.size());
+            return false;
+        }
+        bool numero = false;
+        const int id = campos[0].toInt(&numero);
+        if (campos[0].size() != 5 || !numero || id <= 0) {
+            *error = QStringLiteral("%1: \"%2\" is not a food number").arg(donde, campos[0]);
+            return false;
+        }
+        if (!fila(id, campos, donde))
+            return false;
+    }
+    return true;
+}
+
+// A value of the published files; empty when `vacio` allows it.
+bool leerValor(const QString& celda, const QString& donde, bool vacio,
+               std::optional<double>* valor, QString* error)
+{
+    *valor = std::nullopt;
+    if (vacio && celda.isEmpty())
+        return true;
+    bool numero = false;
+    const double v = celda.toDouble(&numero);
+    if (!numero) {
+        *error = QStringLiteral("%1: \"%2\" is not a number").arg(donde, celda);
+        return false;
+    }
+    *valor = v;
+    return true;
+}
+
+QString repetido(const QString& donde, int id)
+{
+    return QStringLiteral("%1: food %2 is listed twice")
+        .arg(donde, QStringLiteral("%1").arg(id, 5, 10, QLatin1Char('0')));
+}
+
 } // namespace
 
-QString grupoDeAlimento(int id, const QString& descripcion)
+bool leerGruposAlimentos(const QByteArray& texto, const QString& origen,
+                         QHash<int, QString>* grupoPorAlimento, QString* error)
 {
-    const int prefijo = id / 1000;
-    switch (prefijo) {
-    case 23: return QStringLiteral("1300");
-    case 27: return QStringLiteral("0600");
-    case 31: return QStringLiteral("1100");
-    case 42: case 43: case 44: case 48: case 80: case 83: case 90: case 93: {
-        const QString texto = descripcion.trimmed().toLower();
-        for (const Pauta& p : pautas) {
-            const QLatin1String patron(p.texto);
-            const bool coincide = p.modo == Pauta::Empieza ? texto.startsWith(patron)
-                                                           : texto.contains(patron);
-            if (coincide)
-                return QString::fromLatin1(p.grupo);
-        }
-        return QString();
-    }
-    default: {
-        const QString codigo = QStringLiteral("%1").arg(prefijo, 2, 10, QLatin1Char('0'))
-                               + QStringLiteral("00");
-        return id > 0 && id < 100000 && grupoExiste(codigo) ? codigo : QString();
-    }
-    }
+    grupoPorAlimento->clear();
+    return leerTablaPublicada(
+        texto, origen, {QStringLiteral("ndb"), QStringLiteral("group_id")},
+        [&](int id, const QStringList& campos, const QString& donde) {
+            if (grupoPorAlimento->contains(id)) {
+                *error = repetido(donde, id);
+                return false;
+            }
+            if (!grupoExiste(campos[1])) {
+                *error = QStringLiteral("%1: \"%2\" is not a food group").arg(donde, campos[1]);
+                return false;
+            }
+            grupoPorAlimento->insert(id, campos[1]);
+            return true;
+        },
+        error);
+}
+
+bool leerRae(const QByteArray& texto, const QString& origen, QHash<int, double>* rae,
+             QString* error)
+{
+    rae->clear();
+    return leerTablaPublicada(
+        texto, origen, {QStringLiteral("ndb"), QString::fromLatin1(columnaRae)},
+        [&](int id, const QStringList& campos, const QString& donde) {
+            std::optional<double> valor;
+            if (rae->contains(id)) {
+                *error = repetido(donde, id);
+                return false;
+            }
+            if (!leerValor(campos[1], donde, false, &valor, error))
+                return false;
+            rae->insert(id, *valor);
+            return true;
+        },
+        error);
+}
+
+bool leerCorrecciones(const QByteArray& texto, const QString& origen,
+                      QList<Correccion>* correcciones, QString* error)
+{
+    correcciones->clear();
+    return leerTablaPublicada(
+        texto, origen,
+        {QStringLiteral("ndb"), QStringLiteral("key"), QStringLiteral("value"),
+         QStringLiteral("source")},
+        [&](int id, const QStringList& campos, const QString& donde) {
+            Correccion c{id, campos[1], std::nullopt};
+            if (!leerValor(campos[2], donde, true, &c.valor, error))
+                return false;
+            correcciones->append(c);
+            return true;
+        },
+        error);
 }
 
 } // namespace construccion

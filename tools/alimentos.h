@@ -8,7 +8,9 @@
 
 // The food files of the USDA Standard Reference (release 24) as they arrive in
 // the archive: the list of current foods, one XML file per food, the food
-// groups and the nutrient columns they become.
+// groups and the nutrient columns they become; and what USDA's own published
+// files of the release add to them: each food's group, its vitamin A RAE and
+// the values of the foods the archive gets wrong.
 namespace construccion {
 
 // One nutrient of the food files and the column of `total` that holds it.
@@ -19,7 +21,7 @@ struct Nutriente
 };
 
 // Every nutrient of the food files, in column order. Vitamin_A_RAE is not
-// among them: it is computed (see calcularRae).
+// among them: it comes from USDA's published values (see leerRae).
 const QList<Nutriente>& nutrientes();
 
 // Columns of `total` after id, description and group_id, in order:
@@ -55,11 +57,6 @@ struct Alimento
 bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimento,
                   QString* error);
 
-// Retinol activity equivalents: Retinol + Beta-carotene/12 +
-// (Alpha-carotene + Beta-cryptoxanthin)/24, unknown parts counted as 0;
-// nothing when all four are unknown.
-std::optional<double> calcularRae(const Alimento& alimento);
-
 // The food groups: code ("0100") and name, ordered by code.
 struct Grupo
 {
@@ -68,9 +65,29 @@ struct Grupo
 };
 const QList<Grupo>& grupos();
 
-// The group of a food: the number's first two digits followed by "00", with
-// the known exceptions; numbers that do not name their group are placed by
-// the description. Empty when no existing group fits.
-QString grupoDeAlimento(int id, const QString& descripcion);
+// The published files are CSV with a header; each row starts with a food's
+// 5-digit number. The readers return false and set `error` (with the line) on
+// a wrong header, a short row, a malformed number or value, or a food listed
+// twice. `origen` names the file in messages.
+
+// Each food's group code (`ndb,group_id`); a code that is not one of grupos()
+// is an error.
+bool leerGruposAlimentos(const QByteArray& texto, const QString& origen,
+                         QHash<int, QString>* grupoPorAlimento, QString* error);
+
+// USDA's vitamin A RAE in µg (`ndb,Vitamin_A_RAE`). A food not listed has none.
+bool leerRae(const QByteArray& texto, const QString& origen, QHash<int, double>* rae,
+             QString* error);
+
+// One published value that replaces the archive's (`ndb,key,value,source`):
+// `clave` names a column of `total`; an empty value stands for unknown.
+struct Correccion
+{
+    int id = 0;
+    QString clave;
+    std::optional<double> valor;
+};
+bool leerCorrecciones(const QByteArray& texto, const QString& origen,
+                      QList<Correccion>* correcciones, QString* error);
 
 } // namespace construccion

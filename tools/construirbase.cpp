@@ -138,11 +138,135 @@ struct Fila
     int id;
     QString descripcion;
     QString grupo;
-    Alimento alimento;
+    QVariantList valores;   // one per column of columnasNutrientes(); null when unknown
 };
 
-// Reads every current food of the archive, ordered by number.
-bool leerAlimentos(const QString& rutaArchivo, QList<Fila>* filas, int* retirados, QString* error)
+// What USDA's published files of the release settle.
+struct DatosPublicados
+{
+    QHash<int, QString> grupos;
+    QString origenGrupos;
+    QHash<int, double> rae;
+    QString origenRae;
+    QList<Correccion> correcciones;
+    QString origenCorrecciones;
+};
+
+bool leerArchivo(const QString& ruta, const QString& que, QByteArray* texto, QString* error)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1 %2: %3").arg(que, ruta, archivo.errorString());
+        return false;
+    }
+    *texto = archivo.readAll();
+    return true;
+}
+
+bool leerPublicados(const OpcionesConstruccion& opciones, DatosPublicados* datos, QString* error)
+{
+    QByteArray texto;
+    datos->origenGrupos = opciones.gruposAlimentos;
+    datos->origenRae = opciones.rae;
+    datos->origenCorrecciones = opciones.correcciones;
+    return leerArchivo(opciones.gruposAlimentos, QStringLiteral("the food groups"), &texto, error)
+           && leerGruposAlimentos(texto, opciones.gruposAlimentos, &datos->grupos, error)
+           && leerArchivo(opciones.rae, QStringLiteral("the vitamin A values"), &texto, error)
+           && leerRae(texto, opciones.rae, &datos->rae, error)
+           && leerArchivo(opciones.correcciones, QStringLiteral("the corrections"), &texto, error)
+           && leerCorrecciones(texto, opciones.correcciones, &datos->correcciones, error);
+}
+
+QString numeroAlimento(int id)
+{
+    return QStringLiteral("%1").arg(id, 5, 10, QLatin1Char('0'));
+}
+
+// A few food numbers for a message, in order.
+QString algunos(QList<int> ids)
+{
+    std::sort(ids.begin(), ids.end());
+    QStringList numeros;
+    for (int i = 0; i < ids.size() && i < 5; ++i)
+        numeros << numeroAlimento(ids[i]);
+    if (ids.size() > 5)
+        numeros << QStringLiteral("...");
+    return QStringLiteral("%1 (%2)").arg(ids.size()).arg(numeros.join(QStringLiteral(", ")));
+}
+
+// The group file must name exactly the foods of foods.index.
+bool mismosAlimentos(const QList<EntradaIndice>& indice, const QSet<int>& actuales,
+                     const DatosPublicados& datos, QString* error)
+{
+    QList<int> sinGrupo, ajenos;
+    for (const EntradaIndice& e : indice)
+        if (!datos.grupos.contains(e.id))
+            sinGrupo << e.id;
+    for (auto it = datos.grupos.cbegin(); it != datos.grupos.cend(); ++it)
+        if (!actuales.contains(it.key()))
+            ajenos << it.key();
+    if (sinGrupo.isEmpty() && ajenos.isEmpty())
+        return true;
+    QStringList partes;
+    if (!sinGrupo.isEmpty())
+        partes << QStringLiteral("foods of foods.index without a group: %1").arg(algunos(sinGrupo));
+    if (!ajenos.isEmpty())
+        partes << QStringLiteral("foods foods.index does not list: %1").arg(algunos(ajenos));
+    *error = QStringLiteral("%1 and foods.index disagree on the foods; %2")
+                 .arg(datos.origenGrupos, partes.join(QStringLiteral("; ")));
+    return false;
+}
+
+// A file that names foods foods.index does not list belongs to other data.
+bool soloListados(const QSet<int>& ajenos, const QString& origen, QString* error)
+{
+    if (ajenos.isEmpty())
+        return true;
+    *error = QStringLiteral("%1 names foods foods.index does not list: %2")
+                 .arg(origen, algunos(ajenos.values()));
+    return false;
+}
+
+// Puts USDA's vitamin A RAE and the corrected values in place. Corrections of
+// values `total` does not keep are skipped.
+bool aplicarPublicados(const DatosPublicados& datos, QList<Fila>* filas, int* conRae,
+                       int* corregidos, QString* error)
+{
+    const QStringList columnas = columnasNutrientes();
+    const qsizetype columnaDeRae = columnas.indexOf(QString::fromLatin1(columnaRae));
+    QHash<int, qsizetype> posicion;
+    for (qsizetype i = 0; i < filas->size(); ++i)
+        posicion.insert(filas->at(i).id, i);
+
+    QSet<int> ajenos;
+    for (auto it = datos.rae.cbegin(); it != datos.rae.cend(); ++it) {
+        if (posicion.contains(it.key()))
+            (*filas)[posicion.value(it.key())].valores[columnaDeRae] = it.value();
+        else
+            ajenos.insert(it.key());
+    }
+    if (!soloListados(ajenos, datos.origenRae, error))
+        return false;
+    *conRae = int(datos.rae.size());
+
+    *corregidos = 0;
+    for (const Correccion& c : datos.correcciones) {
+        const qsizetype columna = columnas.indexOf(c.clave);
+        if (!posicion.contains(c.id))
+            ajenos.insert(c.id);
+        else if (columna >= 0) {
+            (*filas)[posicion.value(c.id)].valores[columna] =
+                c.valor ? QVariant(*c.valor) : QVariant(QMetaType(QMetaType::Double));
+            ++*corregidos;
+        }
+    }
+    return soloListados(ajenos, datos.origenCorrecciones, error);
+}
+
+// Reads every current food of the archive, ordered by number, with the
+// published values in place.
+bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QList<Fila>* filas,
+                   ResumenConstruccion* resumen, QString* error)
 {
     ArchivoZip archivo;
     if (!archivo.abrir(rutaArchivo)) {
@@ -178,34 +302,39 @@ bool leerAlimentos(const QString& rutaArchivo, QList<Fila>* filas, int* retirado
     for (const EntradaIndice& e : antiguos)
         if (!actuales.contains(e.id))
             retiradosUnicos.insert(e.id);
-    *retirados = int(retiradosUnicos.size());
+    resumen->retirados = int(retiradosUnicos.size());
+    if (!mismosAlimentos(indice, actuales, datos, error))
+        return false;
 
     std::sort(indice.begin(), indice.end(),
               [](const EntradaIndice& a, const EntradaIndice& b) { return a.id < b.id; });
     filas->clear();
     filas->reserve(indice.size());
+    const QVariant nulo{QMetaType(QMetaType::Double)};
     for (const EntradaIndice& e : indice) {
-        const QString numero = QStringLiteral("%1").arg(e.id, 5, 10, QLatin1Char('0'));
+        const QString numero = numeroAlimento(e.id);
         const QString nombre = carpetaArchivo + numero + QStringLiteral(".xml");
         if (!archivo.leerEntrada(nombre, &texto)) {
             *error = archivo.error();
             return false;
         }
-        Fila fila{e.id, e.descripcion, grupoDeAlimento(e.id, e.descripcion), {}};
-        if (!leerAlimento(texto, nombre, &fila.alimento, error))
+        Alimento alimento;
+        if (!leerAlimento(texto, nombre, &alimento, error))
             return false;
-        if (fila.alimento.id != e.id) {
+        if (alimento.id != e.id) {
             *error = QStringLiteral("%1: the file describes food %2, not %3")
-                         .arg(nombre).arg(fila.alimento.id).arg(numero);
+                         .arg(nombre).arg(alimento.id).arg(numero);
             return false;
         }
-        if (fila.grupo.isEmpty()) {
-            *error = QStringLiteral("food %1 \"%2\" fits no food group").arg(numero, e.descripcion);
-            return false;
+        Fila fila{e.id, e.descripcion, datos.grupos.value(e.id), {}};
+        for (const Nutriente& n : nutrientes()) {
+            const auto it = alimento.cantidades.constFind(QString::fromLatin1(n.nombreXml));
+            fila.valores << (it == alimento.cantidades.constEnd() ? nulo : QVariant(*it));
         }
+        fila.valores << nulo;   // the RAE, from the published values
         filas->append(std::move(fila));
     }
-    return true;
+    return aplicarPublicados(datos, filas, &resumen->conRae, &resumen->corregidos, error);
 }
 
 bool leerReferenciasDe(const QString& ruta, QList<FilaReferencia>* filas, QString* error)
@@ -316,8 +445,6 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         }
     }
 
-    // Nutrient columns are bound in the order of `nutrientes()`, with the
-    // computed one last.
     QStringList marcas(columnas.size() + 3, QStringLiteral("?"));
     const QString sentenciaAlimentos =
         QStringLiteral("INSERT INTO \"total\" (id, description, group_id, %1) VALUES (%2)")
@@ -328,20 +455,12 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         *error = e.error();
         return false;
     }
-    const QVariant nulo{QMetaType(QMetaType::Double)};
-    QList<QString> nombresXml;
-    for (const Nutriente& n : nutrientes())
-        nombresXml << QString::fromLatin1(n.nombreXml);
     for (const Fila& f : alimentos) {
         alimento.addBindValue(f.id);
         alimento.addBindValue(f.descripcion);
         alimento.addBindValue(f.grupo);
-        for (const QString& n : nombresXml) {
-            const auto it = f.alimento.cantidades.constFind(n);
-            alimento.addBindValue(it == f.alimento.cantidades.constEnd() ? nulo : QVariant(*it));
-        }
-        const std::optional<double> rae = calcularRae(f.alimento);
-        alimento.addBindValue(rae ? QVariant(*rae) : nulo);
+        for (const QVariant& v : f.valores)
+            alimento.addBindValue(v);
         if (!alimento.exec()) {
             e.fallo(alimento, sentenciaAlimentos);
             *error = QStringLiteral("food %1: %2").arg(f.id).arg(e.error());
@@ -357,6 +476,7 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
                                       .arg(columnasDris.join(QStringLiteral(", ")),
                                            QStringList(columnasDris.size(), QStringLiteral("?"))
                                                .join(QStringLiteral(", ")));
+    const QVariant nulo{QMetaType(QMetaType::Double)};
     QSqlQuery dri(base);
     if (!dri.prepare(sentenciaDris)) {
         e.fallo(dri, sentenciaDris);
@@ -435,6 +555,10 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     if (!leerReferenciasDe(opciones.referencias, &referencias, error))
         return false;
 
+    DatosPublicados publicados;
+    if (!leerPublicados(opciones, &publicados, error))
+        return false;
+
     QList<Fila> alimentos;
     {
         QTemporaryDir temporal;
@@ -445,7 +569,7 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
             *error = QStringLiteral("the archive %1 does not exist").arg(rutaArchivo);
             return false;
         }
-        if (!leerAlimentos(rutaArchivo, &alimentos, &resumen->retirados, error))
+        if (!leerAlimentos(rutaArchivo, publicados, &alimentos, resumen, error))
             return false;
     }
 
@@ -500,14 +624,18 @@ QString describirResumen(const OpcionesConstruccion& opciones, const ResumenCons
                           "  foods:      %2 (%3 withdrawn foods left out)\n"
                           "  groups:     %4\n"
                           "  nutrients:  %5 columns of total\n"
-                          "  DRIs rows:  %6 (placeholder \"Empty\" included)\n"
-                          "  file size:  %7 bytes (%8 MiB)\n"
-                          "  time:       %9 s\n")
+                          "  vitamin A:  %6 foods with USDA's RAE\n"
+                          "  corrected:  %7 values\n"
+                          "  DRIs rows:  %8 (placeholder \"Empty\" included)\n"
+                          "  file size:  %9 bytes (%10 MiB)\n"
+                          "  time:       %11 s\n")
         .arg(opciones.salida)
         .arg(r.alimentos)
         .arg(r.retirados)
         .arg(r.grupos)
         .arg(r.nutrientes)
+        .arg(r.conRae)
+        .arg(r.corregidos)
         .arg(r.filasReferencia)
         .arg(r.bytes)
         .arg(r.bytes / 1048576.0, 0, 'f', 1)

@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// Builds the delivered database file from the USDA food archive and the
-// project's reference values.
+// Builds the delivered database file from the USDA food archive, USDA's own
+// published food groups, vitamin A and corrected values, and the project's
+// reference values.
 namespace construccion {
 
 struct OpcionesConstruccion
@@ -12,6 +13,9 @@ struct OpcionesConstruccion
     QString paquete;     // the cronometer .deb; empty to fetch it with apt-get
     QString archivo;     // usda_sr24.jar itself; when set, `paquete` is not used
     QString referencias; // the reference values (dris.csv)
+    QString gruposAlimentos; // each food's group (usda-sr24-groups.csv)
+    QString rae;             // USDA's vitamin A RAE (usda-sr24-rae.csv)
+    QString correcciones;    // published values that replace the archive's
 };
 
 struct ResumenConstruccion
@@ -21,6 +25,8 @@ struct ResumenConstruccion
     int grupos = 0;
     int nutrientes = 0;  // nutrient columns of `total`
     int filasReferencia = 0;   // rows of `DRIs`, the placeholder included
+    int conRae = 0;            // foods with a vitamin A RAE
+    int corregidos = 0;        // values replaced by the corrections
     qint64 bytes = 0;
     double segundos = 0;
 };

@@ -14,7 +14,8 @@ int main(int argc, char* argv[])
     QCommandLineParser opciones;
     opciones.setApplicationDescription(QStringLiteral(
         "Builds Alimetra's database from the USDA Standard Reference (release 24) foods of "
-        "Debian's cronometer package and the reference values of dris.csv."));
+        "Debian's cronometer package, USDA's published food groups, vitamin A and corrected "
+        "values of that release, and the reference values of dris.csv."));
     opciones.addHelpOption();
     const QCommandLineOption salida(QStringLiteral("output"), QStringLiteral("Database file to write."),
                                     QStringLiteral("PATH"));
@@ -29,7 +30,21 @@ int main(int argc, char* argv[])
                                              .arg(QStringLiteral(ALIMETRA_DRIS_CSV)),
                                          QStringLiteral("PATH"),
                                          QStringLiteral(ALIMETRA_DRIS_CSV));
-    opciones.addOptions({salida, paquete, archivo, referencias});
+    const QCommandLineOption gruposAlimentos(QStringLiteral("groups"),
+                                             QStringLiteral("Each food's group (default: %1).")
+                                                 .arg(QStringLiteral(ALIMETRA_GROUPS_CSV)),
+                                             QStringLiteral("PATH"),
+                                             QStringLiteral(ALIMETRA_GROUPS_CSV));
+    const QCommandLineOption rae(QStringLiteral("rae"),
+                                 QStringLiteral("USDA's vitamin A RAE (default: %1).")
+                                     .arg(QStringLiteral(ALIMETRA_RAE_CSV)),
+                                 QStringLiteral("PATH"), QStringLiteral(ALIMETRA_RAE_CSV));
+    const QCommandLineOption correcciones(
+        QStringLiteral("corrections"),
+        QStringLiteral("Published values that replace the archive's (default: %1).")
+            .arg(QStringLiteral(ALIMETRA_CORRECTIONS_CSV)),
+        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_CORRECTIONS_CSV));
+    opciones.addOptions({salida, paquete, archivo, referencias, gruposAlimentos, rae, correcciones});
     opciones.process(aplicacion);
 
     QTextStream err(stderr);
@@ -48,6 +63,9 @@ int main(int argc, char* argv[])
     o.paquete = opciones.value(paquete);
     o.archivo = opciones.value(archivo);
     o.referencias = opciones.value(referencias);
+    o.gruposAlimentos = opciones.value(gruposAlimentos);
+    o.rae = opciones.value(rae);
+    o.correcciones = opciones.value(correcciones);
 
     construccion::limpiarAlInterrumpir();
     construccion::ResumenConstruccion resumen;

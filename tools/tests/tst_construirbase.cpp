@@ -42,6 +42,7 @@ QMap<QString, QByteArray> entradasBase()
     QMap<QString, QByteArray> e;
     e["usda_sr24/foods.index"] = "01001|Butter, salted\r\n"
                                  "11124|Carrots, raw\r\n"
+                                 "19411|Snacks, potato chips, plain, salted\r\n"
                                  "23999|Beef, ground beef calculator\r\n"
                                  "42150|Babyfood, apple yogurt dessert, strained\r\n";
     e["usda_sr24/deprecated.index"] = "03266|BABYFOOD,JUC,APPL GRAPE\r\n"
@@ -54,12 +55,27 @@ QMap<QString, QByteArray> entradasBase()
     e["usda_sr24/11124.xml"] = xmlAlimento("11124", "Carrots, raw",
         {{"Energy", "41.0"}, {"Protein", "0.93"}, {"Retinol", "0.0"},
          {"Alpha-carotene", "3477.0"}, {"Beta-carotene", "8285.0"}, {"Beta-cryptoxanthin", "0.0"}});
+    e["usda_sr24/19411.xml"] = xmlAlimento("19411", "Snacks, potato chips, plain, salted",
+                                           {{"Energy", "536.0"}});
     e["usda_sr24/23999.xml"] = "<food uid=\"23999\" fcf=\"9.0\" pcf=\"4.0\" "
                                "name=\"Beef, ground beef calculator\" ccf=\"4.0\"/>";
     e["usda_sr24/42150.xml"] = xmlAlimento("42150", "Babyfood, apple yogurt dessert, strained",
         {{"Energy", "92.0"}, {"Fat", "1.5"}, {"Beta-carotene", "24.0"}});
     e["usda_sr24/03266.xml"] = xmlAlimento("03266", "Babyfood, juice", {{"Energy", "47.0"}});
     return e;
+}
+
+// USDA's published files for that archive: a snack the number would put in
+// Sweets, RAE for two foods only (the babyfood's carotene gives it none), and
+// corrections that set a value, clear one and name a column `total` lacks.
+QMap<QString, QByteArray> publicadosBase()
+{
+    return {
+        {"groups.csv", "ndb,group_id\n01001,0100\n11124,1100\n19411,2500\n23999,1300\n42150,0300\n"},
+        {"rae.csv", "ndb,Vitamin_A_RAE\n01001,684\n11124,835\n"},
+        {"corrections.csv", "ndb,key,value,source\n23999,Energy,170,SR24 ABBREV.txt\n"
+                            "11124,Protein,,SR24 ABBREV.txt\n11124,Moonbeams,1,SR28 NUT_DATA.txt\n"},
+    };
 }
 
 bool escribirZip(const QString& ruta, const QMap<QString, QByteArray>& entradas)
@@ -92,6 +108,14 @@ bool escribir(const QString& ruta, const QByteArray& contenido)
 {
     QFile f(ruta);
     return f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size();
+}
+
+bool escribirPublicados(const QString& carpeta, const QMap<QString, QByteArray>& archivos)
+{
+    for (auto it = archivos.cbegin(); it != archivos.cend(); ++it)
+        if (!escribir(QDir(carpeta).filePath(it.key()), it.value()))
+            return false;
+    return true;
 }
 
 // A connection to a built file, closed when it goes out of scope.
@@ -146,10 +170,13 @@ private:
     QString salida_;      // the database built from it
     ResumenConstruccion resumen_;
 
+    // The published files are read from `datos`, by default the test's folder.
     OpcionesConstruccion opciones(const QString& archivo, const QString& salida,
-                                  const QString& dris = drisProyecto) const
+                                  const QString& dris = drisProyecto, QString datos = {}) const
     {
-        return OpcionesConstruccion{salida, QString(), archivo, dris};
+        const QDir d(datos.isEmpty() ? carpeta_.path() : datos);
+        return OpcionesConstruccion{salida, QString(), archivo, dris, d.filePath("groups.csv"),
+                                    d.filePath("rae.csv"), d.filePath("corrections.csv")};
     }
     // The lines of dris.csv after its header.
     int lineasDris() const { return int(leer(drisProyecto).trimmed().count('\n')); }
@@ -160,6 +187,7 @@ private slots:
         QVERIFY(carpeta_.isValid());
         archivo_ = carpeta_.filePath("usda_sr24.jar");
         QVERIFY(escribirZip(archivo_, entradasBase()));
+        QVERIFY(escribirPublicados(carpeta_.path(), publicadosBase()));
         salida_ = carpeta_.filePath("base/sr18.mdb");
         QString error;
         QVERIFY2(construirBase(opciones(archivo_, salida_), &resumen_, &error), qPrintable(error));
@@ -193,45 +221,6 @@ private slots:
         QCOMPARE(leido, error);
         if (error.isEmpty())
             QCOMPARE(registros, esperado);
-    }
-
-    void grupoDeAlimento_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("descripcion");
-        QTest::addColumn<QString>("grupo");
-        QTest::newRow("by number") << 1001 << "Butter, salted" << "0100";
-        QTest::newRow("23 is beef") << 23001 << "Beef, composite" << "1300";
-        // Prefixes 42-44, 80, 93...: by description; the first pattern that fits wins.
-        QTest::newRow("frankfurter") << 42188 << "Frankfurter, beef and pork, low fat" << "0700";
-        QTest::newRow("meatless before frankfurter") << 43130 << "Frankfurter, meatless" << "1600";
-        QTest::newRow("sausage before pork") << 42190 << "Pork sausage rice links" << "0700";
-        QTest::newRow("spread before vegetable") << 42151 << "Vegetable oil-butter spread" << "0400";
-        QTest::newRow("juice drink") << 42270 << "Orange juice drink" << "1400";
-        QTest::newRow("juice") << 43382 << "Cranberry juice, unsweetened" << "0900";
-        QTest::newRow("upper case") << 43584 << "AMARANTH FLAKES" << "0800";
-        QTest::newRow("leading blank") << 44055 << " Celery flakes, dried" << "1100";
-        QTest::newRow("prefix 93") << 93600 << "Turtle, green, raw" << "1500";
-        QTest::newRow("undescribed") << 43999 << "Zzyzx" << "";
-        QTest::newRow("no such group") << 24001 << "Anything" << "";
-    }
-    void grupoDeAlimento()
-    {
-        QFETCH(int, id);
-        QFETCH(QString, descripcion);
-        QFETCH(QString, grupo);
-        QCOMPARE(construccion::grupoDeAlimento(id, descripcion), grupo);
-    }
-
-    // The whole build covers retinol and the carotenes; here the rest.
-    void calcularRae()
-    {
-        Alimento a;
-        a.cantidades = {{"Beta-cryptoxanthin", 48}};
-        QCOMPARE(construccion::calcularRae(a).value_or(-1), 2.0);
-        // A known zero is 0, not unknown.
-        a.cantidades = {{"Beta-carotene", 0}, {"Energy", 41}};
-        QCOMPARE(construccion::calcularRae(a).value_or(-1), 0.0);
     }
 
     void leerAlimentoMalformado_data()
@@ -277,20 +266,24 @@ private slots:
     }
 
     // One row per food: values as read, NULL where the food's file has none,
-    // RAE from retinol and carotenoids.
+    // group and RAE as USDA published them, corrections over the archive's values.
     void alimentos_data()
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("columnas");
         QTest::addColumn<QVariantList>("valores");   // invalid: NULL
-        QTest::newRow("butter: renamed nutrients, kept zero, missing water")
+        // The carotenoids would give 684.17 and 835.29.
+        QTest::newRow("butter: renamed nutrients, kept zero, missing water, USDA's RAE")
             << 1001 << "description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Lycopene, Water, Vitamin_A_RAE"
-            << QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 0.0, QVariant(), 671.0 + 158.0 / 12};
-        QTest::newRow("carrot") << 11124 << "Vitamin_A_RAE" << QVariantList{835.2916666667};
-        QTest::newRow("beef, 4x number, no nutrients")
-            << 23999 << "group_id, Energy, Vitamin_A_RAE" << QVariantList{"1300", QVariant(), QVariant()};
-        QTest::newRow("babyfood: group by name, RAE from one carotene")
-            << 42150 << "group_id, Protein, Vitamin_A_RAE" << QVariantList{"0300", QVariant(), 2.0};
+            << QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 0.0, QVariant(), 684.0};
+        QTest::newRow("carrot: protein cleared by a correction")
+            << 11124 << "Energy, Protein, Vitamin_A_RAE" << QVariantList{41.0, QVariant(), 835.0};
+        QTest::newRow("snack: group from the file, not the number")
+            << 19411 << "group_id, Energy" << QVariantList{"2500", 536.0};
+        QTest::newRow("beef: a correction fills a food without nutrients")
+            << 23999 << "group_id, Energy, Protein, Vitamin_A_RAE" << QVariantList{"1300", 170.0, QVariant(), QVariant()};
+        QTest::newRow("babyfood: carotene but no published RAE")
+            << 42150 << "group_id, Total_Lipid, Vitamin_A_RAE" << QVariantList{"0300", 1.5, QVariant()};
     }
     void alimentos()
     {
@@ -316,10 +309,12 @@ private slots:
     void soloAlimentosActuales()
     {
         Conexion c(salida_);
-        QCOMPARE(c.valor("select count(*) from total").toInt(), 4);
+        QCOMPARE(c.valor("select count(*) from total").toInt(), 5);
         QCOMPARE(c.valor("select count(*) from total where id=3266").toInt(), 0);
-        QCOMPARE(resumen_.alimentos, 4);
+        QCOMPARE(resumen_.alimentos, 5);
         QCOMPARE(resumen_.retirados, 1);
+        QCOMPARE(resumen_.conRae, 2);
+        QCOMPARE(resumen_.corregidos, 2);   // the unknown column is skipped
         QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)").toInt(), 0);
     }
 
@@ -379,7 +374,14 @@ private slots:
         QTest::newRow("food without file") << "sin-xml" << "the archive has no entry usda_sr24/11124.xml";
         QTest::newRow("file of another food") << "otro-uid" << "describes food 1001, not 11124";
         QTest::newRow("bad index line") << "indice-roto" << "foods.index, line 2: expected \"NNNNN|description\"";
-        QTest::newRow("food fits no group") << "sin-grupo" << "food 43999 \"Zzyzx\" fits no food group";
+        QTest::newRow("food without group") << "sin-grupo"
+            << "groups.csv and foods.index disagree on the foods; foods of foods.index without a group: 1 (43999)";
+        QTest::newRow("group of a food not in the index") << "grupo-ajeno"
+            << "disagree on the foods; foods foods.index does not list: 1 (19999)";
+        QTest::newRow("unknown group") << "grupo-desconocido" << "groups.csv, line 7: \"2400\" is not a food group";
+        QTest::newRow("RAE not a number") << "rae-letras" << "rae.csv, line 2: \"lots\" is not a number";
+        QTest::newRow("correction of a food not in the index") << "correccion-ajena"
+            << "corrections.csv names foods foods.index does not list: 1 (99999)";
         QTest::newRow("missing reference values") << "sin-dris" << "cannot read the reference values";
         QTest::newRow("unterminated quote in csv") << "csv-roto" << "a quoted field is never closed";
         QTest::newRow("csv value not a number") << "csv-letras" << "line 3: infants2 \"abc\" is not a number";
@@ -395,6 +397,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         auto entradas = entradasBase();
+        auto publicados = publicadosBase();
         QByteArray dris = leer(drisProyecto);
         const QByteArray cabecera = dris.left(dris.indexOf('\n') + 1);
         QString jar = dir.filePath("a.jar");
@@ -410,7 +413,15 @@ private slots:
         else if (caso == "sin-grupo") {
             entradas["usda_sr24/foods.index"] += "43999|Zzyzx\n";
             entradas["usda_sr24/43999.xml"] = xmlAlimento("43999", "Zzyzx", {});
-        } else if (caso == "csv-roto")
+        } else if (caso == "grupo-ajeno")
+            publicados["groups.csv"] += "19999,1900\n";
+        else if (caso == "grupo-desconocido")
+            publicados["groups.csv"] += "43999,2400\n";
+        else if (caso == "rae-letras")
+            publicados["rae.csv"].replace("684", "lots");
+        else if (caso == "correccion-ajena")
+            publicados["corrections.csv"] += "99999,Energy,1,SR24 ABBREV.txt\n";
+        else if (caso == "csv-roto")
             dris += "Iron_Fe,\"Iron, Fe,mg,99,minerales\n";
         else if (caso == "csv-letras")
             dris = cabecera + "Energy,Energy,kcal,1,general,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n"
@@ -420,6 +431,7 @@ private slots:
         else if (caso == "csv-clave")
             dris = cabecera + "Unobtainium,U,g,1,general,,,,,,,,,,,,,,,,\n";
         QVERIFY(escribirZip(jar, entradas));
+        QVERIFY(escribirPublicados(dir.path(), publicados));
         if (caso == "sin-archivo")
             jar = dir.filePath("nothing.jar");
         else if (caso == "no-zip")
@@ -438,7 +450,7 @@ private slots:
         const QString salida = dir.filePath("out/sr18.mdb");
         QVERIFY(QDir().mkpath(dir.filePath("out")));
         QVERIFY(escribir(salida, "previous"));
-        OpcionesConstruccion o = opciones(jar, salida, rutaDris);
+        OpcionesConstruccion o = opciones(jar, salida, rutaDris, dir.path());
         o.paquete = deb;
         ResumenConstruccion r;
         QString error;
@@ -470,8 +482,14 @@ private slots:
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("estado");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("builds") << QStringList{"--output", "@/cli.mdb", "--jar", "@jar"} << 0
-                                << "foods:      4 (1 withdrawn foods left out)";
+        const QStringList publicados = {"--groups", "@/groups.csv", "--rae", "@/rae.csv",
+                                        "--corrections", "@/corrections.csv"};
+        QTest::newRow("builds") << QStringList{"--output", "@/cli.mdb", "--jar", "@jar"} + publicados
+                                << 0 << "foods:      5 (1 withdrawn foods left out)";
+        // By default the project's own group file, which lists other foods.
+        QTest::newRow("groups of other foods")
+            << QStringList{"--output", "@/y.mdb", "--jar", "@jar"} + publicados.mid(2) << 1
+            << "usda-sr24-groups.csv and foods.index disagree on the foods";
         QTest::newRow("no output") << QStringList{"--jar", "@jar"} << 2 << "--output PATH is required";
         QTest::newRow("stray argument") << QStringList{"--output", "@/x.mdb", "extra"} << 2 << "unexpected argument extra";
         QTest::newRow("missing archive") << QStringList{"--output", "@/y.mdb", "--jar", "@/no.jar"} << 1
@@ -508,8 +526,18 @@ private slots:
         QCOMPARE(c.fila("select description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Energy"
                         " from total where id=1001"),
                  (QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 717.0}));
-        QCOMPARE(c.fila("select description, round(Vitamin_A_RAE) from total where id=11124"),
-                 (QVariantList{"Carrots, raw", 835.0}));
+        // As USDA published them: groups, RAE, and the corrected beef foods.
+        QCOMPARE(c.fila("select description, group_id from total where id=19411"),
+                 (QVariantList{"Snacks, potato chips, plain, salted", "2500"}));
+        QCOMPARE(c.fila("select (select count(*) from total where group_id='1900' and description like 'Snacks,%'),"
+                        " (select count(*) from total where group_id='2500'),"
+                        " (select count(*) from total where group_id='1900')"),
+                 (QVariantList{2, 169, 341}));
+        QCOMPARE(c.fila("select (select Vitamin_A_RAE from total where id=1001),"
+                        " (select Vitamin_A_RAE from total where id=11124),"
+                        " (select description || ' ' || Vitamin_A_RAE from total where id=11615),"
+                        " (select Energy || ' ' || Total_Lipid from total where id=23292)"),
+                 (QVariantList{684.0, 835.0, "Chives, freeze-dried 3415.0", "170.0 9.3"}));
         QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)").toInt(), 0);
         QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
         QCOMPARE(c.valor("select count(*) from DRIs").toInt(), lineasDris() + 1);
