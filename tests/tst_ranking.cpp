@@ -232,6 +232,11 @@ private slots:
         QCOMPARE(Escena::textos(m->lsv_infoCompleta, 2).mid(0, 3),
                  (QStringList{"480", "6,5", "62"}));
         QCOMPARE(e.fichas().size(), 2);
+        // Each new window steps down from the last; Escape closes one.
+        QCOMPARE(m->pos(), n->pos() + QPoint(24, 24));
+        QPointer<Ficha> cerrada = m;
+        QTest::keyClick(m, Qt::Key_Escape);
+        QTRY_VERIFY(!cerrada);
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 };

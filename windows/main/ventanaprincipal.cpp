@@ -25,9 +25,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+
+#include <iterator>
 
 namespace {
 
@@ -214,6 +217,30 @@ void VentanaPrincipal::mostrarTabs()
     } else if (clave == QLatin1String("seis")) {
         m_perfiles->cargarPerfiles();
     }
+}
+
+void VentanaPrincipal::resizeEvent(QResizeEvent* evento)
+{
+    QWidget::resizeEvent(evento);
+    ajustarTitulos();
+}
+
+void VentanaPrincipal::ajustarTitulos()
+{
+    // Where the full captions do not fit side by side, the tabs take their
+    // short forms; each tab's tip keeps the full caption.
+    static const char* const cortos[] = {"1: Personal data", "2: Search food",
+                                         "3: Sort by nutrient", "4: Confirm intakes",
+                                         "5: Results", "6: Profiles", "7: Set DRIs"};
+    QTabBar* barra = m_ui.tbs_fichas->tabBar();
+    const QFontMetrics letra = barra->fontMetrics();
+    const int margen = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, barra) + 8;
+    int necesario = 0;
+    for (int i = 0; i < barra->count(); ++i)
+        necesario += letra.horizontalAdvance(barra->tabToolTip(i)) + margen;
+    const bool completos = necesario <= m_ui.tbs_fichas->width();
+    for (int i = 0; i < barra->count() && i < int(std::size(cortos)); ++i)
+        barra->setTabText(i, completos ? barra->tabToolTip(i) : QLatin1String(cortos[i]));
 }
 
 void VentanaPrincipal::closeEvent(QCloseEvent* evento)

@@ -42,6 +42,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void inicio();
@@ -55,6 +56,8 @@ private:
     // otherwise disables them and returns false.
     bool proteger(const QList<QWidget*>& controles);
     void avisarFaltanDatos();
+    // Full tab captions where they fit, short ones where they do not.
+    void ajustarTitulos();
 
     InterfazPrincipal m_ui;
     QList<QWidget*> m_controlesDos;
