@@ -1,4 +1,4 @@
-#include "windows/splash/intro.h"
+#include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>
 
@@ -8,7 +8,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Alimetra"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
 
-    Intro intro;
-    intro.show();
+    iniciarPrograma();
     return app.exec();
 }

@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
     bench::medir(
         "opening a detail window", 30,
         [&] {
-            abierta = cargarInfoCompleta(&f, descripcion, id);
+            abierta = cargarInfoCompleta(&f, f.sesion().valoresRecomendados, descripcion, id);
             QApplication::processEvents();
         },
         [&] {

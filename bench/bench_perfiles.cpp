@@ -7,7 +7,8 @@
 #include "profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
 #include "windows/main/interfaz.h"
-#include "windows/main/mensajes.h"
+#include "windows/common/mensajes.h"
+#include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ void seleccionar(VentanaPrincipal& f, qint64 id)
 {
     QTreeWidget* l = f.ui().lsv_perfiles;
     for (int i = 0; i < l->topLevelItemCount(); ++i)
-        if (l->topLevelItem(i)->data(0, PestanaPerfiles::RolIdPerfil).toLongLong() == id)
+        if (l->topLevelItem(i)->data(0, RolIdPerfil).toLongLong() == id)
             l->setCurrentItem(l->topLevelItem(i));
 }
 

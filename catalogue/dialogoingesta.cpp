@@ -2,7 +2,8 @@
 
 #include "catalogue/ingesta.h"
 #include "storage/basedatos.h"
-#include "windows/main/mensajes.h"
+#include "windows/common/controles.h"
+#include "windows/common/mensajes.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -10,8 +11,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada)
-    : QWidget(principal, Qt::Window), m_lista(listaOrdenada)
+DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada,
+                               const PerfilActual& perfil)
+    : QWidget(principal, Qt::Window), m_lista(listaOrdenada), m_perfil(perfil)
 {
     setObjectName(QStringLiteral("i"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +57,7 @@ void DialogoIngesta::guardar()
     }
     {
         almacen::Ocupado ocupado;
-        guardarCantidad(this, cantidad, alimento);
+        guardarCantidad(this, m_perfil, cantidad, alimento);
     }
     close();
 }

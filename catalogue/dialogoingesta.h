@@ -5,6 +5,7 @@
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+struct PerfilActual;
 
 // Window `i`: the weekly intake of the food selected in the ranking list.
 // It does not block the main window, so the user may pick another food
@@ -15,7 +16,7 @@ class DialogoIngesta : public QWidget
     Q_OBJECT
 
 public:
-    DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada);
+    DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada, const PerfilActual& perfil);
 
     QLineEdit* tbx_cantidad = nullptr;
     QPushButton* cmd_guardar = nullptr;
@@ -24,4 +25,5 @@ private:
     void guardar();
 
     QTreeWidget* m_lista;
+    const PerfilActual& m_perfil;
 };

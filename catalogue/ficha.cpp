@@ -1,11 +1,13 @@
 #include "catalogue/ficha.h"
 
-#include "evaluation/ordenacion.h"
+#include "catalogue/catalogo.h"
 #include "evaluation/valoresrecomendados.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
-#include "windows/main/interfaz.h"
+#include "windows/common/controles.h"
+#include "windows/common/numeros.h"
+#include "windows/common/roles.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,18 +19,10 @@
 
 namespace {
 
-QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto = QString())
+QLabel* etiquetaFicha(QWidget* padre, const char* nombre, const QString& texto = QString())
 {
     auto* l = new QLabel(texto, padre);
     l->setObjectName(QLatin1String(nombre));
-    return l;
-}
-
-QLabel* imagen(QWidget* padre, const char* nombre, const char* icono)
-{
-    QLabel* l = etiqueta(padre, nombre);
-    l->setPixmap(iconoCategoria(QLatin1String(icono)).pixmap(16, 16));
-    l->setFixedSize(16, 16);
     return l;
 }
 
@@ -41,26 +35,30 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     if (principal)
         setWindowIcon(principal->windowIcon());
 
-    lbl_titulo = etiqueta(this, "lbl_titulo");
+    lbl_titulo = etiquetaFicha(this, "lbl_titulo");
     QFont negrita = lbl_titulo->font();
     negrita.setBold(true);
     lbl_titulo->setFont(negrita);
     lbl_titulo->setWordWrap(true);
     // A description is shown as written, never read as markup.
     lbl_titulo->setTextFormat(Qt::PlainText);
-    Label2 = etiqueta(this, "Label2",
+    Label2 = etiquetaFicha(this, "Label2",
                       QStringLiteral("The values displayed below are for one hundred grams of an "
                                      "edible portion. "));
     Label2->setWordWrap(true);
 
-    Picture1 = imagen(this, "Picture1", "general");
-    Label9 = etiqueta(this, "Label9", QStringLiteral("General"));
-    Picture2 = imagen(this, "Picture2", "aminoacidos");
-    Label12 = etiqueta(this, "Label12", QStringLiteral("Amino acids"));
-    Picture3 = imagen(this, "Picture3", "vitaminas");
-    Label10 = etiqueta(this, "Label10", QStringLiteral("Vitamins"));
-    Picture4 = imagen(this, "Picture4", "minerales");
-    Label11 = etiqueta(this, "Label11", QStringLiteral("Minerals"));
+    static const char* const nombres[8] = {"Picture1", "Label9",  "Picture2", "Label12",
+                                           "Picture3", "Label10", "Picture4", "Label11"};
+    QLabel* partes[8];
+    QHBoxLayout* leyenda = leyendaCategorias(this, nombres, partes);
+    Picture1 = partes[0];
+    Label9 = partes[1];
+    Picture2 = partes[2];
+    Label12 = partes[3];
+    Picture3 = partes[4];
+    Label10 = partes[5];
+    Picture4 = partes[6];
+    Label11 = partes[7];
 
     lsv_infoCompleta = new QTreeWidget(this);
     lsv_infoCompleta->setObjectName(QStringLiteral("lsv_infoCompleta"));
@@ -79,11 +77,6 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     lsv_infoCompleta->setColumnWidth(1, 70);
     lsv_infoCompleta->setColumnWidth(2, 90);
 
-    auto* leyenda = new QHBoxLayout;
-    for (QLabel* l : {Picture1, Label9, Picture2, Label12, Picture3, Label10, Picture4, Label11})
-        leyenda->addWidget(l);
-    leyenda->addStretch(1);
-
     auto* v = new QVBoxLayout(this);
     v->addWidget(lbl_titulo);
     v->addWidget(Label2);
@@ -92,10 +85,9 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     resize(480, 560);
 }
 
-void Ficha::cargarNutrientes(qint64 alimento)
+void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento)
 {
     almacen::Ocupado ocupado;
-    const ValoresRecomendados& valores = valoresRecomendados();
 
     // A key that is not a plain column name is left out rather than spliced
     // into the statement.
@@ -118,10 +110,7 @@ void Ficha::cargarNutrientes(qint64 alimento)
     if (columnas.isEmpty())
         return;
 
-    const almacen::Consulta c =
-        almacen::consultar(QStringLiteral("select ") + columnas.join(QStringLiteral(", ")) +
-                               QStringLiteral(" from total where id=?"),
-                           {alimento});
+    const almacen::Consulta c = catalogo::nutrientes(columnas, alimento);
     if (!c.ok) {
         escribirLog(c.entradaLog(QStringLiteral("cargarNutrientes (ficha) -> ")));
         return;
@@ -154,25 +143,8 @@ void Ficha::keyPressEvent(QKeyEvent* evento)
         QWidget::keyPressEvent(evento);
 }
 
-void situarSobre(QWidget* ventana, const QWidget* principal, int paso)
-{
-    if (!principal)
-        return;
-    const QRect sobre = principal->window()->frameGeometry();
-    QRect r(QPoint(), ventana->frameGeometry().size());
-    r.moveCenter(sobre.center());
-    r.translate(QPoint(24, 24) * (paso % 8));
-    if (const QScreen* pantalla = principal->screen()) {
-        const QRect libre = pantalla->availableGeometry();
-        r.moveRight(qMin(r.right(), libre.right()));
-        r.moveBottom(qMin(r.bottom(), libre.bottom()));
-        r.moveLeft(qMax(r.left(), libre.left()));
-        r.moveTop(qMax(r.top(), libre.top()));
-    }
-    ventana->move(r.topLeft());
-}
-
-Ficha* cargarInfoCompleta(QWidget* principal, const QString& descripcion, qint64 alimento)
+Ficha* cargarInfoCompleta(QWidget* principal, const ValoresRecomendados& valores,
+                          const QString& descripcion, qint64 alimento)
 {
     // Each new window steps down from the last, so that none hides another.
     const int abiertas =
@@ -184,6 +156,6 @@ Ficha* cargarInfoCompleta(QWidget* principal, const QString& descripcion, qint64
     n->lbl_titulo->setText(descripcion);
     situarSobre(n, principal, abiertas);
     n->show();
-    n->cargarNutrientes(alimento);
+    n->cargarNutrientes(valores, alimento);
     return n;
 }

@@ -5,6 +5,7 @@
 class QKeyEvent;
 class QLabel;
 class QTreeWidget;
+class ValoresRecomendados;
 
 // Window `n`: every nutrient of one food per 100 grams. Each opening makes a
 // window of its own, so that foods can be compared side by side; it lives
@@ -16,8 +17,9 @@ class Ficha : public QWidget
 public:
     explicit Ficha(QWidget* principal);
 
-    // Fills the list with the nutrients of the food with that id.
-    void cargarNutrientes(qint64 alimento);
+    // Fills the list with the nutrients of the food with that id, one row for
+    // each nutrient of the reference table.
+    void cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento);
 
     QLabel* lbl_titulo = nullptr;
     QLabel* Label2 = nullptr;
@@ -35,11 +37,7 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 };
 
-// Places `ventana` centred over `principal`'s window, moved down and right
-// by `paso` steps so that windows opened one after another cascade; kept
-// on the screen.
-void situarSobre(QWidget* ventana, const QWidget* principal, int paso = 0);
-
 // Opens a new detail window over `principal` for the food with that
 // description and id; returns it.
-Ficha* cargarInfoCompleta(QWidget* principal, const QString& descripcion, qint64 alimento);
+Ficha* cargarInfoCompleta(QWidget* principal, const ValoresRecomendados& valores,
+                          const QString& descripcion, qint64 alimento);

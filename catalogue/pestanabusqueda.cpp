@@ -2,61 +2,96 @@
 
 #include "catalogue/ficha.h"
 #include "catalogue/ingesta.h"
-#include "storage/basedatos.h"
+#include "catalogue/menulista.h"
+#include "evaluation/sesion.h"
 #include "storage/registro.h"
-#include "windows/main/mensajes.h"
-#include "windows/main/ventanaprincipal.h"
+#include "windows/common/controles.h"
+#include "windows/common/mensajes.h"
+#include "windows/common/roles.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
-namespace {
-
-// The text without the blanks at either end (other white space is kept, as
-// it may be part of a term).
-QString sinBlancosExtremos(const QString& texto)
+void ControlesBusqueda::construir(QWidget* marco)
 {
-    int inicio = 0;
-    int fin = texto.size();
-    while (inicio < fin && texto.at(inicio) == QLatin1Char(' '))
-        ++inicio;
-    while (fin > inicio && texto.at(fin - 1) == QLatin1Char(' '))
-        --fin;
-    return texto.mid(inicio, fin - inicio);
+    lbl_2_1 = etiqueta(marco, "lbl_2_1",
+                       QStringLiteral("Step 1: Enter your search term(s) in the textbox below "
+                                      "and click Find."));
+    tbx_buscar = crear<QLineEdit>(marco, "tbx_buscar");
+    cmd_buscar = boton(marco, "cmd_buscar", QStringLiteral("Find"));
+    lbl_2_2 = etiqueta(marco, "lbl_2_2",
+                       QStringLiteral("Step 2: Click the category that best matches with the "
+                                      "food sought."));
+    lbx_categorias = crear<QListWidget>(marco, "lbx_categorias");
+    lbl_2_3 = etiqueta(marco, "lbl_2_3",
+                       QStringLiteral("Step 3: Select the food you want to set your weekly "
+                                      "intake to. Right click to display nutrients."));
+    lsv_alimentos =
+        listaInforme(marco, "lsv_alimentos", {QStringLiteral("Food")}, {QStringLiteral("food")});
+    lsv_alimentos->header()->setStretchLastSection(true);
+    lbl_2_4 = etiqueta(marco, "lbl_2_4",
+                       QStringLiteral("Step 4: Enter your weekly intake (grams, integer numbers) "
+                                      "in the textbox below and click Save."));
+    tbx_cantidad = crear<QLineEdit>(marco, "tbx_cantidad");
+    tbx_cantidad->setMaxLength(5);
+    tbx_cantidad->setMaximumWidth(70);
+    cmd_guardar = boton(marco, "cmd_guardar", QStringLiteral("Save"));
+
+    auto* v = new QVBoxLayout(marco);
+    v->addWidget(lbl_2_1);
+    auto* busqueda = new QHBoxLayout;
+    busqueda->addWidget(tbx_buscar, 3);
+    busqueda->addWidget(cmd_buscar, 1);
+    v->addLayout(busqueda);
+    v->addWidget(lbl_2_2);
+    v->addWidget(lbx_categorias, 2);
+    v->addWidget(lbl_2_3);
+    v->addWidget(lsv_alimentos, 3);
+    v->addWidget(lbl_2_4);
+    auto* cantidad = new QHBoxLayout;
+    cantidad->addWidget(tbx_cantidad);
+    cantidad->addWidget(cmd_guardar, 1);
+    v->addLayout(cantidad);
+
+    buscador = crear<QMenu>(lsv_alimentos, "buscador");
+    displayNutrientsBuscador = buscador->addAction(QStringLiteral("&Display nutrients"));
+    displayNutrientsBuscador->setObjectName(QStringLiteral("displayNutrientsBuscador"));
 }
 
-} // namespace
-
-PestanaBusqueda::PestanaBusqueda(VentanaPrincipal& f) : QObject(&f), m_f(f)
+PestanaBusqueda::PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget* ventana)
+    : QObject(ventana), m_ui(ui), m_sesion(sesion), m_ventana(ventana)
 {
-    InterfazPrincipal& ui = f.ui();
     connect(ui.cmd_buscar, &QPushButton::clicked, this, [this] {
         if (validarBusqueda())
             buscarCategorias();
     });
     connect(ui.tbx_buscar, &QLineEdit::returnPressed, ui.cmd_buscar, &QPushButton::click);
     connect(ui.lbx_categorias, &QListWidget::itemClicked, this, [this](QListWidgetItem* linea) {
-        categoriaPulsada(m_f.ui().lbx_categorias->row(linea));
+        categoriaPulsada(m_ui.lbx_categorias->row(linea));
     });
     // Choosing a line with the keyboard counts as clicking it; a mouse press
     // is left to the click above.
     connect(ui.lbx_categorias, &QListWidget::currentRowChanged, this, [this](int linea) {
         if (linea >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton
-            && m_f.ui().lbx_categorias->hasFocus())
+            && m_ui.lbx_categorias->hasFocus())
             categoriaPulsada(linea);
     });
-    new MenuDeLista(ui.lsv_alimentos, ui.buscador);
+    new MenuDeLista(ui.lsv_alimentos, ui.buscador, m_sesion.botonPulsado);
     connect(ui.lsv_alimentos, &QTreeWidget::itemClicked, this, &PestanaBusqueda::alimentoPulsado);
     // Moving through the foods with the keyboard chooses the food, as a left
     // click does; the mouse's own press is left to the click above.
     connect(ui.lsv_alimentos, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* actual) {
                 if (actual && QGuiApplication::mouseButtons() == Qt::NoButton
-                    && m_f.ui().lsv_alimentos->hasFocus())
+                    && m_ui.lsv_alimentos->hasFocus())
                     seleccionarAlimento();
             });
     connect(ui.lsv_alimentos, &QTreeWidget::itemDoubleClicked, this,
@@ -68,10 +103,9 @@ PestanaBusqueda::PestanaBusqueda(VentanaPrincipal& f) : QObject(&f), m_f(f)
 
 bool PestanaBusqueda::validarBusqueda()
 {
-    InterfazPrincipal& ui = m_f.ui();
-    if (ui.tbx_buscar->text().isEmpty()) {
-        mensajes::avisar(&m_f, QStringLiteral("Please, enter the search term(s)"));
-        ui.tbx_buscar->setFocus();
+        if (m_ui.tbx_buscar->text().isEmpty()) {
+        mensajes::avisar(m_ventana, QStringLiteral("Please, enter the search term(s)"));
+        m_ui.tbx_buscar->setFocus();
         return false;
     }
     return true;
@@ -80,33 +114,17 @@ bool PestanaBusqueda::validarBusqueda()
 void PestanaBusqueda::buscarCategorias()
 {
     almacen::Ocupado ocupado;
-    QListWidget* lista = m_f.ui().lbx_categorias;
+    QListWidget* lista = m_ui.lbx_categorias;
     lista->clear();
-    m_condicionBusqueda.clear();
-    m_patrones.clear();
     m_sinCategorias = false;
-
-    const QString texto = sinBlancosExtremos(m_f.ui().tbx_buscar->text());
-    if (texto.isEmpty()) {
+    m_condicionBusqueda = catalogo::terminos(m_ui.tbx_buscar->text());
+    if (m_condicionBusqueda.vacia()) {
         // Blanks alone name nothing to look for.
         lista->addItem(sinCoincidencias());
         m_sinCategorias = true;
         return;
     }
-    // Each term is a pattern value: its % and _ keep their meaning, and two
-    // blanks in a row give an empty term that every description matches.
-    QStringList condiciones;
-    for (const QString& termino : texto.split(QLatin1Char(' '))) {
-        condiciones << QStringLiteral(" f.description like ?");
-        m_patrones << QString(QLatin1Char('%') + termino + QLatin1Char('%'));
-    }
-    m_condicionBusqueda = condiciones.join(QStringLiteral(" and"));
-
-    const almacen::Consulta c = almacen::consultar(
-        QStringLiteral("select g.id, g.name from groups g inner join total f on g.id = "
-                       "f.group_id where ") +
-            m_condicionBusqueda + QStringLiteral(" group by g.name, g.id order by g.name"),
-        m_patrones);
+    const almacen::Consulta c = catalogo::grupos(m_condicionBusqueda);
     if (!c.ok) {
         escribirLog(c.entradaLog(QStringLiteral("buscarCategorias() -> ")));
         return;
@@ -129,7 +147,7 @@ void PestanaBusqueda::buscarCategorias()
 void PestanaBusqueda::categoriaPulsada(int linea)
 {
     if (m_sinCategorias || linea < 0 || linea >= m_idsCategorias.size()) {
-        m_f.ui().lsv_alimentos->clear();
+        m_ui.lsv_alimentos->clear();
         m_alimentoSeleccionado = 0;
         return;
     }
@@ -138,21 +156,16 @@ void PestanaBusqueda::categoriaPulsada(int linea)
 
 void PestanaBusqueda::extraerAlimentos(const QString& grupo)
 {
-    QTreeWidget* lista = m_f.ui().lsv_alimentos;
+    QTreeWidget* lista = m_ui.lsv_alimentos;
     lista->clear();
     // The food an intake is saved for is always the bold one on screen: a
     // new list has none until one of its foods is chosen.
     m_alimentoSeleccionado = 0;
-    if (m_patrones.isEmpty())
+    if (m_condicionBusqueda.vacia())
         return;
 
     almacen::Ocupado ocupado;
-    QVariantList valores{grupo};
-    valores += m_patrones;
-    const almacen::Consulta c = almacen::consultar(
-        QStringLiteral("select id, description from total as f where group_id=? and ") +
-            m_condicionBusqueda + QStringLiteral(" order by description collate nocase"),
-        valores);
+    const almacen::Consulta c = catalogo::alimentos(grupo, m_condicionBusqueda);
     if (!c.ok) {
         escribirLog(c.entradaLog(QStringLiteral("extraerAlimentos() -> ")));
         return;
@@ -170,14 +183,14 @@ void PestanaBusqueda::extraerAlimentos(const QString& grupo)
 
 void PestanaBusqueda::alimentoPulsado(QTreeWidgetItem*)
 {
-    if (botonPulsado() == 2)
+    if (m_sesion.botonPulsado == 2)
         return;
     seleccionarAlimento();
 }
 
 void PestanaBusqueda::seleccionarAlimento()
 {
-    QTreeWidget* lista = m_f.ui().lsv_alimentos;
+    QTreeWidget* lista = m_ui.lsv_alimentos;
     const QList<QTreeWidgetItem*> elegidas = lista->selectedItems();
     if (elegidas.isEmpty()) {
         escribirLog(QStringLiteral("seleccionarAlimento() -> No food is selected"));
@@ -200,24 +213,24 @@ void PestanaBusqueda::seleccionarAlimento()
 
 void PestanaBusqueda::mostrarNutrientes()
 {
-    const QList<QTreeWidgetItem*> elegidas = m_f.ui().lsv_alimentos->selectedItems();
+    const QList<QTreeWidgetItem*> elegidas = m_ui.lsv_alimentos->selectedItems();
     if (elegidas.isEmpty())
         return;
-    cargarInfoCompleta(&m_f, elegidas.first()->text(0), idAlimento(elegidas.first()));
+    cargarInfoCompleta(m_ventana, m_sesion.valoresRecomendados, elegidas.first()->text(0),
+                       idAlimento(elegidas.first()));
 }
 
 bool PestanaBusqueda::validarCantidad()
 {
-    InterfazPrincipal& ui = m_f.ui();
-    if (m_alimentoSeleccionado == 0) {
-        mensajes::avisar(&m_f, QStringLiteral("Please, select a food"));
-        ui.lsv_alimentos->setFocus();
+        if (m_alimentoSeleccionado == 0) {
+        mensajes::avisar(m_ventana, QStringLiteral("Please, select a food"));
+        m_ui.lsv_alimentos->setFocus();
         return false;
     }
-    if (!soloDigitos(ui.tbx_cantidad->text())) {
-        mensajes::avisar(&m_f, QStringLiteral("Please, set your weekly intake (grams, integer "
-                                              "numbers only)"));
-        ui.tbx_cantidad->setFocus();
+    if (!soloDigitos(m_ui.tbx_cantidad->text())) {
+        mensajes::avisar(m_ventana, QStringLiteral("Please, set your weekly intake (grams, integer "
+                                                   "numbers only)"));
+        m_ui.tbx_cantidad->setFocus();
         return false;
     }
     return true;
@@ -226,5 +239,6 @@ bool PestanaBusqueda::validarCantidad()
 void PestanaBusqueda::guardar()
 {
     if (validarCantidad())
-        guardarCantidad(&m_f, m_f.ui().tbx_cantidad->text(), m_alimentoSeleccionado);
+        guardarCantidad(m_ventana, m_sesion.perfilActual, m_ui.tbx_cantidad->text(),
+                        m_alimentoSeleccionado);
 }

@@ -1,11 +1,40 @@
 #pragma once
 
+#include "catalogue/catalogo.h"
+
 #include <QObject>
 #include <QStringList>
-#include <QVariantList>
 
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTreeWidget;
 class QTreeWidgetItem;
-class VentanaPrincipal;
+class QWidget;
+class Sesion;
+
+// The controls of tab 2, by the object names they carry.
+struct ControlesBusqueda
+{
+    QLabel* lbl_2_1 = nullptr;
+    QLabel* lbl_2_2 = nullptr;
+    QLabel* lbl_2_3 = nullptr;
+    QLabel* lbl_2_4 = nullptr;
+    QLineEdit* tbx_buscar = nullptr;
+    QPushButton* cmd_buscar = nullptr;
+    QListWidget* lbx_categorias = nullptr;
+    QTreeWidget* lsv_alimentos = nullptr;
+    QLineEdit* tbx_cantidad = nullptr;
+    QPushButton* cmd_guardar = nullptr;
+    // The food list's pop-up menu.
+    QMenu* buscador = nullptr;
+    QAction* displayNutrientsBuscador = nullptr;
+
+    void construir(QWidget* marco);
+};
 
 // Tab 2: food search by terms and group, and the weekly intake entry.
 class PestanaBusqueda : public QObject
@@ -13,7 +42,7 @@ class PestanaBusqueda : public QObject
     Q_OBJECT
 
 public:
-    explicit PestanaBusqueda(VentanaPrincipal& f);
+    PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget* ventana);
 
     // True when there is a search text to look for.
     bool validarBusqueda();
@@ -26,11 +55,6 @@ public:
     // True when a food is chosen and the intake text is a whole number.
     bool validarCantidad();
 
-    // The condition of the last search, with `?` for each term's pattern.
-    const QString& condicionBusqueda() const { return m_condicionBusqueda; }
-    const QVariantList& patronesBusqueda() const { return m_patrones; }
-    // The group id of each line of the category list.
-    const QStringList& idsCategorias() const { return m_idsCategorias; }
     qint64 alimentoSeleccionado() const { return m_alimentoSeleccionado; }
 
 private:
@@ -39,10 +63,12 @@ private:
     void mostrarNutrientes();
     void guardar();
 
-    VentanaPrincipal& m_f;
-    // Compared only: it may be on its way out when an event reaches the filter.
-    QString m_condicionBusqueda;
-    QVariantList m_patrones;
+    ControlesBusqueda& m_ui;
+    Sesion& m_sesion;
+    QWidget* m_ventana;
+    // The terms of the last search, which a category click lists foods for.
+    catalogo::Busqueda m_condicionBusqueda;
+    // The group id of each line of the category list.
     QStringList m_idsCategorias;
     // The category list shows the no-match line, which stands for no group.
     bool m_sinCategorias = false;

@@ -1,27 +1,78 @@
 #include "catalogue/pestanaranking.h"
 
+#include "catalogue/catalogo.h"
 #include "catalogue/dialogoingesta.h"
 #include "catalogue/ficha.h"
 #include "catalogue/ingesta.h"
+#include "catalogue/menulista.h"
 #include "evaluation/ordenacion.h"
-#include "evaluation/valoresrecomendados.h"
+#include "evaluation/sesion.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
-#include "windows/main/mensajes.h"
-#include "windows/main/ventanaprincipal.h"
+#include "windows/common/controles.h"
+#include "windows/common/mensajes.h"
+#include "windows/common/numeros.h"
+#include "windows/common/roles.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLineEdit>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
-PestanaRanking::PestanaRanking(VentanaPrincipal& f) : QObject(&f), m_f(f)
+void ControlesRanking::construir(QWidget* marco)
 {
-    InterfazPrincipal& ui = f.ui();
+    lbl_3_1 = etiqueta(marco, "lbl_3_1",
+                       QStringLiteral("This utility is complementary to the previous one. It "
+                                      "displays for each food, the selected nutrient in one "
+                                      "hundred grams of an edible portion."));
+    lbl_3_2 = etiqueta(marco, "lbl_3_2",
+                       QStringLiteral("Select a nutrient and click Sort. Once displayed, right "
+                                      "click the items to set weekly intakes or to display all "
+                                      "nutrients. You can reverse the order by clicking the "
+                                      "columns' headers."));
+    cmb_nutrientes = crear<QComboBox>(marco, "cmb_nutrientes");
+    cmb_nutrientes->setPlaceholderText(QStringLiteral("Select a nutrient"));
+    cmb_nutrientes->setMaxVisibleItems(20);
+    cmb_categorias = crear<QComboBox>(marco, "cmb_categorias");
+    cmb_categorias->setPlaceholderText(QStringLiteral("Filter by category"));
+    cmb_categorias->setMaxVisibleItems(20);
+    cmd_listadoOrdenado = boton(marco, "cmd_listadoOrdenado", QStringLiteral("Sort"));
+    lsv_ordenado = listaInforme(marco, "lsv_ordenado", {QStringLiteral("Food"), QString()},
+                                {QStringLiteral("uno"), QStringLiteral("dos")});
+    lsv_ordenado->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lsv_ordenado->header()->setSectionResizeMode(1, QHeaderView::Interactive);
+    lsv_ordenado->setColumnWidth(1, 110);
+    // Hidden until the first ranking, it keeps its room below the controls.
+    QSizePolicy reserva = lsv_ordenado->sizePolicy();
+    reserva.setRetainSizeWhenHidden(true);
+    lsv_ordenado->setSizePolicy(reserva);
+
+    auto* v = new QVBoxLayout(marco);
+    v->addWidget(lbl_3_1);
+    v->addWidget(lbl_3_2);
+    auto* fila = new QHBoxLayout;
+    fila->addWidget(cmb_nutrientes, 5);
+    fila->addWidget(cmb_categorias, 6);
+    fila->addWidget(cmd_listadoOrdenado, 2);
+    v->addLayout(fila);
+    v->addWidget(lsv_ordenado, 1);
+
+    listadoOrdenado = crear<QMenu>(lsv_ordenado, "listadoOrdenado");
+    setIntake = listadoOrdenado->addAction(QStringLiteral("&Set weekly intake"));
+    setIntake->setObjectName(QStringLiteral("setIntake"));
+    displayNutrients = listadoOrdenado->addAction(QStringLiteral("&Display all nutrients"));
+    displayNutrients->setObjectName(QStringLiteral("displayNutrients"));
+}
+
+PestanaRanking::PestanaRanking(ControlesRanking& ui, Sesion& sesion, QWidget* ventana)
+    : QObject(ventana), m_ui(ui), m_sesion(sesion), m_ventana(ventana)
+{
     connect(ui.cmd_listadoOrdenado, &QPushButton::clicked, this, &PestanaRanking::ordenar);
-    new MenuDeLista(ui.lsv_ordenado, ui.listadoOrdenado);
+    new MenuDeLista(ui.lsv_ordenado, ui.listadoOrdenado, m_sesion.botonPulsado);
     connect(ui.lsv_ordenado, &QTreeWidget::itemDoubleClicked, this,
             &PestanaRanking::mostrarNutrientes);
     connect(ui.displayNutrients, &QAction::triggered, this, &PestanaRanking::mostrarNutrientes);
@@ -29,14 +80,15 @@ PestanaRanking::PestanaRanking(VentanaPrincipal& f) : QObject(&f), m_f(f)
 
     QHeaderView* cabecera = ui.lsv_ordenado->header();
     cabecera->setSectionsClickable(true);
-    connect(cabecera, &QHeaderView::sectionClicked, this,
-            [this](int columna) { ordenarColumnasOrdenado(m_f.ui().lsv_ordenado, columna); });
+    connect(cabecera, &QHeaderView::sectionClicked, this, [this](int columna) {
+        ordenarColumnasOrdenado(m_ui.lsv_ordenado, columna, m_sesion.ordenColumnas);
+    });
 }
 
 void PestanaRanking::poblarComboNutrientes()
 {
-    QComboBox* combo = m_f.ui().cmb_nutrientes;
-    const ValoresRecomendados& valores = valoresRecomendados();
+    QComboBox* combo = m_ui.cmb_nutrientes;
+    const ValoresRecomendados& valores = m_sesion.valoresRecomendados;
     for (const QString& clave : valores.claves())
         combo->addItem(valores.entrada(clave).nombre, clave);
     combo->setCurrentIndex(-1);
@@ -44,9 +96,8 @@ void PestanaRanking::poblarComboNutrientes()
 
 void PestanaRanking::poblarComboCategorias()
 {
-    QComboBox* combo = m_f.ui().cmb_categorias;
-    const almacen::Consulta c =
-        almacen::consultar(QStringLiteral("select * from groups order by name"));
+    QComboBox* combo = m_ui.cmb_categorias;
+    const almacen::Consulta c = catalogo::todosLosGrupos();
     QString fallo = c.error;
     if (c.ok) {
         const int iId = c.columnas.indexOf(QStringLiteral("id"));
@@ -65,11 +116,10 @@ void PestanaRanking::poblarComboCategorias()
 
 void PestanaRanking::ordenar()
 {
-    InterfazPrincipal& ui = m_f.ui();
-    if (ui.cmb_nutrientes->currentIndex() < 0) {
-        mensajes::avisar(&m_f, QStringLiteral("Please, select a nutrient"),
+        if (m_ui.cmb_nutrientes->currentIndex() < 0) {
+        mensajes::avisar(m_ventana, QStringLiteral("Please, select a nutrient"),
                          QStringLiteral("Alimetra 1.1"));
-        ui.cmb_nutrientes->setFocus();
+        m_ui.cmb_nutrientes->setFocus();
         return;
     }
     cargarListadoOrdenado();
@@ -78,15 +128,14 @@ void PestanaRanking::ordenar()
 void PestanaRanking::cargarListadoOrdenado()
 {
     almacen::Ocupado ocupado;
-    InterfazPrincipal& ui = m_f.ui();
-    QTreeWidget* lista = ui.lsv_ordenado;
+        QTreeWidget* lista = m_ui.lsv_ordenado;
     lista->clear();
     // Every ranking starts highest first, whatever column was sorted before.
     lista->header()->setSortIndicatorShown(false);
 
-    const QString clave = ui.cmb_nutrientes->currentData().toString();
+    const QString clave = m_ui.cmb_nutrientes->currentData().toString();
     lista->headerItem()->setText(1, QStringLiteral("  ") +
-                                        valoresRecomendados().entrada(clave).unidad);
+                                        m_sesion.valoresRecomendados.entrada(clave).unidad);
     lista->setVisible(true);
 
     const QString columna = almacen::identificador(clave);
@@ -96,16 +145,10 @@ void PestanaRanking::cargarListadoOrdenado()
                         .arg(clave));
         return;
     }
-    QString sentencia = QStringLiteral("select id, description, ") + columna +
-                        QStringLiteral(" from total where ") + columna + QStringLiteral(" > 0 ");
-    QVariantList valores;
-    if (ui.cmb_categorias->currentIndex() >= 0) {
-        sentencia += QStringLiteral(" and group_id=?");
-        valores << ui.cmb_categorias->currentData().toString();
-    }
-    sentencia += QStringLiteral(" order by ") + columna + QStringLiteral(" desc");
-
-    const almacen::Consulta c = almacen::consultar(sentencia, valores);
+    const almacen::Consulta c = catalogo::listadoOrdenado(
+        columna, m_ui.cmb_categorias->currentIndex() >= 0
+                     ? m_ui.cmb_categorias->currentData().toString()
+                     : QString());
     if (!c.ok) {
         escribirLog(c.entradaLog(QStringLiteral("cargarListadoOrdenado() -> ")));
         return;
@@ -131,12 +174,12 @@ void PestanaRanking::cargarListadoOrdenado()
 
 void PestanaRanking::abrirDialogoIngesta()
 {
-    if (m_f.ui().lsv_ordenado->selectedItems().isEmpty())
+    if (m_ui.lsv_ordenado->selectedItems().isEmpty())
         return;
     if (!m_i) {
-        m_i = new DialogoIngesta(&m_f, m_f.ui().lsv_ordenado);
+        m_i = new DialogoIngesta(m_ventana, m_ui.lsv_ordenado, m_sesion.perfilActual);
         m_i->adjustSize();
-        situarSobre(m_i, &m_f);
+        situarSobre(m_i, m_ventana);
     }
     m_i->show();
     m_i->raise();
@@ -145,16 +188,17 @@ void PestanaRanking::abrirDialogoIngesta()
 
 void PestanaRanking::mostrarNutrientes()
 {
-    const QList<QTreeWidgetItem*> elegidas = m_f.ui().lsv_ordenado->selectedItems();
+    const QList<QTreeWidgetItem*> elegidas = m_ui.lsv_ordenado->selectedItems();
     if (elegidas.isEmpty())
         return;
-    cargarInfoCompleta(&m_f, elegidas.first()->text(0), idAlimento(elegidas.first()));
+    cargarInfoCompleta(m_ventana, m_sesion.valoresRecomendados, elegidas.first()->text(0),
+                       idAlimento(elegidas.first()));
 }
 
 void PestanaRanking::cerrarDialogos()
 {
     if (m_i)
         m_i->close();
-    for (Ficha* n : m_f.findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly))
+    for (Ficha* n : m_ventana->findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly))
         n->close();
 }

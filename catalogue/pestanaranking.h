@@ -5,7 +5,31 @@
 #include <QObject>
 #include <QPointer>
 
-class VentanaPrincipal;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTreeWidget;
+class QWidget;
+class Sesion;
+
+// The controls of tab 3, by the object names they carry.
+struct ControlesRanking
+{
+    QLabel* lbl_3_1 = nullptr;
+    QLabel* lbl_3_2 = nullptr;
+    QComboBox* cmb_nutrientes = nullptr;
+    QComboBox* cmb_categorias = nullptr;
+    QPushButton* cmd_listadoOrdenado = nullptr;
+    QTreeWidget* lsv_ordenado = nullptr;
+    // The ranking's pop-up menu.
+    QMenu* listadoOrdenado = nullptr;
+    QAction* setIntake = nullptr;
+    QAction* displayNutrients = nullptr;
+
+    void construir(QWidget* marco);
+};
 
 // Tab 3: every food ranked on one nutrient.
 class PestanaRanking : public QObject
@@ -13,7 +37,7 @@ class PestanaRanking : public QObject
     Q_OBJECT
 
 public:
-    explicit PestanaRanking(VentanaPrincipal& f);
+    PestanaRanking(ControlesRanking& ui, Sesion& sesion, QWidget* ventana);
 
     // Fill the nutrient and category lists; called once when the window loads.
     void poblarComboNutrientes();
@@ -31,7 +55,9 @@ private:
     void abrirDialogoIngesta();
     void mostrarNutrientes();
 
-    VentanaPrincipal& m_f;
+    ControlesRanking& m_ui;
+    Sesion& m_sesion;
+    QWidget* m_ventana;
     // Compared only: it may be on its way out when an event reaches the filter.
     QPointer<DialogoIngesta> m_i;
 };

@@ -2,7 +2,29 @@
 
 #include <QObject>
 
-class VentanaPrincipal;
+class QLabel;
+class QTreeWidget;
+class QWidget;
+class Sesion;
+
+// The controls of tab 5, by the object names they carry.
+struct ControlesResultados
+{
+    QLabel* lbl_5_1 = nullptr;
+    QLabel* lbl_5_2 = nullptr;
+    QLabel* lbl_5_3 = nullptr;
+    QLabel* lbl_5_4 = nullptr;
+    QLabel* lbl_5_5 = nullptr;
+    QLabel* lbl_5_6 = nullptr;
+    QLabel* lbl_5_7 = nullptr;
+    QLabel* img_5_1 = nullptr;
+    QLabel* img_5_2 = nullptr;
+    QLabel* img_5_3 = nullptr;
+    QLabel* img_5_4 = nullptr;
+    QTreeWidget* lsv_wri = nullptr;
+
+    void construir(QWidget* marco);
+};
 
 // Tab 5: the week's intake of every nutrient against the reference values.
 class PestanaResultados : public QObject
@@ -10,7 +32,7 @@ class PestanaResultados : public QObject
     Q_OBJECT
 
 public:
-    explicit PestanaResultados(VentanaPrincipal& f);
+    PestanaResultados(ControlesResultados& ui, Sesion& sesion, QWidget* ventana);
 
     // Recomputes and shows the results (the reference values are fresh).
     void mostrar();
@@ -18,5 +40,12 @@ public:
     void vaciar();
 
 private:
-    VentanaPrincipal& m_f;
+    ControlesResultados& m_ui;
+    Sesion& m_sesion;
 };
+
+// Rebuilds the rows of the results list from the session's evaluation.
+void rellenarResultados(QTreeWidget* lista, const Sesion& sesion);
+
+// The whole evaluation of tab 5: totals, protein and energy shares, list.
+void mostrarCantidadesRecomendadas(QTreeWidget* lista, Sesion& sesion);

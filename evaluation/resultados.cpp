@@ -1,46 +1,15 @@
 #include "evaluation/resultados.h"
 
-#include "evaluation/ordenacion.h"
-#include "evaluation/valoresrecomendados.h"
-#include "profiles/perfilactual.h"
-#include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 
 #include <QLocale>
 #include <QSet>
 #include <QStringList>
-#include <QTreeWidget>
 
 #include <cmath>
 
 namespace {
-
-QHash<QString, QString>& cantidades()
-{
-    static QHash<QString, QString> tabla;
-    return tabla;
-}
-
-QHash<QString, QString>& porcentajes()
-{
-    static QHash<QString, QString> tabla;
-    return tabla;
-}
-
-// The tables keep numbers as locale-independent text that reads back exactly.
-QString textoInterno(double valor)
-{
-    return QString::number(valor, 'g', QLocale::FloatingPointShortest);
-}
-
-// A number of one of the tables; a missing entry or empty text reads as 0.
-double numeroDe(const QHash<QString, QString>& tabla, const QString& clave)
-{
-    bool ok = false;
-    const double v = tabla.value(clave).toDouble(&ok);
-    return ok ? v : 0.0;
-}
 
 // How the reference value of a nutrient for the current group can be used.
 enum class Referencia {
@@ -49,10 +18,11 @@ enum class Referencia {
     Fallida  // the lookup cannot be made, or the cell holds no number
 };
 
-Referencia referencia(const QString& clave, double* valor, QString* fallo)
+Referencia referencia(const ValoresRecomendados& valores, const PerfilActual& perfil,
+                      const QString& clave, double* valor, QString* fallo)
 {
     bool ok = false;
-    const QVariant v = valorRecomendado(clave, &ok);
+    const QVariant v = valorRecomendado(valores, perfil, clave, &ok);
     if (!ok) {
         *fallo = QStringLiteral("The reference value of \"%1\" cannot be looked up for the "
                                 "current age and sex group")
@@ -93,16 +63,6 @@ const struct
 
 } // namespace
 
-const QHash<QString, QString>& cantidadesIngeridas()
-{
-    return cantidades();
-}
-
-const QHash<QString, QString>& porcentajesRecomendacion()
-{
-    return porcentajes();
-}
-
 double redondearDosDecimales(double valor)
 {
     if (!std::isfinite(valor))
@@ -129,10 +89,9 @@ double redondearDosDecimales(double valor)
     return valor < 0 ? -redondeado : redondeado;
 }
 
-void extraerResultados()
+Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendados& valores)
 {
-    cantidades().clear();
-    porcentajes().clear();
+    Evaluacion evaluacion;
 
     QString fallo;
     QStringList externas;
@@ -140,7 +99,7 @@ void extraerResultados()
     QVariantList referencias;
     QStringList incluidas;
     QSet<QString> sinReferencia;
-    for (const QString& clave : valoresRecomendados().claves()) {
+    for (const QString& clave : valores.claves()) {
         const QString columna = almacen::identificador(clave);
         if (columna.isEmpty()) {
             fallo = QStringLiteral("The nutrient key \"%1\" is not a column name").arg(clave);
@@ -152,7 +111,7 @@ void extraerResultados()
         // list, so the sum is written again for the percentage.
         externas << QStringLiteral("sum(%1) as cantsum_%2").arg(cantidad, clave);
         double valor = 0.0;
-        if (referencia(clave, &valor, &fallo) == Referencia::Valida) {
+        if (referencia(valores, perfil, clave, &valor, &fallo) == Referencia::Valida) {
             externas << QStringLiteral("sum(%1) * 100 / ? as recomsum_%2").arg(cantidad, clave);
             referencias << valor;
         } else {
@@ -162,79 +121,82 @@ void extraerResultados()
         incluidas << clave;
     }
 
-    const Dato& idPerfil = perfilActual().idPerfil;
+    const Dato& idPerfil = perfil.idPerfil;
     const QString sentencia =
         QStringLiteral("select ") + externas.join(QStringLiteral(", ")) +
         QStringLiteral(" from (select ") + internas.join(QStringLiteral(", ")) +
         QStringLiteral(" from total t inner join saves s on t.id=s.food_id where s.intake>0 "
-                       "and prof_id=") +
-        (idPerfil.tieneValor() ? QString::number(idPerfil.entero()) : QString()) +
-        QStringLiteral(")");
+                       "and prof_id=?)");
 
     almacen::Consulta c;
     if (!idPerfil.tieneValor()) {
         fallo = QStringLiteral("There is no current profile");
     } else {
-        c = almacen::consultar(sentencia, referencias);
+        c = almacen::consultar(sentencia, referencias + QVariantList{idPerfil.entero()});
         if (!c.ok)
             fallo = c.error;
     }
     if (!fallo.isEmpty())
-        escribirLog(QStringLiteral("extraerResultados() -> ") + conSentencia(fallo, sentencia));
+        escribirLog(QStringLiteral("extraerResultados() -> ") +
+                    conSentencia(fallo, c.sentencia.isEmpty() ? sentencia : c.sentencia));
 
     if (!c.ok || c.vacia())
-        return;
+        return evaluacion;
     const QVariantList& fila = c.filas.first();
     for (int i = 0; i < incluidas.size() && 2 * i + 1 < fila.size(); ++i) {
         const QString& clave = incluidas.at(i);
         const QVariant& cantidad = fila.at(2 * i);
         const QVariant& porcentaje = fila.at(2 * i + 1);
-        const auto texto = [](const QVariant& v) {
-            return v.isNull() || v.toString().isEmpty() ? QStringLiteral("0")
-                                                        : textoInterno(v.toDouble());
+        const auto numero = [](const QVariant& v) {
+            return v.isNull() || v.toString().isEmpty() ? 0.0 : v.toDouble();
         };
-        cantidades().insert(clave, texto(cantidad));
-        porcentajes().insert(clave, sinReferencia.contains(clave) ? QString() : texto(porcentaje));
+        evaluacion.cantidadesIngeridas.insert(clave, numero(cantidad));
+        evaluacion.porcentajesRecomendacion.insert(
+            clave, sinReferencia.contains(clave) ? std::nullopt
+                                                 : std::optional<double>(numero(porcentaje)));
     }
+    return evaluacion;
 }
 
-void calcularGeneral()
+void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
+                     const ValoresRecomendados& valores)
 {
     QString fallo;
-    const ValoresRecomendados& valores = valoresRecomendados();
-    const Dato& peso = perfilActual().peso;
+    const Dato& peso = perfil.peso;
+    const QHash<QString, double>& cantidades = evaluacion.cantidadesIngeridas;
+    QHash<QString, std::optional<double>>& porcentajes = evaluacion.porcentajesRecomendacion;
 
     if (valores.contiene(claveProteina)) {
         double valor = 0.0;
-        if (referencia(claveProteina, &valor, &fallo) != Referencia::Valida)
-            porcentajes().insert(claveProteina, QString());
+        if (referencia(valores, perfil, claveProteina, &valor, &fallo) != Referencia::Valida)
+            porcentajes.insert(claveProteina, std::nullopt);
         else if (peso.numero() > 0)
-            porcentajes().insert(claveProteina, textoInterno(numeroDe(cantidades(), claveProteina) *
-                                                             100.0 / (valor * peso.numero())));
+            porcentajes.insert(claveProteina,
+                               cantidades.value(claveProteina) * 100.0 / (valor * peso.numero()));
         else
-            porcentajes().insert(claveProteina, QStringLiteral("0"));
+            porcentajes.insert(claveProteina, 0.0);
     }
 
     // The energy of the week in kilocalories, from the three sources that
     // provide it.
     const double energia =
-        4.0 * cuatroDecimales(numeroDe(cantidades(), claveProteina)) +
-        9.0 * cuatroDecimales(numeroDe(cantidades(), QStringLiteral("Total_Lipid"))) +
-        4.0 * cuatroDecimales(numeroDe(cantidades(), QStringLiteral("Carbohydrate")));
+        4.0 * cuatroDecimales(cantidades.value(claveProteina)) +
+        9.0 * cuatroDecimales(cantidades.value(QStringLiteral("Total_Lipid"))) +
+        4.0 * cuatroDecimales(cantidades.value(QStringLiteral("Carbohydrate")));
     for (const auto& fuente : fuentesEnergia) {
         const QString clave = QLatin1String(fuente.clave);
         if (!valores.contiene(clave))
             continue;
         double valor = 0.0;
-        if (referencia(clave, &valor, &fallo) != Referencia::Valida) {
-            porcentajes().insert(clave, QString());
+        if (referencia(valores, perfil, clave, &valor, &fallo) != Referencia::Valida) {
+            porcentajes.insert(clave, std::nullopt);
         } else if (energia == 0.0) {
-            porcentajes().insert(clave, QStringLiteral("0"));
+            porcentajes.insert(clave, 0.0);
         } else {
             // The share of the energy in percent, against the share the
             // reference asks for, on the weekly scale of the table.
-            const double parte = fuente.kcalPorGramo * numeroDe(cantidades(), clave) / energia;
-            porcentajes().insert(clave, textoInterno(7.0 * (parte * 100.0 * 100.0) / valor));
+            const double parte = fuente.kcalPorGramo * cantidades.value(clave) / energia;
+            porcentajes.insert(clave, 7.0 * (parte * 100.0 * 100.0) / valor);
         }
     }
 
@@ -242,49 +204,9 @@ void calcularGeneral()
         escribirLog(QStringLiteral("calcularGeneral() -> ") + fallo);
 }
 
-void rellenarResultados(QTreeWidget* lista)
+Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valores)
 {
-    QString fallo;
-    lista->clear();
-    const ValoresRecomendados& valores = valoresRecomendados();
-    QList<QTreeWidgetItem*> filas;
-    filas.reserve(valores.claves().size());
-    for (const QString& clave : valores.claves()) {
-        const EntradaReferencia& e = valores.entrada(clave);
-        auto* fila = new FilaNumerica;
-        fila->setText(0, e.nombre);
-        if (esCategoriaConocida(e.icono))
-            fila->setIcon(0, iconoCategoria(e.icono));
-        else
-            fallo = QStringLiteral("The nutrient \"%1\" has an unknown icon key \"%2\"")
-                        .arg(clave, e.icono);
-        fila->setText(1, e.unidad);
-
-        const double cantidad = redondearDosDecimales(numeroDe(cantidades(), clave));
-        ponerNumero(fila, 2, cantidad);
-
-        // An empty percentage means there is no reference to compare with: the
-        // cell stays empty and carries no number, so it sorts lowest.
-        const auto porcentaje = porcentajes().constFind(clave);
-        if (porcentaje == porcentajes().constEnd() || !porcentaje->isEmpty()) {
-            const double valor = redondearDosDecimales(numeroDe(porcentajes(), clave) / 7.0);
-            ponerNumero(fila, 3, valor);
-        }
-        filas << fila;
-    }
-    lista->addTopLevelItems(filas);
-
-    if (!fallo.isEmpty())
-        escribirLog(QStringLiteral("rellenarResultados() -> ") + fallo);
-}
-
-void mostrarCantidadesRecomendadas(QTreeWidget* lista)
-{
-    almacen::Ocupado ocupado;
-    // The next click on any results column sorts ascending.
-    for (const char* titulo : {"Nutrient", "Unit", "Intake", "% WRI"})
-        ordenColumnas()[QLatin1String(titulo)] = false;
-    extraerResultados();
-    calcularGeneral();
-    rellenarResultados(lista);
+    Evaluacion evaluacion = extraerResultados(perfil, valores);
+    calcularGeneral(evaluacion, perfil, valores);
+    return evaluacion;
 }

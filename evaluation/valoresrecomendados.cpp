@@ -1,23 +1,11 @@
 #include "evaluation/valoresrecomendados.h"
 
-#include "evaluation/ordenacion.h"
-#include "profiles/perfilactual.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 
+#include <algorithm>
+
 namespace {
-
-ValoresRecomendados& tabla()
-{
-    static ValoresRecomendados valores;
-    return valores;
-}
-
-const char* const columnasGrupo[16] = {
-    "infants1", "infants2", "children1", "children2", "males1",   "males2",
-    "males3",   "males4",   "males5",    "males6",    "females1", "females2",
-    "females3", "females4", "females5",  "females6",
-};
 
 // mg per kg of body weight to grams for the given weight.
 QVariant aGramos(const QVariant& valor, const Dato& peso)
@@ -45,15 +33,29 @@ bool ValoresRecomendados::agregar(const QString& clave, const EntradaReferencia&
     return true;
 }
 
-const ValoresRecomendados& valoresRecomendados()
+const std::array<const char*, 16>& columnasGrupo()
 {
-    return tabla();
+    static const std::array<const char*, 16> columnas = {
+        "infants1", "infants2", "children1", "children2", "males1",   "males2",
+        "males3",   "males4",   "males5",    "males6",    "females1", "females2",
+        "females3", "females4", "females5",  "females6",
+    };
+    return columnas;
 }
 
-void establecerValoresRecomendados()
+void vaciarFilaEmpty()
 {
-    tabla() = ValoresRecomendados();
-    ordenColumnas().clear();
+    QStringList asignaciones;
+    for (const char* columna : columnasGrupo())
+        asignaciones << QLatin1String(columna) + QStringLiteral("=null");
+    almacen::ejecutarSQL(QStringLiteral("update DRIs set ") +
+                         asignaciones.join(QStringLiteral(", ")) +
+                         QStringLiteral(" where key='Empty'"));
+}
+
+ValoresRecomendados establecerValoresRecomendados(const PerfilActual& perfil)
+{
+    ValoresRecomendados tabla;
 
     QString fallo;
     const almacen::Consulta c =
@@ -67,12 +69,12 @@ void establecerValoresRecomendados()
         const int iIcono = c.columnas.indexOf(QStringLiteral("icon"));
         int iGrupo[16];
         for (int g = 0; g < 16; ++g)
-            iGrupo[g] = c.columnas.indexOf(QLatin1String(columnasGrupo[g]));
+            iGrupo[g] = c.columnas.indexOf(QLatin1String(columnasGrupo()[g]));
         const bool completa = iClave >= 0 && iNombre >= 0 && iUnidad >= 0 && iIcono >= 0
                               && std::find(iGrupo, iGrupo + 16, -1) == iGrupo + 16;
         if (!completa)
             fallo = QStringLiteral("The table DRIs lacks one of its columns");
-        const Dato peso = perfilActual().peso;
+        const Dato peso = perfil.peso;
         for (const QVariantList& fila : c.filas) {
             if (!completa)
                 break;
@@ -93,26 +95,27 @@ void establecerValoresRecomendados()
                     e.mujeres[g - 10] = v;
             }
             const QString clave = fila[iClave].toString();
-            if (!tabla().agregar(clave, e))
+            if (!tabla.agregar(clave, e))
                 fallo = QStringLiteral("The nutrient key \"%1\" appears more than once in DRIs")
                             .arg(clave);
         }
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("establecerValoresRecomendados() -> ") + fallo);
+    return tabla;
 }
 
-QVariant valorRecomendado(const QString& clave, bool* ok)
+QVariant valorRecomendado(const ValoresRecomendados& valores, const PerfilActual& perfil,
+                          const QString& clave, bool* ok)
 {
-    const PerfilActual& p = perfilActual();
-    const qint64 a = p.edad.entero();
-    const qint64 s = p.genero.entero();
-    const bool posible = tabla().contiene(clave) && a >= 0 && a <= 9 && (s == 0 || s == 1);
+    const qint64 a = perfil.edad.entero();
+    const qint64 s = perfil.genero.entero();
+    const bool posible = valores.contiene(clave) && a >= 0 && a <= 9 && (s == 0 || s == 1);
     if (ok)
         *ok = posible;
     if (!posible)
         return QVariant();
-    const EntradaReferencia& e = tabla().entrada(clave);
+    const EntradaReferencia& e = valores.entrada(clave);
     if (a > 3)
         return s == 0 ? e.hombres[a - 4] : e.mujeres[a - 4];
     return e.ninos[a];

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "profiles/perfilactual.h"
+
 #include <array>
 
 // The reference value of one nutrient for every age and sex group, with the
@@ -36,17 +38,20 @@ private:
     QHash<QString, EntradaReferencia> m_entradas;
 };
 
-// The table built by the last run of establecerValoresRecomendados().
-const ValoresRecomendados& valoresRecomendados();
+// The sixteen age and sex group columns of `DRIs`, youngest first.
+const std::array<const char*, 16>& columnasGrupo();
 
-// Reads every nutrient row of `DRIs` (the "Empty" placeholder excepted) into
-// memory. Amino-acid values, stored in mg per kg of body weight, are turned
-// into grams for the current profile's weight. Also forgets the sort
-// directions of the list columns.
-void establecerValoresRecomendados();
+// Clears the values typed into the placeholder row "Empty" (at shutdown).
+void vaciarFilaEmpty();
 
-// The reference value of a nutrient for the current profile's age and sex
-// group. A null value (not determined for the group) comes back as a null
-// QVariant; `ok` is false when the lookup cannot be made (unknown key, age
-// group outside 0 to 9, sex other than 0 or 1).
-QVariant valorRecomendado(const QString& clave, bool* ok = nullptr);
+// Reads every nutrient row of `DRIs` (the "Empty" placeholder excepted).
+// Amino-acid values, stored in mg per kg of body weight, are turned into
+// grams for the profile's weight.
+ValoresRecomendados establecerValoresRecomendados(const PerfilActual& perfil);
+
+// The reference value of a nutrient for the profile's age and sex group. A
+// null value (not determined for the group) comes back as a null QVariant;
+// `ok` is false when the lookup cannot be made (unknown key, age group
+// outside 0 to 9, sex other than 0 or 1).
+QVariant valorRecomendado(const ValoresRecomendados& valores, const PerfilActual& perfil,
+                          const QString& clave, bool* ok = nullptr);

@@ -1,98 +1,80 @@
 #include "profiles/datospersonales.h"
 
-#include "evaluation/valoresrecomendados.h"
-#include "profiles/perfilactual.h"
-#include "storage/basedatos.h"
+#include "evaluation/sesion.h"
+#include "profiles/perfiles.h"
 #include "storage/registro.h"
-#include "windows/main/interfaz.h"
-#include "windows/main/mensajes.h"
+#include "windows/common/controles.h"
+#include "windows/common/mensajes.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
-#include <iterator>
-
-namespace {
-
-const char* const gruposEdad[] = {
-    "0 - 6 months",  "7 - 12 months", "1 - 3 years",   "4 - 8 years",   "9 - 13 years",
-    "14 - 18 years", "19 - 30 years", "31 - 50 years", "51 - 70 years", "> 70 years",
-};
-
-bool soloDigitos(const QString& texto)
+void ControlesDatos::construir(QWidget* marco)
 {
-    for (const QChar c : texto)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
+    Frame1 = crear<QGroupBox>(marco, "Frame1");
+    Frame1->setTitle(QStringLiteral("Complete the following form and click Save"));
+    auto* rejilla = new QGridLayout(Frame1);
+    rejilla->setVerticalSpacing(14);
+    rejilla->addWidget(etiqueta(Frame1, "lbl_edad", QStringLiteral("Age:")), 0, 0);
+    cmb_edad = crear<QComboBox>(Frame1, "cmb_edad");
+    rejilla->addWidget(cmb_edad, 0, 1, 1, 2);
+    rejilla->addWidget(etiqueta(Frame1, "lbl_genero", QStringLiteral("Gender:")), 1, 0);
+    opb_hombre = crear<QRadioButton>(Frame1, "opb_hombre");
+    opb_hombre->setText(QStringLiteral("Male"));
+    opb_mujer = crear<QRadioButton>(Frame1, "opb_mujer");
+    opb_mujer->setText(QStringLiteral("Female"));
+    grupoGenero = new QButtonGroup(Frame1);
+    grupoGenero->addButton(opb_hombre, 0);
+    grupoGenero->addButton(opb_mujer, 1);
+    rejilla->addWidget(opb_hombre, 1, 1);
+    rejilla->addWidget(opb_mujer, 1, 2);
+    auto* lblPeso = etiqueta(Frame1, "lbl_peso", QStringLiteral("Weight  (kilograms):"));
+    lblPeso->setWordWrap(false);
+    rejilla->addWidget(lblPeso, 2, 0);
+    tbx_peso = crear<QLineEdit>(Frame1, "tbx_peso");
+    tbx_peso->setMaxLength(3);
+    tbx_peso->setMaximumWidth(60);
+    rejilla->addWidget(tbx_peso, 2, 1, 1, 2, Qt::AlignLeft);
+    rejilla->setColumnStretch(1, 1);
+    rejilla->setColumnStretch(2, 1);
+
+    cmd_personales = boton(marco, "cmd_personales", QStringLiteral("Save"));
+    cmd_personales->setMinimumWidth(180);
+
+    auto* v = new QVBoxLayout(marco);
+    v->setContentsMargins(0, 40, 0, 0);
+    auto* fila = new QHBoxLayout;
+    fila->addStretch(1);
+    fila->addWidget(Frame1, 3);
+    fila->addStretch(1);
+    v->addLayout(fila);
+    v->addSpacing(24);
+    v->addWidget(cmd_personales, 0, Qt::AlignHCenter);
+    v->addStretch(1);
 }
 
-} // namespace
-
-void extraerDatosPersonales()
-{
-    almacen::Ocupado ocupado;
-    const almacen::Consulta c = almacen::consultar(
-        QStringLiteral("select id, age, gender, weight from profiles where last=true"));
-    if (!c.ok) {
-        escribirLog(c.entradaLog(QStringLiteral("extraerDatosPersonales() -> ")));
-        return;
-    }
-    if (c.vacia())
-        return;
-    const QVariantList& fila = c.filas.first();
-    PerfilActual& p = perfilActual();
-    p.idPerfil = Dato::deVariante(fila[0]);
-    p.edad = Dato::deVariante(fila[1]);
-    p.genero = Dato::deVariante(fila[2]);
-    p.peso = Dato::deVariante(fila[3]);
-}
-
-bool faltanDatosPersonales()
-{
-    const PerfilActual& p = perfilActual();
-    return p.edad.esNulo() || p.genero.esNulo() || p.peso.esNulo() || p.peso.igualA(0);
-}
-
-QString resumenPerfilActual()
-{
-    const PerfilActual& p = perfilActual();
-    if (!p.idPerfil.tieneValor())
-        return QStringLiteral("No current profile");
-    const almacen::Consulta c =
-        almacen::consultar(QStringLiteral("select name from profiles where id=?"),
-                           {p.idPerfil.entero()});
-    if (!c.ok)
-        escribirLog(c.entradaLog(QStringLiteral("resumenPerfilActual() -> ")));
-    const QString nombre = c.vacia() ? QString() : c.filas.first().value(0).toString();
-    const qint64 edad = p.edad.entero();
-    if (faltanDatosPersonales() || !p.edad.tieneValor() || edad < 0 ||
-        edad >= qint64(std::size(gruposEdad)) || !p.genero.tieneValor())
-        return QStringLiteral("Profile: %1 - personal data not set yet").arg(nombre);
-    return QStringLiteral("Profile: %1 - %2, %3, %4 kg")
-        .arg(nombre, QLatin1String(gruposEdad[edad]),
-             p.genero.igualA(0) ? QStringLiteral("male") : QStringLiteral("female"),
-             p.peso.texto());
-}
-
-DatosPersonales::DatosPersonales(InterfazPrincipal& ui, QWidget* ventana)
-    : QObject(ventana), m_ui(ui), m_ventana(ventana)
+DatosPersonales::DatosPersonales(ControlesDatos& ui, Sesion& sesion, QWidget* ventana)
+    : QObject(ventana), m_ui(ui), m_sesion(sesion), m_ventana(ventana)
 {
     connect(m_ui.cmd_personales, &QPushButton::clicked, this, &DatosPersonales::guardar);
 }
 
 void DatosPersonales::poblarComboEdades()
 {
-    for (const char* g : gruposEdad)
-        m_ui.cmb_edad->addItem(QLatin1String(g));
+    m_ui.cmb_edad->addItems(gruposEdad());
 }
 
 void DatosPersonales::seleccionarDatosPersonales()
 {
-    const PerfilActual& p = perfilActual();
+    const PerfilActual& p = m_sesion.perfilActual;
     if (p.edad.esNulo()) {
         m_ui.cmb_edad->setCurrentIndex(-1);
     } else if (p.edad.entero() >= 0 && p.edad.entero() < m_ui.cmb_edad->count()) {
@@ -110,12 +92,11 @@ void DatosPersonales::seleccionarDatosPersonales()
     m_ui.grupoGenero->setExclusive(true);
 
     m_ui.tbx_peso->setText(p.peso.esNulo() ? QString() : p.peso.texto());
-    emit perfilCambiado();
 }
 
 bool DatosPersonales::validarDatos()
 {
-    PerfilActual& p = perfilActual();
+    PerfilActual& p = m_sesion.perfilActual;
 
     const int edad = m_ui.cmb_edad->currentIndex();
     if (edad < 0) {
@@ -136,7 +117,7 @@ bool DatosPersonales::validarDatos()
     }
 
     const QString peso = m_ui.tbx_peso->text();
-    if (peso.isEmpty() || peso == QLatin1String("0") || !soloDigitos(peso)) {
+    if (peso == QLatin1String("0") || !soloDigitos(peso)) {
         mensajes::avisar(m_ventana,
                          QStringLiteral("Weight is a compulsory detail (integer numbers only)"));
         m_ui.tbx_peso->setFocus();
@@ -148,11 +129,9 @@ bool DatosPersonales::validarDatos()
 
 void DatosPersonales::guardarDatosPersonales()
 {
-    const int filas = almacen::ejecutarSQL(
-        QStringLiteral("update profiles set age=?, gender=?, weight=? where last=true"),
-        {m_ui.cmb_edad->currentIndex(), perfilActual().genero.entero(),
-         m_ui.tbx_peso->text().toLongLong()});
-    if (filas > 0)
+    if (escribirDatosPersonales(m_ui.cmb_edad->currentIndex(),
+                                m_sesion.perfilActual.genero.entero(),
+                                m_ui.tbx_peso->text().toLongLong()))
         mensajes::informar(m_ventana, QStringLiteral("Your personal data have been saved"));
     else
         mensajes::error(m_ventana, QStringLiteral("An error occured while saving your personal data"));
@@ -163,6 +142,5 @@ void DatosPersonales::guardar()
     if (!validarDatos())
         return;
     guardarDatosPersonales();
-    establecerValoresRecomendados();
-    emit perfilCambiado();
+    m_sesion.anunciarCambioDePerfil(Sesion::Cambio::DatosPersonales);
 }

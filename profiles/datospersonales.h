@@ -2,19 +2,29 @@
 
 #include <QObject>
 
-struct InterfazPrincipal;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class QWidget;
+class Sesion;
 
-// Reads the current profile's id and personal data into perfilActual().
-void extraerDatosPersonales();
+// The controls of the first tab, by the object names they carry.
+struct ControlesDatos
+{
+    QGroupBox* Frame1 = nullptr;
+    QComboBox* cmb_edad = nullptr;
+    QRadioButton* opb_hombre = nullptr;
+    QRadioButton* opb_mujer = nullptr;
+    QButtonGroup* grupoGenero = nullptr;
+    QLineEdit* tbx_peso = nullptr;
+    QPushButton* cmd_personales = nullptr;
 
-// True while the current profile's age group, sex or weight is missing, or
-// its weight is 0; the tabs that need the personal data ask this first.
-bool faltanDatosPersonales();
-
-// One line on the current profile: "Profile: <name> - <age group>, <sex>,
-// <weight> kg", or that its personal data are not set yet.
-QString resumenPerfilActual();
+    // Builds them inside the tab's frame: the form centred in its upper part.
+    void construir(QWidget* marco);
+};
 
 // The personal-data form of the first tab: age group, sex and weight of the
 // current profile.
@@ -23,7 +33,7 @@ class DatosPersonales : public QObject
     Q_OBJECT
 
 public:
-    DatosPersonales(InterfazPrincipal& ui, QWidget* ventana);
+    DatosPersonales(ControlesDatos& ui, Sesion& sesion, QWidget* ventana);
 
     // Fills the age-group list; called once when the window loads.
     void poblarComboEdades();
@@ -35,13 +45,10 @@ public:
     // Writes the form's values into the current profile's row.
     void guardarDatosPersonales();
 
-signals:
-    // The current profile, or its personal data, may have changed.
-    void perfilCambiado();
-
 private:
     void guardar();
 
-    InterfazPrincipal& m_ui;
+    ControlesDatos& m_ui;
+    Sesion& m_sesion;
     QWidget* m_ventana;
 };

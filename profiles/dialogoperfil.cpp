@@ -1,13 +1,8 @@
 #include "profiles/dialogoperfil.h"
 
-#include "evaluation/valoresrecomendados.h"
-#include "profiles/datospersonales.h"
-#include "profiles/perfilactual.h"
-#include "profiles/pestanaperfiles.h"
-#include "storage/basedatos.h"
-#include "storage/registro.h"
-#include "windows/main/mensajes.h"
-#include "windows/main/ventanaprincipal.h"
+#include "evaluation/sesion.h"
+#include "profiles/perfiles.h"
+#include "windows/common/mensajes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +14,6 @@ namespace {
 const QString textoCrear = QStringLiteral("Create");
 const QString textoGuardar = QStringLiteral("Save");
 const QString textoRenombrar = QStringLiteral("Rename");
-
-const QString etiquetaGuardar = QStringLiteral("guardar() (profiles) -> ");
 
 const QString falloCrear = QStringLiteral("An error occurred while creting the new profile");
 const QString falloCopiar =
@@ -34,8 +27,9 @@ QRect rectangulo(int izquierda, int arriba, int ancho, int alto)
 
 } // namespace
 
-DialogoPerfil::DialogoPerfil(VentanaPrincipal& f, Modo modo, const QString& nombre)
-    : QDialog(&f), m_f(f)
+DialogoPerfil::DialogoPerfil(QWidget* ventana, Sesion& sesion, Modo modo, const QString& nombre,
+                             Seleccion seleccion)
+    : QDialog(ventana), m_sesion(sesion), m_seleccion(std::move(seleccion))
 {
     setObjectName(QStringLiteral("p"));
     setWindowTitle(QString());
@@ -93,7 +87,7 @@ DialogoPerfil::DialogoPerfil(VentanaPrincipal& f, Modo modo, const QString& nomb
     }
     tbx_perfil->setFocus();
 
-    if (QScreen* pantalla = f.screen())
+    if (QScreen* pantalla = ventana ? ventana->screen() : nullptr)
         move(pantalla->availableGeometry().center() - rect().center());
 }
 
@@ -118,31 +112,44 @@ void DialogoPerfil::pulsarGuardar()
     guardar();
 }
 
+void DialogoPerfil::avisarSinSeleccion(QWidget* padre)
+{
+    mensajes::avisar(padre, QStringLiteral("Please, select a profile in the list first"));
+}
+
 void DialogoPerfil::guardar()
 {
-    PestanaPerfiles& perfiles = m_f.perfiles();
     qint64 origen = 0;
-    const bool haySeleccion = perfiles.perfilSeleccionado(&origen);
+    const bool haySeleccion = m_seleccion && m_seleccion(&origen);
     const QString modo = cmd_guardar->text();
+    const QString nombre = tbx_perfil->text();
 
     if ((modo == textoGuardar || modo == textoRenombrar) && !haySeleccion) {
-        PestanaPerfiles::avisarSinSeleccion(this);
+        avisarSinSeleccion(this);
         return;
     }
 
     bool actualNuevo = false;
-    if (modo == textoGuardar)
-        actualNuevo = copiar(origen);
-    else if (modo == textoRenombrar)
-        renombrar(origen);
-    else if (modo == textoCrear)
-        actualNuevo = crear();
+    bool renombrado = false;
+    if (modo == textoGuardar) {
+        actualNuevo = anunciar(perfiles::copiar(origen, nombre), QStringLiteral("Profile saved"),
+                               falloCopiar);
+    } else if (modo == textoRenombrar) {
+        renombrado = perfiles::renombrar(origen, nombre);
+        if (renombrado)
+            mensajes::informar(this, QStringLiteral("Profile renamed"));
+        else
+            mensajes::error(this, QStringLiteral("An error occurred while renaming the profile"));
+    } else if (modo == textoCrear) {
+        actualNuevo =
+            anunciar(perfiles::crear(nombre), QStringLiteral("Profile created"), falloCrear);
+    }
 
-    perfiles.cargarPerfiles();
-    extraerDatosPersonales();
-    m_f.datosPersonales().seleccionarDatosPersonales();
+    emit perfilesCambiados();
     if (actualNuevo)
-        establecerValoresRecomendados();
+        m_sesion.anunciarCambioDePerfil(Sesion::Cambio::OtroPerfil);
+    else if (renombrado)
+        m_sesion.anunciarCambioDePerfil(Sesion::Cambio::Nombre);
     close();
 }
 
@@ -153,151 +160,6 @@ bool DialogoPerfil::anunciar(qint64 id, const QString& exito, const QString& fal
         return false;
     }
     mensajes::informar(this, exito);
-    perfilActual().idPerfil = Dato::de(id);
-    return true;
-}
-
-bool DialogoPerfil::crear()
-{
-    qint64 id = 0;
-    {
-        almacen::Transaccion t;
-        if (!t.iniciada()) {
-            escribirLog(etiquetaGuardar + t.error());
-        } else {
-            id = nuevoRegistro();
-            if (id > 0 && !(dejarActual(id) && t.confirmar())) {
-                if (!t.error().isEmpty())
-                    escribirLog(etiquetaGuardar + t.error());
-                id = 0;
-            }
-        }
-    }
-    return anunciar(id, QStringLiteral("Profile created"), falloCrear);
-}
-
-bool DialogoPerfil::copiar(qint64 origen)
-{
-    qint64 id = 0;
-    {
-        // The copy is one action: a step that fails takes the new row, its
-        // intakes and the flag changes back, leaving the source current.
-        almacen::Transaccion t;
-        if (!t.iniciada()) {
-            escribirLog(etiquetaGuardar + t.error());
-        } else {
-            bool leidos = false;
-            const QList<IngestaPerfil> alimentos = extraerAlimentosPerfil(origen, &leidos);
-            const qint64 nuevo = leidos ? nuevoRegistro() : 0;
-            if (nuevo > 0 && duplicarDatos(nuevo, alimentos)) {
-                bool ok = false;
-                const std::array<QVariant, 3> datos = extraerPersonalesPerfil(origen, &ok);
-                const bool hecho =
-                    ok &&
-                    almacen::ejecutarSQL(
-                        QStringLiteral("update profiles set age=?, gender=?, weight=? where id=?"),
-                        {datos[0], datos[1], datos[2], nuevo}) > 0 &&
-                    dejarActual(nuevo);
-                if (hecho) {
-                    if (t.confirmar())
-                        id = nuevo;
-                    else
-                        escribirLog(etiquetaGuardar + t.error());
-                }
-            }
-        }
-    }
-    return anunciar(id, QStringLiteral("Profile saved"), falloCopiar);
-}
-
-void DialogoPerfil::renombrar(qint64 origen)
-{
-    if (almacen::ejecutarSQL(QStringLiteral("update profiles set name=? where id=?"),
-                             {tbx_perfil->text(), origen}) > 0)
-        mensajes::informar(this, QStringLiteral("Profile renamed"));
-    else
-        mensajes::error(this, QStringLiteral("An error occurred while renaming the profile"));
-}
-
-bool DialogoPerfil::dejarActual(qint64 id)
-{
-    // With no other profile the update changes no row, so its count cannot
-    // tell success; what counts is that no other row keeps the flag.
-    almacen::ejecutarSQL(QStringLiteral("update profiles set last=0 where id<>?"), {id});
-    const almacen::Consulta c = almacen::consultar(
-        QStringLiteral("select count(*) from profiles where last=true and id<>?"), {id});
-    if (!c.ok) {
-        escribirLog(c.entradaLog(etiquetaGuardar));
-        return false;
-    }
-    return !c.vacia() && c.filas[0][0].toLongLong() == 0;
-}
-
-qint64 DialogoPerfil::nuevoRegistro()
-{
-    // The id is the one this very insert was given: the largest id in the
-    // table need not be ours.
-    const qint64 id = almacen::insertarSQL(
-        QStringLiteral("insert into profiles(name,last) values (?, 1)"), {tbx_perfil->text()});
-    if (id <= 0)
-        escribirLog(QStringLiteral("nuevoRegistro() (profiles) -> The new profile was not "
-                                   "created"));
-    return id;
-}
-
-std::array<QVariant, 3> DialogoPerfil::extraerPersonalesPerfil(qint64 id, bool* ok)
-{
-    std::array<QVariant, 3> datos;
-    if (ok)
-        *ok = false;
-    const almacen::Consulta c = almacen::consultar(
-        QStringLiteral("select age, gender, weight from profiles where id=?"), {id});
-    if (!c.ok) {
-        escribirLog(c.entradaLog(QStringLiteral("extraerPersonalesPerfil() (profiles) -> ")));
-        return datos;
-    }
-    if (c.vacia()) {
-        escribirLog(QStringLiteral("extraerPersonalesPerfil() (profiles) -> There is no profile "
-                                   "with the id %1")
-                        .arg(id));
-        return datos;
-    }
-    for (int i = 0; i < 3; ++i)
-        datos[i] = c.filas[0][i];
-    if (ok)
-        *ok = true;
-    return datos;
-}
-
-QList<IngestaPerfil> DialogoPerfil::extraerAlimentosPerfil(qint64 id, bool* ok)
-{
-    QList<IngestaPerfil> alimentos;
-    const almacen::Consulta c = almacen::consultar(
-        QStringLiteral("select food_id, intake from saves where prof_id=?"), {id});
-    if (ok)
-        *ok = c.ok;
-    if (!c.ok) {
-        escribirLog(c.entradaLog(QStringLiteral("extraerAlimentosPerfil() (profiles) -> ")));
-        return alimentos;
-    }
-    alimentos.reserve(c.filas.size());
-    for (const QVariantList& fila : c.filas)
-        alimentos.append({fila[0].toLongLong(), fila[1].toLongLong()});
-    return alimentos;
-}
-
-bool DialogoPerfil::duplicarDatos(qint64 idNuevo, const QList<IngestaPerfil>& alimentos)
-{
-    for (const IngestaPerfil& a : alimentos) {
-        if (almacen::ejecutarSQL(
-                QStringLiteral("insert into saves (prof_id, food_id, intake) values (?, ?, ?)"),
-                {idNuevo, a.alimento, a.cantidad}) <= 0) {
-            escribirLog(QStringLiteral("duplicarDatos() (profiles) -> The intake of food %1 could "
-                                       "not be copied to profile %2")
-                            .arg(a.alimento)
-                            .arg(idNuevo));
-            return false;
-        }
-    }
+    m_sesion.perfilActual.idPerfil = Dato::de(id);
     return true;
 }

@@ -1,23 +1,14 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
-#include <QVariant>
 #include <QtGlobal>
 
-#include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class VentanaPrincipal;
-
-// One intake of a profile as read for copying.
-struct IngestaPerfil
-{
-    qint64 alimento = 0;
-    qint64 cantidad = 0;
-};
+class Sesion;
 
 // The window `p`: asks for a profile name, then creates a profile, copies the
 // selected one under that name or renames it. It does not block the main
@@ -28,31 +19,29 @@ class DialogoPerfil : public QDialog
 
 public:
     enum class Modo { Crear, Guardar, Renombrar };
+    // The profile selected in the list at the moment it is asked; false when
+    // none is.
+    using Seleccion = std::function<bool(qint64* id)>;
 
     // `nombre` prefills the name box (wholly selected) for copying and renaming.
-    DialogoPerfil(VentanaPrincipal& f, Modo modo, const QString& nombre = QString());
+    DialogoPerfil(QWidget* ventana, Sesion& sesion, Modo modo, const QString& nombre,
+                  Seleccion seleccion);
 
     QLabel* lbl_perfil = nullptr;
     QLineEdit* tbx_perfil = nullptr;
     QPushButton* cmd_cancelar = nullptr;
     QPushButton* cmd_guardar = nullptr;
 
-    // Carries out the action of the dialog's mode, refreshes the main window
-    // and closes the dialog.
+    // Carries out the action of the dialog's mode, announces what changed and
+    // closes the dialog.
     void guardar();
-    // Inserts a profile named after the name box and marked current; returns
-    // its id, 0 when none was created.
-    qint64 nuevoRegistro();
-    // age, gender and weight of a profile (null values stay null); `ok` is
-    // false when they could not be read or the profile does not exist.
-    std::array<QVariant, 3> extraerPersonalesPerfil(qint64 id, bool* ok = nullptr);
-    // Every intake of a profile, in the order the database gives them; `ok`
-    // is false when they could not be read.
-    QList<IngestaPerfil> extraerAlimentosPerfil(qint64 id, bool* ok = nullptr);
-    // Gives the new profile a copy of the intakes; false at the first one that
-    // is not stored. Runs inside the caller's transaction, whose rollback then
-    // takes the new profile away again.
-    bool duplicarDatos(qint64 idNuevo, const QList<IngestaPerfil>& alimentos);
+
+    // Tells the user that the action needs a profile chosen in the list.
+    static void avisarSinSeleccion(QWidget* padre);
+
+signals:
+    // A profile was added, copied or renamed: the list is to be refilled.
+    void perfilesCambiados();
 
 protected:
     void done(int resultado) override;
@@ -61,11 +50,7 @@ private:
     void pulsarGuardar();
     // Tells the outcome of a create or copy; a new profile becomes current.
     bool anunciar(qint64 id, const QString& exito, const QString& fallo);
-    bool crear();
-    bool copiar(qint64 origen);
-    void renombrar(qint64 origen);
-    // Clears the flag of every profile but `id`; false when another one keeps it.
-    bool dejarActual(qint64 id);
 
-    VentanaPrincipal& m_f;
+    Sesion& m_sesion;
+    Seleccion m_seleccion;
 };

@@ -6,7 +6,8 @@
 
 // A value of the current profile held in memory. It is in one of three
 // states: never set (no profile read yet), null (read from a null column), or
-// a whole number (ids, the age group, the sex and the weight are all whole). A value that was never set compares equal to 0 and converts to 0
+// a whole number (ids, the age group, the sex and the weight are all whole).
+// A value that was never set compares equal to 0 and converts to 0
 // or to the empty text; a null value equals nothing.
 class Dato
 {
@@ -47,7 +48,8 @@ private:
 };
 
 // The current profile: the row of `profiles` whose `last` flag is set. Its id
-// and personal data are kept here for every routine that works on it.
+// and personal data are kept for every routine that works on it (the session
+// holds the one the program works with).
 struct PerfilActual
 {
     Dato idPerfil;
@@ -55,5 +57,3 @@ struct PerfilActual
     Dato genero; // 0 male, 1 female
     Dato peso;   // kilograms
 };
-
-PerfilActual& perfilActual();

@@ -1,47 +1,92 @@
 #include "profiles/pestanaperfiles.h"
 
-#include "evaluation/valoresrecomendados.h"
-#include "profiles/datospersonales.h"
-#include "profiles/perfilactual.h"
+#include "evaluation/sesion.h"
+#include "profiles/perfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
-#include "windows/main/mensajes.h"
-#include "windows/main/ventanaprincipal.h"
+#include "windows/common/controles.h"
+#include "windows/common/mensajes.h"
+#include "windows/common/roles.h"
 
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
-PestanaPerfiles::PestanaPerfiles(VentanaPrincipal& f) : QObject(&f), m_f(f)
+void ControlesPerfiles::construir(QWidget* marco)
 {
-    InterfazPrincipal& ui = m_f.ui();
-    connect(ui.cmd_perfilNuevo, &QPushButton::clicked, this,
+    Label15 = etiqueta(marco, "Label15",
+                       QStringLiteral("The following list displays profiles already saved."));
+    Label16 = etiqueta(marco, "Label16",
+                       QStringLiteral("A profile stores information about saved food intakes "
+                                      "and personal data. Select one of them and click the "
+                                      "buttons on the right for managing. "));
+    lsv_perfiles = listaInforme(marco, "lsv_perfiles", {QString()}, {QStringLiteral("uno")});
+    lsv_perfiles->setHeaderHidden(true);
+    lsv_perfiles->header()->setStretchLastSection(true);
+    cmd_perfilNuevo = boton(marco, "cmd_perfilNuevo", QStringLiteral("New"));
+    cmd_perfilCargar = boton(marco, "cmd_perfilCargar", QStringLiteral("Load"));
+    cmd_perfilGuardar = boton(marco, "cmd_perfilGuardar", QStringLiteral("Save as"));
+    cmd_perfilRenombrar = boton(marco, "cmd_perfilRenombrar", QStringLiteral("Rename"));
+    cmd_perfilBorrar = boton(marco, "cmd_perfilBorrar", QStringLiteral("Remove"));
+
+    auto* botones = new QVBoxLayout;
+    botones->setSpacing(14);
+    for (QPushButton* b : {cmd_perfilNuevo, cmd_perfilCargar, cmd_perfilGuardar,
+                           cmd_perfilRenombrar, cmd_perfilBorrar}) {
+        b->setMinimumWidth(140);
+        b->setMaximumWidth(220);
+        botones->addWidget(b);
+    }
+    botones->addStretch(1);
+    auto* fila = new QHBoxLayout;
+    fila->addSpacing(24);
+    fila->addWidget(lsv_perfiles, 5);
+    fila->addSpacing(24);
+    fila->addLayout(botones, 3);
+    fila->addSpacing(24);
+
+    auto* v = new QVBoxLayout(marco);
+    v->addWidget(Label15);
+    v->addWidget(Label16);
+    v->addSpacing(12);
+    v->addLayout(fila, 1);
+    v->addSpacing(40);
+}
+
+PestanaPerfiles::PestanaPerfiles(ControlesPerfiles& ui, Sesion& sesion, QWidget* ventana)
+    : QObject(ventana), m_ui(ui), m_sesion(sesion), m_ventana(ventana)
+{
+    connect(m_ui.cmd_perfilNuevo, &QPushButton::clicked, this,
             [this] { abrirDialogo(DialogoPerfil::Modo::Crear); });
-    connect(ui.cmd_perfilCargar, &QPushButton::clicked, this, &PestanaPerfiles::cargarPerfil);
-    connect(ui.cmd_perfilGuardar, &QPushButton::clicked, this,
+    connect(m_ui.cmd_perfilCargar, &QPushButton::clicked, this, &PestanaPerfiles::cargarPerfil);
+    connect(m_ui.cmd_perfilGuardar, &QPushButton::clicked, this,
             [this] { abrirDialogo(DialogoPerfil::Modo::Guardar); });
-    connect(ui.cmd_perfilRenombrar, &QPushButton::clicked, this,
+    connect(m_ui.cmd_perfilRenombrar, &QPushButton::clicked, this,
             [this] { abrirDialogo(DialogoPerfil::Modo::Renombrar); });
-    connect(ui.cmd_perfilBorrar, &QPushButton::clicked, this, &PestanaPerfiles::pulsarBorrar);
-    connect(ui.lsv_perfiles, &QTreeWidget::itemDoubleClicked, this, [this] { cargarPerfil(); });
+    connect(m_ui.cmd_perfilBorrar, &QPushButton::clicked, this, &PestanaPerfiles::pulsarBorrar);
+    connect(m_ui.lsv_perfiles, &QTreeWidget::itemDoubleClicked, this, [this] { cargarPerfil(); });
 }
 
 void PestanaPerfiles::cargarPerfiles()
 {
     almacen::Ocupado ocupado;
-    QTreeWidget* lista = m_f.ui().lsv_perfiles;
+    QTreeWidget* lista = m_ui.lsv_perfiles;
     lista->clear();
 
-    const almacen::Consulta c = almacen::consultar(
-        QStringLiteral("select id, name, last from profiles order by name collate nocase"));
+    QString fallo;
+    const QList<perfiles::Fila> filas = perfiles::listar(&fallo);
     QList<QTreeWidgetItem*> elementos;
-    elementos.reserve(c.filas.size());
+    elementos.reserve(filas.size());
     QTreeWidgetItem* actual = nullptr;
-    for (const QVariantList& fila : c.filas) {
+    for (const perfiles::Fila& fila : filas) {
         auto* item = new QTreeWidgetItem;
-        item->setText(0, fila[1].isNull() ? QStringLiteral("Without name") : fila[1].toString());
-        item->setData(0, RolIdPerfil, fila[0].toLongLong());
-        // The same test as the one that finds the current profile ("last=true").
-        if (fila[2].toLongLong() == 1)
+        item->setText(0, fila.nombre.isNull() ? QStringLiteral("Without name")
+                                              : fila.nombre.toString());
+        item->setData(0, RolIdPerfil, fila.id);
+        if (fila.actual)
             actual = item;
         elementos << item;
     }
@@ -51,13 +96,13 @@ void PestanaPerfiles::cargarPerfiles()
     if (!actual)
         lista->clearSelection();
 
-    if (!c.ok)
-        escribirLog(QStringLiteral("cargarPerfiles() -> ") + c.error);
+    if (!fallo.isEmpty())
+        escribirLog(QStringLiteral("cargarPerfiles() -> ") + fallo);
 }
 
 bool PestanaPerfiles::perfilSeleccionado(qint64* id, QString* nombre) const
 {
-    const QList<QTreeWidgetItem*> seleccion = m_f.ui().lsv_perfiles->selectedItems();
+    const QList<QTreeWidgetItem*> seleccion = m_ui.lsv_perfiles->selectedItems();
     if (seleccion.isEmpty())
         return false;
     const QVariant valor = seleccion.first()->data(0, RolIdPerfil);
@@ -70,46 +115,20 @@ bool PestanaPerfiles::perfilSeleccionado(qint64* id, QString* nombre) const
     return true;
 }
 
-void PestanaPerfiles::avisarSinSeleccion(QWidget* padre)
-{
-    mensajes::avisar(padre, QStringLiteral("Please, select a profile in the list first"));
-}
-
 void PestanaPerfiles::cargarPerfil()
 {
     qint64 id = 0;
     if (!perfilSeleccionado(&id)) {
-        avisarSinSeleccion(&m_f);
+        DialogoPerfil::avisarSinSeleccion(m_ventana);
         return;
     }
-
-    // Clearing every flag and setting one go together: a load that fails half
-    // way must leave the previous profile current, not none.
-    bool cargado = false;
     QString fallo;
-    {
-        almacen::Transaccion t;
-        if (!t.iniciada()) {
-            fallo = t.error();
-        } else {
-            cargado = almacen::ejecutarSQL(QStringLiteral("update profiles set last=0")) > 0 &&
-                      almacen::ejecutarSQL(QStringLiteral("update profiles set last=1 where id=?"),
-                                           {id}) > 0;
-            if (cargado && !t.confirmar()) {
-                fallo = t.error();
-                cargado = false;
-            }
-        }
-    }
-
-    if (cargado) {
-        perfilActual().idPerfil = Dato::de(id);
-        extraerDatosPersonales();
-        m_f.datosPersonales().seleccionarDatosPersonales();
-        establecerValoresRecomendados();
-        mensajes::informar(&m_f, QStringLiteral("Profile loaded"));
+    if (perfiles::hacerActual(id, &fallo)) {
+        m_sesion.perfilActual.idPerfil = Dato::de(id);
+        m_sesion.anunciarCambioDePerfil(Sesion::Cambio::OtroPerfil);
+        mensajes::informar(m_ventana, QStringLiteral("Profile loaded"));
     } else {
-        mensajes::error(&m_f,
+        mensajes::error(m_ventana,
                         QStringLiteral("An error occurred while loading the profile selected"));
     }
     if (!fallo.isEmpty())
@@ -119,11 +138,11 @@ void PestanaPerfiles::cargarPerfil()
 void PestanaPerfiles::pulsarBorrar()
 {
     if (!perfilSeleccionado(nullptr)) {
-        avisarSinSeleccion(&m_f);
+        DialogoPerfil::avisarSinSeleccion(m_ventana);
         return;
     }
     if (mensajes::preguntar(
-            &m_f, QStringLiteral("Are you sure you want to remove the selected profile?")))
+            m_ventana, QStringLiteral("Are you sure you want to remove the selected profile?")))
         borrarPerfil();
 }
 
@@ -131,49 +150,20 @@ void PestanaPerfiles::borrarPerfil()
 {
     qint64 id = 0;
     if (!perfilSeleccionado(&id)) {
-        avisarSinSeleccion(&m_f);
+        DialogoPerfil::avisarSinSeleccion(m_ventana);
         return;
     }
-    if (perfilActual().idPerfil.igualA(id)) {
-        mensajes::avisar(&m_f,
+    if (m_sesion.perfilActual.idPerfil.igualA(id)) {
+        mensajes::avisar(m_ventana,
                          QStringLiteral("The profile you try to remove is currently running"));
         return;
     }
-
-    // The profile and its intakes go together or not at all: intakes left
-    // without their profile would never be seen or removed again.
-    bool borrado = false;
     QString fallo;
-    {
-        almacen::Transaccion t;
-        if (!t.iniciada()) {
-            fallo = t.error();
-        } else {
-            const almacen::Consulta cuenta = almacen::consultar(
-                QStringLiteral("select count(*) from saves where prof_id=?"), {id});
-            if (!cuenta.ok) {
-                fallo = cuenta.error;
-            } else if (almacen::ejecutarSQL(QStringLiteral("delete from profiles where id=?"),
-                                            {id}) > 0) {
-                // A profile without intakes deletes no row here; one with
-                // intakes must lose every one of them.
-                const qint64 ingestas = cuenta.vacia() ? 0 : cuenta.filas[0][0].toLongLong();
-                const int quitadas =
-                    almacen::ejecutarSQL(QStringLiteral("delete from saves where prof_id=?"), {id});
-                borrado = quitadas == ingestas;
-                if (borrado && !t.confirmar()) {
-                    fallo = t.error();
-                    borrado = false;
-                }
-            }
-        }
-    }
-
-    if (borrado) {
-        mensajes::informar(&m_f, QStringLiteral("Profile removed"));
+    if (perfiles::borrar(id, &fallo)) {
+        mensajes::informar(m_ventana, QStringLiteral("Profile removed"));
         cargarPerfiles();
     } else {
-        mensajes::error(&m_f,
+        mensajes::error(m_ventana,
                         QStringLiteral("An error occurred while removing the profile selected"));
     }
     if (!fallo.isEmpty())
@@ -194,10 +184,14 @@ void PestanaPerfiles::abrirDialogo(DialogoPerfil::Modo modo)
     }
     QString nombre;
     if (modo != DialogoPerfil::Modo::Crear && !perfilSeleccionado(nullptr, &nombre)) {
-        avisarSinSeleccion(&m_f);
+        DialogoPerfil::avisarSinSeleccion(m_ventana);
         return;
     }
-    m_dialogo = new DialogoPerfil(m_f, modo, nombre);
+    // The dialog does not block the list: the item selected when its button
+    // is pressed is the one that counts.
+    m_dialogo = new DialogoPerfil(m_ventana, m_sesion, modo, nombre,
+                                  [this](qint64* id) { return perfilSeleccionado(id); });
+    connect(m_dialogo, &DialogoPerfil::perfilesCambiados, this, &PestanaPerfiles::cargarPerfiles);
     m_dialogo->show();
 }
 

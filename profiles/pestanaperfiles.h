@@ -6,8 +6,26 @@
 #include <QPointer>
 #include <QtGlobal>
 
+class QLabel;
+class QPushButton;
+class QTreeWidget;
 class QWidget;
-class VentanaPrincipal;
+class Sesion;
+
+// The controls of tab 6, by the object names they carry.
+struct ControlesPerfiles
+{
+    QLabel* Label15 = nullptr;
+    QLabel* Label16 = nullptr;
+    QTreeWidget* lsv_perfiles = nullptr;
+    QPushButton* cmd_perfilNuevo = nullptr;
+    QPushButton* cmd_perfilCargar = nullptr;
+    QPushButton* cmd_perfilGuardar = nullptr;
+    QPushButton* cmd_perfilRenombrar = nullptr;
+    QPushButton* cmd_perfilBorrar = nullptr;
+
+    void construir(QWidget* marco);
+};
 
 // Tab 6: the list of profiles and the buttons that manage them.
 class PestanaPerfiles : public QObject
@@ -15,10 +33,7 @@ class PestanaPerfiles : public QObject
     Q_OBJECT
 
 public:
-    // Each list item carries its profile's id under this role.
-    static constexpr int RolIdPerfil = Qt::UserRole;
-
-    explicit PestanaPerfiles(VentanaPrincipal& f);
+    PestanaPerfiles(ControlesPerfiles& ui, Sesion& sesion, QWidget* ventana);
 
     // Refills the profile list and selects the current profile.
     void cargarPerfiles();
@@ -32,8 +47,6 @@ public:
 
     // The id (and shown name) of the selected list item; false when none is.
     bool perfilSeleccionado(qint64* id, QString* nombre = nullptr) const;
-    // Tells the user that the action needs a profile chosen in the list.
-    static void avisarSinSeleccion(QWidget* padre);
     // The open profile-name dialog, null when none is.
     DialogoPerfil* dialogo() const;
 
@@ -41,6 +54,8 @@ private:
     void abrirDialogo(DialogoPerfil::Modo modo);
     void pulsarBorrar();
 
-    VentanaPrincipal& m_f;
+    ControlesPerfiles& m_ui;
+    Sesion& m_sesion;
+    QWidget* m_ventana;
     QPointer<DialogoPerfil> m_dialogo;
 };

@@ -221,6 +221,24 @@ bool Transaccion::confirmar()
     return false;
 }
 
+bool enTransaccion(const std::function<bool()>& accion, QString* fallo)
+{
+    Transaccion t;
+    if (!t.iniciada()) {
+        if (fallo)
+            *fallo = t.error();
+        return false;
+    }
+    if (!accion())
+        return false;
+    if (!t.confirmar()) {
+        if (fallo)
+            *fallo = t.error();
+        return false;
+    }
+    return true;
+}
+
 Ocupado::Ocupado()
 {
     if (ponerOcupado)

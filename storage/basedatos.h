@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 // The one database connection of the program and the two paths through which
 // every routine reaches it: `ejecutarSQL` for statements that change data and
 // `consultar` for static, read-only snapshots.
@@ -72,6 +74,12 @@ private:
     bool m_terminada = false;
     QString m_error;
 };
+
+// Runs `accion` as one transaction: committed when it returns true, rolled
+// back otherwise, so that a multi-statement action is never left half done.
+// Returns true when committed; `fallo` gets the description of a failed begin
+// or commit (failing statements are logged by ejecutarSQL).
+bool enTransaccion(const std::function<bool()>& accion, QString* fallo = nullptr);
 
 // Shows the busy pointer for as long as it lives. The window layer installs
 // the two functions; without them it does nothing.

@@ -4,7 +4,7 @@
 #include "apoyo/registromensajes.h"
 #include "evaluation/valoresrecomendados.h"
 #include "profiles/datospersonales.h"
-#include "profiles/perfilactual.h"
+#include "profiles/perfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/main/ventanaprincipal.h"
@@ -26,7 +26,6 @@ class TstDatosPersonales : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { perfilActual() = PerfilActual(); }
     void cleanup()
     {
         cerrarLog();
@@ -70,7 +69,7 @@ private slots:
         QCOMPARE(f.ui().opb_hombre->isChecked(), hombre);
         QCOMPARE(f.ui().opb_mujer->isChecked(), mujer);
         QCOMPARE(f.ui().tbx_peso->text(), peso);
-        QCOMPARE(faltanDatosPersonales(), faltan);
+        QCOMPARE(faltanDatosPersonales(f.sesion().perfilActual), faltan);
     }
 
     void validacion_data()
@@ -139,7 +138,7 @@ private slots:
         }
         // A weight of 00 is stored, yet the profile still lacks personal data.
         if (peso == QLatin1String("00"))
-            QVERIFY(faltanDatosPersonales());
+            QVERIFY(faltanDatosPersonales(f.sesion().perfilActual));
     }
 
     void guardaLaPosicionDelGrupoYRecalcula()
@@ -158,8 +157,14 @@ private slots:
         QCOMPARE(fila[1].toInt(), 1);
         QCOMPARE(fila[2].toInt(), 60);
         // Females over 70 for the reference values; leucine converted for 60 kg.
-        QCOMPARE(valorRecomendado(QStringLiteral("Calcium_Ca")).toDouble(), 1200.0);
-        QCOMPARE(valorRecomendado(QStringLiteral("Leucine")).toDouble(), 42 * 60 / 1000.0);
+        QCOMPARE(valorRecomendado(f.sesion().valoresRecomendados, f.sesion().perfilActual,
+                                  QStringLiteral("Calcium_Ca"))
+                     .toDouble(),
+                 1200.0);
+        QCOMPARE(valorRecomendado(f.sesion().valoresRecomendados, f.sesion().perfilActual,
+                                  QStringLiteral("Leucine"))
+                     .toDouble(),
+                 42 * 60 / 1000.0);
     }
 
     void guardarSinPerfilActualFalla()
@@ -177,105 +182,7 @@ private slots:
                  QStringList{QStringLiteral("An error occured while saving your personal data")});
         QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
         // The form's values count from now on all the same.
-        QCOMPARE(perfilActual().peso.numero(), 80.0);
-    }
-
-    void grupoDeReferencia_data()
-    {
-        QTest::addColumn<QVariant>("edad");
-        QTest::addColumn<QVariant>("genero");
-        QTest::addColumn<double>("calcio");
-        const QVariant nulo;
-        QTest::newRow("infant, null sex") << QVariant(0) << nulo << 200.0;
-        QTest::newRow("null age and sex count as first group")
-            << nulo << nulo << 200.0;
-        QTest::newRow("4 - 8 years, female") << QVariant(3) << QVariant(1) << 1000.0;
-        QTest::newRow("9 - 13 years, female") << QVariant(4) << QVariant(1) << 1300.0;
-        QTest::newRow("9 - 13 years, male") << QVariant(4) << QVariant(0) << 1300.0;
-        QTest::newRow("51 - 70 years, male") << QVariant(8) << QVariant(0) << 1000.0;
-        QTest::newRow("51 - 70 years, female") << QVariant(8) << QVariant(1) << 1200.0;
-    }
-
-    void grupoDeReferencia()
-    {
-        QFETCH(QVariant, edad);
-        QFETCH(QVariant, genero);
-        QFETCH(double, calcio);
-        Fixture fx;
-        QCOMPARE(almacen::abrirBase(), QString());
-        perfilActual().edad = Dato::deVariante(edad);
-        perfilActual().genero = Dato::deVariante(genero);
-        establecerValoresRecomendados();
-        bool ok = false;
-        QCOMPARE(valorRecomendado(QStringLiteral("Calcium_Ca"), &ok).toDouble(), calcio);
-        QVERIFY(ok);
-    }
-
-    void consultaImposible()
-    {
-        Fixture fx;
-        QCOMPARE(almacen::abrirBase(), QString());
-        establecerValoresRecomendados();
-        bool ok = true;
-        valorRecomendado(QStringLiteral("Nothing"), &ok);
-        QVERIFY(!ok);
-        perfilActual().edad = Dato::de(10);
-        valorRecomendado(QStringLiteral("Calcium_Ca"), &ok);
-        QVERIFY(!ok);
-        // A group without a value gives an empty reference, not a failure.
-        perfilActual().edad = Dato::de(0);
-        QVERIFY(valorRecomendado(QStringLiteral("Sugars_total"), &ok).isNull());
-        QVERIFY(ok);
-    }
-
-    void aminoacidosPorPeso_data()
-    {
-        QTest::addColumn<QString>("icono");
-        QTest::addColumn<QVariant>("peso"); // invalid: never set
-        QTest::addColumn<QVariant>("esperado");
-        QTest::newRow("70 kg") << "aminoacidos" << QVariant(70.0) << QVariant(1.33);
-        QTest::newRow("null weight") << "aminoacidos" << QVariant(QMetaType(QMetaType::Double))
-                                     << QVariant();
-        QTest::newRow("weight never set") << "aminoacidos" << QVariant() << QVariant(0.0);
-        QTest::newRow("other letter case") << "Aminoacidos" << QVariant(70.0) << QVariant(19.0);
-    }
-
-    void aminoacidosPorPeso()
-    {
-        QFETCH(QString, icono);
-        QFETCH(QVariant, peso);
-        QFETCH(QVariant, esperado);
-        Fixture fx;
-        fx.ejecutar(QStringLiteral("update DRIs set icon='%1' where key='Isoleucine'").arg(icono));
-        QCOMPARE(almacen::abrirBase(), QString());
-        perfilActual().edad = Dato::de(6);
-        perfilActual().genero = Dato::de(0);
-        if (peso.isValid())
-            perfilActual().peso = Dato::deVariante(peso);
-        establecerValoresRecomendados();
-        const QVariant v = valorRecomendado(QStringLiteral("Isoleucine"));
-        QCOMPARE(v.isNull(), esperado.isNull());
-        if (!esperado.isNull())
-            QVERIFY(qFuzzyCompare(1.0 + v.toDouble(), 1.0 + esperado.toDouble()));
-    }
-
-    void tablaEnOrdenSinFilaVaciaNiDuplicados()
-    {
-        Fixture fx;
-        fx.ejecutar(QStringLiteral("update DRIs set sorting=0 where key='Sodium_Na'"));
-        fx.ejecutar(QStringLiteral("insert into DRIs (key, name, unit, sorting, icon, infants1) "
-                                   "values ('Protein', 'Protein again', 'g', 99, 'general', 7)"));
-        abrirLog();
-        QCOMPARE(almacen::abrirBase(), QString());
-        establecerValoresRecomendados();
-        cerrarLog();
-        QStringList esperadas = Fixture::claves();
-        esperadas.move(esperadas.indexOf(QStringLiteral("Sodium_Na")), 0);
-        QCOMPARE(valoresRecomendados().claves(), esperadas);
-        QCOMPARE(valoresRecomendados().entrada(QStringLiteral("Protein")).nombre,
-                 QStringLiteral("Protein"));
-        QCOMPARE(fx.entradasLog(), 1);
-        QVERIFY(fx.log().contains(QStringLiteral("establecerValoresRecomendados() -> ")));
+        QCOMPARE(f.sesion().perfilActual.peso.numero(), 80.0);
     }
 };
 

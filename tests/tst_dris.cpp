@@ -5,7 +5,7 @@
 #include "apoyo/registromensajes.h"
 #include "evaluation/valoresrecomendados.h"
 #include "windows/main/pestanadris.h"
-#include "windows/main/rejilla.h"
+#include "windows/common/rejilla.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>
@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(r->model()->index(e.fila(r, vacia), columnaDe(r, columna)).data().toString(),
                  QString());
         // The placeholder never reaches the evaluation.
-        QVERIFY(!valoresRecomendados().contiene(vacia));
+        QVERIFY(!e.f->sesion().valoresRecomendados.contiene(vacia));
     }
 
     void sinBaseRejillasVacias()

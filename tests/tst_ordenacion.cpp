@@ -3,6 +3,8 @@
 
 #include "apoyo/escena.h"
 #include "evaluation/ordenacion.h"
+#include "windows/common/numeros.h"
+#include "windows/common/roles.h"
 
 #include <QComboBox>
 #include <QRandomGenerator>
@@ -10,6 +12,15 @@
 #include <algorithm>
 
 namespace {
+
+// The sort state a session would hold.
+QHash<QString, bool> ordenColumnas;
+QString ultimaColumnaWRI;
+
+void ordenarWRI(QTreeWidget* lista, int columna, bool reaplicar = false)
+{
+    ordenarColumnasWRI(lista, columna, ordenColumnas, ultimaColumnaWRI, reaplicar);
+}
 
 // A list shaped like the results list: Nutrient, Unit, Intake, % WRI.
 std::unique_ptr<QTreeWidget> listaResultados(const QStringList& intake)
@@ -52,7 +63,7 @@ class TstOrdenacion : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { ordenColumnas().clear(); }
+    void init() { ordenColumnas.clear(); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void textoNumero_data()
@@ -80,9 +91,9 @@ private slots:
     {
         // A "% WRI" without a reference value is not 0 %: it keeps its empty cell.
         auto l = listaResultados({"5", "", "0,5"});
-        ordenarColumnasWRI(l.get(), 3);
+        ordenarWRI(l.get(), 3);
         QCOMPARE(columna(*l, 3), (QStringList{"", "0,5", "5"}));
-        ordenarColumnasWRI(l.get(), 3);
+        ordenarWRI(l.get(), 3);
         QCOMPARE(columna(*l, 3), (QStringList{"5", "0,5", ""}));
     }
 
@@ -107,10 +118,10 @@ private slots:
         QFETCH(QStringList, ascendente);
 
         auto l = listaResultados(textos);
-        ordenarColumnasWRI(l.get(), 3);
+        ordenarWRI(l.get(), 3);
         QCOMPARE(columna(*l, 3), ascendente);
         QCOMPARE(columna(*l, 3), porTextoRelleno(textos, true));
-        ordenarColumnasWRI(l.get(), 3);
+        ordenarWRI(l.get(), 3);
         QCOMPARE(columna(*l, 3), porTextoRelleno(textos, false));
         // Both numeric cells of a row held the same text: neither was rewritten.
         QCOMPARE(columna(*l, 2), columna(*l, 3));
@@ -144,26 +155,26 @@ private slots:
         auto l = listaResultados(textos);
         for (int i = 0; i < l->topLevelItemCount(); ++i)
             ponerNumero(l->topLevelItem(i), 2, valores.at(i));
-        ordenarColumnasWRI(l.get(), 2);
+        ordenarWRI(l.get(), 2);
         QCOMPARE(columna(*l, 2), porTextoRelleno(textos, true));
-        ordenarColumnasWRI(l.get(), 2);
+        ordenarWRI(l.get(), 2);
         QCOMPARE(columna(*l, 2), porTextoRelleno(textos, false));
     }
 
     void alternarYReaplicar()
     {
         auto l = listaResultados({"100", "9.5", "10", "0"});
-        ordenarColumnasWRI(l.get(), 3);
-        QCOMPARE(ultimaColumnaWRI(), QStringLiteral("cuatro"));
-        ordenarColumnasWRI(l.get(), 3); // now descending
+        ordenarWRI(l.get(), 3);
+        QCOMPARE(ultimaColumnaWRI, QStringLiteral("cuatro"));
+        ordenarWRI(l.get(), 3); // now descending
 
         // Rebuilt rows are sorted again the way the list was, without a toggle.
         l->clear();
         for (const char* t : {"7", "70", "0,5"})
             (new FilaNumerica(l.get()))->setText(3, QLatin1String(t));
-        ordenarColumnasWRI(l.get(), 3, true);
+        ordenarWRI(l.get(), 3, true);
         QCOMPARE(columna(*l, 3), (QStringList{"70", "7", "0,5"}));
-        QCOMPARE(ordenColumnas().value(QStringLiteral("% WRI")), false);
+        QCOMPARE(ordenColumnas.value(QStringLiteral("% WRI")), false);
     }
 
     void rankingCompartePorTitulo()

@@ -8,6 +8,7 @@
 #include "profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
+#include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QTest>
@@ -43,7 +44,7 @@ struct Escena
     {
         QTreeWidget* l = f.ui().lsv_perfiles;
         for (int i = 0; i < l->topLevelItemCount(); ++i)
-            if (l->topLevelItem(i)->data(0, PestanaPerfiles::RolIdPerfil).toLongLong() == id)
+            if (l->topLevelItem(i)->data(0, RolIdPerfil).toLongLong() == id)
                 return l->topLevelItem(i);
         return nullptr;
     }
@@ -51,7 +52,7 @@ struct Escena
     qint64 seleccionado()
     {
         const QList<QTreeWidgetItem*> s = f.ui().lsv_perfiles->selectedItems();
-        return s.isEmpty() ? 0 : s.first()->data(0, PestanaPerfiles::RolIdPerfil).toLongLong();
+        return s.isEmpty() ? 0 : s.first()->data(0, RolIdPerfil).toLongLong();
     }
     QStringList textos()
     {
@@ -61,11 +62,11 @@ struct Escena
         return t;
     }
     // Exactly one row flagged, and the program agrees on which.
-    bool actualEs(qint64 id) const
+    bool actualEs(qint64 id)
     {
         return fx.valor(QStringLiteral("select group_concat(id) from profiles where last=1"))
                        .toString() == QString::number(id) &&
-               perfilActual().idPerfil.entero() == id;
+               f.sesion().perfilActual.idPerfil.entero() == id;
     }
     // Everything a profile action could change.
     QList<QVariantList> foto() const
@@ -97,7 +98,6 @@ class TstPerfiles : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { perfilActual() = PerfilActual(); }
     void cleanup()
     {
         cerrarLog();
@@ -322,7 +322,7 @@ private slots:
         Escena::aceptar(p, QStringLiteral("O'Other copy"));
 
         QCOMPARE(e.msgs.textos(), QStringList{QStringLiteral("Profile saved")});
-        const qint64 id = perfilActual().idPerfil.entero();
+        const qint64 id = e.f.sesion().perfilActual.idPerfil.entero();
         QVERIFY(id > 3 && e.actualEs(id));
         QCOMPARE(e.seleccionado(), id);
         // The source unchanged; the copy has its data and intakes under its own id.

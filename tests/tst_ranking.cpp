@@ -227,7 +227,8 @@ private slots:
 
         // An id above 16 bits, with the user's decimal comma, in a window of its own.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        Ficha* m = cargarInfoCompleta(e.f.get(), QStringLiteral("Snacks"), Fixture::galletas);
+        Ficha* m = cargarInfoCompleta(e.f.get(), e.f->sesion().valoresRecomendados,
+                                      QStringLiteral("Snacks"), Fixture::galletas);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(Escena::textos(m->lsv_infoCompleta, 2).mid(0, 3),
                  (QStringList{"480", "6,5", "62"}));

@@ -50,7 +50,7 @@ struct Escena
     QTreeWidgetItem* fila(const QString& clave)
     {
         const QList<QTreeWidgetItem*> filas = f->ui().lsv_wri->findItems(
-            valoresRecomendados().entrada(clave).nombre, Qt::MatchExactly, 0);
+            f->sesion().valoresRecomendados.entrada(clave).nombre, Qt::MatchExactly, 0);
         return filas.isEmpty() ? nullptr : filas.first();
     }
     QStringList columna(int c)

@@ -6,7 +6,7 @@
 #include "profiles/perfilactual.h"
 #include "storage/basedatos.h"
 #include "windows/main/modeloingestas.h"
-#include "windows/main/rejilla.h"
+#include "windows/common/rejilla.h"
 #include "windows/main/ventanaprincipal.h"
 #include "windows/splash/intro.h"
 
@@ -35,7 +35,6 @@ class TstVentana : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { perfilActual() = PerfilActual(); }
 
     void sinBaseLaVentanaAbreIgual()
     {
@@ -74,9 +73,7 @@ private slots:
     void presentacionDaPasoALaVentana()
     {
         Fixture fx;
-        auto* intro = new Intro;
-        intro->setAttribute(Qt::WA_DeleteOnClose);
-        intro->show();
+        Intro* intro = iniciarPrograma();
         QCOMPARE(intro->size(), QSize(482, 309));
         QVERIFY(intro->findChild<QLabel*>(QStringLiteral("Label1"))->text()
                 == QStringLiteral("Version 1.1"));
@@ -133,7 +130,7 @@ private slots:
         // Once the data are complete the next visit enables the controls again.
         completarDatos(fx);
         f.ui().tbs_fichas->setCurrentIndex(0);
-        perfilActual().peso = Dato::de(70);
+        f.sesion().perfilActual.peso = Dato::de(70);
         msgs.limpiar();
         f.ui().tbs_fichas->setCurrentIndex(pestana);
         QVERIFY(msgs.mostrados().isEmpty());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/main/mensajes.h"
+#include "windows/common/mensajes.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "windows/main/modeloingestas.h"
 
-#include "windows/main/mensajes.h"
+#include "windows/common/mensajes.h"
 
 #include <QRegularExpression>
 
@@ -19,10 +19,10 @@ bool esIngestaValida(const QString& texto)
     return patronIngesta().match(texto).hasMatch();
 }
 
-QString ModeloIngestas::sentencia(const QString& idPerfil)
+QString ModeloIngestas::sentencia()
 {
     return QStringLiteral("select s.id, s.intake, t.description from saves s inner join total t ") +
-           QStringLiteral(" on t.id=s.food_id where s.prof_id=") + idPerfil +
+           QStringLiteral(" on t.id=s.food_id where s.prof_id=?") +
            QStringLiteral(" and s.intake>0");
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/main/rejilla.h"
+#include "windows/common/rejilla.h"
 
 // The current profile's weekly intakes above 0 g, one row per food: the
 // hidden `saves` id, the intake and the food's name. Only the intake can be
@@ -15,8 +15,8 @@ public:
 
     using ModeloRejilla::ModeloRejilla;
 
-    // The statement that lists a profile's intakes.
-    static QString sentencia(const QString& idPerfil);
+    // The statement that lists a profile's intakes (the profile's id bound).
+    static QString sentencia();
 
     // The grid's columns stay the same whether or not the rows could be read.
     int columnCount(const QModelIndex& padre = {}) const override

@@ -1,11 +1,13 @@
 #include "windows/main/pestanadris.h"
 
-#include "windows/main/interfaz.h"
-#include "windows/main/mensajes.h"
-#include "windows/main/rejilla.h"
-#include "windows/main/ventanaprincipal.h"
+#include "evaluation/valoresrecomendados.h"
+#include "windows/common/controles.h"
+#include "windows/common/mensajes.h"
+#include "windows/common/rejilla.h"
 
 #include <QBoxLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLocale>
@@ -15,39 +17,33 @@
 
 namespace {
 
-// Query column, caption and width in twips of every column a grid can show.
+// Caption and width in twips of the name and unit columns, then of the
+// sixteen group columns in the order of columnasGrupo().
 const struct
 {
-    const char* campo;
     const char* titulo;
     int ancho;
 } columnas[] = {
-    {"name", "Nutrient", 1740},
-    {"unit", "Unit", 1140},
-    {"infants1", "Infants 0 - 6 m", 1395},
-    {"infants2", "Infants 7 - 12 m", 1395},
-    {"children1", "Children 1 - 3 y", 1395},
-    {"children2", "Children 4 - 8 y", 1395},
-    {"males1", "Males 9 - 13 y", 1395},
-    {"males2", "Males 14 - 18 y", 1395},
-    {"males3", "Males 19 - 30 y", 1395},
-    {"males4", "Males 31 - 50 y", 1395},
-    {"males5", "Males 51 - 70 y", 1395},
-    {"males6", "Males > 70 y", 1395},
-    {"females1", "Females 9 - 13 y", 1395},
-    {"females2", "Females 14 - 18 y", 1395},
-    {"females3", "Females 19 - 30 y", 1395},
-    {"females4", "Females 31 - 50 y", 1395},
-    {"females5", "Females 51 - 70 y", 1395},
-    {"females6", "Females > 70 y", 1395},
+    {"Nutrient", 1740},         {"Unit", 1140},
+    {"Infants 0 - 6 m", 1395},  {"Infants 7 - 12 m", 1395}, {"Children 1 - 3 y", 1395},
+    {"Children 4 - 8 y", 1395}, {"Males 9 - 13 y", 1395},   {"Males 14 - 18 y", 1395},
+    {"Males 19 - 30 y", 1395},  {"Males 31 - 50 y", 1395},  {"Males 51 - 70 y", 1395},
+    {"Males > 70 y", 1395},     {"Females 9 - 13 y", 1395}, {"Females 14 - 18 y", 1395},
+    {"Females 19 - 30 y", 1395}, {"Females 31 - 50 y", 1395}, {"Females 51 - 70 y", 1395},
+    {"Females > 70 y", 1395},
 };
 
 // Index into `columnas` of a query column, -1 for the id and unknown columns.
 int descripcion(const QString& campo)
 {
-    for (int i = 0; i < int(std::size(columnas)); ++i)
-        if (campo == QLatin1String(columnas[i].campo))
-            return i;
+    if (campo == QLatin1String("name"))
+        return 0;
+    if (campo == QLatin1String("unit"))
+        return 1;
+    const auto& grupos = columnasGrupo();
+    for (int i = 0; i < int(grupos.size()); ++i)
+        if (campo == QLatin1String(grupos[i]))
+            return i + 2;
     return -1;
 }
 
@@ -160,9 +156,56 @@ void ModeloDRIs::entradaRechazada()
                                     "empty)"));
 }
 
-PestanaDRIs::PestanaDRIs(VentanaPrincipal& f) : QObject(&f), m_f(f)
+void ControlesDRIs::construir(QWidget* marco)
 {
-    InterfazPrincipal& ui = m_f.ui();
+    Label17 = etiqueta(marco, "Label17",
+                       QStringLiteral("As there is no general agreement about exact values of "
+                                      "the Dietary Reference Intakes (DRI), this utility allows "
+                                      "you to reset them, just rewrite them and click the next "
+                                      "or previous row."));
+    Label23 = etiqueta(marco, "Label23", QStringLiteral("Important:"));
+    Label23->setWordWrap(false);
+    QFont negrita = Label23->font();
+    negrita.setBold(true);
+    Label23->setFont(negrita);
+    Label24 = etiqueta(marco, "Label24",
+                       QStringLiteral("Although this software works on weekly intakes, DRIs "
+                                      "must be DAILY values."));
+    Label18 = etiqueta(marco, "Label18",
+                       QStringLiteral("Protein: Grams for each kilogram of body weight."));
+    dgr_dri1 = crear<RejillaDatos>(marco, "dgr_dri1");
+    Label19 = etiqueta(marco, "Label19",
+                       QStringLiteral("Energy sources: The percentage these sources must "
+                                      "comprise over the total amount of calories."));
+    dgr_dri2 = crear<RejillaDatos>(marco, "dgr_dri2");
+    Label20 = etiqueta(marco, "Label20",
+                       QStringLiteral("Amino acids: Miligrams for each kilogram of body weight."));
+    dgr_dri3 = crear<RejillaDatos>(marco, "dgr_dri3");
+    Label22 = etiqueta(marco, "Label22",
+                       QStringLiteral("Rest of nutrients: Refer to units displayed in the second "
+                                      "column."));
+    dgr_dri4 = crear<RejillaDatos>(marco, "dgr_dri4");
+
+    auto* v = new QVBoxLayout(marco);
+    v->addWidget(Label17);
+    auto* importante = new QHBoxLayout;
+    importante->addWidget(Label23);
+    importante->addWidget(Label24, 1);
+    v->addLayout(importante);
+    v->addWidget(Label18);
+    v->addWidget(dgr_dri1, 2);
+    v->addWidget(Label19);
+    v->addWidget(dgr_dri2, 3);
+    v->addWidget(Label20);
+    v->addWidget(dgr_dri3, 3);
+    v->addWidget(Label22);
+    v->addWidget(dgr_dri4, 3);
+    // Room the grids do not need, once each shows all its rows.
+    v->addStretch(1);
+}
+
+PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana), m_ui(ui)
+{
     RejillaDatos* rejillas[4] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3, ui.dgr_dri4};
     for (int i = 0; i < 4; ++i) {
         m_rejillas[i] = rejillas[i];
@@ -179,7 +222,8 @@ QString PestanaDRIs::sentencia(int rejilla)
 
 void PestanaDRIs::cargar()
 {
-    auto* columna = qobject_cast<QBoxLayout*>(m_f.ui().frm_siete->layout());
+    auto* columna =
+        qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
     for (int i = 0; i < 4; ++i) {
         // A grid that cannot load stays empty; the failed connection is
         // already in the log.

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "windows/main/rejilla.h"
+#include "windows/common/rejilla.h"
 
 #include <QObject>
 
+class QLabel;
+class QWidget;
 class RejillaDatos;
-class VentanaPrincipal;
 
 // Reads a reference value as typed: digits with a decimal point (or the
 // user's decimal separator), or nothing at all, which clears the value.
@@ -34,13 +35,31 @@ protected:
     QVariant alineacion(int columna) const override;
 };
 
+// The controls of tab 7, by the object names they carry.
+struct ControlesDRIs
+{
+    QLabel* Label17 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label19 = nullptr;
+    QLabel* Label20 = nullptr;
+    QLabel* Label22 = nullptr;
+    QLabel* Label23 = nullptr;
+    QLabel* Label24 = nullptr;
+    RejillaDatos* dgr_dri1 = nullptr;
+    RejillaDatos* dgr_dri2 = nullptr;
+    RejillaDatos* dgr_dri3 = nullptr;
+    RejillaDatos* dgr_dri4 = nullptr;
+
+    void construir(QWidget* marco);
+};
+
 // Tab 7: four grids over the reference values, written back row by row.
 class PestanaDRIs : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit PestanaDRIs(VentanaPrincipal& f);
+    PestanaDRIs(ControlesDRIs& ui, QWidget* ventana);
 
     // Loads the four grids; called once when the window opens.
     void cargar();
@@ -53,7 +72,7 @@ public:
     static QString sentencia(int rejilla);
 
 private:
-    VentanaPrincipal& m_f;
+    ControlesDRIs& m_ui;
     RejillaDatos* m_rejillas[4] = {};
     ModeloDRIs* m_modelos[4] = {};
 };

@@ -1,19 +1,12 @@
 #include "windows/main/ventanaprincipal.h"
 
-#include "catalogue/pestanabusqueda.h"
-#include "catalogue/pestanaranking.h"
-#include "evaluation/pestanaresultados.h"
-#include "evaluation/valoresrecomendados.h"
-#include "profiles/datospersonales.h"
-#include "profiles/perfilactual.h"
-#include "profiles/pestanaperfiles.h"
+#include "profiles/perfiles.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
-#include "windows/main/mensajes.h"
-#include "windows/main/modeloingestas.h"
-#include "windows/main/pestanadris.h"
-#include "windows/main/rejilla.h"
+#include "windows/common/mensajes.h"
+#include "windows/common/rejilla.h"
+#include "windows/splash/intro.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -63,26 +56,16 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     }
     resize(ancho, alto);
 
-    m_ingestas = new ModeloIngestas(this);
-    RejillaDatos* rejilla = m_ui.dgr_alimentos;
-    rejilla->setModel(m_ingestas);
-    rejilla->setColumnHidden(ModeloIngestas::ColId, true);
-    // The food's name before its intake, the name taking the spare width.
-    rejilla->horizontalHeader()->moveSection(ModeloIngestas::ColAlimento,
-                                             ModeloIngestas::ColIngesta);
-    rejilla->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
-    rejilla->horizontalHeader()->setSectionResizeMode(ModeloIngestas::ColAlimento,
-                                                      QHeaderView::Stretch);
+    m_datos = new DatosPersonales(m_ui, m_sesion, this);
+    m_busqueda = new PestanaBusqueda(m_ui, m_sesion, this);
+    m_ranking = new PestanaRanking(m_ui, m_sesion, this);
+    m_ingestas = new PestanaIngestas(m_ui, this);
+    m_resultados = new PestanaResultados(m_ui, m_sesion, this);
+    m_perfiles = new PestanaPerfiles(m_ui, m_sesion, this);
+    m_dris = new PestanaDRIs(m_ui, this);
 
-    m_datos = new DatosPersonales(m_ui, this);
-    m_perfiles = new PestanaPerfiles(*this);
-    m_busqueda = new PestanaBusqueda(*this);
-    m_ranking = new PestanaRanking(*this);
-    m_resultados = new PestanaResultados(*this);
-    m_dris = new PestanaDRIs(*this);
-
-    connect(m_datos, &DatosPersonales::perfilCambiado, this,
-            [this] { m_ui.lbl_perfil->setText(resumenPerfilActual()); });
+    // One handler refreshes whatever depends on the current profile.
+    connect(&m_sesion, &Sesion::perfilCambiado, this, &VentanaPrincipal::alCambiarPerfil);
 
     // Alt+1 ... Alt+7 go to tab 1 ... 7.
     for (int i = 0; i < m_ui.tbs_fichas->count(); ++i) {
@@ -112,9 +95,7 @@ void VentanaPrincipal::cargar(QWidget* presentacion)
     inicio();
     situarMarcos();
     m_datos->poblarComboEdades();
-    extraerDatosPersonales();
-    m_datos->seleccionarDatosPersonales();
-    establecerValoresRecomendados();
+    alCambiarPerfil(Sesion::Cambio::OtroPerfil);
     m_ranking->poblarComboNutrientes();
     m_ranking->poblarComboCategorias();
     m_ui.lsv_ordenado->hide();
@@ -150,6 +131,17 @@ void VentanaPrincipal::inicio()
         escribirLog(QStringLiteral("inicio() -> ") + fallo);
 }
 
+void VentanaPrincipal::alCambiarPerfil(Sesion::Cambio cambio)
+{
+    if (cambio == Sesion::Cambio::OtroPerfil) {
+        extraerDatosPersonales(m_sesion.perfilActual);
+        m_datos->seleccionarDatosPersonales();
+    }
+    if (cambio != Sesion::Cambio::Nombre)
+        m_sesion.establecerValoresRecomendados();
+    m_ui.lbl_perfil->setText(resumenPerfil(m_sesion.perfilActual));
+}
+
 void VentanaPrincipal::situarMarcos()
 {
     const QSignalBlocker bloqueo(m_ui.tbs_fichas);
@@ -161,7 +153,7 @@ void VentanaPrincipal::confirmarEdiciones(int pestana)
 {
     const QWidget* marco = m_ui.tbs_fichas->widget(pestana);
     if (marco == m_ui.frm_cuatro)
-        m_ui.dgr_alimentos->confirmarEdicion();
+        m_ingestas->confirmarEdicion();
     else if (marco == m_ui.frm_siete)
         m_dris->confirmarEdiciones();
 }
@@ -176,7 +168,7 @@ void VentanaPrincipal::cambioDePestana(int indice)
 
 bool VentanaPrincipal::proteger(const QList<QWidget*>& controles)
 {
-    const bool completos = !faltanDatosPersonales();
+    const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
     for (QWidget* c : controles)
         c->setEnabled(completos);
     return completos;
@@ -200,15 +192,14 @@ void VentanaPrincipal::mostrarTabs()
         if (!proteger(m_controlesTres))
             avisarFaltanDatos();
     } else if (clave == QLatin1String("cuatro")) {
-        const QString sentencia = ModeloIngestas::sentencia(perfilActual().idPerfil.texto());
-        const QString fallo = m_ingestas->cargar(sentencia);
+        const QString fallo = m_ingestas->cargar(m_sesion.perfilActual.idPerfil);
         if (!fallo.isEmpty())
-            escribirLog(QStringLiteral("mostrarTabs() Tab 4 -> ") + conSentencia(fallo, sentencia));
+            escribirLog(QStringLiteral("mostrarTabs() Tab 4 -> ") + fallo);
         if (!proteger(m_controlesCuatro))
             avisarFaltanDatos();
     } else if (clave == QLatin1String("cinco")) {
         if (proteger(m_controlesCinco)) {
-            establecerValoresRecomendados();
+            m_sesion.establecerValoresRecomendados();
             m_resultados->mostrar();
         } else {
             m_resultados->vaciar();
@@ -256,22 +247,31 @@ void VentanaPrincipal::final()
     m_terminada = true;
 
     // What the user typed last still counts.
-    m_ui.dgr_alimentos->confirmarEdicion();
+    m_ingestas->confirmarEdicion();
     m_dris->confirmarEdiciones();
 
-    almacen::ejecutarSQL(QStringLiteral(
-        "update DRIs set infants1=null, infants2=null, children1=null, children2=null, "
-        "males1=null, males2=null, males3=null, males4=null, males5=null, males6=null, "
-        "females1=null, females2=null, females3=null, females4=null, females5=null, "
-        "females6=null where key='Empty'"));
+    vaciarFilaEmpty();
     almacen::ejecutarSQL(QStringLiteral("delete from saves where intake=0"));
 
     // Models hold queries on the connection; they let go of them first.
     m_dris->liberar();
-    m_ingestas->vaciar();
+    m_ingestas->liberar();
     almacen::cerrarBase();
 
     m_ranking->cerrarDialogos();
     m_perfiles->cerrarDialogo();
     cerrarLog();
+}
+
+Intro* iniciarPrograma()
+{
+    auto* intro = new Intro;
+    intro->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(intro, &Intro::tiempoCumplido, intro, [intro] {
+        auto* f = new VentanaPrincipal;
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        f->cargar(intro);
+    });
+    intro->show();
+    return intro;
 }

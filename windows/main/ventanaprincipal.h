@@ -1,20 +1,23 @@
 #pragma once
 
+#include "evaluation/sesion.h"
 #include "windows/main/interfaz.h"
 
 #include <QList>
 #include <QWidget>
 
 class DatosPersonales;
-class ModeloIngestas;
+class Intro;
 class PestanaBusqueda;
 class PestanaDRIs;
+class PestanaIngestas;
 class PestanaPerfiles;
 class PestanaRanking;
 class PestanaResultados;
 
 // The main window `f`: seven tabs, one per step of the work, over the one
-// database of the program.
+// database of the program. It owns the session and composes the tabs, each
+// given its own controls and the session.
 class VentanaPrincipal : public QWidget
 {
     Q_OBJECT
@@ -29,13 +32,11 @@ public:
     void cargar(QWidget* presentacion = nullptr);
 
     InterfazPrincipal& ui() { return m_ui; }
+    Sesion& sesion() { return m_sesion; }
     DatosPersonales& datosPersonales() { return *m_datos; }
     PestanaPerfiles& perfiles() { return *m_perfiles; }
     PestanaBusqueda& busqueda() { return *m_busqueda; }
     PestanaRanking& ranking() { return *m_ranking; }
-    PestanaResultados& resultados() { return *m_resultados; }
-    PestanaDRIs& dris() { return *m_dris; }
-    ModeloIngestas& ingestas() { return *m_ingestas; }
 
     // The tab controller: shows the selected tab and prepares it.
     void mostrarTabs();
@@ -49,6 +50,8 @@ private:
     void situarMarcos();
     void final();
     void cambioDePestana(int indice);
+    // What depends on the current profile, refreshed after it changed.
+    void alCambiarPerfil(Sesion::Cambio cambio);
     // Writes what is still being edited in the grids of a tab, before the
     // tab is left or reloaded.
     void confirmarEdiciones(int pestana);
@@ -59,6 +62,7 @@ private:
     // Full tab captions where they fit, short ones where they do not.
     void ajustarTitulos();
 
+    Sesion m_sesion;
     InterfazPrincipal m_ui;
     QList<QWidget*> m_controlesDos;
     QList<QWidget*> m_controlesTres;
@@ -69,10 +73,14 @@ private:
     PestanaPerfiles* m_perfiles = nullptr;
     PestanaBusqueda* m_busqueda = nullptr;
     PestanaRanking* m_ranking = nullptr;
+    PestanaIngestas* m_ingestas = nullptr;
     PestanaResultados* m_resultados = nullptr;
     PestanaDRIs* m_dris = nullptr;
-    ModeloIngestas* m_ingestas = nullptr;
 
     int m_pestanaAnterior = 0;
     bool m_terminada = false;
 };
+
+// Shows the splash window; half a second later the main window loads and
+// closes it. Both go away by themselves when closed.
+Intro* iniciarPrograma();

@@ -1,7 +1,6 @@
 #include "windows/splash/intro.h"
 
 #include "resources/iconos.h"
-#include "windows/main/ventanaprincipal.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,15 +30,6 @@ Intro::Intro(QWidget* padre) : QWidget(padre, Qt::SplashScreen | Qt::FramelessWi
     m_temporizador->setObjectName(QStringLiteral("Timer1"));
     m_temporizador->setInterval(500);
     m_temporizador->setSingleShot(true);
-    connect(m_temporizador, &QTimer::timeout, this, &Intro::cargarPrincipal);
+    connect(m_temporizador, &QTimer::timeout, this, &Intro::tiempoCumplido);
     m_temporizador->start();
-}
-
-void Intro::cargarPrincipal()
-{
-    if (m_f)
-        return;
-    m_f = new VentanaPrincipal;
-    m_f->setAttribute(Qt::WA_DeleteOnClose);
-    m_f->cargar(this);
 }

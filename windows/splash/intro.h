@@ -3,11 +3,10 @@
 #include <QWidget>
 
 class QTimer;
-class VentanaPrincipal;
 
 // The splash window: the strawberries picture with the version, shown while
-// the program starts. Half a second after it opens it loads the main window,
-// whose load sequence closes it.
+// the program starts. Half a second after it opens it says so, and the main
+// window loaded then closes it.
 class Intro : public QWidget
 {
     Q_OBJECT
@@ -15,12 +14,11 @@ class Intro : public QWidget
 public:
     explicit Intro(QWidget* padre = nullptr);
 
-    // The main window, once the timer has loaded it.
-    VentanaPrincipal* ventanaPrincipal() const { return m_f; }
+signals:
+    // Half a second has passed since the window opened: time for the main
+    // window.
+    void tiempoCumplido();
 
 private:
-    void cargarPrincipal();
-
     QTimer* m_temporizador;
-    VentanaPrincipal* m_f = nullptr;
 };

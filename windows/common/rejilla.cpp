@@ -1,4 +1,4 @@
-#include "windows/main/rejilla.h"
+#include "windows/common/rejilla.h"
 
 #include "storage/basedatos.h"
 
@@ -6,7 +6,6 @@
 #include <QItemSelectionModel>
 #include <QScrollBar>
 
-#include <memory>
 
 RejillaDatos::RejillaDatos(QWidget* padre) : QTableView(padre)
 {
@@ -161,12 +160,13 @@ bool mismoValor(const QVariant& a, const QVariant& b)
 
 } // namespace
 
-QString ModeloRejilla::cargar(const QString& sentencia)
+QString ModeloRejilla::cargar(const QString& sentencia, const QVariantList& valores)
 {
     beginResetModel();
     m_filas.clear();
     m_campos.clear();
-    const almacen::Consulta c = almacen::consultar(sentencia);
+    const almacen::Consulta c = almacen::consultar(sentencia, valores);
+    m_sentencia = c.sentencia;
     if (c.ok) {
         m_campos = c.columnas;
         m_filas.reserve(c.filas.size());
@@ -262,28 +262,25 @@ bool ModeloRejilla::submit()
         return true;
 
     // Rows written together stand or fall together.
-    std::unique_ptr<almacen::Transaccion> transaccion;
-    if (editadas.size() > 1)
-        transaccion = std::make_unique<almacen::Transaccion>();
-    bool escritas = !transaccion || transaccion->iniciada();
-    for (int fila : editadas) {
-        if (!escritas)
-            break;
-        const Fila& f = m_filas[fila];
-        QStringList asignaciones;
-        QVariantList valores;
-        for (auto p = f.pendientes.cbegin(); p != f.pendientes.cend(); ++p) {
-            asignaciones << m_campos.at(p.key()) + QStringLiteral("=?");
-            valores << p.value();
+    const auto escribir = [&] {
+        for (int fila : editadas) {
+            const Fila& f = m_filas[fila];
+            QStringList asignaciones;
+            QVariantList valores;
+            for (auto p = f.pendientes.cbegin(); p != f.pendientes.cend(); ++p) {
+                asignaciones << m_campos.at(p.key()) + QStringLiteral("=?");
+                valores << p.value();
+            }
+            valores << f.valores.value(0);
+            if (almacen::ejecutarSQL(QStringLiteral("update ") + tabla() + QStringLiteral(" set ") +
+                                         asignaciones.join(QStringLiteral(", ")) +
+                                         QStringLiteral(" where id=?"),
+                                     valores) <= 0)
+                return false;
         }
-        valores << f.valores.value(0);
-        escritas = almacen::ejecutarSQL(
-                       QStringLiteral("update ") + tabla() + QStringLiteral(" set ") +
-                           asignaciones.join(QStringLiteral(", ")) + QStringLiteral(" where id=?"),
-                       valores) > 0;
-    }
-    if (escritas && transaccion)
-        escritas = transaccion->confirmar();
+        return true;
+    };
+    const bool escritas = editadas.size() > 1 ? almacen::enTransaccion(escribir) : escribir();
 
     for (int fila : editadas) {
         Fila& f = m_filas[fila];

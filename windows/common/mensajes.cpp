@@ -1,4 +1,4 @@
-#include "windows/main/mensajes.h"
+#include "windows/common/mensajes.h"
 
 namespace mensajes {
 

@@ -55,13 +55,16 @@ class ModeloRejilla : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Loads the rows of `sentencia`; returns the failure's description, empty
-    // on success (the rows are then empty too).
-    QString cargar(const QString& sentencia);
+    // Loads the rows of `sentencia`, `valores` bound to its placeholders;
+    // returns the failure's description, empty on success (the rows are then
+    // empty too).
+    QString cargar(const QString& sentencia, const QVariantList& valores = {});
     // Drops every row (and any pending edit).
     void vaciar();
     // The query's column names.
     const QStringList& campos() const { return m_campos; }
+    // The last statement loaded; after a failure, with its values written in.
+    const QString& ultimaSentencia() const { return m_sentencia; }
 
     int rowCount(const QModelIndex& padre = {}) const override;
     int columnCount(const QModelIndex& padre = {}) const override;
@@ -99,6 +102,7 @@ private:
     QVariant valorDe(const Fila& fila, int columna) const;
 
     QStringList m_campos;
+    QString m_sentencia;
     QVector<Fila> m_filas;
     bool m_avisoPendiente = false;
 };

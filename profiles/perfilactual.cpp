@@ -1,7 +1,0 @@
-#include "profiles/perfilactual.h"
-
-PerfilActual& perfilActual()
-{
-    static PerfilActual perfil;
-    return perfil;
-}

@@ -1,0 +1,95 @@
+#include "windows/common/controles.h"
+
+#include "resources/iconos.h"
+#include "windows/common/roles.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeWidget>
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto)
+{
+    auto* l = crear<QLabel>(padre, nombre);
+    l->setText(texto);
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto)
+{
+    auto* b = crear<QPushButton>(padre, nombre);
+    b->setText(texto);
+    return b;
+}
+
+QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList& titulos,
+                          const QStringList& claves)
+{
+    auto* l = crear<QTreeWidget>(padre, nombre);
+    l->setRootIsDecorated(false);
+    l->setUniformRowHeights(true);
+    l->setAllColumnsShowFocus(true);
+    l->setColumnCount(titulos.size());
+    l->setHeaderLabels(titulos);
+    for (int i = 0; i < claves.size(); ++i)
+        l->headerItem()->setData(i, RolClaveColumna, claves[i]);
+    l->header()->setSectionsMovable(false);
+    l->header()->setStretchLastSection(false);
+    return l;
+}
+
+QHBoxLayout* leyendaCategorias(QWidget* padre, const char* const (&nombres)[8],
+                               QLabel* (&etiquetas)[8])
+{
+    static const char* const categorias[4][2] = {{"general", "General"},
+                                                 {"aminoacidos", "Amino acids"},
+                                                 {"vitaminas", "Vitamins"},
+                                                 {"minerales", "Minerals"}};
+    auto* leyenda = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        QLabel* imagen = crear<QLabel>(padre, nombres[2 * i]);
+        imagen->setPixmap(iconoCategoria(QLatin1String(categorias[i][0])).pixmap(16, 16));
+        imagen->setFixedSize(16, 16);
+        QLabel* texto = etiqueta(padre, nombres[2 * i + 1], QLatin1String(categorias[i][1]));
+        texto->setWordWrap(false);
+        leyenda->addWidget(imagen);
+        leyenda->addWidget(texto);
+        leyenda->addSpacing(12);
+        etiquetas[2 * i] = imagen;
+        etiquetas[2 * i + 1] = texto;
+    }
+    leyenda->addStretch(1);
+    return leyenda;
+}
+
+void situarSobre(QWidget* ventana, const QWidget* principal, int paso)
+{
+    if (!principal)
+        return;
+    const QRect sobre = principal->window()->frameGeometry();
+    QRect r(QPoint(), ventana->frameGeometry().size());
+    r.moveCenter(sobre.center());
+    r.translate(QPoint(24, 24) * (paso % 8));
+    if (const QScreen* pantalla = principal->screen()) {
+        const QRect libre = pantalla->availableGeometry();
+        r.moveRight(qMin(r.right(), libre.right()));
+        r.moveBottom(qMin(r.bottom(), libre.bottom()));
+        r.moveLeft(qMax(r.left(), libre.left()));
+        r.moveTop(qMax(r.top(), libre.top()));
+    }
+    ventana->move(r.topLeft());
+}
+
+bool soloDigitos(const QString& texto)
+{
+    if (texto.isEmpty())
+        return false;
+    for (const QChar c : texto)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QWidget;
+
+// Small pieces every window is built from.
+
+// A widget of type T inside `padre`, carrying the object name.
+template <typename T> T* crear(QWidget* padre, const char* nombre)
+{
+    auto* w = new T(padre);
+    w->setObjectName(QLatin1String(nombre));
+    return w;
+}
+
+// A label showing `texto` as plain text, wrapped over several lines.
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto);
+QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
+
+// A list view in report form whose columns carry the given captions and keys.
+QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList& titulos,
+                          const QStringList& claves);
+
+// The legend of the four nutrient categories, an icon and a caption each.
+// `nombres` holds the object names, icon then caption, category by
+// category; the labels made come back in `etiquetas` in the same order.
+QHBoxLayout* leyendaCategorias(QWidget* padre, const char* const (&nombres)[8],
+                               QLabel* (&etiquetas)[8]);
+
+// Places `ventana` centred over `principal`'s window, moved down and right
+// by `paso` steps so that windows opened one after another cascade; kept
+// on the screen.
+void situarSobre(QWidget* ventana, const QWidget* principal, int paso = 0);
+
+// True when the text is not empty and holds only the digits 0 to 9.
+bool soloDigitos(const QString& texto);
