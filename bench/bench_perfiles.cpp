@@ -6,9 +6,9 @@
 #include "profiles/dialogoperfil.h"
 #include "profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
-#include "windows/main/interfaz.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
+#include "windows/main/interfaz.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>

@@ -68,8 +68,11 @@ inline double memoriaResidenteMB()
     const QStringList lineas = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'));
     for (const QString& l : lineas)
         if (l.startsWith(QLatin1String("VmRSS:")))
-            return l.section(QLatin1Char(':'), 1).trimmed().section(QLatin1Char(' '), 0, 0).toDouble()
-                   / 1024.0;
+            return l.section(QLatin1Char(':'), 1)
+                       .trimmed()
+                       .section(QLatin1Char(' '), 0, 0)
+                       .toDouble() /
+                   1024.0;
     return 0;
 }
 

@@ -86,7 +86,8 @@ bool escribirCantidad(qint64 gramos, qint64 alimento, qint64 perfil, QString* fa
                        QStringLiteral("update saves set intake=? where food_id=? and prof_id=?"),
                        {gramos, alimento, perfil}) > 0 ||
                    almacen::ejecutarSQL(
-                       QStringLiteral("insert into saves(food_id, prof_id, intake) values (?, ?, ?)"),
+                       QStringLiteral(
+                           "insert into saves(food_id, prof_id, intake) values (?, ?, ?)"),
                        {alimento, perfil, gramos}) > 0;
         },
         fallo);

@@ -10,10 +10,10 @@
 #include "windows/common/roles.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QScreen>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -42,7 +42,8 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     lbl_titulo->setWordWrap(true);
     // A description is shown as written, never read as markup.
     lbl_titulo->setTextFormat(Qt::PlainText);
-    Label2 = etiquetaFicha(this, "Label2",
+    Label2 =
+        etiquetaFicha(this, "Label2",
                       QStringLiteral("The values displayed below are for one hundred grams of an "
                                      "edible portion. "));
     Label2->setWordWrap(true);
@@ -148,9 +149,9 @@ Ficha* cargarInfoCompleta(QWidget* principal, const ValoresRecomendados& valores
 {
     // Each new window steps down from the last, so that none hides another.
     const int abiertas =
-        principal ? int(principal->findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly)
-                            .size())
-                  : 0;
+        principal
+            ? int(principal->findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly).size())
+            : 0;
     auto* n = new Ficha(principal);
     n->setWindowTitle(descripcion);
     n->lbl_titulo->setText(descripcion);

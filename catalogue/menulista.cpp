@@ -47,12 +47,12 @@ bool MenuDeLista::eventFilter(QObject* objeto, QEvent* evento)
         // The Menu key and Shift+F10 open the menu at the current row.
         if (tipo == QEvent::KeyPress) {
             const auto* tecla = static_cast<QKeyEvent*>(evento);
-            if (tecla->key() == Qt::Key_Menu
-                || (tecla->key() == Qt::Key_F10 && tecla->modifiers() == Qt::ShiftModifier))
+            if (tecla->key() == Qt::Key_Menu ||
+                (tecla->key() == Qt::Key_F10 && tecla->modifiers() == Qt::ShiftModifier))
                 return menuDeTeclado() || QObject::eventFilter(objeto, evento);
-        } else if (tipo == QEvent::ContextMenu
-                   && static_cast<QContextMenuEvent*>(evento)->reason()
-                          == QContextMenuEvent::Keyboard) {
+        } else if (tipo == QEvent::ContextMenu &&
+                   static_cast<QContextMenuEvent*>(evento)->reason() ==
+                       QContextMenuEvent::Keyboard) {
             menuDeTeclado();
             return true;
         }
@@ -64,8 +64,8 @@ bool MenuDeLista::eventFilter(QObject* objeto, QEvent* evento)
     auto* raton = static_cast<QMouseEvent*>(evento);
     if (tipo == QEvent::MouseButtonPress) {
         m_botonPulsado = numeroBoton(raton->button());
-    } else if (raton->button() == Qt::RightButton && m_botonPulsado == 2
-               && m_lista->itemAt(raton->position().toPoint())) {
+    } else if (raton->button() == Qt::RightButton && m_botonPulsado == 2 &&
+               m_lista->itemAt(raton->position().toPoint())) {
         // The right button's click opens the menu; the food for intake stays
         // the one chosen with the left button.
         m_menu->popup(raton->globalPosition().toPoint());

@@ -74,14 +74,13 @@ PestanaBusqueda::PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget*
             buscarCategorias();
     });
     connect(ui.tbx_buscar, &QLineEdit::returnPressed, ui.cmd_buscar, &QPushButton::click);
-    connect(ui.lbx_categorias, &QListWidget::itemClicked, this, [this](QListWidgetItem* linea) {
-        categoriaPulsada(m_ui.lbx_categorias->row(linea));
-    });
+    connect(ui.lbx_categorias, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* linea) { categoriaPulsada(m_ui.lbx_categorias->row(linea)); });
     // Choosing a line with the keyboard counts as clicking it; a mouse press
     // is left to the click above.
     connect(ui.lbx_categorias, &QListWidget::currentRowChanged, this, [this](int linea) {
-        if (linea >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton
-            && m_ui.lbx_categorias->hasFocus())
+        if (linea >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton &&
+            m_ui.lbx_categorias->hasFocus())
             categoriaPulsada(linea);
     });
     new MenuDeLista(ui.lsv_alimentos, ui.buscador, m_sesion.botonPulsado);
@@ -90,8 +89,8 @@ PestanaBusqueda::PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget*
     // click does; the mouse's own press is left to the click above.
     connect(ui.lsv_alimentos, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* actual) {
-                if (actual && QGuiApplication::mouseButtons() == Qt::NoButton
-                    && m_ui.lsv_alimentos->hasFocus())
+                if (actual && QGuiApplication::mouseButtons() == Qt::NoButton &&
+                    m_ui.lsv_alimentos->hasFocus())
                     seleccionarAlimento();
             });
     connect(ui.lsv_alimentos, &QTreeWidget::itemDoubleClicked, this,
@@ -103,7 +102,7 @@ PestanaBusqueda::PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget*
 
 bool PestanaBusqueda::validarBusqueda()
 {
-        if (m_ui.tbx_buscar->text().isEmpty()) {
+    if (m_ui.tbx_buscar->text().isEmpty()) {
         mensajes::avisar(m_ventana, QStringLiteral("Please, enter the search term(s)"));
         m_ui.tbx_buscar->setFocus();
         return false;
@@ -222,7 +221,7 @@ void PestanaBusqueda::mostrarNutrientes()
 
 bool PestanaBusqueda::validarCantidad()
 {
-        if (m_alimentoSeleccionado == 0) {
+    if (m_alimentoSeleccionado == 0) {
         mensajes::avisar(m_ventana, QStringLiteral("Please, select a food"));
         m_ui.lsv_alimentos->setFocus();
         return false;

@@ -116,7 +116,7 @@ void PestanaRanking::poblarComboCategorias()
 
 void PestanaRanking::ordenar()
 {
-        if (m_ui.cmb_nutrientes->currentIndex() < 0) {
+    if (m_ui.cmb_nutrientes->currentIndex() < 0) {
         mensajes::avisar(m_ventana, QStringLiteral("Please, select a nutrient"),
                          QStringLiteral("Alimetra 1.1"));
         m_ui.cmb_nutrientes->setFocus();
@@ -128,7 +128,7 @@ void PestanaRanking::ordenar()
 void PestanaRanking::cargarListadoOrdenado()
 {
     almacen::Ocupado ocupado;
-        QTreeWidget* lista = m_ui.lsv_ordenado;
+    QTreeWidget* lista = m_ui.lsv_ordenado;
     lista->clear();
     // Every ranking starts highest first, whatever column was sorted before.
     lista->header()->setSortIndicatorShown(false);
@@ -145,10 +145,10 @@ void PestanaRanking::cargarListadoOrdenado()
                         .arg(clave));
         return;
     }
-    const almacen::Consulta c = catalogo::listadoOrdenado(
-        columna, m_ui.cmb_categorias->currentIndex() >= 0
-                     ? m_ui.cmb_categorias->currentData().toString()
-                     : QString());
+    const almacen::Consulta c =
+        catalogo::listadoOrdenado(columna, m_ui.cmb_categorias->currentIndex() >= 0
+                                               ? m_ui.cmb_categorias->currentData().toString()
+                                               : QString());
     if (!c.ok) {
         escribirLog(c.entradaLog(QStringLiteral("cargarListadoOrdenado() -> ")));
         return;

@@ -63,16 +63,15 @@ void ordenarColumnasWRI(QTreeWidget* lista, int columna, QHash<QString, bool>& o
 {
     if (columna < 0 || columna >= lista->columnCount())
         return;
-    const Qt::SortOrder orden = reaplicar ? lista->header()->sortIndicatorOrder()
-                                          : alternar(lista, columna, ordenColumnas);
+    const Qt::SortOrder orden =
+        reaplicar ? lista->header()->sortIndicatorOrder() : alternar(lista, columna, ordenColumnas);
     const QString clave = claveColumna(lista, columna);
     ordenar(lista, columna, orden,
             clave == QLatin1String("tres") || clave == QLatin1String("cuatro"));
     ultimaColumnaWRI = clave;
 }
 
-void ordenarColumnasOrdenado(QTreeWidget* lista, int columna,
-                             QHash<QString, bool>& ordenColumnas)
+void ordenarColumnasOrdenado(QTreeWidget* lista, int columna, QHash<QString, bool>& ordenColumnas)
 {
     if (columna < 0 || columna >= lista->columnCount())
         return;

@@ -18,5 +18,4 @@ void ordenarColumnasWRI(QTreeWidget* lista, int columna, QHash<QString, bool>& o
                         QString& ultimaColumnaWRI, bool reaplicar = false);
 
 // The ranking list (tab 3): a click on a header toggles and sorts.
-void ordenarColumnasOrdenado(QTreeWidget* lista, int columna,
-                             QHash<QString, bool>& ordenColumnas);
+void ordenarColumnasOrdenado(QTreeWidget* lista, int columna, QHash<QString, bool>& ordenColumnas);

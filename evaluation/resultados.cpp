@@ -179,10 +179,9 @@ void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
 
     // The energy of the week in kilocalories, from the three sources that
     // provide it.
-    const double energia =
-        4.0 * cuatroDecimales(cantidades.value(claveProteina)) +
-        9.0 * cuatroDecimales(cantidades.value(QStringLiteral("Total_Lipid"))) +
-        4.0 * cuatroDecimales(cantidades.value(QStringLiteral("Carbohydrate")));
+    const double energia = 4.0 * cuatroDecimales(cantidades.value(claveProteina)) +
+                           9.0 * cuatroDecimales(cantidades.value(QStringLiteral("Total_Lipid"))) +
+                           4.0 * cuatroDecimales(cantidades.value(QStringLiteral("Carbohydrate")));
     for (const auto& fuente : fuentesEnergia) {
         const QString clave = QLatin1String(fuente.clave);
         if (!valores.contiene(clave))

@@ -58,8 +58,8 @@ ValoresRecomendados establecerValoresRecomendados(const PerfilActual& perfil)
     ValoresRecomendados tabla;
 
     QString fallo;
-    const almacen::Consulta c =
-        almacen::consultar(QStringLiteral("select * from DRIs where key <> 'Empty' order by sorting"));
+    const almacen::Consulta c = almacen::consultar(
+        QStringLiteral("select * from DRIs where key <> 'Empty' order by sorting"));
     if (!c.ok) {
         fallo = c.error;
     } else {
@@ -70,8 +70,8 @@ ValoresRecomendados establecerValoresRecomendados(const PerfilActual& perfil)
         int iGrupo[16];
         for (int g = 0; g < 16; ++g)
             iGrupo[g] = c.columnas.indexOf(QLatin1String(columnasGrupo()[g]));
-        const bool completa = iClave >= 0 && iNombre >= 0 && iUnidad >= 0 && iIcono >= 0
-                              && std::find(iGrupo, iGrupo + 16, -1) == iGrupo + 16;
+        const bool completa = iClave >= 0 && iNombre >= 0 && iUnidad >= 0 && iIcono >= 0 &&
+                              std::find(iGrupo, iGrupo + 16, -1) == iGrupo + 16;
         if (!completa)
             fallo = QStringLiteral("The table DRIs lacks one of its columns");
         const Dato peso = perfil.peso;

@@ -134,7 +134,8 @@ void DatosPersonales::guardarDatosPersonales()
                                 m_ui.tbx_peso->text().toLongLong()))
         mensajes::informar(m_ventana, QStringLiteral("Your personal data have been saved"));
     else
-        mensajes::error(m_ventana, QStringLiteral("An error occured while saving your personal data"));
+        mensajes::error(m_ventana,
+                        QStringLiteral("An error occured while saving your personal data"));
 }
 
 void DatosPersonales::guardar()

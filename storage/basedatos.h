@@ -43,8 +43,8 @@ qint64 insertarSQL(const QString& sentencia, const QVariantList& valores = {});
 struct Consulta
 {
     bool ok = false;
-    QString error;      // the driver's description when !ok
-    QString sentencia;  // the statement; when it failed, with its bound values written in
+    QString error;     // the driver's description when !ok
+    QString sentencia; // the statement; when it failed, with its bound values written in
     QStringList columnas;
     QList<QVariantList> filas;
 

@@ -22,8 +22,8 @@ QString fechaHora(const QDateTime& ahora)
     QString formato = local.dateFormat(QLocale::ShortFormat);
     if (!formato.contains(QLatin1String("yyyy")))
         formato.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return local.toString(ahora.date(), formato) + QLatin1String(" - ")
-           + ahora.time().toString(QStringLiteral("HH:mm:ss"));
+    return local.toString(ahora.date(), formato) + QLatin1String(" - ") +
+           ahora.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
 } // namespace
@@ -48,8 +48,8 @@ void escribirLog(const QString& mensaje)
     if (!archivo)
         return;
     const QString salto = QStringLiteral("\r\n\r\n");
-    const QString entrada = fechaHora(QDateTime::currentDateTime()) + salto + mensaje + salto
-                            + QString(92, QLatin1Char('-')) + salto;
+    const QString entrada = fechaHora(QDateTime::currentDateTime()) + salto + mensaje + salto +
+                            QString(92, QLatin1Char('-')) + salto;
     archivo->write(entrada.toLocal8Bit());
     archivo->flush();
 }

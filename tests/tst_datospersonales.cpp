@@ -41,15 +41,15 @@ private slots:
         QTest::addColumn<QString>("peso");
         QTest::addColumn<bool>("faltan");
         // No row carries the flag: nothing was ever read.
-        QTest::newRow("no current profile") << "update profiles set last=0" << 0 << true << false
-                                            << "" << true;
+        QTest::newRow("no current profile")
+            << "update profiles set last=0" << 0 << true << false << "" << true;
         QTest::newRow("new profile, all null") << "" << -1 << false << false << "" << true;
-        QTest::newRow("complete") << "update profiles set age=9, gender=1, weight=58" << 9
-                                  << false << true << "58" << false;
+        QTest::newRow("complete") << "update profiles set age=9, gender=1, weight=58" << 9 << false
+                                  << true << "58" << false;
         QTest::newRow("weight 0") << "update profiles set age=2, gender=0, weight=0" << 2 << true
                                   << false << "0" << true;
-        QTest::newRow("gender null") << "update profiles set age=4, weight=30" << 4 << false
-                                     << false << "30" << true;
+        QTest::newRow("gender null")
+            << "update profiles set age=4, weight=30" << 4 << false << false << "30" << true;
     }
 
     void formularioMuestraLosTresEstados()
@@ -91,10 +91,12 @@ private slots:
         QTest::newRow("negative") << 6 << 0 << "-5" << avisoPeso << "tbx_peso" << nulo;
         QTest::newRow("unit") << 6 << 0 << "70kg" << avisoPeso << "tbx_peso" << nulo;
         QTest::newRow("leading blank") << 6 << 0 << " 70" << avisoPeso << "tbx_peso" << nulo;
-        QTest::newRow("no age, no sex")
-            << -1 << -1 << "" << "Age is a compulsory detail" << "cmb_edad" << nulo;
-        QTest::newRow("no sex") << 3 << -1 << "" << "Sex is a compulsory detail" << "opb_hombre"
-                                << nulo;
+        QTest::newRow("no age, no sex") << -1 << -1 << ""
+                                        << "Age is a compulsory detail"
+                                        << "cmb_edad" << nulo;
+        QTest::newRow("no sex") << 3 << -1 << ""
+                                << "Sex is a compulsory detail"
+                                << "opb_hombre" << nulo;
     }
 
     void validacion()
@@ -121,7 +123,8 @@ private slots:
         QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
 
         if (mensaje.isEmpty()) {
-            QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Your personal data have been saved")});
+            QCOMPARE(msgs.textos(),
+                     QStringList{QStringLiteral("Your personal data have been saved")});
             QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Informacion);
         } else {
             QCOMPARE(msgs.textos(), QStringList{mensaje});

@@ -4,8 +4,8 @@
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "evaluation/valoresrecomendados.h"
-#include "windows/main/pestanadris.h"
 #include "windows/common/rejilla.h"
+#include "windows/main/pestanadris.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>
@@ -44,8 +44,9 @@ struct Escena
     {
         QStringList k;
         for (int fila = 0; fila < r->model()->rowCount(); ++fila)
-            k << fx.valor(QStringLiteral("select key from DRIs where id=")
-                          + r->model()->index(fila, 0).data().toString()).toString();
+            k << fx.valor(QStringLiteral("select key from DRIs where id=") +
+                          r->model()->index(fila, 0).data().toString())
+                     .toString();
         return k;
     }
     int fila(RejillaDatos* r, const QString& clave) { return int(claves(r).indexOf(clave)); }

@@ -38,7 +38,10 @@ std::unique_ptr<QTreeWidget> listaResultados(const QStringList& intake)
     return l;
 }
 
-QStringList columna(const QTreeWidget& l, int c) { return Escena::textos(&l, c); }
+QStringList columna(const QTreeWidget& l, int c)
+{
+    return Escena::textos(&l, c);
+}
 
 // What the zero-filled method shows: pad every cell, sort the texts (ties
 // keep their order), restore every cell.
@@ -101,8 +104,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("textos");
         QTest::addColumn<QStringList>("ascendente");
-        QTest::newRow("100 9.5 10 0") << QStringList{"100", "9.5", "10", "0"}
-                                      << QStringList{"0", "9.5", "10", "100"};
+        QTest::newRow("100 9.5 10 0")
+            << QStringList{"100", "9.5", "10", "0"} << QStringList{"0", "9.5", "10", "100"};
         QTest::newRow("decimals as written") << QStringList{"12.5", "12.25", "12", "1.75"}
                                              << QStringList{"1.75", "12", "12.25", "12.5"};
         QTest::newRow("decimal comma") << QStringList{"12,5", "0,25", "3", "12,25", "100"}

@@ -124,7 +124,8 @@ private slots:
         QTest::addColumn<qint64>("id");
         QTest::addColumn<bool>("dobleClic");
         QTest::newRow("Load button") << otro << false;
-        QTest::newRow("double click, id beyond 32 bits, without name") << qint64(5000000000) << true;
+        QTest::newRow("double click, id beyond 32 bits, without name")
+            << qint64(5000000000) << true;
         QTest::newRow("already current") << qint64(1) << false;
     }
     void cargar()
@@ -183,8 +184,9 @@ private slots:
         QCOMPARE(e.msgs.mostrados().first().tipo, mensajes::Tipo::Pregunta);
         if (si && id == otro) {
             // Its intakes go with it, the others' stay.
-            QCOMPARE(e.fx.valor(QStringLiteral("select group_concat(prof_id) from saves")).toString(),
-                     QStringLiteral("1,3"));
+            QCOMPARE(
+                e.fx.valor(QStringLiteral("select group_concat(prof_id) from saves")).toString(),
+                QStringLiteral("1,3"));
             QCOMPARE(e.textos(),
                      (QStringList{QStringLiteral("My profile"), QStringLiteral("Third")}));
             QCOMPARE(e.seleccionado(), 1);
@@ -368,7 +370,8 @@ private slots:
              "removing the profile selected", "refused");
         fila("remove: profile refused", "Borrar", rechazo.arg("delete on profiles"),
              "removing the profile selected", "refused");
-        fila("new: insert refused", "Nuevo", rechazo.arg("insert on profiles"), creacion, "refused");
+        fila("new: insert refused", "Nuevo", rechazo.arg("insert on profiles"), creacion,
+             "refused");
         fila("new: flag clearing refused", "Nuevo", flagCleared, creacion, sinFlag);
         fila("save as: intake copy refused", "Guardar", rechazo.arg("insert on saves"), copia,
              "duplicarDatos() (profiles) -> ");

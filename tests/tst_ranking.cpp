@@ -73,16 +73,22 @@ private slots:
         QTest::addColumn<QStringList>("valores");
         QTest::addColumn<QList<qint64>>("ids");
 
-        QTest::newRow("all foods") << "Protein" << "" << "  g"
-                                   << QStringList{"12.92", "6.5", "3.15", "0.93", "0.85", "0.26"}
-                                   << QList<qint64>{21237, 43212, 1077, 11124, 1001, 9003};
-        QTest::newRow("one group") << "Protein" << "0100" << "  g" << QStringList{"3.15", "0.85"}
-                                   << QList<qint64>{1077, 1001};
+        QTest::newRow("all foods")
+            << "Protein"
+            << ""
+            << "  g" << QStringList{"12.92", "6.5", "3.15", "0.93", "0.85", "0.26"}
+            << QList<qint64>{21237, 43212, 1077, 11124, 1001, 9003};
+        QTest::newRow("one group")
+            << "Protein"
+            << "0100"
+            << "  g" << QStringList{"3.15", "0.85"} << QList<qint64>{1077, 1001};
         QTest::newRow("zeros and nulls left out")
-            << "Vitamin_C_total_ascorbic_acid" << "" << "  mg" << QStringList{"5.9", "4.6", "0.6"}
-            << QList<qint64>{11124, 9003, 21237};
-        QTest::newRow("no match") << "Leucine" << "2500" << "  g" << QStringList{""}
-                                  << QList<qint64>{0};
+            << "Vitamin_C_total_ascorbic_acid"
+            << ""
+            << "  mg" << QStringList{"5.9", "4.6", "0.6"} << QList<qint64>{11124, 9003, 21237};
+        QTest::newRow("no match") << "Leucine"
+                                  << "2500"
+                                  << "  g" << QStringList{""} << QList<qint64>{0};
     }
     void ranking()
     {
@@ -130,8 +136,7 @@ private slots:
         e.guardarEnDialogo(QStringLiteral("5"));
         e.ordenar(QStringLiteral("Protein"), QStringLiteral("2500"));
         e.guardarEnDialogo(QStringLiteral("6"));
-        QCOMPARE(e.msgs.textos(),
-                 (QStringList{"Please, select a food", "Please, select a food"}));
+        QCOMPARE(e.msgs.textos(), (QStringList{"Please, select a food", "Please, select a food"}));
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Aviso);
         QVERIFY(i && i->isVisible());
         QVERIFY(e.guardadas().isEmpty());

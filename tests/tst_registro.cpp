@@ -31,9 +31,10 @@ private slots:
 
         const QString log = fx.log();
         const QString regla = QString(92, QLatin1Char('-'));
-        const QRegularExpression forma(QStringLiteral(
-            "^[^\r\n]+ - \\d\\d:\\d\\d:\\d\\d\r\n\r\nprueba\\(\\) -> first line\r\nsecond line\r\n\r\n"
-            "-{92}\r\n\r\n$"));
+        const QRegularExpression forma(
+            QStringLiteral("^[^\r\n]+ - \\d\\d:\\d\\d:\\d\\d\r\n\r\nprueba\\(\\) -> first "
+                           "line\r\nsecond line\r\n\r\n"
+                           "-{92}\r\n\r\n$"));
         QVERIFY2(forma.match(log).hasMatch(), qPrintable(log));
         QVERIFY(!log.contains(QString(93, QLatin1Char('-'))));
         QVERIFY(log.contains(regla));
@@ -161,12 +162,18 @@ private slots:
     {
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QString>("compuesto");
-        QTest::newRow("plain") << "Protein" << "\"Protein\"";
-        QTest::newRow("underscores") << "Vitamin_A_RAE" << "\"Vitamin_A_RAE\"";
-        QTest::newRow("quote") << "Pro\"tein" << "";
-        QTest::newRow("statement") << "Protein from total; --" << "";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("leading digit") << "1Protein" << "";
+        QTest::newRow("plain") << "Protein"
+                               << "\"Protein\"";
+        QTest::newRow("underscores") << "Vitamin_A_RAE"
+                                     << "\"Vitamin_A_RAE\"";
+        QTest::newRow("quote") << "Pro\"tein"
+                               << "";
+        QTest::newRow("statement") << "Protein from total; --"
+                                   << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("leading digit") << "1Protein"
+                                       << "";
     }
 
     void identificadores()

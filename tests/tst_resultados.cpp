@@ -31,12 +31,16 @@ struct Escena
     {
         fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=70 where id=1"));
         fx.ejecutar(QStringLiteral("insert into total (id, description, group_id) values "
-                                   "(%1, 'Test food', '0100')").arg(prueba));
+                                   "(%1, 'Test food', '0100')")
+                        .arg(prueba));
     }
     void ingerir(qint64 alimento, int gramos, qint64 perfil = 1)
     {
         fx.ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values (%1, %2, "
-                                   "%3)").arg(perfil).arg(alimento).arg(gramos));
+                                   "%3)")
+                        .arg(perfil)
+                        .arg(alimento)
+                        .arg(gramos));
     }
     // Opens the main window on the first call, then shows tab 5.
     void mostrar()
@@ -96,42 +100,71 @@ private slots:
 
     void porcentajes_data()
     {
-        QTest::addColumn<QString>("alimento"); // the test food's nutrients; 100 g eaten
+        QTest::addColumn<QString>("alimento");    // the test food's nutrients; 100 g eaten
         QTest::addColumn<QString>("referencias"); // "key=value" for males 19 - 30, ";"-separated
         QTest::addColumn<QString>("clave");
         QTest::addColumn<QString>("ingesta");
         QTest::addColumn<QString>("porcentaje");
 
-        QTest::newRow("7000 against a daily 1000")
-            << "Calcium_Ca=7000" << "Calcium_Ca=1000" << "Calcium_Ca" << "7000" << "100";
-        QTest::newRow("protein 392 g at 0.8 g/kg, 70 kg")
-            << "Protein=392" << "Protein=0.8" << "Protein" << "392" << "100";
+        QTest::newRow("7000 against a daily 1000") << "Calcium_Ca=7000"
+                                                   << "Calcium_Ca=1000"
+                                                   << "Calcium_Ca"
+                                                   << "7000"
+                                                   << "100";
+        QTest::newRow("protein 392 g at 0.8 g/kg, 70 kg") << "Protein=392"
+                                                          << "Protein=0.8"
+                                                          << "Protein"
+                                                          << "392"
+                                                          << "100";
         // Energy sources are shares of the energy (T = 2500 kcal), not of the grams.
         const QString energia =
             QStringLiteral("Protein=100, Total_Lipid=100, Carbohydrate=300, Sugars_total=50, "
                            "Fatty_acids_total_saturated=25");
         const QString refs = QStringLiteral(
             "Carbohydrate=60;Sugars_total=10;Total_Lipid=30;Fatty_acids_total_saturated=10");
-        QTest::newRow("carbohydrate") << energia << refs << "Carbohydrate" << "300" << "80";
-        QTest::newRow("sugars") << energia << refs << "Sugars_total" << "50" << "80";
-        QTest::newRow("fat") << energia << refs << "Total_Lipid" << "100" << "120";
-        QTest::newRow("saturated fat")
-            << energia << refs << "Fatty_acids_total_saturated" << "25" << "90";
+        QTest::newRow("carbohydrate") << energia << refs << "Carbohydrate"
+                                      << "300"
+                                      << "80";
+        QTest::newRow("sugars") << energia << refs << "Sugars_total"
+                                << "50"
+                                << "80";
+        QTest::newRow("fat") << energia << refs << "Total_Lipid"
+                             << "100"
+                             << "120";
+        QTest::newRow("saturated fat") << energia << refs << "Fatty_acids_total_saturated"
+                                       << "25"
+                                       << "90";
         // An empty or zero reference keeps the intake and leaves "% WRI" empty,
         // in each of the three formulas.
-        QTest::newRow("energy source, empty reference")
-            << energia << "Carbohydrate=null" << "Carbohydrate" << "300" << "";
-        QTest::newRow("empty reference")
-            << "Sodium_Na=200" << "Sodium_Na=null" << "Sodium_Na" << "200" << "";
-        QTest::newRow("protein, reference 0")
-            << "Protein=392" << "Protein=0" << "Protein" << "392" << "";
+        QTest::newRow("energy source, empty reference") << energia << "Carbohydrate=null"
+                                                        << "Carbohydrate"
+                                                        << "300"
+                                                        << "";
+        QTest::newRow("empty reference") << "Sodium_Na=200"
+                                         << "Sodium_Na=null"
+                                         << "Sodium_Na"
+                                         << "200"
+                                         << "";
+        QTest::newRow("protein, reference 0") << "Protein=392"
+                                              << "Protein=0"
+                                              << "Protein"
+                                              << "392"
+                                              << "";
         // Cells are rounded to two decimals, halves to the even neighbour, as
         // written: 2.675 is stored as 2.67499... and must not become 2.67.
         const QString vitC = QStringLiteral("Vitamin_C_total_ascorbic_acid");
-        QTest::newRow("0.125 shown as 0.12") << vitC + "=0.125" << "" << vitC << "0.12" << "0.02";
-        QTest::newRow("0.375 shown as 0.38") << vitC + "=0.375" << "" << vitC << "0.38" << "0.06";
-        QTest::newRow("2.675 shown as 2.68") << vitC + "=2.675" << "" << vitC << "2.68" << "0.42";
-        QTest::newRow("just above a half") << vitC + "=0.12501" << "" << vitC << "0.13" << "0.02";
+        QTest::newRow("0.125 shown as 0.12") << vitC + "=0.125"
+                                             << "" << vitC << "0.12"
+                                             << "0.02";
+        QTest::newRow("0.375 shown as 0.38") << vitC + "=0.375"
+                                             << "" << vitC << "0.38"
+                                             << "0.06";
+        QTest::newRow("2.675 shown as 2.68") << vitC + "=2.675"
+                                             << "" << vitC << "2.68"
+                                             << "0.42";
+        QTest::newRow("just above a half") << vitC + "=0.12501"
+                                           << "" << vitC << "0.13"
+                                           << "0.02";
     }
     void porcentajes()
     {

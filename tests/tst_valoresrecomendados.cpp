@@ -26,8 +26,7 @@ private slots:
         QTest::addColumn<double>("calcio");
         const QVariant nulo;
         QTest::newRow("infant, null sex") << QVariant(0) << nulo << 200.0;
-        QTest::newRow("null age and sex count as first group")
-            << nulo << nulo << 200.0;
+        QTest::newRow("null age and sex count as first group") << nulo << nulo << 200.0;
         QTest::newRow("4 - 8 years, female") << QVariant(3) << QVariant(1) << 1000.0;
         QTest::newRow("9 - 13 years, female") << QVariant(4) << QVariant(1) << 1300.0;
         QTest::newRow("9 - 13 years, male") << QVariant(4) << QVariant(0) << 1300.0;
@@ -76,8 +75,8 @@ private slots:
         QTest::addColumn<QVariant>("peso"); // invalid: never set
         QTest::addColumn<QVariant>("esperado");
         QTest::newRow("70 kg") << "aminoacidos" << QVariant(70.0) << QVariant(1.33);
-        QTest::newRow("null weight") << "aminoacidos" << QVariant(QMetaType(QMetaType::Double))
-                                     << QVariant();
+        QTest::newRow("null weight")
+            << "aminoacidos" << QVariant(QMetaType(QMetaType::Double)) << QVariant();
         QTest::newRow("weight never set") << "aminoacidos" << QVariant() << QVariant(0.0);
         QTest::newRow("other letter case") << "Aminoacidos" << QVariant(70.0) << QVariant(19.0);
     }
@@ -115,8 +114,7 @@ private slots:
         QStringList esperadas = Fixture::claves();
         esperadas.move(esperadas.indexOf(QStringLiteral("Sodium_Na")), 0);
         QCOMPARE(valores.claves(), esperadas);
-        QCOMPARE(valores.entrada(QStringLiteral("Protein")).nombre,
-                 QStringLiteral("Protein"));
+        QCOMPARE(valores.entrada(QStringLiteral("Protein")).nombre, QStringLiteral("Protein"));
         QCOMPARE(fx.entradasLog(), 1);
         QVERIFY(fx.log().contains(QStringLiteral("establecerValoresRecomendados() -> ")));
     }

@@ -5,8 +5,8 @@
 #include "apoyo/registromensajes.h"
 #include "profiles/perfilactual.h"
 #include "storage/basedatos.h"
-#include "windows/main/modeloingestas.h"
 #include "windows/common/rejilla.h"
+#include "windows/main/modeloingestas.h"
 #include "windows/main/ventanaprincipal.h"
 #include "windows/splash/intro.h"
 
@@ -75,8 +75,8 @@ private slots:
         Fixture fx;
         Intro* intro = iniciarPrograma();
         QCOMPARE(intro->size(), QSize(482, 309));
-        QVERIFY(intro->findChild<QLabel*>(QStringLiteral("Label1"))->text()
-                == QStringLiteral("Version 1.1"));
+        QVERIFY(intro->findChild<QLabel*>(QStringLiteral("Label1"))->text() ==
+                QStringLiteral("Version 1.1"));
         QPointer<Intro> vigilado(intro);
         QTest::qWait(300);
         QVERIFY(vigilado && vigilado->isVisible());
@@ -88,8 +88,8 @@ private slots:
                 f = v;
         QVERIFY(f);
         f->close();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()
-                    || !QApplication::topLevelWidgets().first()->isVisible());
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                    !QApplication::topLevelWidgets().first()->isVisible());
     }
 
     void guardiaDePestanas_data()
@@ -158,11 +158,14 @@ private slots:
                  QStringLiteral("Food"));
         QCOMPARE(modelo->headerData(ModeloIngestas::ColIngesta, Qt::Horizontal).toString(),
                  QStringLiteral("Intake"));
-        QVERIFY(!(modelo->flags(modelo->index(0, ModeloIngestas::ColAlimento))
-                  & Qt::ItemIsEditable));
+        QVERIFY(
+            !(modelo->flags(modelo->index(0, ModeloIngestas::ColAlimento)) & Qt::ItemIsEditable));
         int filaGalletas = -1;
         for (int i = 0; i < modelo->rowCount(); ++i)
-            if (modelo->index(i, ModeloIngestas::ColAlimento).data().toString().startsWith("Snacks"))
+            if (modelo->index(i, ModeloIngestas::ColAlimento)
+                    .data()
+                    .toString()
+                    .startsWith("Snacks"))
                 filaGalletas = i;
         QVERIFY(filaGalletas >= 0);
         const int otra = 1 - filaGalletas;
@@ -219,7 +222,8 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("0"));
         f.ui().tbs_fichas->setCurrentIndex(0);
-        QCOMPARE(fx.valor(QStringLiteral("select intake from saves where food_id=1001")).toInt(), 0);
+        QCOMPARE(fx.valor(QStringLiteral("select intake from saves where food_id=1001")).toInt(),
+                 0);
         f.ui().tbs_fichas->setCurrentIndex(3);
         QCOMPARE(modelo->rowCount(), 1);
         QVERIFY(msgs.mostrados().isEmpty());
@@ -262,7 +266,8 @@ private slots:
         QAbstractItemModel* modelo = f.ui().dgr_alimentos->model();
         QVERIFY(modelo->setData(modelo->index(0, ModeloIngestas::ColIngesta), "50"));
         f.ui().tbs_fichas->setCurrentIndex(0);
-        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("An error occured while saving intake")});
+        QCOMPARE(msgs.textos(),
+                 QStringList{QStringLiteral("An error occured while saving intake")});
         QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
         QCOMPARE(modelo->index(0, ModeloIngestas::ColIngesta).data().toInt(), 200);
         QCOMPARE(fx.valor(QStringLiteral("select intake from saves")).toInt(), 200);

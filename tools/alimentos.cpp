@@ -116,12 +116,16 @@ bool leerIndice(const QByteArray& texto, const QString& origen, bool unicos,
         const int id = codigo.toInt(&numero);
         if (barra < 0 || codigo.size() != 5 || !numero || id <= 0) {
             *error = QStringLiteral("%1, line %2: expected \"NNNNN|description\", found \"%3\"")
-                         .arg(origen).arg(i + 1).arg(QString::fromUtf8(linea.left(60)));
+                         .arg(origen)
+                         .arg(i + 1)
+                         .arg(QString::fromUtf8(linea.left(60)));
             return false;
         }
         if (unicos && vistos.contains(id)) {
             *error = QStringLiteral("%1, line %2: food %3 is listed twice")
-                         .arg(origen).arg(i + 1).arg(QString::fromLatin1(codigo));
+                         .arg(origen)
+                         .arg(i + 1)
+                         .arg(QString::fromLatin1(codigo));
             return false;
         }
         vistos.insert(id);
@@ -130,8 +134,7 @@ bool leerIndice(const QByteArray& texto, const QString& origen, bool unicos,
     return true;
 }
 
-bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimento,
-                  QString* error)
+bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimento, QString* error)
 {
     *alimento = Alimento();
     QXmlStreamReader lector(xml);
@@ -225,8 +228,7 @@ bool grupoExiste(const QString& id)
 // Reads one of the published files: checks the header and hands every row to
 // `fila` with its food number and where it is, for messages; stops at the
 // first row `fila` refuses.
-bool leerTablaPublicada(const QByteArray& texto, const QString& origen,
-                        const QStringList& cabecera,
+bool leerTablaPublicada(const QByteArray& texto, const QString& origen, const QStringList& cabecera,
                         const std::function<bool(int, const QStringList&, const QString&)>& fila,
                         QString* error)
 {
@@ -246,7 +248,9 @@ bool leerTablaPublicada(const QByteArray& texto, const QString& origen,
         const QString donde = QStringLiteral("%1, line %2").arg(origen).arg(r + 1);
         if (campos.size() != cabecera.size()) {
             *error = QStringLiteral("%1: %2 fields instead of %3")
-                         .arg(donde).arg(campos.size()).arg(cabecera.size());
+                         .arg(donde)
+                         .arg(campos.size())
+                         .arg(cabecera.size());
             return false;
         }
         bool numero = false;
@@ -262,8 +266,8 @@ bool leerTablaPublicada(const QByteArray& texto, const QString& origen,
 }
 
 // A value of the published files; empty when `vacio` allows it.
-bool leerValor(const QString& celda, const QString& donde, bool vacio,
-               std::optional<double>* valor, QString* error)
+bool leerValor(const QString& celda, const QString& donde, bool vacio, std::optional<double>* valor,
+               QString* error)
 {
     *valor = std::nullopt;
     if (vacio && celda.isEmpty())

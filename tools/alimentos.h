@@ -16,8 +16,8 @@ namespace construccion {
 // One nutrient of the food files and the column of `total` that holds it.
 struct Nutriente
 {
-    const char* nombreXml;   // the `name` attribute of <nutrient>
-    const char* columna;     // column of `total`
+    const char* nombreXml; // the `name` attribute of <nutrient>
+    const char* columna;   // column of `total`
 };
 
 // Every nutrient of the food files, in column order. Vitamin_A_RAE is not
@@ -54,8 +54,7 @@ struct Alimento
 
 // Parses one food file. Returns false and sets `error` (with the line and
 // column) when it is not well-formed or a value is not a number.
-bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimento,
-                  QString* error);
+bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimento, QString* error);
 
 // The food groups: code ("0100") and name, ordered by code.
 struct Grupo

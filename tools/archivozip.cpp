@@ -56,8 +56,8 @@ bool ArchivoZip::leerEntrada(const QString& nombre, QByteArray* contenido)
     }
     zip_stat_t datos;
     zip_stat_init(&datos);
-    if (zip_stat_index(archivo_, zip_uint64_t(indice), 0, &datos) != 0
-        || !(datos.valid & ZIP_STAT_SIZE)) {
+    if (zip_stat_index(archivo_, zip_uint64_t(indice), 0, &datos) != 0 ||
+        !(datos.valid & ZIP_STAT_SIZE)) {
         error_ = QStringLiteral("%1: cannot read the size of %2: %3")
                      .arg(ruta_, nombre, QString::fromLocal8Bit(zip_strerror(archivo_)));
         return false;
@@ -75,8 +75,8 @@ bool ArchivoZip::leerEntrada(const QString& nombre, QByteArray* contenido)
     contenido->resize(qsizetype(datos.size));
     zip_int64_t leidos = 0;
     while (leidos < zip_int64_t(datos.size)) {
-        const zip_int64_t n = zip_fread(entrada, contenido->data() + leidos,
-                                        datos.size - zip_uint64_t(leidos));
+        const zip_int64_t n =
+            zip_fread(entrada, contenido->data() + leidos, datos.size - zip_uint64_t(leidos));
         if (n <= 0)
             break;
         leidos += n;

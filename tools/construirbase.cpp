@@ -9,17 +9,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
-#include <QSet>
 #include <QUuid>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
@@ -101,15 +101,17 @@ bool localizarArchivo(const OpcionesConstruccion& opciones, QTemporaryDir& tempo
         const QString descarga = temporal.filePath(QStringLiteral("descarga"));
         QDir().mkpath(descarga);
         QString detalle;
-        if (!ejecutar(QStringLiteral("apt-get"), {QStringLiteral("download"), QStringLiteral("cronometer")},
-                      descarga, &detalle)) {
+        if (!ejecutar(QStringLiteral("apt-get"),
+                      {QStringLiteral("download"), QStringLiteral("cronometer")}, descarga,
+                      &detalle)) {
             *error = QStringLiteral("could not fetch the cronometer package: %1").arg(detalle);
             return false;
         }
-        const QStringList paquetes = QDir(descarga).entryList({QStringLiteral("cronometer_*.deb")},
-                                                              QDir::Files, QDir::Name);
+        const QStringList paquetes =
+            QDir(descarga).entryList({QStringLiteral("cronometer_*.deb")}, QDir::Files, QDir::Name);
         if (paquetes.isEmpty()) {
-            *error = QStringLiteral("could not fetch the cronometer package: apt-get left no .deb file");
+            *error =
+                QStringLiteral("could not fetch the cronometer package: apt-get left no .deb file");
             return false;
         }
         paquete = QDir(descarga).filePath(paquetes.first());
@@ -138,7 +140,7 @@ struct Fila
     int id;
     QString descripcion;
     QString grupo;
-    QVariantList valores;   // one per column of columnasNutrientes(); null when unknown
+    QVariantList valores; // one per column of columnasNutrientes(); null when unknown
 };
 
 // What USDA's published files of the release settle.
@@ -169,12 +171,13 @@ bool leerPublicados(const OpcionesConstruccion& opciones, DatosPublicados* datos
     datos->origenGrupos = opciones.gruposAlimentos;
     datos->origenRae = opciones.rae;
     datos->origenCorrecciones = opciones.correcciones;
-    return leerArchivo(opciones.gruposAlimentos, QStringLiteral("the food groups"), &texto, error)
-           && leerGruposAlimentos(texto, opciones.gruposAlimentos, &datos->grupos, error)
-           && leerArchivo(opciones.rae, QStringLiteral("the vitamin A values"), &texto, error)
-           && leerRae(texto, opciones.rae, &datos->rae, error)
-           && leerArchivo(opciones.correcciones, QStringLiteral("the corrections"), &texto, error)
-           && leerCorrecciones(texto, opciones.correcciones, &datos->correcciones, error);
+    return leerArchivo(opciones.gruposAlimentos, QStringLiteral("the food groups"), &texto,
+                       error) &&
+           leerGruposAlimentos(texto, opciones.gruposAlimentos, &datos->grupos, error) &&
+           leerArchivo(opciones.rae, QStringLiteral("the vitamin A values"), &texto, error) &&
+           leerRae(texto, opciones.rae, &datos->rae, error) &&
+           leerArchivo(opciones.correcciones, QStringLiteral("the corrections"), &texto, error) &&
+           leerCorrecciones(texto, opciones.correcciones, &datos->correcciones, error);
 }
 
 QString numeroAlimento(int id)
@@ -275,8 +278,8 @@ bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QLi
     }
     QByteArray texto;
     QList<EntradaIndice> indice, antiguos;
-    if (!archivo.leerEntrada(carpetaArchivo + QStringLiteral("foods.index"), &texto)
-        || !leerIndice(texto, QStringLiteral("foods.index"), true, &indice, error)) {
+    if (!archivo.leerEntrada(carpetaArchivo + QStringLiteral("foods.index"), &texto) ||
+        !leerIndice(texto, QStringLiteral("foods.index"), true, &indice, error)) {
         if (error->isEmpty())
             *error = archivo.error();
         return false;
@@ -323,7 +326,9 @@ bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QLi
             return false;
         if (alimento.id != e.id) {
             *error = QStringLiteral("%1: the file describes food %2, not %3")
-                         .arg(nombre).arg(alimento.id).arg(numero);
+                         .arg(nombre)
+                         .arg(alimento.id)
+                         .arg(numero);
             return false;
         }
         Fila fila{e.id, e.descripcion, datos.grupos.value(e.id), {}};
@@ -331,7 +336,7 @@ bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QLi
             const auto it = alimento.cantidades.constFind(QString::fromLatin1(n.nombreXml));
             fila.valores << (it == alimento.cantidades.constEnd() ? nulo : QVariant(*it));
         }
-        fila.valores << nulo;   // the RAE, from the published values
+        fila.valores << nulo; // the RAE, from the published values
         filas->append(std::move(fila));
     }
     return aplicarPublicados(datos, filas, &resumen->conRae, &resumen->corregidos, error);
@@ -341,7 +346,8 @@ bool leerReferenciasDe(const QString& ruta, QList<FilaReferencia>* filas, QStrin
 {
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read the reference values %1: %2").arg(ruta, archivo.errorString());
+        *error = QStringLiteral("cannot read the reference values %1: %2")
+                     .arg(ruta, archivo.errorString());
         return false;
     }
     if (!leerReferencias(archivo.readAll(), ruta, filas, error))
@@ -397,12 +403,10 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
                               QStringLiteral("group_id TEXT NOT NULL")};
     for (const QString& c : columnas)
         definicion << c + QStringLiteral(" REAL");
-    QStringList definicionDris = {QStringLiteral("id INTEGER PRIMARY KEY"),
-                                  QStringLiteral("\"key\" TEXT NOT NULL"),
-                                  QStringLiteral("\"name\" TEXT"),
-                                  QStringLiteral("unit TEXT"),
-                                  QStringLiteral("sorting INTEGER"),
-                                  QStringLiteral("icon TEXT")};
+    QStringList definicionDris = {
+        QStringLiteral("id INTEGER PRIMARY KEY"), QStringLiteral("\"key\" TEXT NOT NULL"),
+        QStringLiteral("\"name\" TEXT"),          QStringLiteral("unit TEXT"),
+        QStringLiteral("sorting INTEGER"),        QStringLiteral("icon TEXT")};
     for (const QString& g : gruposEdad)
         definicionDris << g + QStringLiteral(" REAL");
 
@@ -410,11 +414,13 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         QStringLiteral("PRAGMA journal_mode=MEMORY"),
         QStringLiteral("PRAGMA synchronous=OFF"),
         QStringLiteral("BEGIN"),
-        QStringLiteral("CREATE TABLE profiles (id INTEGER PRIMARY KEY AUTOINCREMENT, \"name\" TEXT,"
-                       " \"last\" INTEGER NOT NULL DEFAULT 0, age INTEGER, gender INTEGER, weight INTEGER)"),
-        QStringLiteral("CREATE TABLE saves (id INTEGER PRIMARY KEY AUTOINCREMENT,"
-                       " prof_id INTEGER NOT NULL, food_id INTEGER NOT NULL,"
-                       " intake INTEGER NOT NULL CHECK (typeof(intake)='integer' AND intake >= 0))"),
+        QStringLiteral(
+            "CREATE TABLE profiles (id INTEGER PRIMARY KEY AUTOINCREMENT, \"name\" TEXT,"
+            " \"last\" INTEGER NOT NULL DEFAULT 0, age INTEGER, gender INTEGER, weight INTEGER)"),
+        QStringLiteral(
+            "CREATE TABLE saves (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+            " prof_id INTEGER NOT NULL, food_id INTEGER NOT NULL,"
+            " intake INTEGER NOT NULL CHECK (typeof(intake)='integer' AND intake >= 0))"),
         QStringLiteral("CREATE UNIQUE INDEX saves_prof_food ON saves (prof_id, food_id)"),
         QStringLiteral("CREATE TABLE \"total\" (%1)").arg(definicion.join(QStringLiteral(", "))),
         QStringLiteral("CREATE INDEX total_group ON \"total\" (group_id)"),
@@ -429,7 +435,8 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         }
 
     QSqlQuery insercion(base);
-    const QString sentenciaGrupos = QStringLiteral("INSERT INTO \"groups\" (id, \"name\") VALUES (?, ?)");
+    const QString sentenciaGrupos =
+        QStringLiteral("INSERT INTO \"groups\" (id, \"name\") VALUES (?, ?)");
     if (!insercion.prepare(sentenciaGrupos)) {
         e.fallo(insercion, sentenciaGrupos);
         *error = e.error();
@@ -472,10 +479,10 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
                                 QStringLiteral("unit"), QStringLiteral("sorting"),
                                 QStringLiteral("icon")};
     columnasDris += gruposEdad;
-    const QString sentenciaDris = QStringLiteral("INSERT INTO DRIs (%1) VALUES (%2)")
-                                      .arg(columnasDris.join(QStringLiteral(", ")),
-                                           QStringList(columnasDris.size(), QStringLiteral("?"))
-                                               .join(QStringLiteral(", ")));
+    const QString sentenciaDris =
+        QStringLiteral("INSERT INTO DRIs (%1) VALUES (%2)")
+            .arg(columnasDris.join(QStringLiteral(", ")),
+                 QStringList(columnasDris.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
     const QVariant nulo{QMetaType(QMetaType::Double)};
     QSqlQuery dri(base);
     if (!dri.prepare(sentenciaDris)) {
@@ -524,7 +531,8 @@ bool escribirBase(const QString& ruta, const QList<Fila>& alimentos,
         QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion);
         base.setDatabaseName(ruta);
         if (!base.isValid()) {
-            *error = QStringLiteral("the SQLite driver of Qt is missing (package libqt6sql6-sqlite)");
+            *error =
+                QStringLiteral("the SQLite driver of Qt is missing (package libqt6sql6-sqlite)");
         } else if (!base.open()) {
             *error = QStringLiteral("cannot create the database %1: %2")
                          .arg(ruta, base.lastError().text());
@@ -578,20 +586,21 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
         *error = QStringLiteral("cannot create the folder %1").arg(destino.absolutePath());
         return false;
     }
-    QTemporaryFile temporal(destino.absolutePath() + QStringLiteral("/.") + destino.fileName()
-                            + QStringLiteral(".XXXXXX"));
+    QTemporaryFile temporal(destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +
+                            QStringLiteral(".XXXXXX"));
     if (!temporal.open()) {
-        *error = QStringLiteral("cannot write in %1: %2").arg(destino.absolutePath(), temporal.errorString());
+        *error = QStringLiteral("cannot write in %1: %2")
+                     .arg(destino.absolutePath(), temporal.errorString());
         return false;
     }
     temporal.close();
     anotarTemporal(temporal.fileName());
     if (!escribirBase(temporal.fileName(), alimentos, referencias, error)) {
         hayTemporal = 0;
-        return false;   // the temporary file goes with `temporal`
+        return false; // the temporary file goes with `temporal`
     }
-    QFile::setPermissions(temporal.fileName(), QFile::ReadOwner | QFile::WriteOwner
-                                                   | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(temporal.fileName(), QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ReadGroup | QFile::ReadOther);
     // rename() replaces an existing file in one step.
     if (std::rename(QFile::encodeName(temporal.fileName()).constData(),
                     QFile::encodeName(destino.absoluteFilePath()).constData()) != 0) {

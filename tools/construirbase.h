@@ -9,10 +9,10 @@ namespace construccion {
 
 struct OpcionesConstruccion
 {
-    QString salida;      // database file to write
-    QString paquete;     // the cronometer .deb; empty to fetch it with apt-get
-    QString archivo;     // usda_sr24.jar itself; when set, `paquete` is not used
-    QString referencias; // the reference values (dris.csv)
+    QString salida;          // database file to write
+    QString paquete;         // the cronometer .deb; empty to fetch it with apt-get
+    QString archivo;         // usda_sr24.jar itself; when set, `paquete` is not used
+    QString referencias;     // the reference values (dris.csv)
     QString gruposAlimentos; // each food's group (usda-sr24-groups.csv)
     QString rae;             // USDA's vitamin A RAE (usda-sr24-rae.csv)
     QString correcciones;    // published values that replace the archive's
@@ -21,12 +21,12 @@ struct OpcionesConstruccion
 struct ResumenConstruccion
 {
     int alimentos = 0;
-    int retirados = 0;   // foods of deprecated.index left out
+    int retirados = 0; // foods of deprecated.index left out
     int grupos = 0;
-    int nutrientes = 0;  // nutrient columns of `total`
-    int filasReferencia = 0;   // rows of `DRIs`, the placeholder included
-    int conRae = 0;            // foods with a vitamin A RAE
-    int corregidos = 0;        // values replaced by the corrections
+    int nutrientes = 0;      // nutrient columns of `total`
+    int filasReferencia = 0; // rows of `DRIs`, the placeholder included
+    int conRae = 0;          // foods with a vitamin A RAE
+    int corregidos = 0;      // values replaced by the corrections
     qint64 bytes = 0;
     double segundos = 0;
 };

@@ -17,34 +17,35 @@ int main(int argc, char* argv[])
         "Debian's cronometer package, USDA's published food groups, vitamin A and corrected "
         "values of that release, and the reference values of dris.csv."));
     opciones.addHelpOption();
-    const QCommandLineOption salida(QStringLiteral("output"), QStringLiteral("Database file to write."),
+    const QCommandLineOption salida(QStringLiteral("output"),
+                                    QStringLiteral("Database file to write."),
                                     QStringLiteral("PATH"));
-    const QCommandLineOption paquete(QStringLiteral("deb"),
-                                     QStringLiteral("The cronometer .deb to read (default: fetch it with apt-get download)."),
-                                     QStringLiteral("PATH"));
+    const QCommandLineOption paquete(
+        QStringLiteral("deb"),
+        QStringLiteral("The cronometer .deb to read (default: fetch it with apt-get download)."),
+        QStringLiteral("PATH"));
     const QCommandLineOption archivo(QStringLiteral("jar"),
                                      QStringLiteral("usda_sr24.jar itself (overrides --deb)."),
                                      QStringLiteral("PATH"));
     const QCommandLineOption referencias(QStringLiteral("dris"),
                                          QStringLiteral("The reference values (default: %1).")
                                              .arg(QStringLiteral(ALIMETRA_DRIS_CSV)),
-                                         QStringLiteral("PATH"),
-                                         QStringLiteral(ALIMETRA_DRIS_CSV));
-    const QCommandLineOption gruposAlimentos(QStringLiteral("groups"),
-                                             QStringLiteral("Each food's group (default: %1).")
-                                                 .arg(QStringLiteral(ALIMETRA_GROUPS_CSV)),
-                                             QStringLiteral("PATH"),
-                                             QStringLiteral(ALIMETRA_GROUPS_CSV));
-    const QCommandLineOption rae(QStringLiteral("rae"),
-                                 QStringLiteral("USDA's vitamin A RAE (default: %1).")
-                                     .arg(QStringLiteral(ALIMETRA_RAE_CSV)),
-                                 QStringLiteral("PATH"), QStringLiteral(ALIMETRA_RAE_CSV));
+                                         QStringLiteral("PATH"), QStringLiteral(ALIMETRA_DRIS_CSV));
+    const QCommandLineOption gruposAlimentos(
+        QStringLiteral("groups"),
+        QStringLiteral("Each food's group (default: %1).").arg(QStringLiteral(ALIMETRA_GROUPS_CSV)),
+        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_GROUPS_CSV));
+    const QCommandLineOption rae(
+        QStringLiteral("rae"),
+        QStringLiteral("USDA's vitamin A RAE (default: %1).").arg(QStringLiteral(ALIMETRA_RAE_CSV)),
+        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_RAE_CSV));
     const QCommandLineOption correcciones(
         QStringLiteral("corrections"),
         QStringLiteral("Published values that replace the archive's (default: %1).")
             .arg(QStringLiteral(ALIMETRA_CORRECTIONS_CSV)),
         QStringLiteral("PATH"), QStringLiteral(ALIMETRA_CORRECTIONS_CSV));
-    opciones.addOptions({salida, paquete, archivo, referencias, gruposAlimentos, rae, correcciones});
+    opciones.addOptions(
+        {salida, paquete, archivo, referencias, gruposAlimentos, rae, correcciones});
     opciones.process(aplicacion);
 
     QTextStream err(stderr);

@@ -12,10 +12,10 @@ bool leerCsv(const QByteArray& texto, QList<QStringList>* registros, QString* er
     QStringList registro;
     QString campo;
     bool entreComillas = false;
-    bool campoCitado = false;   // the current field was quoted and has closed
-    bool hayAlgo = false;       // the current record holds anything
+    bool campoCitado = false; // the current field was quoted and has closed
+    bool hayAlgo = false;     // the current record holds anything
     int linea = 1;
-    int lineaComilla = 0;       // where the open quoted field began
+    int lineaComilla = 0; // where the open quoted field began
 
     auto cerrarCampo = [&] {
         registro << campo;
@@ -82,15 +82,15 @@ bool leerCsv(const QByteArray& texto, QList<QStringList>* registros, QString* er
 const QStringList& columnasGrupos()
 {
     static const QStringList columnas = {
-        "infants1", "infants2", "children1", "children2",
-        "males1", "males2", "males3", "males4", "males5", "males6",
-        "females1", "females2", "females3", "females4", "females5", "females6",
+        "infants1", "infants2", "children1", "children2", "males1",   "males2",
+        "males3",   "males4",   "males5",    "males6",    "females1", "females2",
+        "females3", "females4", "females5",  "females6",
     };
     return columnas;
 }
 
-bool leerReferencias(const QByteArray& texto, const QString& origen,
-                     QList<FilaReferencia>* filas, QString* error)
+bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaReferencia>* filas,
+                     QString* error)
 {
     filas->clear();
     QList<QStringList> registros;
@@ -99,8 +99,8 @@ bool leerReferencias(const QByteArray& texto, const QString& origen,
         *error = QStringLiteral("%1: %2").arg(origen, detalle);
         return false;
     }
-    const QStringList cabecera = QStringList{"key", "name", "unit", "sorting", "icon"}
-                                 + columnasGrupos();
+    const QStringList cabecera =
+        QStringList{"key", "name", "unit", "sorting", "icon"} + columnasGrupos();
     if (registros.isEmpty() || registros.first() != cabecera) {
         *error = QStringLiteral("%1, line 1: the header must read \"%2\"")
                      .arg(origen, cabecera.join(QLatin1Char(',')));
@@ -114,7 +114,9 @@ bool leerReferencias(const QByteArray& texto, const QString& origen,
         const QString donde = QStringLiteral("%1, line %2").arg(origen).arg(r + 1);
         if (campos.size() != cabecera.size()) {
             *error = QStringLiteral("%1: %2 fields instead of %3")
-                         .arg(donde).arg(campos.size()).arg(cabecera.size());
+                         .arg(donde)
+                         .arg(campos.size())
+                         .arg(cabecera.size());
             return false;
         }
         FilaReferencia fila;
@@ -129,12 +131,14 @@ bool leerReferencias(const QByteArray& texto, const QString& origen,
             return false;
         }
         if (!numero) {
-            *error = QStringLiteral("%1: sorting \"%2\" is not a whole number").arg(donde, campos[3]);
+            *error =
+                QStringLiteral("%1: sorting \"%2\" is not a whole number").arg(donde, campos[3]);
             return false;
         }
         if (claves.contains(fila.clave) || ordenes.contains(fila.orden)) {
             *error = QStringLiteral("%1: key \"%2\" or sorting %3 appears twice")
-                         .arg(donde, fila.clave).arg(fila.orden);
+                         .arg(donde, fila.clave)
+                         .arg(fila.orden);
             return false;
         }
         claves.insert(fila.clave);
@@ -159,8 +163,9 @@ bool leerReferencias(const QByteArray& texto, const QString& origen,
         *error = QStringLiteral("%1: no reference rows").arg(origen);
         return false;
     }
-    std::stable_sort(filas->begin(), filas->end(),
-                     [](const FilaReferencia& a, const FilaReferencia& b) { return a.orden < b.orden; });
+    std::stable_sort(
+        filas->begin(), filas->end(),
+        [](const FilaReferencia& a, const FilaReferencia& b) { return a.orden < b.orden; });
     return true;
 }
 

@@ -25,14 +25,14 @@ struct FilaReferencia
     QString unidad;
     int orden = 0;
     QString icono;
-    QList<std::optional<double>> valores;   // sixteen; empty cell = no value
+    QList<std::optional<double>> valores; // sixteen; empty cell = no value
 };
 
 // Reads the reference table: a header naming key, name, unit, sorting, icon
 // and the sixteen group columns, then one row per nutrient. Rows come back in
 // `sorting` order. Returns false and sets `error` (with the line) on a wrong
 // header, a short row, a repeated key or sorting, or a value that is not a number.
-bool leerReferencias(const QByteArray& texto, const QString& origen,
-                     QList<FilaReferencia>* filas, QString* error);
+bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaReferencia>* filas,
+                     QString* error);
 
 } // namespace construccion

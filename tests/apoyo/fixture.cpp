@@ -35,8 +35,7 @@ const FilaDri dris[] = {
      "50,40,35,30,30,30,27.5,27.5,27.5,27.5,30,30,27.5,27.5,27.5,27.5"},
     {"Fatty_acids_total_saturated", "Fatty acids, total saturated", "g", "general",
      ",,10,10,10,10,10,10,10,10,10,10,10,10,10,10"},
-    {"Leucine", "Leucine", "g", "aminoacidos",
-     "156,93,63,49,49,47,42,42,42,42,47,44,42,42,42,42"},
+    {"Leucine", "Leucine", "g", "aminoacidos", "156,93,63,49,49,47,42,42,42,42,47,44,42,42,42,42"},
     {"Isoleucine", "Isoleucine", "g", "aminoacidos",
      "88,43,28,22,22,21,19,19,19,19,21,19,19,19,19,19"},
     {"Vitamin_C_total_ascorbic_acid", "Vitamin C, total ascorbic acid", "mg", "vitaminas",
@@ -58,7 +57,8 @@ struct FilaAlimento
 
 const FilaAlimento alimentos[] = {
     {1001, "Butter, salted", "0100", "717,0.85,0.06,0.06,81.11,51.368,0.083,0.051,0,24,714"},
-    {1077, "Milk, whole, 3.25% milkfat", "0100", "61,3.15,4.8,5.05,3.25,1.865,0.265,0.165,0,113,43"},
+    {1077, "Milk, whole, 3.25% milkfat", "0100",
+     "61,3.15,4.8,5.05,3.25,1.865,0.265,0.165,0,113,43"},
     {9003, "Apples, raw, with skin", "0900", "52,0.26,13.81,10.39,0.17,0.028,0.013,0.006,4.6,6,1"},
     {11124, "Carrots, raw", "1100", "41,0.93,9.58,4.74,0.24,0.037,0.102,0.077,5.9,33,69"},
     {21237, "McDonald's, Hamburger", "2100", "264,12.92,31.36,6.51,9.77,3.6,,,0.6,126,502"},
@@ -66,9 +66,12 @@ const FilaAlimento alimentos[] = {
 };
 
 const char* const grupos[][2] = {
-    {"0100", "Dairy and Egg Products"}, {"0900", "Fruits and Fruit Juices"},
-    {"1100", "Vegetables and Vegetable Products"}, {"2100", "Fast Foods"},
-    {"2500", "Snacks"}, {"1300", "Beef Products"},
+    {"0100", "Dairy and Egg Products"},
+    {"0900", "Fruits and Fruit Juices"},
+    {"1100", "Vegetables and Vegetable Products"},
+    {"2100", "Fast Foods"},
+    {"2500", "Snacks"},
+    {"1300", "Beef Products"},
 };
 
 const char* const columnasGrupo =
@@ -118,7 +121,8 @@ Fixture::Fixture(bool conBase)
                             "prof_id INTEGER NOT NULL, food_id INTEGER NOT NULL, "
                             "intake INTEGER NOT NULL CHECK (typeof(intake)='integer' AND "
                             "intake >= 0))"));
-    ejecutar(QStringLiteral("create unique index saves_perfil_alimento on saves(prof_id, food_id)"));
+    ejecutar(
+        QStringLiteral("create unique index saves_perfil_alimento on saves(prof_id, food_id)"));
     ejecutar(QStringLiteral("create table groups (id TEXT PRIMARY KEY, name TEXT)"));
     ejecutar(QStringLiteral("create table total (id INTEGER PRIMARY KEY, description TEXT, "
                             "group_id TEXT, %1)")

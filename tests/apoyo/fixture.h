@@ -16,8 +16,8 @@ public:
     ~Fixture();
 
     QString ruta(const QString& archivo) const;
-    QString log() const;          // the content of errors.log ("" when missing)
-    int entradasLog() const;      // how many entries errors.log holds
+    QString log() const;     // the content of errors.log ("" when missing)
+    int entradasLog() const; // how many entries errors.log holds
     void borrarLog() const;
 
     // Runs a statement on a connection of the fixture's own (for setting up
@@ -27,12 +27,12 @@ public:
     QList<QVariantList> filas(const QString& sentencia) const;
 
     // Food ids of the fixture.
-    static constexpr qint64 mantequilla = 1001; // Butter, salted
-    static constexpr qint64 leche = 1077;       // Milk, whole
-    static constexpr qint64 manzana = 9003;     // Apples, raw, with skin
-    static constexpr qint64 zanahoria = 11124;  // Carrots, raw
+    static constexpr qint64 mantequilla = 1001;  // Butter, salted
+    static constexpr qint64 leche = 1077;        // Milk, whole
+    static constexpr qint64 manzana = 9003;      // Apples, raw, with skin
+    static constexpr qint64 zanahoria = 11124;   // Carrots, raw
     static constexpr qint64 hamburguesa = 21237; // McDonald's, Hamburger
-    static constexpr qint64 galletas = 43212;   // Snacks, ... (id above 32767)
+    static constexpr qint64 galletas = 43212;    // Snacks, ... (id above 32767)
 
     // The nutrient keys of the fixture, in `sorting` order.
     static QStringList claves();

@@ -27,11 +27,14 @@ const QString drisProyecto = QStringLiteral(ALIMETRA_DRIS_CSV);
 QByteArray xmlAlimento(const QString& uid, const QString& nombre,
                        const QList<QPair<QString, QString>>& cantidades)
 {
-    QByteArray xml = QStringLiteral("<food uid=\"%1\" fcf=\"4.0\" pcf=\"4.0\" name=\"%2\" ccf=\"4.0\">"
-                                    "<measure amount=\"1.0\" name=\"pat (1&quot; sq)\" grams=\"5.0\"/>")
-                         .arg(uid, nombre).toUtf8();
+    QByteArray xml =
+        QStringLiteral("<food uid=\"%1\" fcf=\"4.0\" pcf=\"4.0\" name=\"%2\" ccf=\"4.0\">"
+                       "<measure amount=\"1.0\" name=\"pat (1&quot; sq)\" grams=\"5.0\"/>")
+            .arg(uid, nombre)
+            .toUtf8();
     for (const auto& c : cantidades)
-        xml += QStringLiteral("<nutrient amount=\"%1\" name=\"%2\"/>").arg(c.second, c.first).toUtf8();
+        xml +=
+            QStringLiteral("<nutrient amount=\"%1\" name=\"%2\"/>").arg(c.second, c.first).toUtf8();
     return xml + "</food>";
 }
 
@@ -49,18 +52,30 @@ QMap<QString, QByteArray> entradasBase()
                                       "01001|BUTTER,WITH SALT\r\n"
                                       "03266|BABYFOOD,JUC,APPL GRAPE\r\n";
     e["usda_sr24/01001.xml"] = xmlAlimento("01001", "Butter, salted",
-        {{"Energy", "717.0"}, {"Protein", "0.85"}, {"Fat", "81.11"}, {"Sodium", "714.0"},
-         {"LEU", "0.083"}, {"Retinol", "671.0"}, {"Beta-carotene", "158.0"},
-         {"Alpha-carotene", "0.0"}, {"Beta-cryptoxanthin", "0.0"}, {"Lycopene", "0.0"}});
+                                           {{"Energy", "717.0"},
+                                            {"Protein", "0.85"},
+                                            {"Fat", "81.11"},
+                                            {"Sodium", "714.0"},
+                                            {"LEU", "0.083"},
+                                            {"Retinol", "671.0"},
+                                            {"Beta-carotene", "158.0"},
+                                            {"Alpha-carotene", "0.0"},
+                                            {"Beta-cryptoxanthin", "0.0"},
+                                            {"Lycopene", "0.0"}});
     e["usda_sr24/11124.xml"] = xmlAlimento("11124", "Carrots, raw",
-        {{"Energy", "41.0"}, {"Protein", "0.93"}, {"Retinol", "0.0"},
-         {"Alpha-carotene", "3477.0"}, {"Beta-carotene", "8285.0"}, {"Beta-cryptoxanthin", "0.0"}});
-    e["usda_sr24/19411.xml"] = xmlAlimento("19411", "Snacks, potato chips, plain, salted",
-                                           {{"Energy", "536.0"}});
+                                           {{"Energy", "41.0"},
+                                            {"Protein", "0.93"},
+                                            {"Retinol", "0.0"},
+                                            {"Alpha-carotene", "3477.0"},
+                                            {"Beta-carotene", "8285.0"},
+                                            {"Beta-cryptoxanthin", "0.0"}});
+    e["usda_sr24/19411.xml"] =
+        xmlAlimento("19411", "Snacks, potato chips, plain, salted", {{"Energy", "536.0"}});
     e["usda_sr24/23999.xml"] = "<food uid=\"23999\" fcf=\"9.0\" pcf=\"4.0\" "
                                "name=\"Beef, ground beef calculator\" ccf=\"4.0\"/>";
-    e["usda_sr24/42150.xml"] = xmlAlimento("42150", "Babyfood, apple yogurt dessert, strained",
-        {{"Energy", "92.0"}, {"Fat", "1.5"}, {"Beta-carotene", "24.0"}});
+    e["usda_sr24/42150.xml"] =
+        xmlAlimento("42150", "Babyfood, apple yogurt dessert, strained",
+                    {{"Energy", "92.0"}, {"Fat", "1.5"}, {"Beta-carotene", "24.0"}});
     e["usda_sr24/03266.xml"] = xmlAlimento("03266", "Babyfood, juice", {{"Energy", "47.0"}});
     return e;
 }
@@ -71,10 +86,12 @@ QMap<QString, QByteArray> entradasBase()
 QMap<QString, QByteArray> publicadosBase()
 {
     return {
-        {"groups.csv", "ndb,group_id\n01001,0100\n11124,1100\n19411,2500\n23999,1300\n42150,0300\n"},
+        {"groups.csv",
+         "ndb,group_id\n01001,0100\n11124,1100\n19411,2500\n23999,1300\n42150,0300\n"},
         {"rae.csv", "ndb,Vitamin_A_RAE\n01001,684\n11124,835\n"},
-        {"corrections.csv", "ndb,key,value,source\n23999,Energy,170,SR24 ABBREV.txt\n"
-                            "11124,Protein,,SR24 ABBREV.txt\n11124,Moonbeams,1,SR28 NUT_DATA.txt\n"},
+        {"corrections.csv",
+         "ndb,key,value,source\n23999,Energy,170,SR24 ABBREV.txt\n"
+         "11124,Protein,,SR24 ABBREV.txt\n11124,Moonbeams,1,SR28 NUT_DATA.txt\n"},
     };
 }
 
@@ -89,7 +106,8 @@ bool escribirZip(const QString& ruta, const QMap<QString, QByteArray>& entradas)
         char* copia = static_cast<char*>(malloc(size_t(it.value().size()) + 1));
         memcpy(copia, it.value().constData(), size_t(it.value().size()));
         zip_source_t* fuente = zip_source_buffer(z, copia, zip_uint64_t(it.value().size()), 1);
-        if (!fuente || zip_file_add(z, it.key().toUtf8().constData(), fuente, ZIP_FL_ENC_UTF_8) < 0) {
+        if (!fuente ||
+            zip_file_add(z, it.key().toUtf8().constData(), fuente, ZIP_FL_ENC_UTF_8) < 0) {
             zip_source_free(fuente);
             zip_discard(z);
             return false;
@@ -166,8 +184,8 @@ class PruebaConstruirBase : public QObject
 
 private:
     QTemporaryDir carpeta_;
-    QString archivo_;     // the good archive
-    QString salida_;      // the database built from it
+    QString archivo_; // the good archive
+    QString salida_;  // the database built from it
     ResumenConstruccion resumen_;
 
     // The published files are read from `datos`, by default the test's folder.
@@ -175,8 +193,13 @@ private:
                                   const QString& dris = drisProyecto, QString datos = {}) const
     {
         const QDir d(datos.isEmpty() ? carpeta_.path() : datos);
-        return OpcionesConstruccion{salida, QString(), archivo, dris, d.filePath("groups.csv"),
-                                    d.filePath("rae.csv"), d.filePath("corrections.csv")};
+        return OpcionesConstruccion{salida,
+                                    QString(),
+                                    archivo,
+                                    dris,
+                                    d.filePath("groups.csv"),
+                                    d.filePath("rae.csv"),
+                                    d.filePath("corrections.csv")};
     }
     // The lines of dris.csv after its header.
     int lineasDris() const { return int(leer(drisProyecto).trimmed().count('\n')); }
@@ -197,16 +220,19 @@ private slots:
     {
         QTest::addColumn<QByteArray>("texto");
         QTest::addColumn<QList<QStringList>>("esperado");
-        QTest::addColumn<QString>("error");   // empty: read succeeds
+        QTest::addColumn<QString>("error"); // empty: read succeeds
         QTest::newRow("plain, empty cells, UTF-8")
             << QByteArray("a,b,c\nx,,1,\nFolate,\xc2\xb5g\n")
-            << QList<QStringList>{{"a", "b", "c"}, {"x", "", "1", ""}, {"Folate", QString::fromUtf8("\xc2\xb5g")}}
+            << QList<QStringList>{{"a", "b", "c"},
+                                  {"x", "", "1", ""},
+                                  {"Folate", QString::fromUtf8("\xc2\xb5g")}}
             << QString();
         QTest::newRow("quoted comma, doubled quote, empty, newline")
             << QByteArray("\"Calcium, Ca\",\"say \"\"hi\"\"\",\"\",\"a\nb\"\n")
             << QList<QStringList>{{"Calcium, Ca", "say \"hi\"", "", "a\nb"}} << QString();
-        QTest::newRow("CRLF, blank lines, no final newline") << QByteArray("a,b\r\n\n\r\nc,d")
-            << QList<QStringList>{{"a", "b"}, {"c", "d"}} << QString();
+        QTest::newRow("CRLF, blank lines, no final newline")
+            << QByteArray("a,b\r\n\n\r\nc,d") << QList<QStringList>{{"a", "b"}, {"c", "d"}}
+            << QString();
         QTest::newRow("text after quote") << QByteArray("\"a\"b,c\n") << QList<QStringList>()
                                           << "line 1: text after a closing quote";
     }
@@ -228,8 +254,9 @@ private slots:
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("mensaje");
         QTest::newRow("wrong root") << QByteArray("<meal uid=\"01001\"/>") << "not <food>";
-        QTest::newRow("amount not a number") << QByteArray("<food uid=\"01001\"><nutrient amount=\"lots\" name=\"Energy\"/></food>")
-                                             << "nutrient \"Energy\" has no numeric amount (\"lots\")";
+        QTest::newRow("amount not a number")
+            << QByteArray("<food uid=\"01001\"><nutrient amount=\"lots\" name=\"Energy\"/></food>")
+            << "nutrient \"Energy\" has no numeric amount (\"lots\")";
         QTest::newRow("no uid") << QByteArray("<food name=\"x\"/>") << "no numeric uid";
         QTest::newRow("empty") << QByteArray() << "x.xml, line";
     }
@@ -250,18 +277,20 @@ private slots:
         tablas.removeAll("sqlite_sequence");
         tablas.sort();
         QCOMPARE(tablas, (QStringList{"DRIs", "groups", "profiles", "saves", "total"}));
-        QCOMPARE(c.columnas("profiles"), (QStringList{"id", "name", "last", "age", "gender", "weight"}));
+        QCOMPARE(c.columnas("profiles"),
+                 (QStringList{"id", "name", "last", "age", "gender", "weight"}));
         QCOMPARE(c.columnas("saves"), (QStringList{"id", "prof_id", "food_id", "intake"}));
         QCOMPARE(c.columnas("groups"), (QStringList{"id", "name"}));
-        QCOMPARE(c.columnas("DRIs"), (QStringList{"id", "key", "name", "unit", "sorting", "icon"}
-                                      + columnasGrupos()));
+        QCOMPARE(c.columnas("DRIs"),
+                 (QStringList{"id", "key", "name", "unit", "sorting", "icon"} + columnasGrupos()));
         // `total`: three fixed columns, then a column for every nutrient key.
         const QStringList total = c.columnas("total");
         QCOMPARE(total.mid(0, 3), (QStringList{"id", "description", "group_id"}));
         QSqlQuery claves(c.base());
         QVERIFY(claves.exec("select key from DRIs where key <> 'Empty'"));
         while (claves.next())
-            QVERIFY2(total.contains(claves.value(0).toString()), qPrintable(claves.value(0).toString()));
+            QVERIFY2(total.contains(claves.value(0).toString()),
+                     qPrintable(claves.value(0).toString()));
         QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
     }
 
@@ -271,19 +300,24 @@ private slots:
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("columnas");
-        QTest::addColumn<QVariantList>("valores");   // invalid: NULL
+        QTest::addColumn<QVariantList>("valores"); // invalid: NULL
         // The carotenoids would give 684.17 and 835.29.
         QTest::newRow("butter: renamed nutrients, kept zero, missing water, USDA's RAE")
-            << 1001 << "description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Lycopene, Water, Vitamin_A_RAE"
-            << QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 0.0, QVariant(), 684.0};
+            << 1001
+            << "description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Lycopene, Water, "
+               "Vitamin_A_RAE"
+            << QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 0.0,
+                            QVariant(),       684.0};
         QTest::newRow("carrot: protein cleared by a correction")
             << 11124 << "Energy, Protein, Vitamin_A_RAE" << QVariantList{41.0, QVariant(), 835.0};
         QTest::newRow("snack: group from the file, not the number")
             << 19411 << "group_id, Energy" << QVariantList{"2500", 536.0};
         QTest::newRow("beef: a correction fills a food without nutrients")
-            << 23999 << "group_id, Energy, Protein, Vitamin_A_RAE" << QVariantList{"1300", 170.0, QVariant(), QVariant()};
+            << 23999 << "group_id, Energy, Protein, Vitamin_A_RAE"
+            << QVariantList{"1300", 170.0, QVariant(), QVariant()};
         QTest::newRow("babyfood: carotene but no published RAE")
-            << 42150 << "group_id, Total_Lipid, Vitamin_A_RAE" << QVariantList{"0300", 1.5, QVariant()};
+            << 42150 << "group_id, Total_Lipid, Vitamin_A_RAE"
+            << QVariantList{"0300", 1.5, QVariant()};
     }
     void alimentos()
     {
@@ -291,7 +325,8 @@ private slots:
         QFETCH(QString, columnas);
         QFETCH(QVariantList, valores);
         Conexion c(salida_);
-        const QVariantList fila = c.fila(QStringLiteral("select %1 from total where id=%2").arg(columnas).arg(id));
+        const QVariantList fila =
+            c.fila(QStringLiteral("select %1 from total where id=%2").arg(columnas).arg(id));
         QCOMPARE(fila.size(), valores.size());
         for (int i = 0; i < fila.size(); ++i) {
             const QVariant& leido = fila[i];
@@ -314,8 +349,10 @@ private slots:
         QCOMPARE(resumen_.alimentos, 5);
         QCOMPARE(resumen_.retirados, 1);
         QCOMPARE(resumen_.conRae, 2);
-        QCOMPARE(resumen_.corregidos, 2);   // the unknown column is skipped
-        QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)").toInt(), 0);
+        QCOMPARE(resumen_.corregidos, 2); // the unknown column is skipped
+        QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)")
+                     .toInt(),
+                 0);
     }
 
     void referencias()
@@ -326,29 +363,38 @@ private slots:
         // An empty cell is NULL, a filled one its number.
         QVERIFY(c.valor("select infants1 from DRIs where key='Sugars_total'").isNull());
         QCOMPARE(c.valor("select children1 from DRIs where key='Sugars_total'").toDouble(), 10.0);
-        QCOMPARE(c.valor("select key from DRIs where key <> 'Empty' order by sorting").toString(), QString("Energy"));
+        QCOMPARE(c.valor("select key from DRIs where key <> 'Empty' order by sorting").toString(),
+                 QString("Energy"));
         // The placeholder comes last and holds nothing.
-        const QVariantList vacia = c.fila("select key, name, unit, icon, sorting = (select max(sorting) from DRIs),"
-                                          " sorting > (select max(sorting) from DRIs where key <> 'Empty')"
-                                          " from DRIs where key='Empty'");
+        const QVariantList vacia =
+            c.fila("select key, name, unit, icon, sorting = (select max(sorting) from DRIs),"
+                   " sorting > (select max(sorting) from DRIs where key <> 'Empty')"
+                   " from DRIs where key='Empty'");
         QCOMPARE(vacia, (QVariantList{"Empty", "Empty", "", "", 1, 1}));
-        QCOMPARE(c.valor("select count(*) from DRIs where key='Empty' and coalesce("
-                         + columnasGrupos().join(",") + ") is null").toInt(), 1);
+        QCOMPARE(c.valor("select count(*) from DRIs where key='Empty' and coalesce(" +
+                         columnasGrupos().join(",") + ") is null")
+                     .toInt(),
+                 1);
     }
 
     void perfilesYConsumos()
     {
         Conexion c(salida_);
         // One starter profile, current, with null personal data.
-        QCOMPARE(c.fila("select count(*), id, name, last, age is null and gender is null and weight is null"
-                        " from profiles"),
-                 (QVariantList{1, 1, "My profile", 1, 1}));
+        QCOMPARE(
+            c.fila(
+                "select count(*), id, name, last, age is null and gender is null and weight is null"
+                " from profiles"),
+            (QVariantList{1, 1, "My profile", 1, 1}));
         // Intakes are whole numbers >= 0, one per profile and food.
         QVERIFY(c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1001, 700)"));
         QVERIFY(c.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 11124, 0)"));
-        for (const char* mala : {"1001, 5", "42150, -1", "42150, 'abc'", "42150, 2.5", "42150, null"})
-            QVERIFY2(!c.ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values (1, %1)")
-                                     .arg(QLatin1String(mala))), mala);
+        for (const char* mala :
+             {"1001, 5", "42150, -1", "42150, 'abc'", "42150, 2.5", "42150, null"})
+            QVERIFY2(!c.ejecutar(QStringLiteral(
+                                     "insert into saves (prof_id, food_id, intake) values (1, %1)")
+                                     .arg(QLatin1String(mala))),
+                     mala);
     }
 
     void mismoContenido()
@@ -368,27 +414,45 @@ private slots:
     {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("missing archive") << "sin-archivo" << "nothing.jar does not exist";
-        QTest::newRow("not a zip") << "no-zip" << "cannot open the archive";
-        QTest::newRow("malformed XML") << "xml-roto" << "usda_sr24/11124.xml, line 1, column";
-        QTest::newRow("food without file") << "sin-xml" << "the archive has no entry usda_sr24/11124.xml";
-        QTest::newRow("file of another food") << "otro-uid" << "describes food 1001, not 11124";
-        QTest::newRow("bad index line") << "indice-roto" << "foods.index, line 2: expected \"NNNNN|description\"";
+        QTest::newRow("missing archive") << "sin-archivo"
+                                         << "nothing.jar does not exist";
+        QTest::newRow("not a zip") << "no-zip"
+                                   << "cannot open the archive";
+        QTest::newRow("malformed XML") << "xml-roto"
+                                       << "usda_sr24/11124.xml, line 1, column";
+        QTest::newRow("food without file") << "sin-xml"
+                                           << "the archive has no entry usda_sr24/11124.xml";
+        QTest::newRow("file of another food") << "otro-uid"
+                                              << "describes food 1001, not 11124";
+        QTest::newRow("bad index line") << "indice-roto"
+                                        << "foods.index, line 2: expected \"NNNNN|description\"";
         QTest::newRow("food without group") << "sin-grupo"
-            << "groups.csv and foods.index disagree on the foods; foods of foods.index without a group: 1 (43999)";
-        QTest::newRow("group of a food not in the index") << "grupo-ajeno"
+                                            << "groups.csv and foods.index disagree on the foods; "
+                                               "foods of foods.index without a group: 1 (43999)";
+        QTest::newRow("group of a food not in the index")
+            << "grupo-ajeno"
             << "disagree on the foods; foods foods.index does not list: 1 (19999)";
-        QTest::newRow("unknown group") << "grupo-desconocido" << "groups.csv, line 7: \"2400\" is not a food group";
-        QTest::newRow("RAE not a number") << "rae-letras" << "rae.csv, line 2: \"lots\" is not a number";
-        QTest::newRow("correction of a food not in the index") << "correccion-ajena"
+        QTest::newRow("unknown group") << "grupo-desconocido"
+                                       << "groups.csv, line 7: \"2400\" is not a food group";
+        QTest::newRow("RAE not a number") << "rae-letras"
+                                          << "rae.csv, line 2: \"lots\" is not a number";
+        QTest::newRow("correction of a food not in the index")
+            << "correccion-ajena"
             << "corrections.csv names foods foods.index does not list: 1 (99999)";
-        QTest::newRow("missing reference values") << "sin-dris" << "cannot read the reference values";
-        QTest::newRow("unterminated quote in csv") << "csv-roto" << "a quoted field is never closed";
-        QTest::newRow("csv value not a number") << "csv-letras" << "line 3: infants2 \"abc\" is not a number";
-        QTest::newRow("csv short row") << "csv-corto" << "line 2: 3 fields instead of 21";
-        QTest::newRow("csv unknown nutrient") << "csv-clave" << "the nutrient \"Unobtainium\" is not a column";
-        QTest::newRow("missing package") << "sin-deb" << "the package";
-        QTest::newRow("package that is no package") << "deb-roto" << "could not unpack";
+        QTest::newRow("missing reference values") << "sin-dris"
+                                                  << "cannot read the reference values";
+        QTest::newRow("unterminated quote in csv") << "csv-roto"
+                                                   << "a quoted field is never closed";
+        QTest::newRow("csv value not a number") << "csv-letras"
+                                                << "line 3: infants2 \"abc\" is not a number";
+        QTest::newRow("csv short row") << "csv-corto"
+                                       << "line 2: 3 fields instead of 21";
+        QTest::newRow("csv unknown nutrient") << "csv-clave"
+                                              << "the nutrient \"Unobtainium\" is not a column";
+        QTest::newRow("missing package") << "sin-deb"
+                                         << "the package";
+        QTest::newRow("package that is no package") << "deb-roto"
+                                                    << "could not unpack";
     }
     void fallos()
     {
@@ -424,8 +488,9 @@ private slots:
         else if (caso == "csv-roto")
             dris += "Iron_Fe,\"Iron, Fe,mg,99,minerales\n";
         else if (caso == "csv-letras")
-            dris = cabecera + "Energy,Energy,kcal,1,general,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n"
-                              "Water,Water,g,2,general,1,abc,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n";
+            dris = cabecera +
+                   "Energy,Energy,kcal,1,general,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n"
+                   "Water,Water,g,2,general,1,abc,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n";
         else if (caso == "csv-corto")
             dris = cabecera + "Energy,Energy,kcal\n";
         else if (caso == "csv-clave")
@@ -442,7 +507,8 @@ private slots:
                 QVERIFY(escribir(deb, "not a package"));
             jar.clear();
         }
-        const QString rutaDris = caso == "sin-dris" ? dir.filePath("none.csv") : dir.filePath("dris.csv");
+        const QString rutaDris =
+            caso == "sin-dris" ? dir.filePath("none.csv") : dir.filePath("dris.csv");
         if (caso != "sin-dris")
             QVERIFY(escribir(rutaDris, dris));
 
@@ -457,7 +523,8 @@ private slots:
         QVERIFY(!construirBase(o, &r, &error));
         QVERIFY2(error.contains(mensaje), qPrintable(error));
         QCOMPARE(leer(salida), QByteArray("previous"));
-        QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QCOMPARE(QDir(dir.filePath("out"))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"sr18.mdb"});
     }
 
@@ -482,18 +549,21 @@ private slots:
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("estado");
         QTest::addColumn<QString>("mensaje");
-        const QStringList publicados = {"--groups", "@/groups.csv", "--rae", "@/rae.csv",
-                                        "--corrections", "@/corrections.csv"};
-        QTest::newRow("builds") << QStringList{"--output", "@/cli.mdb", "--jar", "@jar"} + publicados
+        const QStringList publicados = {"--groups",  "@/groups.csv",  "--rae",
+                                        "@/rae.csv", "--corrections", "@/corrections.csv"};
+        QTest::newRow("builds") << QStringList{"--output", "@/cli.mdb", "--jar", "@jar"} +
+                                       publicados
                                 << 0 << "foods:      5 (1 withdrawn foods left out)";
         // By default the project's own group file, which lists other foods.
         QTest::newRow("groups of other foods")
             << QStringList{"--output", "@/y.mdb", "--jar", "@jar"} + publicados.mid(2) << 1
             << "usda-sr24-groups.csv and foods.index disagree on the foods";
-        QTest::newRow("no output") << QStringList{"--jar", "@jar"} << 2 << "--output PATH is required";
-        QTest::newRow("stray argument") << QStringList{"--output", "@/x.mdb", "extra"} << 2 << "unexpected argument extra";
-        QTest::newRow("missing archive") << QStringList{"--output", "@/y.mdb", "--jar", "@/no.jar"} << 1
-                                         << "no database was written";
+        QTest::newRow("no output")
+            << QStringList{"--jar", "@jar"} << 2 << "--output PATH is required";
+        QTest::newRow("stray argument")
+            << QStringList{"--output", "@/x.mdb", "extra"} << 2 << "unexpected argument extra";
+        QTest::newRow("missing archive") << QStringList{"--output", "@/y.mdb", "--jar", "@/no.jar"}
+                                         << 1 << "no database was written";
     }
     void ordenes()
     {
@@ -523,13 +593,15 @@ private slots:
         Conexion c(ruta);
         QVERIFY2(c.base().isOpen(), qPrintable(c.base().lastError().text()));
         QCOMPARE(c.valor("select count(*) from total").toInt(), 7907);
-        QCOMPARE(c.fila("select description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Energy"
-                        " from total where id=1001"),
-                 (QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 717.0}));
+        QCOMPARE(
+            c.fila("select description, group_id, Protein, Total_Lipid, Sodium_Na, Leucine, Energy"
+                   " from total where id=1001"),
+            (QVariantList{"Butter, salted", "0100", 0.85, 81.11, 714.0, 0.083, 717.0}));
         // As USDA published them: groups, RAE, and the corrected beef foods.
         QCOMPARE(c.fila("select description, group_id from total where id=19411"),
                  (QVariantList{"Snacks, potato chips, plain, salted", "2500"}));
-        QCOMPARE(c.fila("select (select count(*) from total where group_id='1900' and description like 'Snacks,%'),"
+        QCOMPARE(c.fila("select (select count(*) from total where group_id='1900' and description "
+                        "like 'Snacks,%'),"
                         " (select count(*) from total where group_id='2500'),"
                         " (select count(*) from total where group_id='1900')"),
                  (QVariantList{2, 169, 341}));
@@ -538,7 +610,9 @@ private slots:
                         " (select description || ' ' || Vitamin_A_RAE from total where id=11615),"
                         " (select Energy || ' ' || Total_Lipid from total where id=23292)"),
                  (QVariantList{684.0, 835.0, "Chives, freeze-dried 3415.0", "170.0 9.3"}));
-        QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)").toInt(), 0);
+        QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)")
+                     .toInt(),
+                 0);
         QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
         QCOMPARE(c.valor("select count(*) from DRIs").toInt(), lineasDris() + 1);
         QCOMPARE(c.valor("select count(*) from DRIs where key='Empty'").toInt(), 1);

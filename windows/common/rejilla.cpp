@@ -6,7 +6,6 @@
 #include <QItemSelectionModel>
 #include <QScrollBar>
 
-
 RejillaDatos::RejillaDatos(QWidget* padre) : QTableView(padre)
 {
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -104,7 +103,8 @@ void RejillaDatos::situarCongeladas()
 {
     if (!m_congeladas || m_columnasCongeladas.isEmpty())
         return;
-    const int izquierda = frameWidth() + (verticalHeader()->isVisible() ? verticalHeader()->width() : 0);
+    const int izquierda =
+        frameWidth() + (verticalHeader()->isVisible() ? verticalHeader()->width() : 0);
     m_congeladas->setGeometry(izquierda, frameWidth(), anchoCongelado(),
                               viewport()->height() + horizontalHeader()->height());
 }
@@ -119,8 +119,8 @@ QModelIndex RejillaDatos::moveCursor(CursorAction accion, Qt::KeyboardModifiers 
 {
     const QModelIndex actual = QTableView::moveCursor(accion, modificadores);
     // Moving left must not leave the current cell under the frozen columns.
-    if (!m_columnasCongeladas.isEmpty() && accion == MoveLeft && actual.isValid()
-        && !m_columnasCongeladas.contains(actual.column())) {
+    if (!m_columnasCongeladas.isEmpty() && accion == MoveLeft && actual.isValid() &&
+        !m_columnasCongeladas.contains(actual.column())) {
         const int x = visualRect(actual).left();
         if (x < anchoCongelado())
             horizontalScrollBar()->setValue(horizontalScrollBar()->value() + x - anchoCongelado());

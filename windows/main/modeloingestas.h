@@ -36,4 +36,3 @@ protected:
 
 // Whole grams per week: an intake is 1 to 5 decimal digits.
 bool esIngestaValida(const QString& texto);
-

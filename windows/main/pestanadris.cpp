@@ -6,10 +6,10 @@
 #include "windows/common/rejilla.h"
 
 #include <QBoxLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -24,13 +24,15 @@ const struct
     const char* titulo;
     int ancho;
 } columnas[] = {
-    {"Nutrient", 1740},         {"Unit", 1140},
-    {"Infants 0 - 6 m", 1395},  {"Infants 7 - 12 m", 1395}, {"Children 1 - 3 y", 1395},
-    {"Children 4 - 8 y", 1395}, {"Males 9 - 13 y", 1395},   {"Males 14 - 18 y", 1395},
-    {"Males 19 - 30 y", 1395},  {"Males 31 - 50 y", 1395},  {"Males 51 - 70 y", 1395},
-    {"Males > 70 y", 1395},     {"Females 9 - 13 y", 1395}, {"Females 14 - 18 y", 1395},
-    {"Females 19 - 30 y", 1395}, {"Females 31 - 50 y", 1395}, {"Females 51 - 70 y", 1395},
-    {"Females > 70 y", 1395},
+    {"Nutrient", 1740},          {"Unit", 1140},
+    {"Infants 0 - 6 m", 1395},   {"Infants 7 - 12 m", 1395},
+    {"Children 1 - 3 y", 1395},  {"Children 4 - 8 y", 1395},
+    {"Males 9 - 13 y", 1395},    {"Males 14 - 18 y", 1395},
+    {"Males 19 - 30 y", 1395},   {"Males 31 - 50 y", 1395},
+    {"Males 51 - 70 y", 1395},   {"Males > 70 y", 1395},
+    {"Females 9 - 13 y", 1395},  {"Females 14 - 18 y", 1395},
+    {"Females 19 - 30 y", 1395}, {"Females 31 - 50 y", 1395},
+    {"Females 51 - 70 y", 1395}, {"Females > 70 y", 1395},
 };
 
 // Index into `columnas` of a query column, -1 for the id and unknown columns.
@@ -222,8 +224,7 @@ QString PestanaDRIs::sentencia(int rejilla)
 
 void PestanaDRIs::cargar()
 {
-    auto* columna =
-        qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
+    auto* columna = qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
     for (int i = 0; i < 4; ++i) {
         // A grid that cannot load stays empty; the failed connection is
         // already in the log.
@@ -246,9 +247,9 @@ void PestanaDRIs::cargar()
             if (!esGrupo(campos.at(c))) {
                 ++fijas;
                 for (int f = 0; f < m_modelos[i]->rowCount(); ++f)
-                    ancho = qMax(ancho, letra.horizontalAdvance(
-                                            m_modelos[i]->index(f, c).data().toString()) +
-                                            16);
+                    ancho = qMax(
+                        ancho,
+                        letra.horizontalAdvance(m_modelos[i]->index(f, c).data().toString()) + 16);
             }
             rejilla->setColumnWidth(c, ancho);
         }

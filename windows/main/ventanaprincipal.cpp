@@ -220,9 +220,9 @@ void VentanaPrincipal::ajustarTitulos()
 {
     // Where the full captions do not fit side by side, the tabs take their
     // short forms; each tab's tip keeps the full caption.
-    static const char* const cortos[] = {"1: Personal data", "2: Search food",
-                                         "3: Sort by nutrient", "4: Confirm intakes",
-                                         "5: Results", "6: Profiles", "7: Set DRIs"};
+    static const char* const cortos[] = {
+        "1: Personal data", "2: Search food", "3: Sort by nutrient", "4: Confirm intakes",
+        "5: Results",       "6: Profiles",    "7: Set DRIs"};
     QTabBar* barra = m_ui.tbs_fichas->tabBar();
     const QFontMetrics letra = barra->fontMetrics();
     const int margen = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, barra) + 8;
