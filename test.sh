@@ -1,9 +1,31 @@
 #!/usr/bin/env bash
 # Builds Alimetra and its delivered database (installing what they need) and
-# runs every test.
+# runs every check: the format of the sources, the whole test suite, and the
+# whole test suite again in a Debug build under AddressSanitizer and
+# UndefinedBehaviorSanitizer. ALIMETRA_QUICK=1 skips that second build.
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
 source "$top/scripts/setup.sh" all
+# Both builds test the one delivered database.
 export ALIMETRA_DB="$top/build/sr18.mdb"
-cd "$top/build"
-ctest --output-on-failure -j 2
+
+echo "== Format of the sources"
+"$top/scripts/check-format.sh"
+
+echo "== Tests"
+(cd "$top/build" && ctest --output-on-failure -j "$(nproc)")
+
+if [ "${ALIMETRA_QUICK:-0}" = 1 ]; then
+    exit 0
+fi
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer (Debug build)"
+sanitizers="-fsanitize=address,undefined -fno-omit-frame-pointer"
+if [ ! -f "$top/build-asan/CMakeCache.txt" ]; then
+    cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="$sanitizers" -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" >/dev/null
+fi
+cmake --build "$top/build-asan" -j "$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$top/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+(cd "$top/build-asan" && ctest --output-on-failure -j "$(nproc)")

@@ -95,12 +95,7 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
     QStringList columnas;
     QStringList claves;
     QStringList rechazadas;
-    for (const QString& clave : valores.claves()) {
-        const QString columna = almacen::identificador(clave);
-        if (columna.isEmpty()) {
-            rechazadas << clave;
-            continue;
-        }
+    for (const auto& [clave, columna] : valores.columnas(&rechazadas)) {
         columnas << columna;
         claves << clave;
     }

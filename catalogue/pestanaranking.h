@@ -47,9 +47,6 @@ public:
     // Closes the intake dialog and the detail windows that are open.
     void cerrarDialogos();
 
-    // The intake dialog while it is open.
-    DialogoIngesta* dialogoIngesta() const { return m_i; }
-
 private:
     void ordenar();
     void abrirDialogoIngesta();

@@ -99,12 +99,8 @@ Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendad
     QVariantList referencias;
     QStringList incluidas;
     QSet<QString> sinReferencia;
-    for (const QString& clave : valores.claves()) {
-        const QString columna = almacen::identificador(clave);
-        if (columna.isEmpty()) {
-            fallo = QStringLiteral("The nutrient key \"%1\" is not a column name").arg(clave);
-            continue;
-        }
+    QStringList rechazadas;
+    for (const auto& [clave, columna] : valores.columnas(&rechazadas)) {
         const QString cantidad = QStringLiteral("cant_") + clave;
         internas << QStringLiteral("t.%1 * s.intake / 100.0 as %2").arg(columna, cantidad);
         // SQLite cannot refer to the alias of the sum within the same select
@@ -120,6 +116,9 @@ Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendad
         }
         incluidas << clave;
     }
+    if (!rechazadas.isEmpty())
+        fallo =
+            QStringLiteral("The nutrient key \"%1\" is not a column name").arg(rechazadas.last());
 
     const Dato& idPerfil = perfil.idPerfil;
     const QString sentencia =

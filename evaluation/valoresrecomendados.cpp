@@ -33,6 +33,19 @@ bool ValoresRecomendados::agregar(const QString& clave, const EntradaReferencia&
     return true;
 }
 
+QList<QPair<QString, QString>> ValoresRecomendados::columnas(QStringList* rechazadas) const
+{
+    QList<QPair<QString, QString>> columnas;
+    for (const QString& clave : m_claves) {
+        const QString columna = almacen::identificador(clave);
+        if (columna.isEmpty())
+            rechazadas->append(clave);
+        else
+            columnas.append({clave, columna});
+    }
+    return columnas;
+}
+
 const std::array<const char*, 16>& columnasGrupo()
 {
     static const std::array<const char*, 16> columnas = {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -32,6 +34,11 @@ public:
     bool isEmpty() const { return m_claves.isEmpty(); }
     // Adds an entry; refuses a key that is already present.
     bool agregar(const QString& clave, const EntradaReferencia& entrada);
+
+    // The keys that are plain column names of `total`, in table order, each
+    // with its column quoted for a statement; any other key goes to
+    // `rechazadas` rather than into a statement.
+    QList<QPair<QString, QString>> columnas(QStringList* rechazadas) const;
 
 private:
     QStringList m_claves;

@@ -36,8 +36,6 @@ public:
     // Lets go of the grid's rows before the connection closes.
     void liberar();
 
-    ModeloIngestas& modelo() { return *m_modelo; }
-
 private:
     ControlesIngestas& m_ui;
     ModeloIngestas* m_modelo;

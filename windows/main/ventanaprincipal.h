@@ -33,10 +33,8 @@ public:
 
     InterfazPrincipal& ui() { return m_ui; }
     Sesion& sesion() { return m_sesion; }
-    DatosPersonales& datosPersonales() { return *m_datos; }
     PestanaPerfiles& perfiles() { return *m_perfiles; }
     PestanaBusqueda& busqueda() { return *m_busqueda; }
-    PestanaRanking& ranking() { return *m_ranking; }
 
     // The tab controller: shows the selected tab and prepares it.
     void mostrarTabs();
