@@ -26,6 +26,10 @@ if [ ! -f "$top/build-asan/CMakeCache.txt" ]; then
 fi
 cmake --build "$top/build-asan" -j "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1
-export LSAN_OPTIONS="suppressions=$top/scripts/lsan.supp:print_suppressions=0"
+# use_tls=0: this toolchain's LeakSanitizer crashes reading the dynamic
+# thread-local storage of libraries the tests load and unload (its tracer
+# stops on "DTLS" with signal 11), so thread-local blocks are not scanned as
+# roots; the system libraries' own leaks are listed in the suppression file.
+export LSAN_OPTIONS="suppressions=$top/scripts/lsan.supp:print_suppressions=0:use_tls=0"
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 (cd "$top/build-asan" && ctest --output-on-failure -j "$(nproc)")
