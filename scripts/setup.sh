@@ -16,6 +16,8 @@ as_root() {
 # driver, libzip for the builder. The builder itself runs apt-get and dpkg-deb,
 # which every Debian system has.
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libzip-dev)
+# The install test validates the menu entry and the AppStream metadata.
+[ "$what" = program ] || packages+=(desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
