@@ -29,9 +29,11 @@ QIcon iconoCategoria(const QString& clave)
 
 QIcon iconoVentana()
 {
-    QIcon icono(QStringLiteral(":/alimetra16.png"));
-    icono.addFile(QStringLiteral(":/alimetra.png"));
-    return icono;
+    // Installed, the icon theme has the same picture in every size under the
+    // program's id; the built-in copy serves a build that is not installed.
+    QIcon propio(QStringLiteral(":/alimetra16.png"));
+    propio.addFile(QStringLiteral(":/alimetra.png"));
+    return QIcon::fromTheme(QStringLiteral("org.alimetra.Alimetra"), propio);
 }
 
 QPixmap imagenPresentacion()

@@ -9,7 +9,7 @@
 QIcon iconoCategoria(const QString& clave);
 bool esCategoriaConocida(const QString& clave);
 
-// The window icon.
+// The window icon: the installed theme icon of the program, or the built-in one.
 QIcon iconoVentana();
 
 // The splash picture.

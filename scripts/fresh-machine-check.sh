@@ -4,13 +4,25 @@
 # repository's committed main into it, runs ./test.sh there, then ./run.sh
 # until the program has opened its window (offscreen; nothing is shown).
 #
-#   sudo scripts/fresh-machine-check.sh [FOLDER]
+# With --package it also builds the Debian package with scripts/package.sh in
+# another clean clone, installs it with apt-get on an untouched copy of the
+# minimal system, starts it twice as an ordinary user with an empty home, and
+# removes it again.
 #
-# FOLDER defaults to /var/tmp/alimetra-fresh and is created anew each run.
+#   sudo scripts/fresh-machine-check.sh [--package] [FOLDER]
+#
+# FOLDER defaults to /var/tmp/alimetra-fresh and is created anew each run
+# (FOLDER-install too, with --package).
 # Needs root (debootstrap, chroot) and the network to Debian's mirror.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+package=no
+if [ "${1-}" = --package ]; then
+    package=yes
+    shift
+fi
 root=${1:-/var/tmp/alimetra-fresh}
+clean=$root-install
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -20,25 +32,32 @@ fi
 command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
 
 cleanup() {
-    for m in dev/pts dev proc sys; do
-        mountpoint -q "$root/$m" && umount -l "$root/$m"
+    for r in "$root" "$clean"; do
+        for m in dev/pts dev proc sys; do
+            mountpoint -q "$r/$m" && umount -l "$r/$m"
+        done
     done
     return 0
 }
 trap cleanup EXIT
 
 cleanup
-rm -rf "$root"
+rm -rf "$root" "$clean"
 echo "== debootstrap --variant=minbase bookworm into $root"
 start=$(date +%s)
 debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
     { tail -20 "$root.debootstrap.log"; exit 1; }
 echo "   done in $(($(date +%s) - start)) s"
+# The machine the package is installed on has had nothing built on it.
+[ "$package" = no ] || cp -a "$root" "$clean"
 
-mount -t proc proc "$root/proc"
-mount --rbind /sys "$root/sys"
-mount --rbind /dev "$root/dev"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
+enter() {
+    mount -t proc proc "$1/proc"
+    mount --rbind /sys "$1/sys"
+    mount --rbind /dev "$1/dev"
+    cp /etc/resolv.conf "$1/etc/resolv.conf"
+}
+enter "$root"
 
 # The committed state only: what a clean clone gets.
 git clone -q "$top" "$root/root/alimetra"
@@ -86,4 +105,24 @@ echo "   ./test.sh exit status $status after $(($(date +%s) - start)) s"
 
 echo "== ./run.sh again, nothing changed"
 run_until_window
+
+if [ "$package" = yes ]; then
+    echo "== scripts/package.sh on another clean clone"
+    git clone -q "$top" "$root/root/alimetra-pkg"
+    start=$(date +%s)
+    in_chroot "cd ../alimetra-pkg && scripts/package.sh" >"$root.package.log" 2>&1 ||
+        { tail -20 "$root.package.log"; exit 1; }
+    echo "   done in $(($(date +%s) - start)) s"
+
+    echo "== apt-get install ./alimetra_1.1_amd64.deb on an untouched minimal system"
+    enter "$clean"
+    cp "$root/root/alimetra-pkg/build/alimetra_1.1_amd64.deb" "$top/scripts/package-check.sh" "$clean/tmp/"
+    start=$(date +%s)
+    chroot "$clean" /usr/bin/env -i HOME=/root TERM=dumb \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        bash /tmp/package-check.sh /tmp/alimetra_1.1_amd64.deb </dev/null 2>&1 |
+        tee "$root.install.log" | grep '^[=!]' || true
+    grep -q '^== package check passed' "$root.install.log" || exit 1
+    echo "   done in $(($(date +%s) - start)) s"
+fi
 echo "== fresh-machine check passed"

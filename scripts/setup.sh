@@ -16,8 +16,9 @@ as_root() {
 # driver, libzip for the builder. The builder itself runs apt-get and dpkg-deb,
 # which every Debian system has.
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libzip-dev)
-# The tests also check the format of the sources.
-[ "$what" = program ] || packages+=(clang-format)
+# The tests also check the format of the sources, and the install test
+# validates the menu entry and the AppStream metadata.
+[ "$what" = program ] || packages+=(clang-format desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -8,6 +8,9 @@
 #   resources/intro.jpg        482 x 309 splash picture (three strawberries)
 #   resources/alimetra.png     32 x 32 window icon (one strawberry)
 #   resources/alimetra16.png   the same at 16 x 16
+#   resources/alimetraN.png    the same at N x N, N = 48, 64, 128, 256, for the
+#                              installed icon theme; the two largest are drawn
+#                              with the splash's finer seeds and outline
 #   resources/general.png      16 x 16 "General"      (orange flame)
 #   resources/aminoacidos.png  16 x 16 "Amino acids"  (blue linked molecule)
 #   resources/vitaminas.png    16 x 16 "Vitamins"     (green/yellow capsule)
@@ -154,13 +157,23 @@ convert "$tmp/fondo.png" "$tmp/mantel.png" -compose Over -composite \
 cp "$tmp/intro.jpg" "$destino/intro.jpg"
 
 # ---------------------------------------------------------------------------
-# 2. Window icon: a single strawberry, 16 x 16 and 32 x 32.
+# 2. Window and menu icon: a single strawberry, 16 x 16 to 256 x 256.
 # ---------------------------------------------------------------------------
 fresa "$tmp/fresa-icono.png" 46 2.2 1
 convert "$tmp/fresa-icono.png" -background none -gravity center -extent 250x250 \
     -filter Lanczos -resize 32x32 -unsharp 0x0.6 -strip -define png:exclude-chunk=date,time "PNG32:$destino/alimetra.png"
 convert "$tmp/fresa-icono.png" -background none -gravity center -extent 250x250 \
     -filter Lanczos -resize 16x16 -unsharp 0x0.6 -strip -define png:exclude-chunk=date,time "PNG32:$destino/alimetra16.png"
+
+for n in 48 64; do
+    convert "$tmp/fresa-icono.png" -background none -gravity center -extent 250x250 \
+        -filter Lanczos -resize ${n}x$n -unsharp 0x0.6 -strip -define png:exclude-chunk=date,time "PNG32:$destino/alimetra$n.png"
+done
+fresa "$tmp/fresa-grande.png" 30 1.3 0
+for n in 128 256; do
+    convert "$tmp/fresa-grande.png" -background none -gravity center -extent 250x250 \
+        -filter Lanczos -resize ${n}x$n -strip -define png:exclude-chunk=date,time "PNG32:$destino/alimetra$n.png"
+done
 
 # ---------------------------------------------------------------------------
 # 3. Category icons, drawn at 64 x 64 and reduced to 16 x 16.
