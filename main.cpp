@@ -22,9 +22,9 @@ bool pideSoloTexto(int argc, char* argv[])
 void leerOpciones(const QCoreApplication& app)
 {
     QCommandLineParser opciones;
-    opciones.setApplicationDescription(QStringLiteral(
-        "Assesses a diet against the dietary reference intakes. Works on sr18.mdb\n"
-        "in the working directory and logs failures to errors.log there."));
+    opciones.setApplicationDescription(
+        QStringLiteral("Assesses a diet against the dietary reference intakes. Works on sr18.mdb\n"
+                       "in the working directory and logs failures to errors.log there."));
     opciones.addHelpOption();
     opciones.addVersionOption();
     opciones.process(app);
