@@ -25,6 +25,8 @@ if [ ! -f "$top/build-asan/CMakeCache.txt" ]; then
         -DCMAKE_CXX_FLAGS="$sanitizers" -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" >/dev/null
 fi
 cmake --build "$top/build-asan" -j "$(nproc)"
+# The install test packs the delivered database from its own build folder.
+cp -p "$top/build/sr18.mdb" "$top/build-asan/sr18.mdb"
 export ASAN_OPTIONS=detect_leaks=1
 # use_tls=0: this toolchain's LeakSanitizer crashes reading the dynamic
 # thread-local storage of libraries the tests load and unload (its tracer
