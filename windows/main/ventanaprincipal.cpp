@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -224,14 +223,14 @@ void VentanaPrincipal::ajustarTitulos()
         "1: Personal data", "2: Search food", "3: Sort by nutrient", "4: Confirm intakes",
         "5: Results",       "6: Profiles",    "7: Set DRIs"};
     QTabBar* barra = m_ui.tbs_fichas->tabBar();
-    const QFontMetrics letra = barra->fontMetrics();
-    const int margen = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, barra) + 8;
-    int necesario = 0;
+    // The bar's size hint is that of its captions unshortened.
     for (int i = 0; i < barra->count(); ++i)
-        necesario += letra.horizontalAdvance(barra->tabToolTip(i)) + margen;
-    const bool completos = necesario <= m_ui.tbs_fichas->width();
+        if (barra->tabText(i) != barra->tabToolTip(i))
+            barra->setTabText(i, barra->tabToolTip(i));
+    if (barra->sizeHint().width() <= m_ui.tbs_fichas->width())
+        return;
     for (int i = 0; i < barra->count() && i < int(std::size(cortos)); ++i)
-        barra->setTabText(i, completos ? barra->tabToolTip(i) : QLatin1String(cortos[i]));
+        barra->setTabText(i, QLatin1String(cortos[i]));
 }
 
 void VentanaPrincipal::closeEvent(QCloseEvent* evento)
