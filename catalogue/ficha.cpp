@@ -48,18 +48,14 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
                                      "edible portion. "));
     Label2->setWordWrap(true);
 
-    static const char* const nombres[8] = {"Picture1", "Label9",  "Picture2", "Label12",
-                                           "Picture3", "Label10", "Picture4", "Label11"};
-    QLabel* partes[8];
-    QHBoxLayout* leyenda = leyendaCategorias(this, nombres, partes);
-    Picture1 = partes[0];
-    Label9 = partes[1];
-    Picture2 = partes[2];
-    Label12 = partes[3];
-    Picture3 = partes[4];
-    Label10 = partes[5];
-    Picture4 = partes[6];
-    Label11 = partes[7];
+    QHBoxLayout* leyenda = leyendaCategorias(this, {{&Picture1, "Picture1"},
+                                                    {&Label9, "Label9"},
+                                                    {&Picture2, "Picture2"},
+                                                    {&Label12, "Label12"},
+                                                    {&Picture3, "Picture3"},
+                                                    {&Label10, "Label10"},
+                                                    {&Picture4, "Picture4"},
+                                                    {&Label11, "Label11"}});
 
     lsv_infoCompleta = new QTreeWidget(this);
     lsv_infoCompleta->setObjectName(QStringLiteral("lsv_infoCompleta"));

@@ -30,18 +30,14 @@ void ControlesResultados::construir(QWidget* marco)
                        QStringLiteral("Note: Recommended intakes of carbohydrates, sugars and "
                                       "fats are calculated by the percentage they comprise over "
                                       "the total amount of calories."));
-    static const char* const nombres[8] = {"img_5_1", "lbl_5_2", "img_5_2", "lbl_5_3",
-                                           "img_5_3", "lbl_5_4", "img_5_4", "lbl_5_5"};
-    QLabel* partes[8];
-    QHBoxLayout* leyenda = leyendaCategorias(marco, nombres, partes);
-    img_5_1 = partes[0];
-    lbl_5_2 = partes[1];
-    img_5_2 = partes[2];
-    lbl_5_3 = partes[3];
-    img_5_3 = partes[4];
-    lbl_5_4 = partes[5];
-    img_5_4 = partes[6];
-    lbl_5_5 = partes[7];
+    QHBoxLayout* leyenda = leyendaCategorias(marco, {{&img_5_1, "img_5_1"},
+                                                     {&lbl_5_2, "lbl_5_2"},
+                                                     {&img_5_2, "img_5_2"},
+                                                     {&lbl_5_3, "lbl_5_3"},
+                                                     {&img_5_3, "img_5_3"},
+                                                     {&lbl_5_4, "lbl_5_4"},
+                                                     {&img_5_4, "img_5_4"},
+                                                     {&lbl_5_5, "lbl_5_5"}});
 
     lsv_wri = listaInforme(marco, "lsv_wri",
                            {QStringLiteral("Nutrient"), QStringLiteral("Unit"),

@@ -42,8 +42,7 @@ QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList&
     return l;
 }
 
-QHBoxLayout* leyendaCategorias(QWidget* padre, const char* const (&nombres)[8],
-                               QLabel* (&etiquetas)[8])
+QHBoxLayout* leyendaCategorias(QWidget* padre, const PiezaLeyenda (&piezas)[8])
 {
     static const char* const categorias[4][2] = {{"general", "General"},
                                                  {"aminoacidos", "Amino acids"},
@@ -51,16 +50,16 @@ QHBoxLayout* leyendaCategorias(QWidget* padre, const char* const (&nombres)[8],
                                                  {"minerales", "Minerals"}};
     auto* leyenda = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        QLabel* imagen = crear<QLabel>(padre, nombres[2 * i]);
+        QLabel* imagen = crear<QLabel>(padre, piezas[2 * i].nombre);
         imagen->setPixmap(iconoCategoria(QLatin1String(categorias[i][0])).pixmap(16, 16));
         imagen->setFixedSize(16, 16);
-        QLabel* texto = etiqueta(padre, nombres[2 * i + 1], QLatin1String(categorias[i][1]));
+        QLabel* texto = etiqueta(padre, piezas[2 * i + 1].nombre, QLatin1String(categorias[i][1]));
         texto->setWordWrap(false);
         leyenda->addWidget(imagen);
         leyenda->addWidget(texto);
         leyenda->addSpacing(12);
-        etiquetas[2 * i] = imagen;
-        etiquetas[2 * i + 1] = texto;
+        *piezas[2 * i].etiqueta = imagen;
+        *piezas[2 * i + 1].etiqueta = texto;
     }
     leyenda->addStretch(1);
     return leyenda;

@@ -27,11 +27,16 @@ QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
 QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList& titulos,
                           const QStringList& claves);
 
-// The legend of the four nutrient categories, an icon and a caption each.
-// `nombres` holds the object names, icon then caption, category by
-// category; the labels made come back in `etiquetas` in the same order.
-QHBoxLayout* leyendaCategorias(QWidget* padre, const char* const (&nombres)[8],
-                               QLabel* (&etiquetas)[8]);
+// One label of a legend: where it goes and the object name it carries.
+struct PiezaLeyenda
+{
+    QLabel** etiqueta;
+    const char* nombre;
+};
+
+// The legend of the four nutrient categories, an icon and a caption each:
+// `piezas` lists icon then caption, category by category.
+QHBoxLayout* leyendaCategorias(QWidget* padre, const PiezaLeyenda (&piezas)[8]);
 
 // Places `ventana` centred over `principal`'s window, moved down and right
 // by `paso` steps so that windows opened one after another cascade; kept
