@@ -139,7 +139,8 @@ void DialogoPerfil::guardar()
         if (renombrado)
             mensajes::informar(this, QStringLiteral("Profile renamed"));
         else
-            mensajes::error(this, QStringLiteral("An error occurred while renaming the profile"));
+            mensajes::errorEscritura(
+                this, QStringLiteral("An error occurred while renaming the profile"));
     } else if (modo == textoCrear) {
         actualNuevo =
             anunciar(perfiles::crear(nombre), QStringLiteral("Profile created"), falloCrear);
@@ -156,7 +157,7 @@ void DialogoPerfil::guardar()
 bool DialogoPerfil::anunciar(qint64 id, const QString& exito, const QString& fallo)
 {
     if (id <= 0) {
-        mensajes::error(this, fallo);
+        mensajes::errorEscritura(this, fallo);
         return false;
     }
     mensajes::informar(this, exito);
