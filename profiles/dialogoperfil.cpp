@@ -103,7 +103,10 @@ void DialogoPerfil::pulsarGuardar()
     const QString nombre = tbx_perfil->text();
     // Characters as a person counts them, not UTF-16 units.
     const qsizetype largo = QStringView(nombre).toUcs4().size();
-    if (largo == 0 || largo > 255) {
+    // SQLite takes a leading U+FEFF of text bound as UTF-16 for a byte-order
+    // mark and drops it, so such a name could not be stored as typed.
+    const bool marcaInicial = nombre.startsWith(QChar(0xFEFF));
+    if (largo == 0 || largo > 255 || marcaInicial) {
         mensajes::avisar(this, QStringLiteral("Profile name cannot be blank or greater than 255 "
                                               "characters"));
         tbx_perfil->setFocus();
