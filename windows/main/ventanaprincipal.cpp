@@ -121,7 +121,7 @@ void VentanaPrincipal::inicio()
     {
         // Another program may hold the file for a moment: wait for it.
         almacen::Ocupado ocupado;
-        fallo = almacen::abrirBase(almacen::archivoBase, 10000);
+        fallo = almacen::abrirBase(almacen::archivoBase, esperaArranqueMs);
     }
     m_dris->cargar();
 

@@ -31,6 +31,9 @@ public:
     // window and closes the splash window when one is given.
     void cargar(QWidget* presentacion = nullptr);
 
+    // How long the start-up waits for a database locked by another program.
+    static inline int esperaArranqueMs = 10000;
+
     InterfazPrincipal& ui() { return m_ui; }
     Sesion& sesion() { return m_sesion; }
     PestanaPerfiles& perfiles() { return *m_perfiles; }
