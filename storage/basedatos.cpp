@@ -173,10 +173,10 @@ QString abrirBase(const QString& ruta, int esperaMs)
             }
         }
     }
+    if (!falloApertura.isEmpty() && motivoApertura == Motivo::Ninguno)
+        motivoApertura = Motivo::Otro;
     motivoReciente = motivoApertura;
     if (!falloApertura.isEmpty()) {
-        if (motivoApertura == Motivo::Ninguno)
-            motivoApertura = Motivo::Otro;
         const QString fallo = falloApertura;
         cerrarBase();
         falloApertura = fallo;
