@@ -131,6 +131,8 @@ private slots:
         QTest::addColumn<QString>("estado");
         QTest::newRow("damaged") << true << QByteArray(4096, 'x')
                                  << QStringLiteral("No database: sr18.mdb is not a database");
+        QTest::newRow("truncated")
+            << true << QByteArray() << QStringLiteral("No database: sr18.mdb is not a database");
         QTest::newRow("missing") << false << QByteArray()
                                  << QStringLiteral("No database: sr18.mdb was not found in ");
     }
@@ -139,11 +141,15 @@ private slots:
         QFETCH(bool, conBase);
         QFETCH(QByteArray, contenido);
         QFETCH(QString, estado);
-        Fixture fx(false);
-        if (conBase) {
-            QFile archivo(fx.ruta(QStringLiteral("sr18.mdb")));
+        // Truncated: the fixture's database cut inside its first page.
+        Fixture fx(conBase && contenido.isEmpty());
+        QFile archivo(fx.ruta(QStringLiteral("sr18.mdb")));
+        if (conBase && contenido.isEmpty()) {
+            QVERIFY(archivo.resize(1000));
+        } else if (conBase) {
             QVERIFY(archivo.open(QIODevice::WriteOnly));
             archivo.write(contenido);
+            archivo.close();
         }
         RegistroMensajes msgs;
         VentanaPrincipal f;
