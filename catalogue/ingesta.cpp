@@ -38,7 +38,7 @@ void guardarCantidad(QWidget* padre, const PerfilActual& perfil, const QString& 
                          ? QStringLiteral("There is no current profile")
                          : QStringLiteral("The intake \"%1\" is not a whole number of grams")
                                .arg(cantidad)));
-        mensajes::error(padre, QStringLiteral("An error occured while saving intake"));
+        mensajes::errorEscritura(padre, QStringLiteral("An error occured while saving intake"));
         return;
     }
     QString fallo;
@@ -48,5 +48,5 @@ void guardarCantidad(QWidget* padre, const PerfilActual& perfil, const QString& 
     if (guardada)
         mensajes::informar(padre, QStringLiteral("Intake saved"));
     else
-        mensajes::error(padre, QStringLiteral("An error occured while saving intake"));
+        mensajes::errorEscritura(padre, QStringLiteral("An error occured while saving intake"));
 }

@@ -4,6 +4,7 @@
 #include "catalogue/ingesta.h"
 #include "catalogue/menulista.h"
 #include "evaluation/sesion.h"
+#include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
@@ -106,6 +107,15 @@ bool PestanaBusqueda::validarBusqueda()
         mensajes::avisar(m_ventana, QStringLiteral("Please, enter the search term(s)"));
         m_ui.tbx_buscar->setFocus();
         return false;
+    }
+    // SQLite refuses a LIKE pattern longer than its limit (UTF-8 bytes).
+    const int limite = almacen::limitePatronLike();
+    for (const QVariant& patron : catalogo::terminos(m_ui.tbx_buscar->text()).patrones) {
+        if (patron.toString().toUtf8().size() > limite) {
+            mensajes::avisar(m_ventana, QStringLiteral("The search term is too long"));
+            m_ui.tbx_buscar->setFocus();
+            return false;
+        }
     }
     return true;
 }

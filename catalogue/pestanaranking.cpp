@@ -88,6 +88,7 @@ PestanaRanking::PestanaRanking(ControlesRanking& ui, Sesion& sesion, QWidget* ve
 void PestanaRanking::poblarComboNutrientes()
 {
     QComboBox* combo = m_ui.cmb_nutrientes;
+    combo->clear();
     const ValoresRecomendados& valores = m_sesion.valoresRecomendados;
     for (const QString& clave : valores.claves())
         combo->addItem(valores.entrada(clave).nombre, clave);
@@ -97,6 +98,7 @@ void PestanaRanking::poblarComboNutrientes()
 void PestanaRanking::poblarComboCategorias()
 {
     QComboBox* combo = m_ui.cmb_categorias;
+    combo->clear();
     const almacen::Consulta c = catalogo::todosLosGrupos();
     QString fallo = c.error;
     if (c.ok) {

@@ -120,24 +120,27 @@ Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendad
         fallo =
             QStringLiteral("The nutrient key \"%1\" is not a column name").arg(rechazadas.last());
 
+    // A statement that cannot be formed is not run: the log says what was
+    // missing instead.
     const Dato& idPerfil = perfil.idPerfil;
+    if (incluidas.isEmpty() || !idPerfil.tieneValor()) {
+        escribirLog(QStringLiteral("extraerResultados() -> ") +
+                    (incluidas.isEmpty() ? QStringLiteral("There are no reference values")
+                                         : QStringLiteral("There is no current profile")));
+        return evaluacion;
+    }
     const QString sentencia =
         QStringLiteral("select ") + externas.join(QStringLiteral(", ")) +
         QStringLiteral(" from (select ") + internas.join(QStringLiteral(", ")) +
         QStringLiteral(" from total t inner join saves s on t.id=s.food_id where s.intake>0 "
                        "and prof_id=?)");
 
-    almacen::Consulta c;
-    if (!idPerfil.tieneValor()) {
-        fallo = QStringLiteral("There is no current profile");
-    } else {
-        c = almacen::consultar(sentencia, referencias + QVariantList{idPerfil.entero()});
-        if (!c.ok)
-            fallo = c.error;
-    }
+    const almacen::Consulta c =
+        almacen::consultar(sentencia, referencias + QVariantList{idPerfil.entero()});
+    if (!c.ok)
+        fallo = c.error;
     if (!fallo.isEmpty())
-        escribirLog(QStringLiteral("extraerResultados() -> ") +
-                    conSentencia(fallo, c.sentencia.isEmpty() ? sentencia : c.sentencia));
+        escribirLog(QStringLiteral("extraerResultados() -> ") + conSentencia(fallo, c.sentencia));
 
     if (!c.ok || c.vacia())
         return evaluacion;

@@ -96,7 +96,9 @@ void DatosPersonales::seleccionarDatosPersonales()
 
 bool DatosPersonales::validarDatos()
 {
-    PerfilActual& p = m_sesion.perfilActual;
+    // The accepted values wait here until the update has succeeded.
+    PerfilActual& p = m_validados;
+    p = m_sesion.perfilActual;
 
     const int edad = m_ui.cmb_edad->currentIndex();
     if (edad < 0) {
@@ -117,7 +119,8 @@ bool DatosPersonales::validarDatos()
     }
 
     const QString peso = m_ui.tbx_peso->text();
-    if (peso == QLatin1String("0") || !soloDigitos(peso)) {
+    // Any number of zeros is a weight of 0, which is no weight.
+    if (!soloDigitos(peso) || peso.toLongLong() == 0) {
         mensajes::avisar(m_ventana,
                          QStringLiteral("Weight is a compulsory detail (integer numbers only)"));
         m_ui.tbx_peso->setFocus();
@@ -129,13 +132,17 @@ bool DatosPersonales::validarDatos()
 
 void DatosPersonales::guardarDatosPersonales()
 {
-    if (escribirDatosPersonales(m_ui.cmb_edad->currentIndex(),
-                                m_sesion.perfilActual.genero.entero(),
-                                m_ui.tbx_peso->text().toLongLong()))
+    const PerfilActual& p = m_validados;
+    if (escribirDatosPersonales(p.edad.entero(), p.genero.entero(), p.peso.entero())) {
+        // Only what is stored is held in memory.
+        m_sesion.perfilActual.edad = p.edad;
+        m_sesion.perfilActual.genero = p.genero;
+        m_sesion.perfilActual.peso = p.peso;
         mensajes::informar(m_ventana, QStringLiteral("Your personal data have been saved"));
-    else
-        mensajes::error(m_ventana,
-                        QStringLiteral("An error occured while saving your personal data"));
+    } else {
+        mensajes::errorEscritura(
+            m_ventana, QStringLiteral("An error occured while saving your personal data"));
+    }
 }
 
 void DatosPersonales::guardar()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "profiles/perfilactual.h"
+
 #include <QObject>
 
 class QButtonGroup;
@@ -39,10 +41,11 @@ public:
     void poblarComboEdades();
     // Shows the current profile's personal data in the form.
     void seleccionarDatosPersonales();
-    // Checks the form and stores the accepted values in memory; reports the
+    // Checks the form and keeps the accepted values for the save; reports the
     // first problem and moves the focus to the control at fault.
     bool validarDatos();
-    // Writes the form's values into the current profile's row.
+    // Writes the accepted values into the current profile's row; the values
+    // held in memory change only when the update succeeded.
     void guardarDatosPersonales();
 
 private:
@@ -51,4 +54,5 @@ private:
     ControlesDatos& m_ui;
     Sesion& m_sesion;
     QWidget* m_ventana;
+    PerfilActual m_validados;
 };

@@ -103,7 +103,10 @@ void DialogoPerfil::pulsarGuardar()
     const QString nombre = tbx_perfil->text();
     // Characters as a person counts them, not UTF-16 units.
     const qsizetype largo = QStringView(nombre).toUcs4().size();
-    if (largo == 0 || largo > 255) {
+    // SQLite takes a leading U+FEFF of text bound as UTF-16 for a byte-order
+    // mark and drops it, so such a name could not be stored as typed.
+    const bool marcaInicial = nombre.startsWith(QChar(0xFEFF));
+    if (largo == 0 || largo > 255 || marcaInicial) {
         mensajes::avisar(this, QStringLiteral("Profile name cannot be blank or greater than 255 "
                                               "characters"));
         tbx_perfil->setFocus();
@@ -139,7 +142,8 @@ void DialogoPerfil::guardar()
         if (renombrado)
             mensajes::informar(this, QStringLiteral("Profile renamed"));
         else
-            mensajes::error(this, QStringLiteral("An error occurred while renaming the profile"));
+            mensajes::errorEscritura(
+                this, QStringLiteral("An error occurred while renaming the profile"));
     } else if (modo == textoCrear) {
         actualNuevo =
             anunciar(perfiles::crear(nombre), QStringLiteral("Profile created"), falloCrear);
@@ -156,7 +160,7 @@ void DialogoPerfil::guardar()
 bool DialogoPerfil::anunciar(qint64 id, const QString& exito, const QString& fallo)
 {
     if (id <= 0) {
-        mensajes::error(this, fallo);
+        mensajes::errorEscritura(this, fallo);
         return false;
     }
     mensajes::informar(this, exito);

@@ -128,8 +128,8 @@ void PestanaPerfiles::cargarPerfil()
         m_sesion.anunciarCambioDePerfil(Sesion::Cambio::OtroPerfil);
         mensajes::informar(m_ventana, QStringLiteral("Profile loaded"));
     } else {
-        mensajes::error(m_ventana,
-                        QStringLiteral("An error occurred while loading the profile selected"));
+        mensajes::errorEscritura(
+            m_ventana, QStringLiteral("An error occurred while loading the profile selected"));
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("cargarPerfil() -> ") + fallo);
@@ -163,8 +163,8 @@ void PestanaPerfiles::borrarPerfil()
         mensajes::informar(m_ventana, QStringLiteral("Profile removed"));
         cargarPerfiles();
     } else {
-        mensajes::error(m_ventana,
-                        QStringLiteral("An error occurred while removing the profile selected"));
+        mensajes::errorEscritura(
+            m_ventana, QStringLiteral("An error occurred while removing the profile selected"));
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("borrarPerfil() -> ") + fallo);

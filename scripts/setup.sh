@@ -13,9 +13,9 @@ as_root() {
 
 # Everything the build calls: the compiler, make (CMake's generator),
 # pkg-config (finds libzip), the Qt libraries and tools (moc, rcc), the SQLite
-# driver, libzip for the builder. The builder itself runs apt-get and dpkg-deb,
+# driver and SQLite's header, libzip for the builder. The builder itself runs apt-get and dpkg-deb,
 # which every Debian system has.
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libzip-dev)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libzip-dev)
 # The tests also check the format of the sources, and the install test
 # validates the menu entry and the AppStream metadata.
 [ "$what" = program ] || packages+=(clang-format desktop-file-utils appstream)

@@ -2,11 +2,15 @@
 
 #include "storage/registro.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <sqlite3.h>
 
 namespace almacen {
 
@@ -17,10 +21,69 @@ const QString nombreConexion = QStringLiteral("alimetra");
 void (*ponerOcupado)() = nullptr;
 void (*quitarOcupado)() = nullptr;
 
+// The last opening: the file's name, why it failed and its description.
+QString rutaBase = archivoBase;
+Motivo motivoApertura = Motivo::Ninguno;
+QString falloApertura;
+// The cause of the last failed opening or statement.
+Motivo motivoReciente = Motivo::Ninguno;
+
+// SQLite's primary result code of an error (the driver reports it as text).
+Motivo motivoDe(const QSqlError& e)
+{
+    bool ok = false;
+    const int codigo = e.nativeErrorCode().toInt(&ok) & 0xff;
+    if (!ok)
+        return Motivo::Otro;
+    switch (codigo) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Motivo::EnUso;
+    case SQLITE_READONLY:
+        return Motivo::SoloLectura;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return Motivo::NoEsBase;
+    case SQLITE_CANTOPEN:
+        return Motivo::NoEncontrada;
+    }
+    return Motivo::Otro;
+}
+
 QString descripcion(const QSqlError& e)
 {
     const QString texto = e.text().trimmed();
     return texto.isEmpty() ? QStringLiteral("Unknown database error") : texto;
+}
+
+// The description of a failure on a connection that is not open: the cause of
+// the failed opening rather than the driver's "Driver not loaded".
+QString sinBase()
+{
+    return QStringLiteral("The database is not open: ") +
+           (falloApertura.isEmpty() ? QStringLiteral("it was closed") : falloApertura);
+}
+
+// Writes a typed value for a log entry: line breaks and other control
+// characters escaped, so that the value cannot fake an entry.
+QString escapado(const QString& texto)
+{
+    QString r;
+    r.reserve(texto.size());
+    for (const QChar c : texto) {
+        const char16_t u = c.unicode();
+        if (u == '\n')
+            r += QLatin1String("\\n");
+        else if (u == '\r')
+            r += QLatin1String("\\r");
+        else if (u == '\t')
+            r += QLatin1String("\\t");
+        else if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0) || u == 0x2028 || u == 0x2029)
+            r += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            r += c;
+    }
+    return r;
 }
 
 bool preparar(QSqlQuery& q, const QString& sentencia, const QVariantList& valores)
@@ -62,7 +125,7 @@ QString conValores(const QString& sentencia, const QVariantList& valores)
                 texto += QLatin1String("null");
             else if (v.typeId() == QMetaType::QString)
                 texto += QLatin1Char('\'') +
-                         v.toString().replace(QLatin1String("'"), QLatin1String("''")) +
+                         escapado(v.toString()).replace(QLatin1String("'"), QLatin1String("''")) +
                          QLatin1Char('\'');
             else
                 texto += v.toString();
@@ -75,37 +138,115 @@ QString conValores(const QString& sentencia, const QVariantList& valores)
 
 } // namespace
 
-QString abrirBase(const QString& ruta)
+QString abrirBase(const QString& ruta, int esperaMs)
 {
     cerrarBase();
+    rutaBase = ruta;
+    falloApertura.clear();
+    motivoApertura = Motivo::Ninguno;
     const QFileInfo info(ruta);
-    if (!info.exists())
-        return QStringLiteral("The database file \"%1\" was not found in %2")
-            .arg(ruta, QFileInfo(QStringLiteral(".")).absoluteFilePath());
-    if (!info.isFile())
-        return QStringLiteral("\"%1\" is not a database file").arg(ruta);
-
-    QString error;
-    {
+    if (!info.exists()) {
+        motivoApertura = Motivo::NoEncontrada;
+        falloApertura = QStringLiteral("The database file \"%1\" was not found in %2")
+                            .arg(ruta, info.absolutePath());
+    } else if (!info.isFile()) {
+        motivoApertura = Motivo::NoEsBase;
+        falloApertura = QStringLiteral("\"%1\" is not a database file").arg(ruta);
+    } else {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion);
         db.setDatabaseName(ruta);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(qMax(0, esperaMs)));
         if (!db.open()) {
-            error = descripcion(db.lastError());
+            motivoApertura = motivoDe(db.lastError());
+            falloApertura = descripcion(db.lastError());
         } else {
             // SQLite opens any file lazily; reading the schema tells a database
-            // from anything else (an old Access file, say).
+            // from anything else (an old Access file, say) and waits for a lock.
             QSqlQuery prueba(db);
-            if (!prueba.exec(QStringLiteral("select count(*) from sqlite_master")))
-                error = QStringLiteral("\"%1\" is not a usable database: %2")
-                            .arg(ruta, descripcion(prueba.lastError()));
+            if (!prueba.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+                motivoApertura = motivoDe(prueba.lastError());
+                falloApertura = QStringLiteral("\"%1\" is not a usable database: %2")
+                                    .arg(ruta, descripcion(prueba.lastError()));
+            } else {
+                // Later statements wait for a lock as long as before.
+                prueba.exec(QStringLiteral("pragma busy_timeout=3000"));
+            }
         }
     }
-    if (!error.isEmpty()) {
+    if (!falloApertura.isEmpty() && motivoApertura == Motivo::Ninguno)
+        motivoApertura = Motivo::Otro;
+    motivoReciente = motivoApertura;
+    if (!falloApertura.isEmpty()) {
+        const QString fallo = falloApertura;
         cerrarBase();
-        return error;
+        falloApertura = fallo;
+        return fallo;
     }
     return {};
+}
+
+bool reabrirSiCerrada(const QString& etiqueta)
+{
+    if (baseAbierta())
+        return true;
+    Ocupado ocupado;
+    const QString fallo = abrirBase(rutaBase, 1000);
+    if (!fallo.isEmpty())
+        escribirLog(etiqueta + fallo);
+    return fallo.isEmpty();
+}
+
+QString estadoBase()
+{
+    if (baseAbierta())
+        return {};
+    const QFileInfo info(rutaBase);
+    const QString nombre = info.fileName();
+    switch (motivoApertura) {
+    case Motivo::EnUso:
+        return QStringLiteral("No database: %1 is in use by another program").arg(nombre);
+    case Motivo::NoEsBase:
+        return QStringLiteral("No database: %1 is not a database").arg(nombre);
+    case Motivo::NoEncontrada:
+        return QStringLiteral("No database: %1 was not found in %2")
+            .arg(nombre, QDir::toNativeSeparators(info.absolutePath()));
+    case Motivo::SoloLectura:
+        return QStringLiteral("No database: %1 cannot be written").arg(nombre);
+    case Motivo::Ninguno:
+    case Motivo::Otro:
+        break;
+    }
+    return QStringLiteral("No database: %1 cannot be opened").arg(nombre);
+}
+
+Motivo ultimoMotivo()
+{
+    return motivoReciente;
+}
+
+QString lineaMotivo(Motivo motivo)
+{
+    switch (motivo) {
+    case Motivo::SoloLectura:
+        return QStringLiteral("The database is read-only");
+    case Motivo::EnUso:
+        return QStringLiteral("The database is in use by another program");
+    default:
+        break;
+    }
+    return {};
+}
+
+int limitePatronLike()
+{
+    // SQLite's compiled-in default, for when no connection is open.
+    int limite = 50000;
+    const QVariant manejador = base().driver() ? base().driver()->handle() : QVariant();
+    if (baseAbierta() && manejador.isValid() && qstrcmp(manejador.typeName(), "sqlite3*") == 0) {
+        if (sqlite3* db = *static_cast<sqlite3* const*>(manejador.data()))
+            limite = sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1);
+    }
+    return limite;
 }
 
 void cerrarBase()
@@ -136,8 +277,16 @@ namespace {
 bool cambiar(QSqlQuery& q, const QString& sentencia, const QVariantList& valores)
 {
     Ocupado ocupado;
-    if (ejecutar(q, sentencia, valores))
+    if (!baseAbierta()) {
+        motivoReciente = motivoApertura;
+        escribirLog(conSentencia(sinBase(), conValores(sentencia, valores)));
+        return false;
+    }
+    if (ejecutar(q, sentencia, valores)) {
+        motivoReciente = Motivo::Ninguno;
         return true;
+    }
+    motivoReciente = motivoDe(q.lastError());
     escribirLog(conSentencia(descripcion(q.lastError()), conValores(sentencia, valores)));
     return false;
 }
@@ -167,6 +316,11 @@ Consulta consultar(const QString& sentencia, const QVariantList& valores)
 {
     Consulta c;
     c.sentencia = sentencia;
+    if (!baseAbierta()) {
+        c.error = sinBase();
+        c.sentencia = conValores(sentencia, valores);
+        return c;
+    }
     QSqlQuery q(base());
     q.setForwardOnly(true);
     if (!ejecutar(q, sentencia, valores)) {
@@ -198,8 +352,10 @@ Transaccion::Transaccion()
 {
     QSqlDatabase db = base();
     m_iniciada = db.isOpen() && db.transaction();
-    if (!m_iniciada)
-        m_error = descripcion(db.lastError());
+    if (!m_iniciada) {
+        m_error = db.isOpen() ? descripcion(db.lastError()) : sinBase();
+        motivoReciente = db.isOpen() ? motivoDe(db.lastError()) : motivoApertura;
+    }
 }
 
 Transaccion::~Transaccion()
@@ -217,6 +373,7 @@ bool Transaccion::confirmar()
     if (db.commit())
         return true;
     m_error = descripcion(db.lastError());
+    motivoReciente = motivoDe(db.lastError());
     db.rollback();
     return false;
 }

@@ -16,10 +16,41 @@ namespace almacen {
 // The database file, relative to the working directory.
 inline const QString archivoBase = QStringLiteral("sr18.mdb");
 
+// Why the database could not be opened or a statement failed.
+enum class Motivo {
+    Ninguno,
+    NoEncontrada, // the file is missing
+    EnUso,        // another program holds a lock on it
+    NoEsBase,     // the file is not an SQLite database (or is damaged)
+    SoloLectura,  // the file (or its folder) cannot be written
+    Otro,
+};
+
 // Opens the database file read-write. A missing file is not created, and a
-// file that is not a database is refused. Returns the failure's description,
-// empty on success.
-QString abrirBase(const QString& ruta = archivoBase);
+// file that is not a database is refused. A lock held by another program is
+// waited for up to `esperaMs` milliseconds. Returns the failure's
+// description, empty on success; the failure is kept for estadoBase().
+QString abrirBase(const QString& ruta = archivoBase, int esperaMs = 3000);
+
+// Opens the database again when it is not open (the last opening failed),
+// waiting briefly for a lock; returns true when it is open. A failure is
+// logged with `etiqueta` in front of its description.
+bool reabrirSiCerrada(const QString& etiqueta);
+
+// The state of the database in plain words for the status bar: empty while it
+// is open, otherwise "No database: ..." with the cause of the last opening.
+QString estadoBase();
+
+// The cause of the most recent failed opening or statement (Ninguno after a
+// statement that worked).
+Motivo ultimoMotivo();
+// The line an error box adds for a failed write: "The database is read-only"
+// or "The database is in use by another program"; empty for other causes.
+QString lineaMotivo(Motivo motivo);
+
+// The longest search pattern SQLite's LIKE accepts, in UTF-8 bytes
+// (SQLITE_LIMIT_LIKE_PATTERN_LENGTH of the open connection).
+int limitePatronLike();
 
 // Closes and releases the connection.
 void cerrarBase();

@@ -116,16 +116,12 @@ bool leerIndice(const QByteArray& texto, const QString& origen, bool unicos,
         const int id = codigo.toInt(&numero);
         if (barra < 0 || codigo.size() != 5 || !numero || id <= 0) {
             *error = QStringLiteral("%1, line %2: expected \"NNNNN|description\", found \"%3\"")
-                         .arg(origen)
-                         .arg(i + 1)
-                         .arg(QString::fromUtf8(linea.left(60)));
+                         .arg(origen, QString::number(i + 1), QString::fromUtf8(linea.left(60)));
             return false;
         }
         if (unicos && vistos.contains(id)) {
             *error = QStringLiteral("%1, line %2: food %3 is listed twice")
-                         .arg(origen)
-                         .arg(i + 1)
-                         .arg(QString::fromLatin1(codigo));
+                         .arg(origen, QString::number(i + 1), QString::fromLatin1(codigo));
             return false;
         }
         vistos.insert(id);
@@ -174,10 +170,8 @@ bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimen
         lector.raiseError(QStringLiteral("no <food> element"));
     if (lector.hasError()) {
         *error = QStringLiteral("%1, line %2, column %3: %4")
-                     .arg(origen)
-                     .arg(lector.lineNumber())
-                     .arg(lector.columnNumber())
-                     .arg(lector.errorString());
+                     .arg(origen, QString::number(lector.lineNumber()),
+                          QString::number(lector.columnNumber()), lector.errorString());
         return false;
     }
     return true;
@@ -245,12 +239,11 @@ bool leerTablaPublicada(const QByteArray& texto, const QString& origen, const QS
     }
     for (qsizetype r = 1; r < registros.size(); ++r) {
         const QStringList& campos = registros[r];
-        const QString donde = QStringLiteral("%1, line %2").arg(origen).arg(r + 1);
+        const QString donde = QStringLiteral("%1, line %2").arg(origen, QString::number(r + 1));
         if (campos.size() != cabecera.size()) {
-            *error = QStringLiteral("%1: %2 fields instead of %3")
-                         .arg(donde)
-                         .arg(campos.size())
-                         .arg(cabecera.size());
+            *error =
+                QStringLiteral("%1: %2 fields instead of %3")
+                    .arg(donde, QString::number(campos.size()), QString::number(cabecera.size()));
             return false;
         }
         bool numero = false;

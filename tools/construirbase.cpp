@@ -75,9 +75,9 @@ bool ejecutar(const QString& programa, const QStringList& argumentos, const QStr
     if (proceso.exitStatus() != QProcess::NormalExit || proceso.exitCode() != 0) {
         const QString salida = QString::fromLocal8Bit(proceso.readAll()).trimmed();
         *error = QStringLiteral("%1 %2 failed (exit status %3)%4")
-                     .arg(programa, argumentos.join(QLatin1Char(' ')))
-                     .arg(proceso.exitCode())
-                     .arg(salida.isEmpty() ? QString() : QStringLiteral(": ") + salida.right(600));
+                     .arg(programa, argumentos.join(QLatin1Char(' ')),
+                          QString::number(proceso.exitCode()),
+                          salida.isEmpty() ? QString() : QStringLiteral(": ") + salida.right(600));
         return false;
     }
     return true;
@@ -194,7 +194,8 @@ QString algunos(QList<int> ids)
         numeros << numeroAlimento(ids[i]);
     if (ids.size() > 5)
         numeros << QStringLiteral("...");
-    return QStringLiteral("%1 (%2)").arg(ids.size()).arg(numeros.join(QStringLiteral(", ")));
+    return QStringLiteral("%1 (%2)").arg(QString::number(ids.size()),
+                                         numeros.join(QStringLiteral(", ")));
 }
 
 // The group file must name exactly the foods of foods.index.
@@ -326,9 +327,7 @@ bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QLi
             return false;
         if (alimento.id != e.id) {
             *error = QStringLiteral("%1: the file describes food %2, not %3")
-                         .arg(nombre)
-                         .arg(alimento.id)
-                         .arg(numero);
+                         .arg(nombre, QString::number(alimento.id), numero);
             return false;
         }
         Fila fila{e.id, e.descripcion, datos.grupos.value(e.id), {}};
@@ -470,7 +469,7 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
             alimento.addBindValue(v);
         if (!alimento.exec()) {
             e.fallo(alimento, sentenciaAlimentos);
-            *error = QStringLiteral("food %1: %2").arg(f.id).arg(e.error());
+            *error = QStringLiteral("food %1: %2").arg(QString::number(f.id), e.error());
             return false;
         }
     }
@@ -638,17 +637,11 @@ QString describirResumen(const OpcionesConstruccion& opciones, const ResumenCons
                           "  DRIs rows:  %8 (placeholder \"Empty\" included)\n"
                           "  file size:  %9 bytes (%10 MiB)\n"
                           "  time:       %11 s\n")
-        .arg(opciones.salida)
-        .arg(r.alimentos)
-        .arg(r.retirados)
-        .arg(r.grupos)
-        .arg(r.nutrientes)
-        .arg(r.conRae)
-        .arg(r.corregidos)
-        .arg(r.filasReferencia)
-        .arg(r.bytes)
-        .arg(r.bytes / 1048576.0, 0, 'f', 1)
-        .arg(r.segundos, 0, 'f', 2);
+        .arg(opciones.salida, QString::number(r.alimentos), QString::number(r.retirados),
+             QString::number(r.grupos), QString::number(r.nutrientes), QString::number(r.conRae),
+             QString::number(r.corregidos), QString::number(r.filasReferencia),
+             QString::number(r.bytes), QString::number(r.bytes / 1048576.0, 'f', 1),
+             QString::number(r.segundos, 'f', 2));
 }
 
 } // namespace construccion

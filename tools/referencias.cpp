@@ -111,12 +111,11 @@ bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaR
     for (qsizetype r = 1; r < registros.size(); ++r) {
         const QStringList& campos = registros[r];
         // Records are counted, not lines; the file keeps each record on one line.
-        const QString donde = QStringLiteral("%1, line %2").arg(origen).arg(r + 1);
+        const QString donde = QStringLiteral("%1, line %2").arg(origen, QString::number(r + 1));
         if (campos.size() != cabecera.size()) {
-            *error = QStringLiteral("%1: %2 fields instead of %3")
-                         .arg(donde)
-                         .arg(campos.size())
-                         .arg(cabecera.size());
+            *error =
+                QStringLiteral("%1: %2 fields instead of %3")
+                    .arg(donde, QString::number(campos.size()), QString::number(cabecera.size()));
             return false;
         }
         FilaReferencia fila;
@@ -137,8 +136,7 @@ bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaR
         }
         if (claves.contains(fila.clave) || ordenes.contains(fila.orden)) {
             *error = QStringLiteral("%1: key \"%2\" or sorting %3 appears twice")
-                         .arg(donde, fila.clave)
-                         .arg(fila.orden);
+                         .arg(donde, fila.clave, QString::number(fila.orden));
             return false;
         }
         claves.insert(fila.clave);

@@ -1,5 +1,7 @@
 #include "windows/common/mensajes.h"
 
+#include "storage/basedatos.h"
+
 namespace mensajes {
 
 namespace {
@@ -54,6 +56,12 @@ void avisar(QWidget* padre, const QString& texto, const QString& titulo)
 void error(QWidget* padre, const QString& texto)
 {
     mostrar(padre, {Tipo::Error, QString(), texto});
+}
+
+void errorEscritura(QWidget* padre, const QString& texto)
+{
+    const QString motivo = almacen::lineaMotivo(almacen::ultimoMotivo());
+    error(padre, motivo.isEmpty() ? texto : texto + QLatin1Char('\n') + motivo);
 }
 
 bool preguntar(QWidget* padre, const QString& texto)

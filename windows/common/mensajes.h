@@ -35,6 +35,9 @@ void informar(QWidget* padre, const QString& texto);
 void avisar(QWidget* padre, const QString& texto, const QString& titulo = QString());
 // Error icon, OK, empty title.
 void error(QWidget* padre, const QString& texto);
+// Error icon for a failed write: when the database refused it for being
+// read-only or in use, a second line says so.
+void errorEscritura(QWidget* padre, const QString& texto);
 // Yes/No without icon, empty title; true for Yes.
 bool preguntar(QWidget* padre, const QString& texto);
 

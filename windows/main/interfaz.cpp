@@ -38,6 +38,10 @@ void InterfazPrincipal::construir(QWidget* ventana)
     lbl_perfil = crear<QLabel>(sbr_estado, "lbl_perfil");
     lbl_perfil->setTextFormat(Qt::PlainText);
     sbr_estado->addWidget(lbl_perfil, 1);
+    lbl_base = crear<QLabel>(sbr_estado, "lbl_base");
+    lbl_base->setTextFormat(Qt::PlainText);
+    lbl_base->hide();
+    sbr_estado->addPermanentWidget(lbl_base);
     raiz->addWidget(sbr_estado);
 
     frm_uno = marco(tbs_fichas, "frm_uno", QStringLiteral("1: Personal data"), "uno");

@@ -37,6 +37,8 @@ struct InterfazPrincipal : ControlesDatos,
     // Under the tabs: which profile is current.
     QStatusBar* sbr_estado = nullptr;
     QLabel* lbl_perfil = nullptr;
+    // Beside it, while the database cannot be opened: why, in plain words.
+    QLabel* lbl_base = nullptr;
 
     // Builds every control inside `ventana`.
     void construir(QWidget* ventana);

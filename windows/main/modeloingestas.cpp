@@ -60,6 +60,6 @@ void ModeloIngestas::entradaRechazada()
 void ModeloIngestas::escrituraFallida()
 {
     // The cell shows the stored value again; the user must also be told.
-    mensajes::error(qobject_cast<QWidget*>(QObject::parent()),
-                    QStringLiteral("An error occured while saving intake"));
+    mensajes::errorEscritura(qobject_cast<QWidget*>(QObject::parent()),
+                             QStringLiteral("An error occured while saving intake"));
 }

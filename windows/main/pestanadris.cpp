@@ -158,6 +158,14 @@ void ModeloDRIs::entradaRechazada()
                                     "empty)"));
 }
 
+void ModeloDRIs::escrituraFallida()
+{
+    // The cell shows the stored value again; the user must also be told. The
+    // failed statement is already in the log.
+    mensajes::errorEscritura(qobject_cast<QWidget*>(QObject::parent()),
+                             QStringLiteral("An error occured while saving the reference value"));
+}
+
 void ControlesDRIs::construir(QWidget* marco)
 {
     Label17 = etiqueta(marco, "Label17",

@@ -31,6 +31,7 @@ protected:
     bool esEditable(int columna) const override;
     bool leerEntrada(const QVariant& entrada, QVariant* valor) const override;
     void entradaRechazada() override;
+    void escrituraFallida() override;
     QString texto(const QVariant& valor) const override;
     QVariant alineacion(int columna) const override;
 };

@@ -45,8 +45,8 @@ QString PestanaIngestas::cargar(const Dato& idPerfil)
 {
     if (!idPerfil.tieneValor()) {
         m_modelo->vaciar();
-        return conSentencia(QStringLiteral("There is no current profile"),
-                            ModeloIngestas::sentencia());
+        // The statement cannot be formed: the log says what was missing.
+        return QStringLiteral("There is no current profile");
     }
     const QString fallo = m_modelo->cargar(ModeloIngestas::sentencia(), {idPerfil.entero()});
     return fallo.isEmpty() ? QString() : conSentencia(fallo, m_modelo->ultimaSentencia());

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,9 +95,7 @@ void VentanaPrincipal::cargar(QWidget* presentacion)
     inicio();
     situarMarcos();
     m_datos->poblarComboEdades();
-    alCambiarPerfil(Sesion::Cambio::OtroPerfil);
-    m_ranking->poblarComboNutrientes();
-    m_ranking->poblarComboCategorias();
+    cargarDatos();
     m_ui.lsv_ordenado->hide();
 
     if (QScreen* pantalla = screen())
@@ -106,10 +105,23 @@ void VentanaPrincipal::cargar(QWidget* presentacion)
         presentacion->close();
 }
 
+void VentanaPrincipal::cargarDatos()
+{
+    alCambiarPerfil(Sesion::Cambio::OtroPerfil);
+    m_ranking->poblarComboNutrientes();
+    m_ranking->poblarComboCategorias();
+    mostrarEstadoBase();
+}
+
 void VentanaPrincipal::inicio()
 {
     abrirLog();
-    QString fallo = almacen::abrirBase();
+    QString fallo;
+    {
+        // Another program may hold the file for a moment: wait for it.
+        almacen::Ocupado ocupado;
+        fallo = almacen::abrirBase(almacen::archivoBase, esperaArranqueMs);
+    }
     m_dris->cargar();
 
     m_controlesDos = {m_ui.lbl_2_1,      m_ui.lbl_2_2,    m_ui.lbl_2_3,        m_ui.lbl_2_4,
@@ -128,6 +140,41 @@ void VentanaPrincipal::inicio()
 
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("inicio() -> ") + fallo);
+    // Until the database opens, each user action first tries to open it.
+    qApp->installEventFilter(this);
+}
+
+void VentanaPrincipal::mostrarEstadoBase()
+{
+    const QString estado = almacen::estadoBase();
+    m_ui.lbl_base->setText(estado);
+    m_ui.lbl_base->setVisible(!estado.isEmpty());
+}
+
+void VentanaPrincipal::reabrirBase()
+{
+    if (m_terminada || almacen::baseAbierta())
+        return;
+    // One try per action: a key held down does not wait again and again.
+    const qint64 ahora = QDateTime::currentMSecsSinceEpoch();
+    if (ahora - m_ultimoIntento < 1000)
+        return;
+    m_ultimoIntento = ahora;
+    if (almacen::reabrirSiCerrada(QStringLiteral("inicio() -> "))) {
+        m_dris->cargar();
+        cargarDatos();
+    }
+    mostrarEstadoBase();
+}
+
+bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento)
+{
+    const QEvent::Type tipo = evento->type();
+    if ((tipo == QEvent::MouseButtonPress || tipo == QEvent::KeyPress ||
+         tipo == QEvent::MouseButtonDblClick) &&
+        objeto->isWidgetType() && !almacen::baseAbierta())
+        reabrirBase();
+    return QWidget::eventFilter(objeto, evento);
 }
 
 void VentanaPrincipal::alCambiarPerfil(Sesion::Cambio cambio)
@@ -244,6 +291,7 @@ void VentanaPrincipal::final()
     if (m_terminada)
         return;
     m_terminada = true;
+    qApp->removeEventFilter(this);
 
     // What the user typed last still counts.
     m_ingestas->confirmarEdicion();

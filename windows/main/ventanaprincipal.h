@@ -31,6 +31,9 @@ public:
     // window and closes the splash window when one is given.
     void cargar(QWidget* presentacion = nullptr);
 
+    // How long the start-up waits for a database locked by another program.
+    static inline int esperaArranqueMs = 10000;
+
     InterfazPrincipal& ui() { return m_ui; }
     Sesion& sesion() { return m_sesion; }
     PestanaPerfiles& perfiles() { return *m_perfiles; }
@@ -40,11 +43,19 @@ public:
     void mostrarTabs();
 
 protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void inicio();
+    // Reads from the database what the load sequence reads, once it opened.
+    void cargarDatos();
+    // While the database is not open: tries to open it again, and reloads
+    // what depends on it when it opens. Runs before a user action.
+    void reabrirBase();
+    // The database's state in the status bar.
+    void mostrarEstadoBase();
     void situarMarcos();
     void final();
     void cambioDePestana(int indice);
@@ -77,6 +88,7 @@ private:
 
     int m_pestanaAnterior = 0;
     bool m_terminada = false;
+    qint64 m_ultimoIntento = 0; // when reabrirBase last tried, ms since the epoch
 };
 
 // Shows the splash window; half a second later the main window loads and
