@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -80,26 +81,40 @@ public:
                const QModelIndex& indice) const override
     {
         const QVariant veredicto = indice.data(RolVeredicto);
-        if (veredicto.isValid()) {
-            const QRect celda = opcion.rect.adjusted(2, 3, -2, -3);
-            QColor color = colorVeredicto(Veredicto(veredicto.toInt()));
-            bool esNumero = false;
-            const double porcentaje =
-                QLocale().toDouble(indice.data(Qt::DisplayRole).toString(), &esNumero);
-            pintor->save();
-            color.setAlpha(esNumero ? 120 : 60);
-            const double parte = esNumero ? qBound(0.0, porcentaje / 150.0, 1.0) : 1.0;
-            pintor->fillRect(
-                QRect(celda.left(), celda.top(), int(celda.width() * parte), celda.height()),
-                color);
-            if (esNumero) {
-                const int marca = celda.left() + celda.width() * 2 / 3;
-                pintor->setPen(QColor(0, 0, 0, 90));
-                pintor->drawLine(marca, celda.top(), marca, celda.bottom());
-            }
-            pintor->restore();
-        }
+        const bool elegida = opcion.state & QStyle::State_Selected;
+        // Under the number; on a selected row, whose background covers the
+        // cell, as a strip along its foot.
+        if (!elegida)
+            pintarBarra(pintor, opcion.rect.adjusted(2, 3, -2, -3), veredicto, indice);
         QStyledItemDelegate::paint(pintor, opcion, indice);
+        if (elegida) {
+            const QRect celda = opcion.rect.adjusted(2, 0, -2, -1);
+            pintarBarra(pintor, QRect(celda.left(), celda.bottom() - 3, celda.width(), 4),
+                        veredicto, indice);
+        }
+    }
+
+private:
+    static void pintarBarra(QPainter* pintor, const QRect& celda, const QVariant& veredicto,
+                            const QModelIndex& indice)
+    {
+        if (!veredicto.isValid())
+            return;
+        QColor color = colorVeredicto(Veredicto(veredicto.toInt()));
+        bool esNumero = false;
+        const double porcentaje =
+            QLocale().toDouble(indice.data(Qt::DisplayRole).toString(), &esNumero);
+        pintor->save();
+        color.setAlpha(esNumero ? 120 : 60);
+        const double parte = esNumero ? qBound(0.0, porcentaje / 150.0, 1.0) : 1.0;
+        pintor->fillRect(
+            QRect(celda.left(), celda.top(), int(celda.width() * parte), celda.height()), color);
+        if (esNumero) {
+            const int marca = celda.left() + celda.width() * 2 / 3;
+            pintor->setPen(QColor(0, 0, 0, 90));
+            pintor->drawLine(marca, celda.top(), marca, celda.bottom());
+        }
+        pintor->restore();
     }
 };
 
@@ -144,7 +159,7 @@ void ControlesResultados::construir(QWidget* marco)
         lsv_wri->setColumnWidth(i, 70);
     lsv_wri->setColumnWidth(4, 70);
     lsv_wri->setColumnWidth(5, 90);
-    lsv_wri->setColumnWidth(6, 150);
+    lsv_wri->setColumnWidth(6, 185);
     lsv_wri->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lsv_wri->setItemDelegateForColumn(3, new DelegadoVeredicto(lsv_wri));
     lsv_wri->setContextMenuPolicy(Qt::CustomContextMenu);

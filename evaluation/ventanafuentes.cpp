@@ -31,7 +31,7 @@ VentanaFuentes::VentanaFuentes(QWidget* principal, const QString& clave)
     v->addWidget(lsv_fuentes, 1);
     v->addWidget(lbl_total);
     v->addWidget(lbl_desconocidos);
-    resize(560, 420);
+    resize(720, 440);
 }
 
 void VentanaFuentes::cargar(const Sesion& sesion)
