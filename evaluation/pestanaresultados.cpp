@@ -24,7 +24,8 @@
 
 namespace {
 
-// The captions of the results columns, the Part's four first.
+// The captions of the results columns: the four first ones, then what
+// stands beside them.
 const char* const titulosResultados[] = {"Nutrient", "Unit",      "Intake",     "% WRI",
                                          "Daily",    "Reference", "Upper limit"};
 
@@ -49,8 +50,8 @@ QString textoVeredicto(const Juicio& j)
     switch (j.veredicto) {
     case Veredicto::Atencion:
         t = j.parteEnergia || j.referenciaEnPorcentaje
-                ? QStringLiteral("Outside the range the reference asks for")
-                : QStringLiteral("Below 70 % of the reference, or off it");
+                ? QStringLiteral("Outside the range of the energy this source should give")
+                : QStringLiteral("Below 70 % of the reference (energy: outside 90 - 110 %)");
         break;
     case Veredicto::Correcto:
         t = QStringLiteral("Within the reference and the upper limit");
@@ -168,14 +169,15 @@ void ControlesResultados::construir(QWidget* marco)
         return QStringLiteral("<span style=\"color:%1\">&#9632;</span>")
             .arg(colorVeredicto(v).name());
     };
-    lbl_5_8 = etiqueta(
-        marco, "lbl_5_8",
-        QStringLiteral("%1 below 70 % of the reference (energy sources: outside their range) "
-                       "&nbsp;%2 70 % and above &nbsp;%3 above the upper limit (or a ceiling) "
-                       "&nbsp;%4 no reference and no limit. &nbsp;\"% WRI\": percentage of the "
-                       "weekly recommended intake = 7 x the daily reference.")
-            .arg(muestra(Veredicto::Atencion), muestra(Veredicto::Correcto),
-                 muestra(Veredicto::Exceso), muestra(Veredicto::SinJuicio)));
+    lbl_5_8 =
+        etiqueta(marco, "lbl_5_8",
+                 QStringLiteral(
+                     "%1 below 70 % of the reference (energy, energy sources: outside their range) "
+                     "&nbsp;%2 70 % and above &nbsp;%3 above the upper limit (or a ceiling) "
+                     "&nbsp;%4 no reference and no limit. &nbsp;\"% WRI\": percentage of the "
+                     "weekly recommended intake = 7 x the daily reference.")
+                     .arg(muestra(Veredicto::Atencion), muestra(Veredicto::Correcto),
+                          muestra(Veredicto::Exceso), muestra(Veredicto::SinJuicio)));
     lbl_5_8->setTextFormat(Qt::RichText);
 
     auto* v = new QVBoxLayout(marco);

@@ -53,7 +53,7 @@ private:
 
 struct EntradaReferencia;
 struct Juicio;
-// Fills the cells beside the Part's four of a results row: daily amount,
+// Fills the cells beside the first four of a results row: daily amount,
 // reference, upper limit, and the verdict the "% WRI" cell is drawn with.
 void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const Juicio& juicio);
 

@@ -268,7 +268,7 @@ private slots:
         QVERIFY(e.fx.log().contains(QStringLiteral("rellenarResultados() -> ")));
     }
 
-    // Beside the Part's four columns: the daily amount, the reference as
+    // Beside the first four columns: the daily amount, the reference as
     // used, the upper limit with what it applies to, and the verdict.
     void juicio_data()
     {
