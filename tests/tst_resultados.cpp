@@ -361,6 +361,13 @@ private slots:
         QCOMPARE(QLocale().toString(suma), calcio->text(2));
         QCOMPARE(fuentes->topLevelItem(3)->text(2), QStringLiteral("unknown"));
         QVERIFY(ventanas.first()->lbl_desconocidos->isVisibleTo(ventanas.first()));
+        // Enter on another row opens that nutrient's window beside it.
+        lista->setFocus();
+        lista->setCurrentItem(e.fila(QStringLiteral("Sodium_Na")));
+        QTest::keyClick(lista, Qt::Key_Return);
+        QCOMPARE(
+            int(e.f->findChildren<VentanaFuentes*>(QString(), Qt::FindDirectChildrenOnly).size()),
+            2);
         e.f->close();
         QTRY_VERIFY(e.f->findChildren<VentanaFuentes*>().isEmpty());
     }
