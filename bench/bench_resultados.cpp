@@ -1,7 +1,10 @@
 // Times a click on tab 5, from the click to the filled results list, for a
-// week of 100 and of 2,000 recorded foods.
+// week of 100 and of 2,000 recorded foods; and, for the 2,000, the opening of
+// the sources window of the nutrient that most of them supply.
 
 #include "bench/medir.h"
+#include "evaluation/fuentes.h"
+#include "evaluation/ventanafuentes.h"
 #include "windows/main/interfaz.h"
 #include "windows/main/ventanaprincipal.h"
 
@@ -53,7 +56,35 @@ bool prepararSemana(int alimentos)
     return ok;
 }
 
-void medirPestana(const char* nombre, int alimentos)
+// The sources window of the nutrient with the longest list of foods.
+void medirFuentes(VentanaPrincipal& f)
+{
+    QString clave;
+    qsizetype filas = -1;
+    for (const QString& k : f.sesion().valoresRecomendados.claves()) {
+        QString fallo;
+        const qsizetype n = fuentesNutriente(f.sesion().perfilActual, k, 1.0, &fallo).size();
+        if (n > filas) {
+            filas = n;
+            clave = k;
+        }
+    }
+    VentanaFuentes* ventana = nullptr;
+    bench::medir(
+        "sources window, longest list", 25,
+        [&] {
+            ventana = mostrarFuentes(&f, f.sesion(), clave);
+            QApplication::processEvents();
+        },
+        [&] {
+            if (ventana)
+                ventana->close();
+            QApplication::processEvents();
+        });
+    std::printf("    (%s: %lld foods)\n", qPrintable(clave), qint64(filas));
+}
+
+void medirPestana(const char* nombre, int alimentos, bool conFuentes = false)
 {
     if (!prepararSemana(alimentos))
         return;
@@ -77,6 +108,8 @@ void medirPestana(const char* nombre, int alimentos)
     QFile log(QStringLiteral("errors.log"));
     std::printf("    (%d rows in the results list, errors.log %lld bytes)\n",
                 f.ui().lsv_wri->topLevelItemCount(), log.exists() ? qint64(log.size()) : 0LL);
+    if (conFuentes)
+        medirFuentes(f);
 }
 
 } // namespace
@@ -88,6 +121,6 @@ int main(int argc, char* argv[])
     if (!bench::prepararBase(dir, app.arguments()))
         return 1;
     medirPestana("tab 5 click to results, 100 intakes", 100);
-    medirPestana("tab 5 click to results, 2,000 intakes", 2000);
+    medirPestana("tab 5 click to results, 2,000 intakes", 2000, true);
     return 0;
 }

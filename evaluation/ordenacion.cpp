@@ -25,8 +25,10 @@ QString claveColumna(QTreeWidget* lista, int columna)
 }
 
 // Gives every row its sort text for the column, and shows the text the
-// zero-filled form comes back as.
-void prepararColumnaNumerica(QTreeWidget* lista, int columna)
+// zero-filled form comes back as. With `conTexto` the cells hold a number
+// followed by words (a unit, what a limit applies to): the number leads the
+// sort and the cell is left as it is.
+void prepararColumnaNumerica(QTreeWidget* lista, int columna, bool conTexto = false)
 {
     const int filas = lista->topLevelItemCount();
     QList<QTreeWidgetItem*> cambiadas;
@@ -35,12 +37,13 @@ void prepararColumnaNumerica(QTreeWidget* lista, int columna)
         const QSignalBlocker bloqueo(lista->model());
         for (int i = 0; i < filas; ++i) {
             QTreeWidgetItem* fila = lista->topLevelItem(i);
-            const QString texto = fila->text(columna);
+            const QString texto = conTexto ? fila->text(columna).section(QLatin1Char(' '), 0, 0)
+                                           : fila->text(columna);
             // An empty cell has no value to show (a nutrient without a
             // reference, say): it stays empty and sorts below every number.
             const QString clave = texto.isEmpty() ? QString() : clavePadded(texto);
             fila->setData(columna, RolClaveOrden, clave);
-            if (!texto.isEmpty() && textoRestaurado(clave) != texto)
+            if (!conTexto && !texto.isEmpty() && textoRestaurado(clave) != texto)
                 cambiadas << fila;
         }
     }
@@ -48,10 +51,11 @@ void prepararColumnaNumerica(QTreeWidget* lista, int columna)
         fila->setText(columna, textoRestaurado(fila->data(columna, RolClaveOrden).toString()));
 }
 
-void ordenar(QTreeWidget* lista, int columna, Qt::SortOrder orden, bool numerica)
+void ordenar(QTreeWidget* lista, int columna, Qt::SortOrder orden, bool numerica,
+             bool conTexto = false)
 {
     if (numerica)
-        prepararColumnaNumerica(lista, columna);
+        prepararColumnaNumerica(lista, columna, conTexto);
     lista->header()->setSortIndicatorShown(true);
     lista->sortItems(columna, orden);
 }
@@ -66,8 +70,13 @@ void ordenarColumnasWRI(QTreeWidget* lista, int columna, QHash<QString, bool>& o
     const Qt::SortOrder orden =
         reaplicar ? lista->header()->sortIndicatorOrder() : alternar(lista, columna, ordenColumnas);
     const QString clave = claveColumna(lista, columna);
+    // "Daily" is a plain number like "Intake"; "Reference" and "Upper limit"
+    // follow their number with a unit.
+    const bool conTexto = clave == QLatin1String("seis") || clave == QLatin1String("siete");
     ordenar(lista, columna, orden,
-            clave == QLatin1String("tres") || clave == QLatin1String("cuatro"));
+            conTexto || clave == QLatin1String("tres") || clave == QLatin1String("cuatro") ||
+                clave == QLatin1String("cinco"),
+            conTexto);
     ultimaColumnaWRI = clave;
 }
 

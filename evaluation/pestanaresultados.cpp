@@ -3,6 +3,7 @@
 #include "evaluation/ordenacion.h"
 #include "evaluation/resultados.h"
 #include "evaluation/sesion.h"
+#include "evaluation/ventanafuentes.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
@@ -13,8 +14,112 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// The captions of the results columns: the four first ones, then what
+// stands beside them.
+const char* const titulosResultados[] = {"Nutrient", "Unit",      "Intake",     "% WRI",
+                                         "Daily",    "Reference", "Upper limit"};
+
+QColor colorVeredicto(Veredicto v)
+{
+    switch (v) {
+    case Veredicto::Atencion:
+        return QColor(0xE0, 0x9A, 0x1E);
+    case Veredicto::Correcto:
+        return QColor(0x3C, 0xA5, 0x4A);
+    case Veredicto::Exceso:
+        return QColor(0xD6, 0x3A, 0x32);
+    case Veredicto::SinJuicio:
+        break;
+    }
+    return QColor(0xA8, 0xA8, 0xA8);
+}
+
+QString textoVeredicto(const Juicio& j)
+{
+    QString t;
+    switch (j.veredicto) {
+    case Veredicto::Atencion:
+        t = j.parteEnergia || j.referenciaEnPorcentaje
+                ? QStringLiteral("Outside the range of the energy this source should give")
+                : QStringLiteral("Below 70 % of the reference (energy: outside 90 - 110 %)");
+        break;
+    case Veredicto::Correcto:
+        t = QStringLiteral("Within the reference and the upper limit");
+        break;
+    case Veredicto::Exceso:
+        t = j.referenciaEnPorcentaje ? QStringLiteral("Above the ceiling set by the reference")
+                                     : QStringLiteral("Above the upper limit");
+        break;
+    case Veredicto::SinJuicio:
+        t = QStringLiteral("No reference and no upper limit to judge by");
+        break;
+    }
+    if (j.parteEnergia)
+        t += QStringLiteral(" (share of the energy: %1 %)")
+                 .arg(textoNumero(redondearDosDecimales(*j.parteEnergia)));
+    return t;
+}
+
+// Draws the verdict in the "% WRI" cell: a bar as long as the percentage
+// (the cell's width stands for 150 %, a mark for 100 %) in the verdict's
+// colour, under the number.
+class DelegadoVeredicto : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* pintor, const QStyleOptionViewItem& opcion,
+               const QModelIndex& indice) const override
+    {
+        const QVariant veredicto = indice.data(RolVeredicto);
+        const bool elegida = opcion.state & QStyle::State_Selected;
+        // Under the number; on a selected row, whose background covers the
+        // cell, as a strip along its foot.
+        if (!elegida)
+            pintarBarra(pintor, opcion.rect.adjusted(2, 3, -2, -3), veredicto, indice);
+        QStyledItemDelegate::paint(pintor, opcion, indice);
+        if (elegida) {
+            const QRect celda = opcion.rect.adjusted(2, 0, -2, -1);
+            pintarBarra(pintor, QRect(celda.left(), celda.bottom() - 3, celda.width(), 4),
+                        veredicto, indice);
+        }
+    }
+
+private:
+    static void pintarBarra(QPainter* pintor, const QRect& celda, const QVariant& veredicto,
+                            const QModelIndex& indice)
+    {
+        if (!veredicto.isValid())
+            return;
+        QColor color = colorVeredicto(Veredicto(veredicto.toInt()));
+        bool esNumero = false;
+        const double porcentaje =
+            QLocale().toDouble(indice.data(Qt::DisplayRole).toString(), &esNumero);
+        pintor->save();
+        color.setAlpha(esNumero ? 120 : 60);
+        const double parte = esNumero ? qBound(0.0, porcentaje / 150.0, 1.0) : 1.0;
+        pintor->fillRect(
+            QRect(celda.left(), celda.top(), int(celda.width() * parte), celda.height()), color);
+        if (esNumero) {
+            const int marca = celda.left() + celda.width() * 2 / 3;
+            pintor->setPen(QColor(0, 0, 0, 90));
+            pintor->drawLine(marca, celda.top(), marca, celda.bottom());
+        }
+        pintor->restore();
+    }
+};
+
+} // namespace
 
 void ControlesResultados::construir(QWidget* marco)
 {
@@ -39,15 +144,37 @@ void ControlesResultados::construir(QWidget* marco)
                                                      {&img_5_4, "img_5_4"},
                                                      {&lbl_5_5, "lbl_5_5"}});
 
-    lsv_wri = listaInforme(marco, "lsv_wri",
-                           {QStringLiteral("Nutrient"), QStringLiteral("Unit"),
-                            QStringLiteral("Intake"), QStringLiteral("% WRI")},
+    QStringList titulos;
+    for (const char* t : titulosResultados)
+        titulos << QLatin1String(t);
+    lsv_wri = listaInforme(marco, "lsv_wri", titulos,
                            {QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres"),
-                            QStringLiteral("cuatro")});
+                            QStringLiteral("cuatro"), QStringLiteral("cinco"),
+                            QStringLiteral("seis"), QStringLiteral("siete")});
     lsv_wri->setColumnWidth(0, 190);
     for (int i = 1; i < 4; ++i)
         lsv_wri->setColumnWidth(i, 70);
+    lsv_wri->setColumnWidth(4, 70);
+    lsv_wri->setColumnWidth(5, 90);
+    lsv_wri->setColumnWidth(6, 185);
     lsv_wri->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lsv_wri->setItemDelegateForColumn(3, new DelegadoVeredicto(lsv_wri));
+    lsv_wri->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    const auto muestra = [](Veredicto v) {
+        return QStringLiteral("<span style=\"color:%1\">&#9632;</span>")
+            .arg(colorVeredicto(v).name());
+    };
+    lbl_5_8 =
+        etiqueta(marco, "lbl_5_8",
+                 QStringLiteral(
+                     "%1 below 70 % of the reference (energy, energy sources: outside their range) "
+                     "&nbsp;%2 70 % and above &nbsp;%3 above the upper limit (or a ceiling) "
+                     "&nbsp;%4 no reference and no limit. &nbsp;\"% WRI\": percentage of the "
+                     "weekly recommended intake = 7 x the daily reference.")
+                     .arg(muestra(Veredicto::Atencion), muestra(Veredicto::Correcto),
+                          muestra(Veredicto::Exceso), muestra(Veredicto::SinJuicio)));
+    lbl_5_8->setTextFormat(Qt::RichText);
 
     auto* v = new QVBoxLayout(marco);
     v->addWidget(lbl_5_1);
@@ -55,6 +182,7 @@ void ControlesResultados::construir(QWidget* marco)
     v->addWidget(lbl_5_7);
     v->addLayout(leyenda);
     v->addWidget(lsv_wri, 1);
+    v->addWidget(lbl_5_8);
 }
 
 PestanaResultados::PestanaResultados(ControlesResultados& ui, Sesion& sesion, QWidget* ventana)
@@ -66,6 +194,32 @@ PestanaResultados::PestanaResultados(ControlesResultados& ui, Sesion& sesion, QW
         ordenarColumnasWRI(m_ui.lsv_wri, columna, m_sesion.ordenColumnas,
                            m_sesion.ultimaColumnaWRI);
     });
+    // Double click or Enter on a row, or the pop-up menu, shows its sources.
+    connect(lista, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* fila) { mostrarFuentes(fila); });
+    connect(lista, &QWidget::customContextMenuRequested, this, [this](const QPoint& punto) {
+        QTreeWidgetItem* fila = m_ui.lsv_wri->itemAt(punto);
+        if (!fila)
+            return;
+        QMenu menu(m_ui.lsv_wri);
+        menu.addAction(QStringLiteral("Show sources"), this,
+                       [this, fila] { mostrarFuentes(fila); });
+        menu.exec(m_ui.lsv_wri->viewport()->mapToGlobal(punto));
+    });
+}
+
+void PestanaResultados::mostrarFuentes(QTreeWidgetItem* fila)
+{
+    const QString clave = fila ? fila->data(0, RolClaveNutriente).toString() : QString();
+    if (!clave.isEmpty())
+        ::mostrarFuentes(m_ui.lsv_wri->window(), m_sesion, clave);
+}
+
+void PestanaResultados::cerrarFuentes()
+{
+    for (VentanaFuentes* v : m_ui.lsv_wri->window()->findChildren<VentanaFuentes*>(
+             QString(), Qt::FindDirectChildrenOnly))
+        v->close();
 }
 
 void PestanaResultados::mostrar()
@@ -90,6 +244,39 @@ void PestanaResultados::mostrar()
 void PestanaResultados::vaciar()
 {
     m_ui.lsv_wri->clear();
+}
+
+void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const Juicio& j)
+{
+    ponerNumero(fila, 4, redondearDosDecimales(j.diaria));
+    if (j.referencia)
+        fila->setText(5, QStringLiteral("%1 %2")
+                             .arg(textoNumero(redondearDosDecimales(*j.referencia)),
+                                  j.referenciaEnPorcentaje ? QStringLiteral("%") : entrada.unidad)
+                             .trimmed());
+    if (j.limite) {
+        QString texto = QStringLiteral("%1 %2")
+                            .arg(textoNumero(redondearDosDecimales(*j.limite)), entrada.unidad)
+                            .trimmed();
+        switch (j.aplica) {
+        case Aplicacion::Retinol:
+            texto += QStringLiteral(" retinol");
+            break;
+        case Aplicacion::Cdrr:
+            texto += QStringLiteral(" CDRR");
+            break;
+        case Aplicacion::Suplementos:
+            texto += QStringLiteral(", supplements only");
+            break;
+        case Aplicacion::Total:
+            break;
+        }
+        fila->setText(6, texto);
+    }
+    fila->setData(3, RolVeredicto, int(j.veredicto));
+    const QString explicacion = textoVeredicto(j);
+    for (int c = 0; c < 7; ++c)
+        fila->setToolTip(c, explicacion);
 }
 
 void rellenarResultados(QTreeWidget* lista, const Sesion& sesion)
@@ -120,6 +307,8 @@ void rellenarResultados(QTreeWidget* lista, const Sesion& sesion)
             evaluacion.porcentajesRecomendacion.value(clave, 0.0);
         if (porcentaje)
             ponerNumero(fila, 3, redondearDosDecimales(*porcentaje / 7.0));
+        ponerJuicio(fila, e, evaluacion.juicios.value(clave));
+        fila->setData(0, RolClaveNutriente, clave);
         filas << fila;
     }
     lista->addTopLevelItems(filas);
@@ -132,8 +321,10 @@ void mostrarCantidadesRecomendadas(QTreeWidget* lista, Sesion& sesion)
 {
     almacen::Ocupado ocupado;
     // The next click on any results column sorts ascending.
-    for (const char* titulo : {"Nutrient", "Unit", "Intake", "% WRI"})
+    for (const char* titulo : titulosResultados)
         sesion.ordenColumnas[QLatin1String(titulo)] = false;
-    sesion.evaluacion = evaluar(sesion.perfilActual, sesion.valoresRecomendados);
+    sesion.limitesSuperiores = leerLimitesSuperiores(sesion.perfilActual);
+    sesion.evaluacion =
+        evaluar(sesion.perfilActual, sesion.valoresRecomendados, sesion.limitesSuperiores);
     rellenarResultados(lista, sesion);
 }

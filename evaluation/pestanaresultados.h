@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QLabel;
+class QTreeWidgetItem;
 class QTreeWidget;
 class QWidget;
 class Sesion;
@@ -22,6 +23,8 @@ struct ControlesResultados
     QLabel* img_5_3 = nullptr;
     QLabel* img_5_4 = nullptr;
     QTreeWidget* lsv_wri = nullptr;
+    // Under the list: what the colours and "% WRI" mean.
+    QLabel* lbl_5_8 = nullptr;
 
     void construir(QWidget* marco);
 };
@@ -38,11 +41,21 @@ public:
     void mostrar();
     // Removes every row of the results list.
     void vaciar();
+    // Opens the window of the foods that supply a row's nutrient.
+    void mostrarFuentes(QTreeWidgetItem* fila);
+    // Closes the sources windows (the main window is closing).
+    void cerrarFuentes();
 
 private:
     ControlesResultados& m_ui;
     Sesion& m_sesion;
 };
+
+struct EntradaReferencia;
+struct Juicio;
+// Fills the cells beside the first four of a results row: daily amount,
+// reference, upper limit, and the verdict the "% WRI" cell is drawn with.
+void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const Juicio& juicio);
 
 // Rebuilds the rows of the results list from the session's evaluation.
 void rellenarResultados(QTreeWidget* lista, const Sesion& sesion);

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QSet>
+#include <QSqlRecord>
 #include <QStringList>
 
 #include <cmath>
@@ -61,7 +62,49 @@ const struct
     {"Fatty_acids_total_saturated", 9.0},
 };
 
+// The energy of the week in kilocalories, from the three sources that
+// provide it.
+double energiaSemana(const QHash<QString, double>& cantidades)
+{
+    return 4.0 * cuatroDecimales(cantidades.value(claveProteina)) +
+           9.0 * cuatroDecimales(cantidades.value(QStringLiteral("Total_Lipid"))) +
+           4.0 * cuatroDecimales(cantidades.value(QStringLiteral("Carbohydrate")));
+}
+
+// The acceptable range of a source's share of the energy, in percent, for an
+// age group: carbohydrate and fat from one year on; none for infants or for
+// other nutrients.
+std::optional<std::pair<double, double>> intervaloAceptable(const QString& clave, qint64 edad)
+{
+    if (edad < 2)
+        return std::nullopt;
+    if (clave == QLatin1String("Carbohydrate"))
+        return std::pair(45.0, 65.0);
+    if (clave == QLatin1String("Total_Lipid")) {
+        if (edad == 2) // 1 - 3 years
+            return std::pair(30.0, 40.0);
+        if (edad <= 5) // 4 - 18 years
+            return std::pair(25.0, 35.0);
+        return std::pair(20.0, 35.0);
+    }
+    return std::nullopt;
+}
+
+bool esTecho(const QString& clave)
+{
+    return clave == QLatin1String("Sugars_total") ||
+           clave == QLatin1String("Fatty_acids_total_saturated");
+}
+
 } // namespace
+
+double kcalPorGramo(const QString& clave)
+{
+    for (const auto& fuente : fuentesEnergia)
+        if (clave == QLatin1String(fuente.clave))
+            return fuente.kcalPorGramo;
+    return 0.0;
+}
 
 double redondearDosDecimales(double valor)
 {
@@ -89,7 +132,8 @@ double redondearDosDecimales(double valor)
     return valor < 0 ? -redondeado : redondeado;
 }
 
-Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendados& valores)
+Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendados& valores,
+                             const QStringList& otrasColumnas)
 {
     Evaluacion evaluacion;
 
@@ -115,6 +159,16 @@ Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendad
             sinReferencia.insert(clave);
         }
         incluidas << clave;
+    }
+    // Further columns come after the pairs, summed from the same rows.
+    QStringList otras;
+    for (const QString& otra : otrasColumnas) {
+        const QString columna = almacen::identificador(otra);
+        if (columna.isEmpty() || incluidas.contains(otra) || otras.contains(otra))
+            continue;
+        internas << QStringLiteral("t.%1 * s.intake / 100.0 as cant_%2").arg(columna, otra);
+        externas << QStringLiteral("sum(cant_%1) as cantsum_%1").arg(otra);
+        otras << otra;
     }
     if (!rechazadas.isEmpty())
         fallo =
@@ -145,13 +199,15 @@ Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendad
     if (!c.ok || c.vacia())
         return evaluacion;
     const QVariantList& fila = c.filas.first();
+    const auto numero = [](const QVariant& v) {
+        return v.isNull() || v.toString().isEmpty() ? 0.0 : v.toDouble();
+    };
+    for (int j = 0; j < otras.size() && 2 * incluidas.size() + j < fila.size(); ++j)
+        evaluacion.otrasCantidades.insert(otras.at(j), numero(fila.at(2 * incluidas.size() + j)));
     for (int i = 0; i < incluidas.size() && 2 * i + 1 < fila.size(); ++i) {
         const QString& clave = incluidas.at(i);
         const QVariant& cantidad = fila.at(2 * i);
         const QVariant& porcentaje = fila.at(2 * i + 1);
-        const auto numero = [](const QVariant& v) {
-            return v.isNull() || v.toString().isEmpty() ? 0.0 : v.toDouble();
-        };
         evaluacion.cantidadesIngeridas.insert(clave, numero(cantidad));
         evaluacion.porcentajesRecomendacion.insert(
             clave, sinReferencia.contains(clave) ? std::nullopt
@@ -179,11 +235,7 @@ void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
             porcentajes.insert(claveProteina, 0.0);
     }
 
-    // The energy of the week in kilocalories, from the three sources that
-    // provide it.
-    const double energia = 4.0 * cuatroDecimales(cantidades.value(claveProteina)) +
-                           9.0 * cuatroDecimales(cantidades.value(QStringLiteral("Total_Lipid"))) +
-                           4.0 * cuatroDecimales(cantidades.value(QStringLiteral("Carbohydrate")));
+    const double energia = energiaSemana(cantidades);
     for (const auto& fuente : fuentesEnergia) {
         const QString clave = QLatin1String(fuente.clave);
         if (!valores.contiene(clave))
@@ -205,9 +257,85 @@ void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
         escribirLog(QStringLiteral("calcularGeneral() -> ") + fallo);
 }
 
-Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valores)
+void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRecomendados& valores,
+            const LimitesSuperiores& limites)
 {
-    Evaluacion evaluacion = extraerResultados(perfil, valores);
+    evaluacion.juicios.clear();
+    const double energia = energiaSemana(evaluacion.cantidadesIngeridas);
+    const qint64 edad = perfil.edad.entero();
+    for (const QString& clave : valores.claves()) {
+        Juicio j;
+        j.diaria = evaluacion.cantidadesIngeridas.value(clave) / 7.0;
+        const std::optional<double> porcentaje =
+            evaluacion.porcentajesRecomendacion.value(clave, std::nullopt);
+        double valor = 0.0;
+        QString sinUso;
+        const bool conReferencia =
+            referencia(valores, perfil, clave, &valor, &sinUso) == Referencia::Valida;
+        const double kcal = kcalPorGramo(clave);
+        if (conReferencia) {
+            j.referencia = clave == claveProteina ? valor * perfil.peso.numero() : valor;
+            j.referenciaEnPorcentaje = kcal > 0;
+        }
+
+        const auto l = limites.constFind(clave);
+        if (l != limites.constEnd() && l->valor) {
+            j.limite = l->valor;
+            j.aplica = l->aplica;
+            if (l->aplica == Aplicacion::Retinol) {
+                const auto r = evaluacion.otrasCantidades.constFind(
+                    columnaComparada(clave, Aplicacion::Retinol));
+                if (r != evaluacion.otrasCantidades.constEnd())
+                    j.comparada = *r / 7.0;
+            } else if (l->aplica != Aplicacion::Suplementos) {
+                j.comparada = j.diaria;
+            }
+        }
+
+        if (kcal > 0) {
+            // The energy sources are judged on their share of the energy.
+            if (energia > 0)
+                j.parteEnergia =
+                    kcal * evaluacion.cantidadesIngeridas.value(clave) * 100.0 / energia;
+            const double parte = j.parteEnergia.value_or(0.0);
+            if (esTecho(clave)) {
+                if (j.referencia)
+                    j.veredicto = parte > *j.referencia ? Veredicto::Exceso : Veredicto::Correcto;
+            } else if (const auto intervalo = intervaloAceptable(clave, edad)) {
+                j.veredicto = parte >= intervalo->first && parte <= intervalo->second
+                                  ? Veredicto::Correcto
+                                  : Veredicto::Atencion;
+            }
+        } else if (clave == QLatin1String("Energy")) {
+            if (porcentaje) {
+                const double p = *porcentaje / 7.0;
+                j.veredicto = p >= 90.0 && p <= 110.0 ? Veredicto::Correcto : Veredicto::Atencion;
+            }
+        } else if (j.limite && j.comparada && *j.comparada > *j.limite) {
+            j.veredicto = Veredicto::Exceso;
+        } else if (porcentaje) {
+            j.veredicto = *porcentaje / 7.0 < 70.0 ? Veredicto::Atencion : Veredicto::Correcto;
+        } else if (j.limite && j.comparada) {
+            // No reference, but within the limit.
+            j.veredicto = Veredicto::Correcto;
+        }
+        evaluacion.juicios.insert(clave, j);
+    }
+}
+
+Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valores,
+                   const LimitesSuperiores& limites)
+{
+    // The columns some limits are set against, where the food table has them.
+    QStringList otras;
+    for (auto l = limites.cbegin(); l != limites.cend(); ++l) {
+        const QString columna = columnaComparada(l.key(), l->aplica);
+        if (columna != l.key() && !otras.contains(columna) && almacen::baseAbierta() &&
+            almacen::base().record(QStringLiteral("total")).contains(columna))
+            otras << columna;
+    }
+    Evaluacion evaluacion = extraerResultados(perfil, valores, otras);
     calcularGeneral(evaluacion, perfil, valores);
+    juzgar(evaluacion, perfil, valores, limites);
     return evaluacion;
 }

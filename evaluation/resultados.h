@@ -1,12 +1,42 @@
 #pragma once
 
+#include "evaluation/limitessuperiores.h"
 #include "evaluation/valoresrecomendados.h"
 #include "profiles/perfilactual.h"
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+
+// What the week of one nutrient comes to, shown by its colour.
+enum class Veredicto {
+    SinJuicio, // grey: neither a reference nor a limit to judge by (or an infant's energy share)
+    Atencion,  // amber: below 70 % of the reference, or outside the range the nutrient asks for
+    Correcto,  // green: 70 % of the reference or more, or inside its range, and within the limit
+    Exceso,    // red: above the upper limit, or a share of the energy above its ceiling
+};
+
+// The daily view of one nutrient beside its reference and its upper limit.
+struct Juicio
+{
+    double diaria = 0.0; // the week's total / 7
+    // The daily reference as the evaluation used it: for protein the grams
+    // per kg times the weight, for the energy sources the percentage of the
+    // energy itself (`referenciaEnPorcentaje`). None where the group has none.
+    std::optional<double> referencia;
+    bool referenciaEnPorcentaje = false;
+    // The daily upper limit of the group and the intake it applies to.
+    std::optional<double> limite;
+    Aplicacion aplica = Aplicacion::Total;
+    // The daily intake set against the limit (retinol for vitamin A); none
+    // when the limit concerns supplements or the intake cannot be summed.
+    std::optional<double> comparada;
+    // Energy sources: the share of the week's energy in percent.
+    std::optional<double> parteEnergia;
+    Veredicto veredicto = Veredicto::SinJuicio;
+};
 
 // The evaluation of a profile's week: every nutrient of the reference table
 // summed over the recorded intakes and set against the daily reference value
@@ -21,11 +51,18 @@ struct Evaluacion
     // times the percentage shown. No value when the group has no usable
     // reference value (none determined, or 0): the intake is still shown.
     QHash<QString, std::optional<double>> porcentajesRecomendacion;
+    // The week's totals of further columns of `total` summed in the same
+    // statement (the retinol that vitamin A's limit is set against).
+    QHash<QString, double> otrasCantidades;
+    // The verdict of each nutrient, by key (filled by juzgar).
+    QHash<QString, Juicio> juicios;
 };
 
 // Sums every nutrient over the profile's intakes above 0 g in one statement
-// and relates each sum to its reference value.
-Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendados& valores);
+// and relates each sum to its reference value. The columns of `total` in
+// `otrasColumnas` are summed in the same statement, into `otrasCantidades`.
+Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendados& valores,
+                             const QStringList& otrasColumnas = {});
 
 // Replaces the percentages of protein (grams per kg of body weight) and of the
 // four energy sources (shares of the energy from protein, fat and
@@ -33,8 +70,19 @@ Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendad
 void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
                      const ValoresRecomendados& valores);
 
-// The whole evaluation of the week: totals, then protein and energy shares.
-Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valores);
+// Judges every nutrient of the evaluation: daily amount, reference and
+// upper limit, and the verdict.
+void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRecomendados& valores,
+            const LimitesSuperiores& limites);
+
+// The whole evaluation of the week: totals, then protein and energy shares,
+// then the verdict of every nutrient against its reference and limit.
+Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valores,
+                   const LimitesSuperiores& limites = {});
+
+// The kilocalories of one gram of an energy source (carbohydrate, sugars,
+// fat, saturated fat); 0 for any other nutrient.
+double kcalPorGramo(const QString& clave);
 
 // Rounds to two decimals; an exact half, judged on the decimal digits of the
 // number (0.125, 0.375), goes to the even neighbour.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "evaluation/limitessuperiores.h"
 #include "evaluation/resultados.h"
 #include "evaluation/valoresrecomendados.h"
 #include "profiles/perfilactual.h"
@@ -29,6 +30,8 @@ public:
 
     PerfilActual perfilActual;
     ValoresRecomendados valoresRecomendados;
+    // The upper limits of the current profile's group, read with each evaluation.
+    LimitesSuperiores limitesSuperiores;
     Evaluacion evaluacion;
     // Sort direction by column caption, and the results column sorted last.
     QHash<QString, bool> ordenColumnas;

@@ -56,6 +56,17 @@ const std::array<const char*, 16>& columnasGrupo()
     return columnas;
 }
 
+int indiceGrupo(const PerfilActual& perfil)
+{
+    const qint64 a = perfil.edad.entero();
+    const qint64 s = perfil.genero.entero();
+    if (a < 0 || a > 9 || (s != 0 && s != 1))
+        return -1;
+    // Children's groups are shared by both sexes; the female groups follow
+    // the six male ones.
+    return int(a <= 3 || s == 0 ? a : a + 6);
+}
+
 void vaciarFilaEmpty()
 {
     QStringList asignaciones;

@@ -48,6 +48,10 @@ private:
 // The sixteen age and sex group columns of `DRIs`, youngest first.
 const std::array<const char*, 16>& columnasGrupo();
 
+// The position in columnasGrupo() of the profile's age and sex group, by the
+// rule of valorRecomendado; -1 when it cannot be told.
+int indiceGrupo(const PerfilActual& perfil);
+
 // Clears the values typed into the placeholder row "Empty" (at shutdown).
 void vaciarFilaEmpty();
 

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -261,12 +262,49 @@ private slots:
         QVERIFY(!e.f->sesion().valoresRecomendados.contiene(vacia));
     }
 
+    // The upper limits: a fifth grid behind the switch, edited by the same
+    // rules, whose values reach the next evaluation.
+    void limites()
+    {
+        Escena e;
+        e.fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=70 where id=1"));
+        e.abrir();
+        QVERIFY(!e.f->ui().dgr_ul->isVisible());
+        e.f->ui().opb_limites->click();
+        RejillaDatos* r = e.f->ui().dgr_ul;
+        QVERIFY(r->isVisible() && !e.f->ui().dgr_dri4->isVisible());
+        QStringList claves;
+        for (int fila = 0; fila < r->model()->rowCount(); ++fila)
+            claves << e.fx.valor(QStringLiteral("select key from ULs where id=") +
+                                 r->model()->index(fila, 0).data().toString())
+                          .toString();
+        QCOMPARE(claves, (QStringList{"Vitamin_C_total_ascorbic_acid", "Calcium_Ca", "Sodium_Na"}));
+        const int aplica = columnaDe(r, QStringLiteral("Applies to"));
+        QCOMPARE(r->model()->index(2, aplica).data().toString(),
+                 QStringLiteral("total intake (CDRR)"));
+        QVERIFY(!(r->model()->index(2, aplica).flags() & Qt::ItemIsEditable));
+
+        escribir(r, 1, QStringLiteral("Males 19 - 30 y"), QStringLiteral("abc"));
+        moverAFila(r, 0);
+        QTRY_COMPARE(e.msgs.textos().size(), 1);
+        escribir(r, 1, QStringLiteral("Males 19 - 30 y"), QStringLiteral("1800"));
+        // Turning the switch back writes the pending edit.
+        e.f->ui().opb_recomendados->click();
+        QCOMPARE(e.fx.valor("select males3 from ULs where key='Calcium_Ca'").toDouble(), 1800.0);
+        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
+        const QList<QTreeWidgetItem*> calcio =
+            e.f->ui().lsv_wri->findItems(QStringLiteral("Calcium, Ca"), Qt::MatchExactly, 0);
+        QCOMPARE(calcio.first()->text(6), QStringLiteral("1800 mg"));
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
     void sinBaseRejillasVacias()
     {
         Escena e(false);
         e.abrir();
         for (int n = 0; n < 4; ++n)
             QCOMPARE(e.rejilla(n)->model()->rowCount(), 0);
+        QCOMPARE(e.f->ui().dgr_ul->model()->rowCount(), 0);
         e.f->close();
     }
 };

@@ -3,10 +3,14 @@
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
+#include "evaluation/resultados.h"
 #include "evaluation/valoresrecomendados.h"
+#include "evaluation/ventanafuentes.h"
+#include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QTabWidget>
 #include <QTest>
@@ -56,6 +60,26 @@ struct Escena
         const QList<QTreeWidgetItem*> filas = f->ui().lsv_wri->findItems(
             f->sesion().valoresRecomendados.entrada(clave).nombre, Qt::MatchExactly, 0);
         return filas.isEmpty() ? nullptr : filas.first();
+    }
+    static QStringList textos(const QTreeWidget* l, int c = 0)
+    {
+        QStringList t;
+        for (int i = 0; i < l->topLevelItemCount(); ++i)
+            t << l->topLevelItem(i)->text(c);
+        return t;
+    }
+    static void pulsarCabecera(QTreeWidget* l, int seccion)
+    {
+        QHeaderView* h = l->header();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                          QPoint(h->sectionViewportPosition(seccion) + 5, h->height() / 2));
+    }
+    static void dobleClic(QTreeWidget* l, int fila)
+    {
+        const QPoint p = l->visualItemRect(l->topLevelItem(fila)).center();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
     }
     QStringList columna(int c)
     {
@@ -242,6 +266,110 @@ private slots:
         QVERIFY(!e.fila(QStringLiteral("Sodium_Na"))->icon(0).isNull());
         QCOMPARE(e.fx.entradasLog(), 1);
         QVERIFY(e.fx.log().contains(QStringLiteral("rellenarResultados() -> ")));
+    }
+
+    // Beside the first four columns: the daily amount, the reference as
+    // used, the upper limit with what it applies to, and the verdict.
+    void juicio_data()
+    {
+        QTest::addColumn<QLocale>("local");
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<QStringList>("celdas"); // Daily, Reference, Upper limit
+        QTest::addColumn<int>("veredicto");
+        const QLocale ingles(QLocale::English, QLocale::UnitedStates);
+        const QLocale aleman(QLocale::German, QLocale::Germany);
+        // Calcium 24 x 2 + 126 x 3 = 426 mg a week: below 70 %.
+        QTest::newRow("calcium") << ingles << "Calcium_Ca"
+                                 << QStringList{"60.86", "1000 mg", "2500 mg"}
+                                 << int(Veredicto::Atencion);
+        // Sodium 2934 mg a week, 419.14 a day.
+        QTest::newRow("sodium, CDRR")
+            << ingles << "Sodium_Na" << QStringList{"419.14", "1500 mg", "2300 mg CDRR"}
+            << int(Veredicto::Atencion);
+        QTest::newRow("protein, per kg x weight, decimal comma")
+            << aleman << "Protein" << QStringList{"5,78", "56 g", ""} << int(Veredicto::Atencion);
+        QTest::newRow("an energy source's percentage")
+            << ingles << "Fatty_acids_total_saturated" << QStringList{"16.22", "10 %", ""}
+            << int(Veredicto::Exceso);
+        QTest::newRow("no reference, no limit")
+            << ingles << "Isoleucine" << QStringList{"0.01", "", ""} << int(Veredicto::SinJuicio);
+    }
+    void juicio()
+    {
+        QFETCH(QLocale, local);
+        QFETCH(QString, clave);
+        QFETCH(QStringList, celdas);
+        QFETCH(int, veredicto);
+        QLocale::setDefault(local);
+        Escena e;
+        e.fx.ejecutar(QStringLiteral("update DRIs set males3=null where key='Isoleucine'"));
+        e.ingerir(Fixture::mantequilla, 200);
+        e.ingerir(Fixture::hamburguesa, 300);
+        e.mostrar();
+        QTreeWidgetItem* fila = e.fila(clave);
+        QVERIFY(fila);
+        QCOMPARE((QStringList{fila->text(4), fila->text(5), fila->text(6)}), celdas);
+        QCOMPARE(fila->data(3, RolVeredicto).toInt(), veredicto);
+        QVERIFY(!e.f->ui().lbl_5_8->text().isEmpty());
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // The new columns sort by their numbers, and keep their texts.
+    void ordenLimites()
+    {
+        Escena e;
+        e.ingerir(Fixture::mantequilla, 100);
+        e.mostrar();
+        const QStringList antes = e.columna(6);
+        Escena::pulsarCabecera(e.f->ui().lsv_wri, 6);
+        QStringList despues = e.columna(6);
+        QCOMPARE(despues.mid(despues.size() - 3),
+                 (QStringList{"2000 mg", "2300 mg CDRR", "2500 mg"}));
+        QStringList a = antes, d = despues;
+        a.sort();
+        d.sort();
+        QCOMPARE(d, a);
+    }
+
+    // The foods that supply a nutrient: one window per nutrient, its amounts
+    // adding up to the row's "Intake", closed with the main window.
+    void fuentes()
+    {
+        Escena e;
+        e.fx.ejecutar(QStringLiteral("update total set Calcium_Ca=null where id=%1").arg(prueba));
+        e.ingerir(Fixture::mantequilla, 150);
+        e.ingerir(Fixture::leche, 700);
+        e.ingerir(Fixture::manzana, 300);
+        e.ingerir(prueba, 100);
+        e.mostrar();
+        QTreeWidget* lista = e.f->ui().lsv_wri;
+        QTreeWidgetItem* calcio = e.fila(QStringLiteral("Calcium_Ca"));
+        lista->scrollToItem(calcio);
+        const int n = int(lista->indexOfTopLevelItem(calcio));
+        Escena::dobleClic(lista, n);
+        Escena::dobleClic(lista, n);
+        const QList<VentanaFuentes*> ventanas =
+            e.f->findChildren<VentanaFuentes*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(int(ventanas.size()), 1);
+        QTreeWidget* fuentes = ventanas.first()->lsv_fuentes;
+        QCOMPARE(Escena::textos(fuentes),
+                 (QStringList{"Milk, whole, 3.25% milkfat", "Butter, salted",
+                              "Apples, raw, with skin", "Test food"}));
+        double suma = 0;
+        for (const QString& t : Escena::textos(fuentes, 2).mid(0, 3))
+            suma += QLocale().toDouble(t);
+        QCOMPARE(QLocale().toString(suma), calcio->text(2));
+        QCOMPARE(fuentes->topLevelItem(3)->text(2), QStringLiteral("unknown"));
+        QVERIFY(ventanas.first()->lbl_desconocidos->isVisibleTo(ventanas.first()));
+        // Enter on another row opens that nutrient's window beside it.
+        lista->setFocus();
+        lista->setCurrentItem(e.fila(QStringLiteral("Sodium_Na")));
+        QTest::keyClick(lista, Qt::Key_Return);
+        QCOMPARE(
+            int(e.f->findChildren<VentanaFuentes*>(QString(), Qt::FindDirectChildrenOnly).size()),
+            2);
+        e.f->close();
+        QTRY_VERIFY(e.f->findChildren<VentanaFuentes*>().isEmpty());
     }
 
     void ordenAlVolver()

@@ -2,6 +2,7 @@
 
 #include "alimentos.h"
 #include "archivozip.h"
+#include "limites.h"
 #include "referencias.h"
 
 #include <QDir>
@@ -362,6 +363,27 @@ bool leerReferenciasDe(const QString& ruta, QList<FilaReferencia>* filas, QStrin
     return true;
 }
 
+// The upper limits; every nutrient must be a column of `total`, and so must
+// the column a limit is compared with instead.
+bool leerLimitesDe(const QString& ruta, QList<FilaLimite>* filas, QString* error)
+{
+    QByteArray texto;
+    if (!leerArchivo(ruta, QStringLiteral("the upper limits"), &texto, error) ||
+        !leerLimites(texto, ruta, filas, error))
+        return false;
+    const QStringList columnas = columnasNutrientes();
+    for (const FilaLimite& l : std::as_const(*filas)) {
+        const QString columna =
+            l.aplica == QLatin1String("retinol") ? QStringLiteral("Retinol") : l.fila.clave;
+        if (!columnas.contains(columna)) {
+            *error = QStringLiteral("%1: the nutrient \"%2\" is not a column of the food table")
+                         .arg(ruta, columna);
+            return false;
+        }
+    }
+    return true;
+}
+
 // Runs statements one after the other; false with the failing statement.
 class Escritor
 {
@@ -391,7 +413,8 @@ private:
 };
 
 bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
-                    const QList<FilaReferencia>& referencias, QString* error)
+                    const QList<FilaReferencia>& referencias, const QList<FilaLimite>& limites,
+                    QString* error)
 {
     Escritor e(base);
     const QStringList columnas = columnasNutrientes();
@@ -512,6 +535,9 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         }
     }
 
+    if (!escribirLimites(base, limites, error))
+        return false;
+
     for (const QString& s : {QStringLiteral("COMMIT"), QStringLiteral("VACUUM")})
         if (!e.ejecutar(s)) {
             *error = e.error();
@@ -522,7 +548,8 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
 
 // Writes the database into `ruta`, an existing empty file.
 bool escribirBase(const QString& ruta, const QList<Fila>& alimentos,
-                  const QList<FilaReferencia>& referencias, QString* error)
+                  const QList<FilaReferencia>& referencias, const QList<FilaLimite>& limites,
+                  QString* error)
 {
     const QString conexion = QStringLiteral("construccion-") + QUuid::createUuid().toString();
     bool correcto = false;
@@ -536,7 +563,7 @@ bool escribirBase(const QString& ruta, const QList<Fila>& alimentos,
             *error = QStringLiteral("cannot create the database %1: %2")
                          .arg(ruta, base.lastError().text());
         } else {
-            correcto = escribirTablas(base, alimentos, referencias, error);
+            correcto = escribirTablas(base, alimentos, referencias, limites, error);
             base.close();
         }
     }
@@ -560,6 +587,10 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
 
     QList<FilaReferencia> referencias;
     if (!leerReferenciasDe(opciones.referencias, &referencias, error))
+        return false;
+
+    QList<FilaLimite> limites;
+    if (!leerLimitesDe(opciones.limites, &limites, error))
         return false;
 
     DatosPublicados publicados;
@@ -594,7 +625,7 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     }
     temporal.close();
     anotarTemporal(temporal.fileName());
-    if (!escribirBase(temporal.fileName(), alimentos, referencias, error)) {
+    if (!escribirBase(temporal.fileName(), alimentos, referencias, limites, error)) {
         hayTemporal = 0;
         return false; // the temporary file goes with `temporal`
     }
@@ -615,6 +646,7 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     resumen->grupos = int(grupos().size());
     resumen->nutrientes = int(columnasNutrientes().size());
     resumen->filasReferencia = int(referencias.size()) + 1;
+    resumen->filasLimite = int(limites.size());
     resumen->bytes = QFileInfo(destino.absoluteFilePath()).size();
     resumen->segundos = reloj.nsecsElapsed() / 1e9;
     return true;
@@ -635,13 +667,14 @@ QString describirResumen(const OpcionesConstruccion& opciones, const ResumenCons
                           "  vitamin A:  %6 foods with USDA's RAE\n"
                           "  corrected:  %7 values\n"
                           "  DRIs rows:  %8 (placeholder \"Empty\" included)\n"
+                          "  ULs rows:   %12\n"
                           "  file size:  %9 bytes (%10 MiB)\n"
                           "  time:       %11 s\n")
         .arg(opciones.salida, QString::number(r.alimentos), QString::number(r.retirados),
              QString::number(r.grupos), QString::number(r.nutrientes), QString::number(r.conRae),
              QString::number(r.corregidos), QString::number(r.filasReferencia),
              QString::number(r.bytes), QString::number(r.bytes / 1048576.0, 'f', 1),
-             QString::number(r.segundos, 'f', 2));
+             QString::number(r.segundos, 'f', 2), QString::number(r.filasLimite));
 }
 
 } // namespace construccion

@@ -16,6 +16,7 @@ struct OpcionesConstruccion
     QString gruposAlimentos; // each food's group (usda-sr24-groups.csv)
     QString rae;             // USDA's vitamin A RAE (usda-sr24-rae.csv)
     QString correcciones;    // published values that replace the archive's
+    QString limites;         // the upper limits (uls.csv)
 };
 
 struct ResumenConstruccion
@@ -25,6 +26,7 @@ struct ResumenConstruccion
     int grupos = 0;
     int nutrientes = 0;      // nutrient columns of `total`
     int filasReferencia = 0; // rows of `DRIs`, the placeholder included
+    int filasLimite = 0;     // rows of `ULs`
     int conRae = 0;          // foods with a vitamin A RAE
     int corregidos = 0;      // values replaced by the corrections
     qint64 bytes = 0;

@@ -15,7 +15,8 @@ int main(int argc, char* argv[])
     opciones.setApplicationDescription(QStringLiteral(
         "Builds Alimetra's database from the USDA Standard Reference (release 24) foods of "
         "Debian's cronometer package, USDA's published food groups, vitamin A and corrected "
-        "values of that release, and the reference values of dris.csv."));
+        "values of that release, the reference values of dris.csv and the upper limits of "
+        "uls.csv."));
     opciones.addHelpOption();
     const QCommandLineOption salida(QStringLiteral("output"),
                                     QStringLiteral("Database file to write."),
@@ -44,8 +45,13 @@ int main(int argc, char* argv[])
         QStringLiteral("Published values that replace the archive's (default: %1).")
             .arg(QStringLiteral(ALIMETRA_CORRECTIONS_CSV)),
         QStringLiteral("PATH"), QStringLiteral(ALIMETRA_CORRECTIONS_CSV));
+    const QCommandLineOption limites(
+        QStringLiteral("uls"),
+        QStringLiteral("The upper limits (default: %1).").arg(QStringLiteral(ALIMETRA_ULS_CSV)),
+        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_ULS_CSV));
     opciones.addOptions(
         {salida, paquete, archivo, referencias, gruposAlimentos, rae, correcciones});
+    opciones.addOption(limites);
     opciones.process(aplicacion);
 
     QTextStream err(stderr);
@@ -67,6 +73,7 @@ int main(int argc, char* argv[])
     o.gruposAlimentos = opciones.value(gruposAlimentos);
     o.rae = opciones.value(rae);
     o.correcciones = opciones.value(correcciones);
+    o.limites = opciones.value(limites);
 
     construccion::limpiarAlInterrumpir();
     construccion::ResumenConstruccion resumen;

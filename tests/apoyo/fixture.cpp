@@ -46,6 +46,16 @@ const FilaDri dris[] = {
      "110,370,800,1000,1200,1500,1500,1500,1500,1500,1200,1500,1500,1500,1500,1500"},
 };
 
+// The upper limits of three nutrients: key, applies, the sixteen values.
+const char* const limites[][3] = {
+    {"Vitamin_C_total_ascorbic_acid", "total",
+     ",,400,650,1200,1800,2000,2000,2000,2000,1200,1800,2000,2000,2000,2000"},
+    {"Calcium_Ca", "total",
+     "1000,1500,2500,2500,3000,3000,2500,2500,2000,2000,3000,3000,2500,2500,2000,2000"},
+    {"Sodium_Na", "cdrr",
+     ",,1200,1500,1800,2300,2300,2300,2300,2300,1800,2300,2300,2300,2300,2300"},
+};
+
 // id, description, group, then the nutrient values in key order ("" for null).
 struct FilaAlimento
 {
@@ -125,7 +135,7 @@ Fixture::Fixture(bool conBase)
         QStringLiteral("create unique index saves_perfil_alimento on saves(prof_id, food_id)"));
     ejecutar(QStringLiteral("create table groups (id TEXT PRIMARY KEY, name TEXT)"));
     ejecutar(QStringLiteral("create table total (id INTEGER PRIMARY KEY, description TEXT, "
-                            "group_id TEXT, %1)")
+                            "group_id TEXT, %1, Retinol REAL)")
                  .arg(nutrientes));
     ejecutar(QStringLiteral("create table DRIs (id INTEGER PRIMARY KEY, key TEXT, name TEXT, "
                             "unit TEXT, sorting INTEGER, icon TEXT, infants1 REAL, infants2 REAL, "
@@ -170,6 +180,21 @@ Fixture::Fixture(bool conBase)
     ejecutar(QStringLiteral("insert into DRIs (key, name, unit, sorting, icon) values "
                             "('Empty', 'Empty', '', %1, '')")
                  .arg(++orden));
+    ejecutar(QStringLiteral("create table ULs (id INTEGER PRIMARY KEY, key TEXT, name TEXT, "
+                            "unit TEXT, sorting INTEGER, icon TEXT, %1 REAL, applies TEXT)")
+                 .arg(QString::fromLatin1(columnasGrupo)
+                          .replace(QLatin1String(","), QLatin1String(" REAL,"))));
+    for (const auto& l : limites) {
+        q.prepare(QStringLiteral("insert into ULs (key, name, unit, sorting, icon, applies, %1) "
+                                 "select key, name, unit, sorting, icon, ?, %2 from DRIs where "
+                                 "key=?")
+                      .arg(QLatin1String(columnasGrupo), marcas(16)));
+        q.addBindValue(QLatin1String(l[1]));
+        for (const QVariant& v : valoresDe(l[2]))
+            q.addBindValue(v);
+        q.addBindValue(QLatin1String(l[0]));
+        QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+    }
     ejecutar(QStringLiteral("insert into profiles (name, last) values ('My profile', 1)"));
     db.commit();
 }

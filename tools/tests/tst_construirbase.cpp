@@ -4,6 +4,7 @@
 
 #include "alimentos.h"
 #include "construirbase.h"
+#include "limites.h"
 #include "referencias.h"
 
 #include <QDir>
@@ -23,6 +24,7 @@ using namespace construccion;
 namespace {
 
 const QString drisProyecto = QStringLiteral(ALIMETRA_DRIS_CSV);
+const QString limitesProyecto = QStringLiteral(ALIMETRA_ULS_CSV);
 
 QByteArray xmlAlimento(const QString& uid, const QString& nombre,
                        const QList<QPair<QString, QString>>& cantidades)
@@ -199,7 +201,8 @@ private:
                                     dris,
                                     d.filePath("groups.csv"),
                                     d.filePath("rae.csv"),
-                                    d.filePath("corrections.csv")};
+                                    d.filePath("corrections.csv"),
+                                    limitesProyecto};
     }
     // The lines of dris.csv after its header.
     int lineasDris() const { return int(leer(drisProyecto).trimmed().count('\n')); }
@@ -276,7 +279,7 @@ private slots:
         QStringList tablas = c.base().tables();
         tablas.removeAll("sqlite_sequence");
         tablas.sort();
-        QCOMPARE(tablas, (QStringList{"DRIs", "groups", "profiles", "saves", "total"}));
+        QCOMPARE(tablas, (QStringList{"DRIs", "ULs", "groups", "profiles", "saves", "total"}));
         QCOMPARE(c.columnas("profiles"),
                  (QStringList{"id", "name", "last", "age", "gender", "weight"}));
         QCOMPARE(c.columnas("saves"), (QStringList{"id", "prof_id", "food_id", "intake"}));
@@ -377,6 +380,46 @@ private slots:
                  1);
     }
 
+    // The upper limits: the rows of uls.csv with the columns of `DRIs`, no
+    // placeholder, and the intake each applies to.
+    void limites_data()
+    {
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<QString>("aplica");
+        QTest::addColumn<QVariant>("males3"); // invalid: NULL
+        QTest::newRow("vitamin A on retinol") << "Vitamin_A_RAE"
+                                              << "retinol" << QVariant(3000.0);
+        QTest::newRow("magnesium from supplements") << "Magnesium_Mg"
+                                                    << "supplements" << QVariant(350.0);
+        QTest::newRow("folate from supplements") << "Folate_total"
+                                                 << "supplements" << QVariant(1000.0);
+        QTest::newRow("sodium's CDRR") << "Sodium_Na"
+                                       << "cdrr" << QVariant(2300.0);
+        QTest::newRow("calcium, total intake") << "Calcium_Ca"
+                                               << "total" << QVariant(2500.0);
+        QTest::newRow("protein: no limit") << "Protein"
+                                           << "total" << QVariant();
+    }
+    void limites()
+    {
+        QFETCH(QString, clave);
+        QFETCH(QString, aplica);
+        QFETCH(QVariant, males3);
+        Conexion c(salida_);
+        QCOMPARE(c.columnas("ULs"), c.columnas("DRIs") + QStringList{"applies"});
+        QCOMPARE(c.valor("select count(*) from ULs").toInt(),
+                 int(leer(limitesProyecto).trimmed().count('\n')));
+        QCOMPARE(c.valor("select count(*) from ULs where key='Empty'").toInt(), 0);
+        QCOMPARE(resumen_.filasLimite, c.valor("select count(*) from ULs").toInt());
+        const QVariantList fila =
+            c.fila(QStringLiteral("select applies, males3 from ULs where key='%1'").arg(clave));
+        QCOMPARE(fila.value(0).toString(), aplica);
+        QCOMPARE(fila.value(1).isNull(), !males3.isValid());
+        QCOMPARE(fila.value(1).toDouble(), males3.toDouble());
+        // The table refuses an `applies` it does not know.
+        QVERIFY(!c.ejecutar("update ULs set applies='food' where key='Calcium_Ca'"));
+    }
+
     void perfilesYConsumos()
     {
         Conexion c(salida_);
@@ -449,6 +492,9 @@ private slots:
                                        << "line 2: 3 fields instead of 21";
         QTest::newRow("csv unknown nutrient") << "csv-clave"
                                               << "the nutrient \"Unobtainium\" is not a column";
+        QTest::newRow("upper limit of an unknown nutrient")
+            << "uls-clave"
+            << "uls.csv: the nutrient \"Unobtainium\" is not a column";
         QTest::newRow("missing package") << "sin-deb"
                                          << "the package";
         QTest::newRow("package that is no package") << "deb-roto"
@@ -495,6 +541,10 @@ private slots:
             dris = cabecera + "Energy,Energy,kcal\n";
         else if (caso == "csv-clave")
             dris = cabecera + "Unobtainium,U,g,1,general,,,,,,,,,,,,,,,,\n";
+        QByteArray limites = leer(limitesProyecto);
+        if (caso == "uls-clave")
+            limites = cabecera + "Unobtainium,U,g,1,general,,,,,,,,,,,,,,,,\n";
+        QVERIFY(escribir(dir.filePath("uls.csv"), limites));
         QVERIFY(escribirZip(jar, entradas));
         QVERIFY(escribirPublicados(dir.path(), publicados));
         if (caso == "sin-archivo")
@@ -518,6 +568,7 @@ private slots:
         QVERIFY(escribir(salida, "previous"));
         OpcionesConstruccion o = opciones(jar, salida, rutaDris, dir.path());
         o.paquete = deb;
+        o.limites = dir.filePath("uls.csv");
         ResumenConstruccion r;
         QString error;
         QVERIFY(!construirBase(o, &r, &error));
@@ -617,6 +668,26 @@ private slots:
         QCOMPARE(c.valor("select count(*) from DRIs").toInt(), lineasDris() + 1);
         QCOMPARE(c.valor("select count(*) from DRIs where key='Empty'").toInt(), 1);
         QVERIFY(c.valor("select Energy from total where id=23999").isNull());
+
+        // The upper limits are those of uls.csv, value for value.
+        QList<FilaLimite> limites;
+        QString error;
+        QVERIFY2(leerLimites(leer(limitesProyecto), limitesProyecto, &limites, &error),
+                 qPrintable(error));
+        QCOMPARE(c.valor("select count(*) from ULs").toInt(), limites.size());
+        for (const FilaLimite& l : std::as_const(limites)) {
+            const QVariantList fila =
+                c.fila(QStringLiteral(
+                           "select name, unit, sorting, icon, applies, %1 from ULs where key='%2'")
+                           .arg(columnasGrupos().join(","), l.fila.clave));
+            QCOMPARE(fila.mid(0, 5), (QVariantList{l.fila.nombre, l.fila.unidad, l.fila.orden,
+                                                   l.fila.icono, l.aplica}));
+            for (int g = 0; g < 16; ++g) {
+                const std::optional<double>& v = l.fila.valores.at(g);
+                QVERIFY2(v ? fila.at(5 + g).toDouble() == *v : fila.at(5 + g).isNull(),
+                         qPrintable(l.fila.clave + " " + columnasGrupos().at(g)));
+            }
+        }
     }
 };
 

@@ -12,4 +12,8 @@ enum RolLista {
     RolClaveOrden = Qt::UserRole + 2,
     // The key of a list column, on its header section.
     RolClaveColumna = Qt::UserRole + 7,
+    // The verdict of a results row (an int), on its "% WRI" cell.
+    RolVeredicto = Qt::UserRole + 10,
+    // The nutrient key a results row shows, on its first cell.
+    RolClaveNutriente = Qt::UserRole + 11,
 };

@@ -11,7 +11,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QStackedWidget>
 
 #include <iterator>
 
@@ -33,7 +35,11 @@ const struct
     {"Females 9 - 13 y", 1395},  {"Females 14 - 18 y", 1395},
     {"Females 19 - 30 y", 1395}, {"Females 31 - 50 y", 1395},
     {"Females 51 - 70 y", 1395}, {"Females > 70 y", 1395},
+    {"Applies to", 1500},
 };
+
+// The entry of `columnas` of the upper limits' `applies`.
+constexpr int descripcionAplica = 18;
 
 // Index into `columnas` of a query column, -1 for the id and unknown columns.
 int descripcion(const QString& campo)
@@ -42,6 +48,8 @@ int descripcion(const QString& campo)
         return 0;
     if (campo == QLatin1String("unit"))
         return 1;
+    if (campo == QLatin1String("applies"))
+        return descripcionAplica;
     const auto& grupos = columnasGrupo();
     for (int i = 0; i < int(grupos.size()); ++i)
         if (campo == QLatin1String(grupos[i]))
@@ -49,13 +57,14 @@ int descripcion(const QString& campo)
     return -1;
 }
 
-// The sixteen group columns are all but the first two entries of `columnas`.
+// The sixteen group columns are the entries of `columnas` after name and unit.
 bool esGrupo(const QString& campo)
 {
-    return descripcion(campo) >= 2;
+    const int d = descripcion(campo);
+    return d >= 2 && d < descripcionAplica;
 }
 
-const char* const sentencias[4] = {
+const char* const sentencias[5] = {
     "select id, infants1, infants2, children1, children2, males1, males2, males3, males4, "
     "males5, males6, females1, females2, females3, females4, females5, females6 from DRIs "
     "where key in ('Protein', 'Empty')",
@@ -71,6 +80,9 @@ const char* const sentencias[4] = {
     "DRIs where not key in ('Leucine','Isoleucine','Threonine','Methionine','Lysine',"
     "'Phenylalanine','Valine','Tryptophan','Tyrosine','Cystine','Protein','Carbohydrate',"
     "'Sugars_total','Total_Lipid','Fatty_acids_total_saturated','Empty') order by sorting",
+    "select id, name, unit, applies, infants1, infants2, children1, children2, males1, males2, "
+    "males3, males4, males5, males6, females1, females2, females3, females4, females5, females6 "
+    "from ULs order by sorting",
 };
 
 QVariant nulo()
@@ -166,6 +178,24 @@ void ModeloDRIs::escrituraFallida()
                              QStringLiteral("An error occured while saving the reference value"));
 }
 
+QVariant ModeloULs::data(const QModelIndex& indice, int rol) const
+{
+    if (rol == Qt::DisplayRole && indice.isValid() && indice.column() < campos().size() &&
+        campos().at(indice.column()) == QLatin1String("applies")) {
+        const QString aplica = ModeloDRIs::data(indice, rol).toString();
+        if (aplica == QLatin1String("total"))
+            return QStringLiteral("total intake");
+        if (aplica == QLatin1String("retinol"))
+            return QStringLiteral("retinol only");
+        if (aplica == QLatin1String("supplements"))
+            return QStringLiteral("supplements only");
+        if (aplica == QLatin1String("cdrr"))
+            return QStringLiteral("total intake (CDRR)");
+        return aplica;
+    }
+    return ModeloDRIs::data(indice, rol);
+}
+
 void ControlesDRIs::construir(QWidget* marco)
 {
     Label17 = etiqueta(marco, "Label17",
@@ -181,6 +211,31 @@ void ControlesDRIs::construir(QWidget* marco)
     Label24 = etiqueta(marco, "Label24",
                        QStringLiteral("Although this software works on weekly intakes, DRIs "
                                       "must be DAILY values."));
+    opb_recomendados = crear<QRadioButton>(marco, "opb_recomendados");
+    opb_recomendados->setText(QStringLiteral("Recommended"));
+    opb_recomendados->setChecked(true);
+    opb_limites = crear<QRadioButton>(marco, "opb_limites");
+    opb_limites->setText(QStringLiteral("Upper limits"));
+    stk_dris = crear<QStackedWidget>(marco, "stk_dris");
+    auto* recomendados = new QWidget(stk_dris);
+    auto* limites = new QWidget(stk_dris);
+    stk_dris->addWidget(recomendados);
+    stk_dris->addWidget(limites);
+    QObject::connect(opb_limites, &QRadioButton::toggled, stk_dris,
+                     [this](bool activo) { stk_dris->setCurrentIndex(activo ? 1 : 0); });
+    Label25 = etiqueta(limites, "Label25",
+                       QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
+                                      "Intake Levels), in the units of the second column; empty "
+                                      "where none is set. \"Applies to\" tells which intake a "
+                                      "limit is compared with; sodium's is the intake above which "
+                                      "to reduce it (CDRR)."));
+    dgr_ul = crear<RejillaDatos>(limites, "dgr_ul");
+    auto* paginaLimites = new QVBoxLayout(limites);
+    paginaLimites->setContentsMargins(0, 0, 0, 0);
+    paginaLimites->addWidget(Label25);
+    paginaLimites->addWidget(dgr_ul, 1);
+    marco = recomendados;
+
     Label18 = etiqueta(marco, "Label18",
                        QStringLiteral("Protein: Grams for each kilogram of body weight."));
     dgr_dri1 = crear<RejillaDatos>(marco, "dgr_dri1");
@@ -196,12 +251,21 @@ void ControlesDRIs::construir(QWidget* marco)
                                       "column."));
     dgr_dri4 = crear<RejillaDatos>(marco, "dgr_dri4");
 
-    auto* v = new QVBoxLayout(marco);
-    v->addWidget(Label17);
+    auto* exterior = new QVBoxLayout(stk_dris->parentWidget());
+    exterior->addWidget(Label17);
     auto* importante = new QHBoxLayout;
     importante->addWidget(Label23);
     importante->addWidget(Label24, 1);
-    v->addLayout(importante);
+    exterior->addLayout(importante);
+    auto* interruptor = new QHBoxLayout;
+    interruptor->addWidget(opb_recomendados);
+    interruptor->addWidget(opb_limites);
+    interruptor->addStretch(1);
+    exterior->addLayout(interruptor);
+    exterior->addWidget(stk_dris, 1);
+
+    auto* v = new QVBoxLayout(marco);
+    v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(Label18);
     v->addWidget(dgr_dri1, 2);
     v->addWidget(Label19);
@@ -216,13 +280,15 @@ void ControlesDRIs::construir(QWidget* marco)
 
 PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana), m_ui(ui)
 {
-    RejillaDatos* rejillas[4] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3, ui.dgr_dri4};
-    for (int i = 0; i < 4; ++i) {
+    RejillaDatos* rejillas[5] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3, ui.dgr_dri4, ui.dgr_ul};
+    for (int i = 0; i < 5; ++i) {
         m_rejillas[i] = rejillas[i];
-        m_modelos[i] = new ModeloDRIs(m_rejillas[i]);
+        m_modelos[i] = i < 4 ? new ModeloDRIs(m_rejillas[i]) : new ModeloULs(m_rejillas[i]);
         m_rejillas[i]->setModel(m_modelos[i]);
         m_rejillas[i]->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     }
+    // Turning the switch leaves the grid shown: its pending edit is written.
+    connect(ui.opb_limites, &QRadioButton::toggled, this, [this] { confirmarEdiciones(); });
 }
 
 QString PestanaDRIs::sentencia(int rejilla)
@@ -233,7 +299,7 @@ QString PestanaDRIs::sentencia(int rejilla)
 void PestanaDRIs::cargar()
 {
     auto* columna = qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         // A grid that cannot load stays empty; the failed connection is
         // already in the log.
         m_modelos[i]->cargar(sentencia(i));

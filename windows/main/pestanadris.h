@@ -5,6 +5,8 @@
 #include <QObject>
 
 class QLabel;
+class QRadioButton;
+class QStackedWidget;
 class QWidget;
 class RejillaDatos;
 
@@ -36,6 +38,21 @@ protected:
     QVariant alineacion(int columna) const override;
 };
 
+// The rows of `ULs`, the upper limits, edited as the reference values are;
+// the intake each limit applies to is shown, not edited.
+class ModeloULs : public ModeloDRIs
+{
+    Q_OBJECT
+
+public:
+    using ModeloDRIs::ModeloDRIs;
+
+    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
+
+protected:
+    QString tabla() const override { return QStringLiteral("ULs"); }
+};
+
 // The controls of tab 7, by the object names they carry.
 struct ControlesDRIs
 {
@@ -50,6 +67,12 @@ struct ControlesDRIs
     RejillaDatos* dgr_dri2 = nullptr;
     RejillaDatos* dgr_dri3 = nullptr;
     RejillaDatos* dgr_dri4 = nullptr;
+    // A switch between the four reference grids and the upper limits.
+    QRadioButton* opb_recomendados = nullptr;
+    QRadioButton* opb_limites = nullptr;
+    QStackedWidget* stk_dris = nullptr;
+    QLabel* Label25 = nullptr;
+    RejillaDatos* dgr_ul = nullptr;
 
     void construir(QWidget* marco);
 };
@@ -69,11 +92,11 @@ public:
     // Lets go of the grids' queries before the connection closes.
     void liberar();
 
-    // The statements behind dgr_dri1 .. dgr_dri4 (0 to 3).
+    // The statements behind dgr_dri1 .. dgr_dri4 (0 to 3) and dgr_ul (4).
     static QString sentencia(int rejilla);
 
 private:
     ControlesDRIs& m_ui;
-    RejillaDatos* m_rejillas[4] = {};
-    ModeloDRIs* m_modelos[4] = {};
+    RejillaDatos* m_rejillas[5] = {};
+    ModeloDRIs* m_modelos[5] = {};
 };

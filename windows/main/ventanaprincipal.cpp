@@ -134,9 +134,9 @@ void VentanaPrincipal::inicio()
                        m_ui.cmd_listadoOrdenado,
                        m_ui.lsv_ordenado};
     m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos};
-    m_controlesCinco = {m_ui.lsv_wri, m_ui.lbl_5_1, m_ui.lbl_5_2, m_ui.lbl_5_3,
-                        m_ui.lbl_5_4, m_ui.lbl_5_5, m_ui.lbl_5_6, m_ui.lbl_5_7,
-                        m_ui.img_5_1, m_ui.img_5_2, m_ui.img_5_3, m_ui.img_5_4};
+    m_controlesCinco = {m_ui.lsv_wri, m_ui.lbl_5_1, m_ui.lbl_5_2, m_ui.lbl_5_3, m_ui.lbl_5_4,
+                        m_ui.lbl_5_5, m_ui.lbl_5_6, m_ui.lbl_5_7, m_ui.img_5_1, m_ui.img_5_2,
+                        m_ui.img_5_3, m_ui.img_5_4, m_ui.lbl_5_8};
 
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("inicio() -> ") + fallo);
@@ -306,6 +306,7 @@ void VentanaPrincipal::final()
     almacen::cerrarBase();
 
     m_ranking->cerrarDialogos();
+    m_resultados->cerrarFuentes();
     m_perfiles->cerrarDialogo();
     cerrarLog();
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "profiles/perfilactual.h"
+
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+// The intake an upper limit is set against.
+enum class Aplicacion {
+    Total,       // the week's total of the nutrient itself
+    Retinol,     // the total of preformed vitamin A (`Retinol`), not of the RAE
+    Suplementos, // supplements and fortified foods only: never food
+    Cdrr,        // the total, against the intake above which to reduce it
+};
+
+// The daily upper limit of one nutrient for a group; no value where none is set.
+struct LimiteSuperior
+{
+    std::optional<double> valor;
+    Aplicacion aplica = Aplicacion::Total;
+};
+
+// The upper limits of the profile's age and sex group, by nutrient key.
+using LimitesSuperiores = QHash<QString, LimiteSuperior>;
+
+// Reads table `ULs` for the profile's group. A database without the table
+// (made before it existed) has no limits: nothing is read and nothing logged.
+LimitesSuperiores leerLimitesSuperiores(const PerfilActual& perfil);
+
+// The column of `total` a limit's intake is summed from.
+QString columnaComparada(const QString& clave, Aplicacion aplica);

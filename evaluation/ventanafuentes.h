@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTreeWidget;
+class Sesion;
+
+// Which foods of the week supply one nutrient: food, weekly grams, amount
+// and share of the week's total, highest first; foods whose value is
+// unknown last. One window per nutrient, over the main window.
+class VentanaFuentes : public QWidget
+{
+    Q_OBJECT
+
+public:
+    VentanaFuentes(QWidget* principal, const QString& clave);
+
+    const QString& clave() const { return m_clave; }
+    // Lists the sources for the session's current profile.
+    void cargar(const Sesion& sesion);
+
+    QLabel* lbl_fuentes = nullptr;
+    QTreeWidget* lsv_fuentes = nullptr;
+    QLabel* lbl_total = nullptr;
+    QLabel* lbl_desconocidos = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    QString m_clave;
+};
+
+// Shows the sources window of a nutrient, opening it or bringing the one
+// already open to the front, reloaded.
+VentanaFuentes* mostrarFuentes(QWidget* principal, const Sesion& sesion, const QString& clave);
