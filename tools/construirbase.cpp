@@ -141,6 +141,7 @@ struct Fila
     QString descripcion;
     QString grupo;
     QVariantList valores; // one per column of columnasNutrientes(); null when unknown
+    QList<Medida> medidas;
 };
 
 // What USDA's published files of the release settle.
@@ -266,6 +267,17 @@ bool aplicarPublicados(const DatosPublicados& datos, QList<Fila>* filas, int* co
     return soloListados(ajenos, datos.origenCorrecciones, error);
 }
 
+// A food's measures in the file's order, each identical one once (03072
+// lists its jar twice). The same name with another amount stays.
+QList<Medida> medidasSinRepetir(const QList<Medida>& medidas)
+{
+    QList<Medida> unicas;
+    for (const Medida& m : medidas)
+        if (!unicas.contains(m))
+            unicas << m;
+    return unicas;
+}
+
 // Reads every current food of the archive, ordered by number, with the
 // published values in place.
 bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QList<Fila>* filas,
@@ -331,15 +343,57 @@ bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QLi
                          .arg(numero);
             return false;
         }
-        Fila fila{e.id, e.descripcion, datos.grupos.value(e.id), {}};
+        Fila fila{e.id, e.descripcion, datos.grupos.value(e.id), {}, {}};
         for (const Nutriente& n : nutrientes()) {
             const auto it = alimento.cantidades.constFind(QString::fromLatin1(n.nombreXml));
             fila.valores << (it == alimento.cantidades.constEnd() ? nulo : QVariant(*it));
         }
         fila.valores << nulo; // the RAE, from the published values
+        fila.medidas = medidasSinRepetir(alimento.medidas);
         filas->append(std::move(fila));
     }
     return aplicarPublicados(datos, filas, &resumen->conRae, &resumen->corregidos, error);
+}
+
+// Table `measures`: every food's household measures, `seq` counting from 1
+// in the file's order.
+bool escribirMedidas(QSqlDatabase base, const QList<Fila>& alimentos, QString* error)
+{
+    QSqlQuery consulta(base);
+    for (const QString& s :
+         {QStringLiteral("CREATE TABLE measures (id INTEGER PRIMARY KEY, food_id INTEGER NOT NULL,"
+                         " seq INTEGER NOT NULL, amount REAL NOT NULL, \"name\" TEXT NOT NULL,"
+                         " grams REAL NOT NULL)"),
+          QStringLiteral("CREATE INDEX measures_food ON measures (food_id)")})
+        if (!consulta.exec(s)) {
+            *error = QStringLiteral("the database refused \"%1\": %2")
+                         .arg(s, consulta.lastError().text());
+            return false;
+        }
+    const QString sentencia = QStringLiteral(
+        "INSERT INTO measures (food_id, seq, amount, \"name\", grams) VALUES (?, ?, ?, ?, ?)");
+    if (!consulta.prepare(sentencia)) {
+        *error = QStringLiteral("the database refused \"%1\": %2")
+                     .arg(sentencia, consulta.lastError().text());
+        return false;
+    }
+    for (const Fila& f : alimentos) {
+        for (int i = 0; i < f.medidas.size(); ++i) {
+            consulta.addBindValue(f.id);
+            consulta.addBindValue(i + 1);
+            consulta.addBindValue(f.medidas[i].cantidad);
+            consulta.addBindValue(f.medidas[i].nombre);
+            consulta.addBindValue(f.medidas[i].gramos);
+            if (!consulta.exec()) {
+                *error = QStringLiteral("food %1, measure %2: %3")
+                             .arg(f.id)
+                             .arg(i + 1)
+                             .arg(consulta.lastError().text());
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 bool leerReferenciasDe(const QString& ruta, QList<FilaReferencia>* filas, QString* error)
@@ -513,6 +567,9 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         }
     }
 
+    if (!escribirMedidas(base, alimentos, error))
+        return false;
+
     for (const QString& s : {QStringLiteral("COMMIT"), QStringLiteral("VACUUM")})
         if (!e.ejecutar(s)) {
             *error = e.error();
@@ -613,6 +670,8 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     temporal.setAutoRemove(false);
 
     resumen->alimentos = int(alimentos.size());
+    for (const Fila& f : alimentos)
+        resumen->medidas += int(f.medidas.size());
     resumen->grupos = int(grupos().size());
     resumen->nutrientes = int(columnasNutrientes().size());
     resumen->filasReferencia = int(referencias.size()) + 1;
@@ -636,8 +695,9 @@ QString describirResumen(const OpcionesConstruccion& opciones, const ResumenCons
                           "  vitamin A:  %6 foods with USDA's RAE\n"
                           "  corrected:  %7 values\n"
                           "  DRIs rows:  %8 (placeholder \"Empty\" included)\n"
-                          "  file size:  %9 bytes (%10 MiB)\n"
-                          "  time:       %11 s\n")
+                          "  measures:   %9 household measures\n"
+                          "  file size:  %10 bytes (%11 MiB)\n"
+                          "  time:       %12 s\n")
         .arg(opciones.salida)
         .arg(r.alimentos)
         .arg(r.retirados)
@@ -646,6 +706,7 @@ QString describirResumen(const OpcionesConstruccion& opciones, const ResumenCons
         .arg(r.conRae)
         .arg(r.corregidos)
         .arg(r.filasReferencia)
+        .arg(r.medidas)
         .arg(r.bytes)
         .arg(r.bytes / 1048576.0, 0, 'f', 1)
         .arg(r.segundos, 0, 'f', 2);

@@ -27,6 +27,7 @@ struct ResumenConstruccion
     int filasReferencia = 0; // rows of `DRIs`, the placeholder included
     int conRae = 0;          // foods with a vitamin A RAE
     int corregidos = 0;      // values replaced by the corrections
+    int medidas = 0;         // rows of `measures`
     qint64 bytes = 0;
     double segundos = 0;
 };
