@@ -22,7 +22,7 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
     cmb_medidas->setObjectName(QStringLiteral("cmb_medidas"));
     // Long measure names are cut short with "..." and shown whole as a tip.
     cmb_medidas->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmb_medidas->setMinimumContentsLength(18);
+    cmb_medidas->setMinimumContentsLength(30);
     cmb_medidas->setMaxVisibleItems(16);
     auto* vista = new QListView(cmb_medidas);
     vista->setTextElideMode(Qt::ElideRight);
@@ -44,8 +44,9 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
 
     auto* fila = new QHBoxLayout;
     fila->addWidget(tbx_medidaCantidad);
-    fila->addWidget(cmb_medidas, 1);
+    fila->addWidget(cmb_medidas);
     fila->addWidget(cmb_periodo);
+    fila->addStretch(1);
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(2);
@@ -85,7 +86,7 @@ void AyudaMedidas::elegirAlimento(qint64 alimento, qint64 perfil)
             continue;
         puestas << texto;
         m_medidas << m;
-        cmb_medidas->addItem(medidor.elidedText(texto, Qt::ElideRight, 420));
+        cmb_medidas->addItem(medidor.elidedText(texto, Qt::ElideRight, 300));
         cmb_medidas->setItemData(cmb_medidas->count() - 1, texto, Qt::ToolTipRole);
     }
     cmb_medidas->setCurrentIndex(0);
