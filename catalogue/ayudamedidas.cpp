@@ -64,6 +64,11 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
 
 void AyudaMedidas::elegirAlimento(qint64 alimento, qint64 perfil)
 {
+    // The same food again keeps the measure chosen and the sum shown.
+    if (alimento == m_alimento && perfil == m_perfil && alimento > 0) {
+        releerGuardada();
+        return;
+    }
     m_alimento = alimento;
     m_perfil = perfil;
     QString fallo;
@@ -148,9 +153,14 @@ void AyudaMedidas::calcular()
             .arg(medidas::numero(*cantidad, local),
                  m ? QStringLiteral("x ") + medidas::etiqueta(*m, local) : QStringLiteral("g"),
                  cmb_periodo->currentText(), QString::number(gramos));
+    // Neither a week of nothing nor more than the box takes is entered.
     if (gramos > medidas::maximoSemana) {
         lbl_calculo->setText(
             suma + QStringLiteral(": more than %1 g, not entered").arg(medidas::maximoSemana));
+        return;
+    }
+    if (gramos < 1) {
+        lbl_calculo->setText(suma + QStringLiteral(": less than 1 g, not entered"));
         return;
     }
     m_gramos->setText(QString::number(gramos));

@@ -13,8 +13,8 @@ class QLineEdit;
 // the chosen food ("g" first) and a period. Any change writes the whole
 // grams a week into the grams box and shows the sum under it; the grams box
 // itself, its checks and the saving are its owner's. A quantity that is not
-// a number above 0 of at most four significant digits, or a sum above the
-// box's five digits, leaves the box as it was.
+// a number above 0 of at most four significant digits, or a sum below 1 g or
+// above the box's five digits, leaves the box as it was.
 class AyudaMedidas : public QWidget
 {
     Q_OBJECT
@@ -23,7 +23,8 @@ public:
     AyudaMedidas(QLineEdit* gramos, QWidget* padre);
 
     // Lists the food's measures with "g" chosen, and what the profile
-    // (0: none) stores of it. The grams box keeps its text.
+    // (0: none) stores of it. The grams box keeps its text. The food already
+    // shown keeps its choice; only what is stored is read again.
     void elegirAlimento(qint64 alimento, qint64 perfil);
     // Reads again what the profile stores of the food (after a save).
     void releerGuardada();

@@ -57,9 +57,6 @@ qint64 DialogoIngesta::alimentoElegido() const
 void DialogoIngesta::mostrarMedidas()
 {
     const qint64 alimento = alimentoElegido();
-    if (alimento == m_alimentoMostrado)
-        return;
-    m_alimentoMostrado = alimento;
     const Dato& perfil = m_perfil.idPerfil;
     ayudaMedidas->elegirAlimento(alimento, perfil.tieneValor() ? perfil.entero() : 0);
 }

@@ -31,5 +31,4 @@ private:
 
     QTreeWidget* m_lista;
     const PerfilActual& m_perfil;
-    qint64 m_alimentoMostrado = -1;
 };

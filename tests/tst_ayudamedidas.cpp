@@ -100,6 +100,10 @@ private slots:
         QTest::newRow("five significant digits") << "en_US"
                                                  << "1.0001" << 1 << 0 << "700"
                                                  << "";
+        QTest::newRow("below 1 g")
+            << "en_US"
+            << "0.01" << 2 << 1 << "700"
+            << "0.01 x 1 tbsp (15 g) per week = 0 g a week: less than 1 g, not entered";
         QTest::newRow("above five digits is not cut")
             << "en_US"
             << "15" << 4 << 0 << "700"
