@@ -156,6 +156,12 @@ private slots:
         QTest::mouseClick(e.ui().cmd_guardar, Qt::LeftButton);
         QCOMPARE(a->lbl_guardada->text(),
                  QStringLiteral("Stored now: 105 g a week, about 1 tbsp a day"));
+        // An intake changed elsewhere shows on the next visit of the tab.
+        e.fx.ejecutar("update saves set intake=210 where food_id=1077");
+        e.ui().tbs_fichas->setCurrentIndex(3);
+        e.ui().tbs_fichas->setCurrentIndex(1);
+        QCOMPARE(a->lbl_guardada->text(),
+                 QStringLiteral("Stored now: 210 g a week, about 2 tbsp a day"));
 
         // A food without measures offers only "g"; nothing stored, no line.
         e.elegir("hamburger", "McDonald's, Hamburger");

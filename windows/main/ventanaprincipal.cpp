@@ -187,6 +187,8 @@ void VentanaPrincipal::mostrarTabs()
         m_ui.tbs_fichas->tabBar()->tabData(m_ui.tbs_fichas->currentIndex()).toString();
 
     if (clave == QLatin1String("dos")) {
+        // Tab 4 may have changed what the profile stores of the food.
+        m_ui.ayudaMedidas->releerGuardada();
         if (!proteger(m_controlesDos))
             avisarFaltanDatos();
     } else if (clave == QLatin1String("tres")) {
