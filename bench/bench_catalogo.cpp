@@ -1,9 +1,11 @@
 // Times the food catalogue on the delivered database: a search to the filled
 // category list, a category click to the filled food list, a ranking of all
-// foods on Protein, a numeric header click on that ranking, and the opening
-// of a detail window.
+// foods on Protein, a numeric header click on that ranking, the opening
+// of a detail window, the measure helper refreshed for a food with 15
+// household measures, and a detail window opened with a measure chosen.
 
 #include "bench/medir.h"
+#include "catalogue/ayudamedidas.h"
 #include "catalogue/ficha.h"
 #include "catalogue/pestanabusqueda.h"
 #include "catalogue/pestanaranking.h"
@@ -64,6 +66,35 @@ int main(int argc, char* argv[])
         "opening a detail window", 30,
         [&] {
             abierta = cargarInfoCompleta(&f, f.sesion().valoresRecomendados, descripcion, id);
+            QApplication::processEvents();
+        },
+        [&] {
+            if (abierta)
+                delete abierta;
+            abierta = nullptr;
+        });
+    delete abierta;
+    abierta = nullptr;
+
+    // Glazed doughnuts: 15 measures, and an intake stored for the read-back.
+    const qint64 doughnuts = 18255;
+    const Dato& perfil = f.sesion().perfilActual.idPerfil;
+    const qint64 idPerfil = perfil.tieneValor() ? perfil.entero() : 0;
+    almacen::ejecutarSQL(
+        QStringLiteral("insert into saves (prof_id, food_id, intake) values (?, ?, 700)"),
+        {idPerfil, doughnuts});
+    bench::medir("measure helper refresh, food with 15 measures", 50, [&] {
+        ui.ayudaMedidas->elegirAlimento(doughnuts, idPerfil);
+        QApplication::processEvents();
+    });
+    std::printf("  measures listed: %d\n", ui.ayudaMedidas->cmb_medidas->count() - 1);
+
+    bench::medir(
+        "detail window with a measure chosen", 30,
+        [&] {
+            abierta = cargarInfoCompleta(&f, f.sesion().valoresRecomendados,
+                                         QStringLiteral("Doughnuts, glazed"), doughnuts);
+            abierta->cmb_medidas->setCurrentIndex(1);
             QApplication::processEvents();
         },
         [&] {

@@ -1,6 +1,8 @@
 #include "catalogue/dialogoingesta.h"
 
+#include "catalogue/ayudamedidas.h"
 #include "catalogue/ingesta.h"
+#include "profiles/perfilactual.h"
 #include "storage/basedatos.h"
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
@@ -28,13 +30,35 @@ DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada,
     cmd_guardar->setObjectName(QStringLiteral("cmd_guardar"));
     cmd_guardar->setDefault(true);
 
+    ayudaMedidas = new AyudaMedidas(tbx_cantidad, this);
+
     auto* v = new QVBoxLayout(this);
     v->addWidget(tbx_cantidad);
+    v->addWidget(ayudaMedidas);
     v->addWidget(cmd_guardar);
-    setFixedWidth(200);
+    setFixedWidth(380);
 
     connect(cmd_guardar, &QPushButton::clicked, this, &DialogoIngesta::guardar);
     connect(tbx_cantidad, &QLineEdit::returnPressed, this, &DialogoIngesta::guardar);
+    // The helper follows the food the intake would go to.
+    if (m_lista) {
+        connect(m_lista, &QTreeWidget::currentItemChanged, this, &DialogoIngesta::mostrarMedidas);
+        connect(m_lista, &QTreeWidget::itemSelectionChanged, this, &DialogoIngesta::mostrarMedidas);
+    }
+    mostrarMedidas();
+}
+
+qint64 DialogoIngesta::alimentoElegido() const
+{
+    const QTreeWidgetItem* fila = m_lista ? m_lista->currentItem() : nullptr;
+    return fila && fila->isSelected() ? idAlimento(fila) : 0;
+}
+
+void DialogoIngesta::mostrarMedidas()
+{
+    const qint64 alimento = alimentoElegido();
+    const Dato& perfil = m_perfil.idPerfil;
+    ayudaMedidas->elegirAlimento(alimento, perfil.tieneValor() ? perfil.entero() : 0);
 }
 
 void DialogoIngesta::guardar()
@@ -49,8 +73,7 @@ void DialogoIngesta::guardar()
     }
     // The intake goes to the food selected in the ranking at this moment; a
     // list refilled or emptied meanwhile has none until one is picked.
-    const QTreeWidgetItem* fila = m_lista ? m_lista->currentItem() : nullptr;
-    const qint64 alimento = fila && fila->isSelected() ? idAlimento(fila) : 0;
+    const qint64 alimento = alimentoElegido();
     if (alimento <= 0) {
         mensajes::avisar(this, QStringLiteral("Please, select a food"));
         return;

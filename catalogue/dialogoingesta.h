@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class AyudaMedidas;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -20,9 +21,13 @@ public:
 
     QLineEdit* tbx_cantidad = nullptr;
     QPushButton* cmd_guardar = nullptr;
+    AyudaMedidas* ayudaMedidas = nullptr;
 
 private:
     void guardar();
+    // The food selected in the ranking list; 0 when none is.
+    qint64 alimentoElegido() const;
+    void mostrarMedidas();
 
     QTreeWidget* m_lista;
     const PerfilActual& m_perfil;

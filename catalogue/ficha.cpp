@@ -1,6 +1,7 @@
 #include "catalogue/ficha.h"
 
 #include "catalogue/catalogo.h"
+#include "catalogue/medidas.h"
 #include "evaluation/valoresrecomendados.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
@@ -9,6 +10,7 @@
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -18,6 +20,13 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The value per 100 g of a row, kept to show it for another amount; null
+// when the food has none.
+constexpr int RolPorCien = Qt::UserRole + 40;
+
+const QString textoCien = QStringLiteral("The values displayed below are for one hundred grams of "
+                                         "an edible portion. ");
 
 QLabel* etiquetaFicha(QWidget* padre, const char* nombre, const QString& texto = QString())
 {
@@ -42,10 +51,7 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     lbl_titulo->setWordWrap(true);
     // A description is shown as written, never read as markup.
     lbl_titulo->setTextFormat(Qt::PlainText);
-    Label2 =
-        etiquetaFicha(this, "Label2",
-                      QStringLiteral("The values displayed below are for one hundred grams of an "
-                                     "edible portion. "));
+    Label2 = etiquetaFicha(this, "Label2", textoCien);
     Label2->setWordWrap(true);
 
     QHBoxLayout* leyenda = leyendaCategorias(this, {{&Picture1, "Picture1"},
@@ -74,10 +80,22 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     lsv_infoCompleta->setColumnWidth(1, 70);
     lsv_infoCompleta->setColumnWidth(2, 90);
 
+    cmb_medidas = new QComboBox(this);
+    cmb_medidas->setObjectName(QStringLiteral("cmb_medidas"));
+    cmb_medidas->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmb_medidas->setMinimumContentsLength(24);
+    cmb_medidas->setMaxVisibleItems(16);
+    cmb_medidas->addItem(QStringLiteral("100 g"));
+    connect(cmb_medidas, &QComboBox::currentIndexChanged, this, &Ficha::mostrarCantidad);
+
     auto* v = new QVBoxLayout(this);
     v->addWidget(lbl_titulo);
     v->addWidget(Label2);
     v->addLayout(leyenda);
+    auto* cantidad = new QHBoxLayout;
+    cantidad->addWidget(cmb_medidas);
+    cantidad->addStretch(1);
+    v->addLayout(cantidad);
     v->addWidget(lsv_infoCompleta, 1);
     resize(480, 560);
 }
@@ -122,9 +140,43 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
         item->setText(1, e.unidad);
         item->setText(2, fila.at(i).isNull() ? QStringLiteral("0")
                                              : textoNumero(fila.at(i).toDouble()));
+        item->setData(2, RolPorCien, fila.at(i));
         filas << item;
     }
     lsv_infoCompleta->addTopLevelItems(filas);
+
+    QString fallo;
+    const QList<medidas::Medida> lista = medidas::deAlimento(alimento, &fallo);
+    if (!fallo.isEmpty())
+        escribirLog(QStringLiteral("cargarNutrientes (ficha) -> ") + fallo);
+    const QLocale local;
+    QStringList puestas;
+    for (const medidas::Medida& m : lista) {
+        const QString texto = medidas::etiqueta(m, local);
+        if (puestas.contains(texto))
+            continue;
+        puestas << texto;
+        m_medidas << m;
+        cmb_medidas->addItem(texto);
+        cmb_medidas->setItemData(cmb_medidas->count() - 1, texto, Qt::ToolTipRole);
+    }
+}
+
+void Ficha::mostrarCantidad()
+{
+    const int i = cmb_medidas->currentIndex() - 1;
+    const medidas::Medida* m = i >= 0 && i < m_medidas.size() ? &m_medidas[i] : nullptr;
+    const double factor = m ? m->gramosPorUnidad() / 100 : 1;
+    Label2->setText(m ? QStringLiteral("The values displayed below are for %1 of an edible "
+                                       "portion. ")
+                            .arg(cmb_medidas->currentText())
+                      : textoCien);
+    for (int f = 0; f < lsv_infoCompleta->topLevelItemCount(); ++f) {
+        QTreeWidgetItem* item = lsv_infoCompleta->topLevelItem(f);
+        const QVariant porCien = item->data(2, RolPorCien);
+        item->setText(2, porCien.isNull() ? QStringLiteral("0")
+                                          : textoNumero(porCien.toDouble() * factor));
+    }
 }
 
 void Ficha::keyPressEvent(QKeyEvent* evento)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "catalogue/medidas.h"
+
 #include <QWidget>
 
+class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QTreeWidget;
@@ -18,7 +21,8 @@ public:
     explicit Ficha(QWidget* principal);
 
     // Fills the list with the nutrients of the food with that id, one row for
-    // each nutrient of the reference table.
+    // each nutrient of the reference table, and the measure list with "100 g"
+    // and the food's household measures.
     void cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento);
 
     QLabel* lbl_titulo = nullptr;
@@ -31,10 +35,18 @@ public:
     QLabel* Label12 = nullptr;
     QLabel* Label10 = nullptr;
     QLabel* Label11 = nullptr;
+    // "100 g" and each measure: the amount the values are shown for.
+    QComboBox* cmb_medidas = nullptr;
     QTreeWidget* lsv_infoCompleta = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    // Shows every value for the amount chosen in cmb_medidas.
+    void mostrarCantidad();
+
+    QList<medidas::Medida> m_medidas; // one per entry of the list after "100 g"
 };
 
 // Opens a new detail window over `principal` for the food with that

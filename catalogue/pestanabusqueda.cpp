@@ -1,5 +1,6 @@
 #include "catalogue/pestanabusqueda.h"
 
+#include "catalogue/ayudamedidas.h"
 #include "catalogue/ficha.h"
 #include "catalogue/ingesta.h"
 #include "catalogue/menulista.h"
@@ -45,6 +46,7 @@ void ControlesBusqueda::construir(QWidget* marco)
     tbx_cantidad->setMaxLength(5);
     tbx_cantidad->setMaximumWidth(70);
     cmd_guardar = boton(marco, "cmd_guardar", QStringLiteral("Save"));
+    ayudaMedidas = new AyudaMedidas(tbx_cantidad, marco);
 
     auto* v = new QVBoxLayout(marco);
     v->addWidget(lbl_2_1);
@@ -61,6 +63,7 @@ void ControlesBusqueda::construir(QWidget* marco)
     cantidad->addWidget(tbx_cantidad);
     cantidad->addWidget(cmd_guardar, 1);
     v->addLayout(cantidad);
+    v->addWidget(ayudaMedidas);
 
     buscador = crear<QMenu>(lsv_alimentos, "buscador");
     displayNutrientsBuscador = buscador->addAction(QStringLiteral("&Display nutrients"));
@@ -99,6 +102,14 @@ PestanaBusqueda::PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget*
     connect(ui.displayNutrientsBuscador, &QAction::triggered, this,
             &PestanaBusqueda::mostrarNutrientes);
     connect(ui.cmd_guardar, &QPushButton::clicked, this, &PestanaBusqueda::guardar);
+    connect(&sesion, &Sesion::perfilCambiado, this,
+            [this] { mostrarMedidas(m_alimentoSeleccionado); });
+}
+
+void PestanaBusqueda::mostrarMedidas(qint64 alimento)
+{
+    const Dato& perfil = m_sesion.perfilActual.idPerfil;
+    m_ui.ayudaMedidas->elegirAlimento(alimento, perfil.tieneValor() ? perfil.entero() : 0);
 }
 
 bool PestanaBusqueda::validarBusqueda()
@@ -158,6 +169,7 @@ void PestanaBusqueda::categoriaPulsada(int linea)
     if (m_sinCategorias || linea < 0 || linea >= m_idsCategorias.size()) {
         m_ui.lsv_alimentos->clear();
         m_alimentoSeleccionado = 0;
+        mostrarMedidas(0);
         return;
     }
     extraerAlimentos(m_idsCategorias.at(linea));
@@ -170,6 +182,7 @@ void PestanaBusqueda::extraerAlimentos(const QString& grupo)
     // The food an intake is saved for is always the bold one on screen: a
     // new list has none until one of its foods is chosen.
     m_alimentoSeleccionado = 0;
+    mostrarMedidas(0);
     if (m_condicionBusqueda.vacia())
         return;
 
@@ -218,6 +231,7 @@ void PestanaBusqueda::seleccionarAlimento()
     negrita.setBold(true);
     elegida->setFont(0, negrita);
     m_alimentoSeleccionado = idAlimento(elegida);
+    mostrarMedidas(m_alimentoSeleccionado);
 }
 
 void PestanaBusqueda::mostrarNutrientes()
@@ -247,7 +261,9 @@ bool PestanaBusqueda::validarCantidad()
 
 void PestanaBusqueda::guardar()
 {
-    if (validarCantidad())
-        guardarCantidad(m_ventana, m_sesion.perfilActual, m_ui.tbx_cantidad->text(),
-                        m_alimentoSeleccionado);
+    if (!validarCantidad())
+        return;
+    guardarCantidad(m_ventana, m_sesion.perfilActual, m_ui.tbx_cantidad->text(),
+                    m_alimentoSeleccionado);
+    m_ui.ayudaMedidas->releerGuardada();
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QStringList>
 
+class AyudaMedidas;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -29,6 +30,8 @@ struct ControlesBusqueda
     QTreeWidget* lsv_alimentos = nullptr;
     QLineEdit* tbx_cantidad = nullptr;
     QPushButton* cmd_guardar = nullptr;
+    // Household measures that fill tbx_cantidad.
+    AyudaMedidas* ayudaMedidas = nullptr;
     // The food list's pop-up menu.
     QMenu* buscador = nullptr;
     QAction* displayNutrientsBuscador = nullptr;
@@ -62,6 +65,8 @@ private:
     void alimentoPulsado(QTreeWidgetItem* fila);
     void mostrarNutrientes();
     void guardar();
+    // Shows the food's measures and stored intake in the helper (0: none).
+    void mostrarMedidas(qint64 alimento);
 
     ControlesBusqueda& m_ui;
     Sesion& m_sesion;

@@ -130,6 +130,32 @@ bool leerIndice(const QByteArray& texto, const QString& origen, bool unicos,
     return true;
 }
 
+namespace {
+
+// One <measure>: its amount and grams must be numbers above 0 (grams per unit
+// are grams / amount) and its name not empty. Raises the error on the reader.
+bool leerMedida(QXmlStreamReader& lector, QList<Medida>* medidas)
+{
+    const auto atributos = lector.attributes();
+    Medida m;
+    m.nombre = atributos.value(QLatin1String("name")).toString();
+    bool cantidadLeida = false, gramosLeidos = false;
+    m.cantidad = atributos.value(QLatin1String("amount")).toDouble(&cantidadLeida);
+    m.gramos = atributos.value(QLatin1String("grams")).toDouble(&gramosLeidos);
+    if (m.nombre.trimmed().isEmpty() || !cantidadLeida || !gramosLeidos || !(m.cantidad > 0) ||
+        !(m.gramos > 0)) {
+        lector.raiseError(QStringLiteral("measure \"%1\" needs an amount and grams above 0"
+                                         " (\"%2\", \"%3\")")
+                              .arg(m.nombre, atributos.value(QLatin1String("amount")).toString(),
+                                   atributos.value(QLatin1String("grams")).toString()));
+        return false;
+    }
+    medidas->append(m);
+    return true;
+}
+
+} // namespace
+
 bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimento, QString* error)
 {
     *alimento = Alimento();
@@ -164,6 +190,9 @@ bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimen
                 break;
             }
             alimento->cantidades.insert(nombre, cantidad);
+        } else if (lector.name() == QLatin1String("measure")) {
+            if (!leerMedida(lector, &alimento->medidas))
+                break;
         }
     }
     if (!lector.hasError() && !raiz)

@@ -44,16 +44,32 @@ struct EntradaIndice
 bool leerIndice(const QByteArray& texto, const QString& origen, bool unicos,
                 QList<EntradaIndice>* entradas, QString* error);
 
-// The nutrient amounts of one food file, by XML nutrient name.
+// One household measure of a food file: `gramos` weigh the whole `cantidad`
+// of `nombre` (3 oz = 85 g).
+struct Medida
+{
+    double cantidad = 0;
+    QString nombre;
+    double gramos = 0;
+    bool operator==(const Medida& o) const
+    {
+        return cantidad == o.cantidad && nombre == o.nombre && gramos == o.gramos;
+    }
+};
+
+// The nutrient amounts of one food file, by XML nutrient name, and its
+// household measures in the file's order.
 struct Alimento
 {
     int id = 0;
     QString nombre;
     QHash<QString, double> cantidades;
+    QList<Medida> medidas;
 };
 
 // Parses one food file. Returns false and sets `error` (with the line and
-// column) when it is not well-formed or a value is not a number.
+// column) when it is not well-formed, a value is not a number, or a measure
+// has no name or does not weigh more than nothing.
 bool leerAlimento(const QByteArray& xml, const QString& origen, Alimento* alimento, QString* error);
 
 // The food groups: code ("0100") and name, ordered by code.

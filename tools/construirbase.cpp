@@ -142,6 +142,7 @@ struct Fila
     QString descripcion;
     QString grupo;
     QVariantList valores; // one per column of columnasNutrientes(); null when unknown
+    QList<Medida> medidas;
 };
 
 // What USDA's published files of the release settle.
@@ -268,6 +269,17 @@ bool aplicarPublicados(const DatosPublicados& datos, QList<Fila>* filas, int* co
     return soloListados(ajenos, datos.origenCorrecciones, error);
 }
 
+// A food's measures in the file's order, each identical one once (03072
+// lists its jar twice). The same name with another amount stays.
+QList<Medida> medidasSinRepetir(const QList<Medida>& medidas)
+{
+    QList<Medida> unicas;
+    for (const Medida& m : medidas)
+        if (!unicas.contains(m))
+            unicas << m;
+    return unicas;
+}
+
 // Reads every current food of the archive, ordered by number, with the
 // published values in place.
 bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QList<Fila>* filas,
@@ -331,15 +343,57 @@ bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QLi
                          .arg(nombre, QString::number(alimento.id), numero);
             return false;
         }
-        Fila fila{e.id, e.descripcion, datos.grupos.value(e.id), {}};
+        Fila fila{e.id, e.descripcion, datos.grupos.value(e.id), {}, {}};
         for (const Nutriente& n : nutrientes()) {
             const auto it = alimento.cantidades.constFind(QString::fromLatin1(n.nombreXml));
             fila.valores << (it == alimento.cantidades.constEnd() ? nulo : QVariant(*it));
         }
         fila.valores << nulo; // the RAE, from the published values
+        fila.medidas = medidasSinRepetir(alimento.medidas);
         filas->append(std::move(fila));
     }
     return aplicarPublicados(datos, filas, &resumen->conRae, &resumen->corregidos, error);
+}
+
+// Table `measures`: every food's household measures, `seq` counting from 1
+// in the file's order.
+bool escribirMedidas(QSqlDatabase base, const QList<Fila>& alimentos, QString* error)
+{
+    QSqlQuery consulta(base);
+    for (const QString& s :
+         {QStringLiteral("CREATE TABLE measures (id INTEGER PRIMARY KEY, food_id INTEGER NOT NULL,"
+                         " seq INTEGER NOT NULL, amount REAL NOT NULL, \"name\" TEXT NOT NULL,"
+                         " grams REAL NOT NULL)"),
+          QStringLiteral("CREATE INDEX measures_food ON measures (food_id)")})
+        if (!consulta.exec(s)) {
+            *error = QStringLiteral("the database refused \"%1\": %2")
+                         .arg(s, consulta.lastError().text());
+            return false;
+        }
+    const QString sentencia = QStringLiteral(
+        "INSERT INTO measures (food_id, seq, amount, \"name\", grams) VALUES (?, ?, ?, ?, ?)");
+    if (!consulta.prepare(sentencia)) {
+        *error = QStringLiteral("the database refused \"%1\": %2")
+                     .arg(sentencia, consulta.lastError().text());
+        return false;
+    }
+    for (const Fila& f : alimentos) {
+        for (int i = 0; i < f.medidas.size(); ++i) {
+            consulta.addBindValue(f.id);
+            consulta.addBindValue(i + 1);
+            consulta.addBindValue(f.medidas[i].cantidad);
+            consulta.addBindValue(f.medidas[i].nombre);
+            consulta.addBindValue(f.medidas[i].gramos);
+            if (!consulta.exec()) {
+                *error = QStringLiteral("food %1, measure %2: %3")
+                             .arg(f.id)
+                             .arg(i + 1)
+                             .arg(consulta.lastError().text());
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 bool leerReferenciasDe(const QString& ruta, QList<FilaReferencia>* filas, QString* error)
@@ -537,6 +591,8 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
 
     if (!escribirLimites(base, limites, error))
         return false;
+    if (!escribirMedidas(base, alimentos, error))
+        return false;
 
     for (const QString& s : {QStringLiteral("COMMIT"), QStringLiteral("VACUUM")})
         if (!e.ejecutar(s)) {
@@ -643,6 +699,8 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     temporal.setAutoRemove(false);
 
     resumen->alimentos = int(alimentos.size());
+    for (const Fila& f : alimentos)
+        resumen->medidas += int(f.medidas.size());
     resumen->grupos = int(grupos().size());
     resumen->nutrientes = int(columnasNutrientes().size());
     resumen->filasReferencia = int(referencias.size()) + 1;
@@ -668,13 +726,15 @@ QString describirResumen(const OpcionesConstruccion& opciones, const ResumenCons
                           "  corrected:  %7 values\n"
                           "  DRIs rows:  %8 (placeholder \"Empty\" included)\n"
                           "  ULs rows:   %12\n"
+                          "  measures:   %13 household measures\n"
                           "  file size:  %9 bytes (%10 MiB)\n"
                           "  time:       %11 s\n")
         .arg(opciones.salida, QString::number(r.alimentos), QString::number(r.retirados),
              QString::number(r.grupos), QString::number(r.nutrientes), QString::number(r.conRae),
              QString::number(r.corregidos), QString::number(r.filasReferencia),
              QString::number(r.bytes), QString::number(r.bytes / 1048576.0, 'f', 1),
-             QString::number(r.segundos, 'f', 2), QString::number(r.filasLimite));
+             QString::number(r.segundos, 'f', 2), QString::number(r.filasLimite),
+             QString::number(r.medidas));
 }
 
 } // namespace construccion

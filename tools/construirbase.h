@@ -29,6 +29,7 @@ struct ResumenConstruccion
     int filasLimite = 0;     // rows of `ULs`
     int conRae = 0;          // foods with a vitamin A RAE
     int corregidos = 0;      // values replaced by the corrections
+    int medidas = 0;         // rows of `measures`
     qint64 bytes = 0;
     double segundos = 0;
 };

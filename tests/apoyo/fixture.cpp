@@ -75,6 +75,31 @@ const FilaAlimento alimentos[] = {
     {43212, "Snacks, milk chocolate coated crackers", "2500", "480,6.5,62,30,23,12,,,,100,300"},
 };
 
+// Household measures: food, amount, name, grams, in the food's order. The
+// hamburger has none.
+struct FilaMedida
+{
+    qint64 alimento;
+    double cantidad;
+    const char* nombre;
+    double gramos;
+};
+
+const FilaMedida medidas[] = {
+    {1077, 1, "cup", 244},
+    {1077, 1, "tbsp", 15},
+    {1077, 1, "fl oz", 30.5},
+    {1077, 1, "quart", 976},
+    {1001, 1, "cup", 227},
+    {1001, 1, "tbsp", 14.2},
+    {1001, 1, "stick", 113},
+    {9003, 1, "cup, quartered or chopped", 125},
+    {9003, 1, "large (3-1/4\" dia)", 223},
+    {11124, 3, "oz", 85},
+    {11124, 0.5, "cup, chopped", 64},
+    {43212, 1, "oz", 28.35},
+};
+
 const char* const grupos[][2] = {
     {"0100", "Dairy and Egg Products"},
     {"0900", "Fruits and Fruit Juices"},
@@ -175,6 +200,19 @@ Fixture::Fixture(bool conBase)
         q.addBindValue(QLatin1String(d.icono));
         for (const QVariant& v : valoresDe(d.valores))
             q.addBindValue(v);
+        QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+    }
+    ejecutar(QStringLiteral("create table measures (id INTEGER PRIMARY KEY, food_id INTEGER, "
+                            "seq INTEGER, amount REAL, name TEXT, grams REAL)"));
+    int secuencia = 0;
+    for (const FilaMedida& m : medidas) {
+        q.prepare(QStringLiteral(
+            "insert into measures (food_id, seq, amount, name, grams) values (?, ?, ?, ?, ?)"));
+        q.addBindValue(m.alimento);
+        q.addBindValue(++secuencia);
+        q.addBindValue(m.cantidad);
+        q.addBindValue(QString::fromUtf8(m.nombre));
+        q.addBindValue(m.gramos);
         QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
     }
     ejecutar(QStringLiteral("insert into DRIs (key, name, unit, sorting, icon) values "

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -26,14 +27,22 @@ namespace {
 const QString drisProyecto = QStringLiteral(ALIMETRA_DRIS_CSV);
 const QString limitesProyecto = QStringLiteral(ALIMETRA_ULS_CSV);
 
+// Every food has the measure "pat" and then `medidas` ("amount name grams; ...").
 QByteArray xmlAlimento(const QString& uid, const QString& nombre,
-                       const QList<QPair<QString, QString>>& cantidades)
+                       const QList<QPair<QString, QString>>& cantidades,
+                       const QStringList& medidas = {})
 {
     QByteArray xml =
         QStringLiteral("<food uid=\"%1\" fcf=\"4.0\" pcf=\"4.0\" name=\"%2\" ccf=\"4.0\">"
                        "<measure amount=\"1.0\" name=\"pat (1&quot; sq)\" grams=\"5.0\"/>")
             .arg(uid, nombre)
             .toUtf8();
+    for (const QString& m : medidas) {
+        const QStringList p = m.split(QLatin1Char('|'));
+        xml += QStringLiteral("<measure amount=\"%1\" name=\"%2\" grams=\"%3\"/>")
+                   .arg(p[0], p[1], p[2])
+                   .toUtf8();
+    }
     for (const auto& c : cantidades)
         xml +=
             QStringLiteral("<nutrient amount=\"%1\" name=\"%2\"/>").arg(c.second, c.first).toUtf8();
@@ -70,7 +79,9 @@ QMap<QString, QByteArray> entradasBase()
                                             {"Retinol", "0.0"},
                                             {"Alpha-carotene", "3477.0"},
                                             {"Beta-carotene", "8285.0"},
-                                            {"Beta-cryptoxanthin", "0.0"}});
+                                            {"Beta-cryptoxanthin", "0.0"}},
+                                           {"1.0|cup, chopped|128.0", "0.5|cup, chopped|64.0",
+                                            "1.0|jar|170.0", "3.0|oz|85.0", "1.0|jar|170.0"});
     e["usda_sr24/19411.xml"] =
         xmlAlimento("19411", "Snacks, potato chips, plain, salted", {{"Energy", "536.0"}});
     e["usda_sr24/23999.xml"] = "<food uid=\"23999\" fcf=\"9.0\" pcf=\"4.0\" "
@@ -262,6 +273,14 @@ private slots:
             << "nutrient \"Energy\" has no numeric amount (\"lots\")";
         QTest::newRow("no uid") << QByteArray("<food name=\"x\"/>") << "no numeric uid";
         QTest::newRow("empty") << QByteArray() << "x.xml, line";
+        QTest::newRow("measure of no weight")
+            << QByteArray("<food uid=\"01001\"><measure amount=\"1.0\" name=\"cup\" "
+                          "grams=\"0\"/></food>")
+            << "measure \"cup\" needs an amount and grams above 0";
+        QTest::newRow("measure of no amount")
+            << QByteArray("<food uid=\"01001\"><measure amount=\"\" name=\"cup\" "
+                          "grams=\"1\"/></food>")
+            << "measure \"cup\" needs";
     }
     void leerAlimentoMalformado()
     {
@@ -279,7 +298,14 @@ private slots:
         QStringList tablas = c.base().tables();
         tablas.removeAll("sqlite_sequence");
         tablas.sort();
-        QCOMPARE(tablas, (QStringList{"DRIs", "ULs", "groups", "profiles", "saves", "total"}));
+        QCOMPARE(tablas,
+                 (QStringList{"DRIs", "ULs", "groups", "measures", "profiles", "saves", "total"}));
+        QCOMPARE(c.columnas("measures"),
+                 (QStringList{"id", "food_id", "seq", "amount", "name", "grams"}));
+        QCOMPARE(c.valor("select name from sqlite_master where type='index' and tbl_name='measures'"
+                         " and sql like '%(food_id)%'")
+                     .toString(),
+                 QString("measures_food"));
         QCOMPARE(c.columnas("profiles"),
                  (QStringList{"id", "name", "last", "age", "gender", "weight"}));
         QCOMPARE(c.columnas("saves"), (QStringList{"id", "prof_id", "food_id", "intake"}));
@@ -344,6 +370,34 @@ private slots:
         }
     }
 
+    // In the file's order, entities decoded, the identical jar once, the same
+    // name with another amount kept; a food without measures has none.
+    void medidas_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("medidas"); // seq:amount name grams, in seq order
+        QTest::newRow("butter: one measure, entity decoded") << 1001 << "1:1 pat (1\" sq) 5";
+        QTest::newRow("carrot: order kept, duplicate dropped")
+            << 11124
+            << "1:1 pat (1\" sq) 5|2:1 cup, chopped 128|3:0.5 cup, chopped 64|4:1 jar 170|"
+               "5:3 oz 85";
+        QTest::newRow("beef calculator: none") << 23999 << "";
+    }
+    void medidas()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, medidas);
+        Conexion c(salida_);
+        QSqlQuery q(c.base());
+        QVERIFY(q.exec(QStringLiteral("select seq || ':' || amount || ' ' || name || ' ' || grams"
+                                      " from measures where food_id=%1 order by id")
+                           .arg(id)));
+        QStringList leidas;
+        while (q.next())
+            leidas << q.value(0).toString().replace(".0 ", " ").remove(QRegularExpression("\\.0$"));
+        QCOMPARE(leidas.join('|'), medidas);
+    }
+
     void soloAlimentosActuales()
     {
         Conexion c(salida_);
@@ -353,6 +407,8 @@ private slots:
         QCOMPARE(resumen_.retirados, 1);
         QCOMPARE(resumen_.conRae, 2);
         QCOMPARE(resumen_.corregidos, 2); // the unknown column is skipped
+        QCOMPARE(resumen_.medidas, 8);
+        QCOMPARE(c.valor("select count(*) from measures").toInt(), 8);
         QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)")
                      .toInt(),
                  0);
@@ -688,6 +744,17 @@ private slots:
                          qPrintable(l.fila.clave + " " + columnasGrupos().at(g)));
             }
         }
+
+        // Household measures: 13,817 in the archive, 03072's jar listed twice.
+        QCOMPARE(c.valor("select count(*) from measures").toInt(), 13816);
+        QCOMPARE(c.valor("select count(distinct food_id) from measures").toInt(), 7591);
+        QCOMPARE(c.fila("select amount, grams from measures where food_id=1077 and name='cup'"),
+                 (QVariantList{1.0, 244.0}));
+        QCOMPARE(c.valor("select count(*) from measures where food_id=3072 and name='jar'").toInt(),
+                 1);
+        QCOMPARE(c.valor("select max(n) from (select count(*) n from measures group by food_id)")
+                     .toInt(),
+                 15);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "windows/main/pestanaingestas.h"
 
+#include "catalogue/medidas.h"
 #include "profiles/perfilactual.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"
@@ -21,10 +22,12 @@ void ControlesIngestas::construir(QWidget* marco)
                                       "switch its intake to zero. Click any other row to commit "
                                       "changes."));
     dgr_alimentos = crear<RejillaDatos>(marco, "dgr_alimentos");
+    lbl_4_3 = etiqueta(marco, "lbl_4_3", QString());
     auto* v = new QVBoxLayout(marco);
     v->addWidget(lbl_4_1);
     v->addWidget(lbl_4_2);
     v->addWidget(dgr_alimentos, 1);
+    v->addWidget(lbl_4_3);
 }
 
 PestanaIngestas::PestanaIngestas(ControlesIngestas& ui, QWidget* ventana)
@@ -39,6 +42,30 @@ PestanaIngestas::PestanaIngestas(ControlesIngestas& ui, QWidget* ventana)
     rejilla->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
     rejilla->horizontalHeader()->setSectionResizeMode(ModeloIngestas::ColAlimento,
                                                       QHeaderView::Stretch);
+    connect(rejilla->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &PestanaIngestas::leerFilaActual);
+    connect(m_modelo, &QAbstractItemModel::dataChanged, this, &PestanaIngestas::leerFilaActual);
+    connect(m_modelo, &QAbstractItemModel::modelReset, this, &PestanaIngestas::leerFilaActual);
+}
+
+void PestanaIngestas::leerFilaActual()
+{
+    const QModelIndex actual = m_ui.dgr_alimentos->currentIndex();
+    bool ok = false;
+    const qint64 gramos =
+        actual.isValid()
+            ? m_modelo->index(actual.row(), ModeloIngestas::ColIngesta).data().toLongLong(&ok)
+            : 0;
+    if (!ok || gramos < 0) {
+        m_ui.lbl_4_3->clear();
+        return;
+    }
+    QString fallo;
+    const std::optional<medidas::Medida> primera = medidas::primeraDeIngesta(
+        m_modelo->index(actual.row(), ModeloIngestas::ColId).data().toLongLong(), &fallo);
+    if (!fallo.isEmpty())
+        escribirLog(fallo);
+    m_ui.lbl_4_3->setText(medidas::lectura(gramos, primera ? &*primera : nullptr, QLocale()));
 }
 
 QString PestanaIngestas::cargar(const Dato& idPerfil)

@@ -15,6 +15,8 @@ struct ControlesIngestas
     QLabel* lbl_4_1 = nullptr;
     QLabel* lbl_4_2 = nullptr;
     RejillaDatos* dgr_alimentos = nullptr;
+    // The current row's intake as a daily amount of the food's first measure.
+    QLabel* lbl_4_3 = nullptr;
 
     void construir(QWidget* marco);
 };
@@ -37,6 +39,9 @@ public:
     void liberar();
 
 private:
+    // Reads the current row's intake back as a daily amount.
+    void leerFilaActual();
+
     ControlesIngestas& m_ui;
     ModeloIngestas* m_modelo;
 };

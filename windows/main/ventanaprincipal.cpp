@@ -1,5 +1,6 @@
 #include "windows/main/ventanaprincipal.h"
 
+#include "catalogue/ayudamedidas.h"
 #include "profiles/perfiles.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
@@ -124,16 +125,16 @@ void VentanaPrincipal::inicio()
     }
     m_dris->cargar();
 
-    m_controlesDos = {m_ui.lbl_2_1,      m_ui.lbl_2_2,    m_ui.lbl_2_3,        m_ui.lbl_2_4,
-                      m_ui.tbx_buscar,   m_ui.cmd_buscar, m_ui.lbx_categorias, m_ui.lsv_alimentos,
-                      m_ui.tbx_cantidad, m_ui.cmd_guardar};
+    m_controlesDos = {m_ui.lbl_2_1,      m_ui.lbl_2_2,     m_ui.lbl_2_3,        m_ui.lbl_2_4,
+                      m_ui.tbx_buscar,   m_ui.cmd_buscar,  m_ui.lbx_categorias, m_ui.lsv_alimentos,
+                      m_ui.tbx_cantidad, m_ui.cmd_guardar, m_ui.ayudaMedidas};
     m_controlesTres = {m_ui.lbl_3_1,
                        m_ui.lbl_3_2,
                        m_ui.cmb_nutrientes,
                        m_ui.cmb_categorias,
                        m_ui.cmd_listadoOrdenado,
                        m_ui.lsv_ordenado};
-    m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos};
+    m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos, m_ui.lbl_4_3};
     m_controlesCinco = {m_ui.lsv_wri, m_ui.lbl_5_1, m_ui.lbl_5_2, m_ui.lbl_5_3, m_ui.lbl_5_4,
                         m_ui.lbl_5_5, m_ui.lbl_5_6, m_ui.lbl_5_7, m_ui.img_5_1, m_ui.img_5_2,
                         m_ui.img_5_3, m_ui.img_5_4, m_ui.lbl_5_8};
@@ -232,6 +233,8 @@ void VentanaPrincipal::mostrarTabs()
         m_ui.tbs_fichas->tabBar()->tabData(m_ui.tbs_fichas->currentIndex()).toString();
 
     if (clave == QLatin1String("dos")) {
+        // Tab 4 may have changed what the profile stores of the food.
+        m_ui.ayudaMedidas->releerGuardada();
         if (!proteger(m_controlesDos))
             avisarFaltanDatos();
     } else if (clave == QLatin1String("tres")) {

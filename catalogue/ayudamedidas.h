@@ -1,0 +1,50 @@
+#pragma once
+
+#include "catalogue/medidas.h"
+
+#include <QWidget>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// The household-measure helper beside a grams box: a quantity, a measure of
+// the chosen food ("g" first) and a period. Any change writes the whole
+// grams a week into the grams box and shows the sum under it; the grams box
+// itself, its checks and the saving are its owner's. A quantity that is not
+// a number above 0 of at most four significant digits, or a sum below 1 g or
+// above the box's five digits, leaves the box as it was.
+class AyudaMedidas : public QWidget
+{
+    Q_OBJECT
+
+public:
+    AyudaMedidas(QLineEdit* gramos, QWidget* padre);
+
+    // Lists the food's measures with "g" chosen, and what the profile
+    // (0: none) stores of it. The grams box keeps its text. The food already
+    // shown keeps its choice; only what is stored is read again.
+    void elegirAlimento(qint64 alimento, qint64 perfil);
+    // Reads again what the profile stores of the food (after a save).
+    void releerGuardada();
+
+    QLineEdit* tbx_medidaCantidad = nullptr;
+    QComboBox* cmb_medidas = nullptr;
+    QComboBox* cmb_periodo = nullptr;
+    QLabel* lbl_calculo = nullptr;
+    QLabel* lbl_guardada = nullptr;
+
+private:
+    void calcular();
+    void mostrarGuardada();
+    // The measure chosen in the list; none for "g".
+    const medidas::Medida* medidaElegida() const;
+
+    QLineEdit* m_gramos;
+    QList<medidas::Medida> m_medidas; // one per entry of the list after "g"
+    qint64 m_alimento = 0;
+    qint64 m_perfil = 0;
+    std::optional<qint64> m_guardada;
+    bool m_llenando = false;
+};

@@ -1,0 +1,142 @@
+#include "catalogue/medidas.h"
+
+#include <cmath>
+
+namespace medidas {
+
+QList<Medida> deAlimento(qint64 alimento, QString* fallo)
+{
+    QList<Medida> lista;
+    const almacen::Consulta c = almacen::consultar(
+        QStringLiteral("select amount, name, grams from measures where food_id=? order by seq"),
+        {alimento});
+    if (!c.ok) {
+        *fallo = c.entradaLog(QStringLiteral("medidas -> "));
+        return lista;
+    }
+    lista.reserve(c.filas.size());
+    for (const QVariantList& f : c.filas) {
+        Medida m{f.value(0).toDouble(), f.value(1).toString(), f.value(2).toDouble()};
+        // The builder keeps only measures above 0; one that is not cannot be
+        // divided by.
+        if (m.cantidad > 0 && m.gramos > 0)
+            lista << m;
+    }
+    return lista;
+}
+
+std::optional<qint64> guardada(qint64 alimento, qint64 perfil, QString* fallo)
+{
+    const almacen::Consulta c =
+        almacen::consultar(QStringLiteral("select intake from saves where food_id=? and prof_id=?"),
+                           {alimento, perfil});
+    if (!c.ok) {
+        *fallo = c.entradaLog(QStringLiteral("medidas -> "));
+        return std::nullopt;
+    }
+    if (c.vacia() || c.filas.first().value(0).isNull())
+        return std::nullopt;
+    return c.filas.first().value(0).toLongLong();
+}
+
+std::optional<Medida> primeraDeIngesta(qint64 ingesta, QString* fallo)
+{
+    const almacen::Consulta c = almacen::consultar(
+        QStringLiteral("select m.amount, m.name, m.grams from measures m inner join saves s on "
+                       "s.food_id=m.food_id where s.id=? and m.amount>0 and m.grams>0 "
+                       "order by m.seq limit 1"),
+        {ingesta});
+    if (!c.ok) {
+        *fallo = c.entradaLog(QStringLiteral("medidas -> "));
+        return std::nullopt;
+    }
+    if (c.vacia())
+        return std::nullopt;
+    const QVariantList& f = c.filas.first();
+    return Medida{f.value(0).toDouble(), f.value(1).toString(), f.value(2).toDouble()};
+}
+
+std::optional<double> leerCantidad(const QString& texto, const QLocale& local)
+{
+    const QString limpio = texto.trimmed();
+    const QString separador = local.decimalPoint();
+    int digitos = 0;
+    int separadores = 0;
+    QString normal; // the number with '.' as its separator
+    for (int i = 0; i < limpio.size(); ++i) {
+        const QChar c = limpio.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            ++digitos;
+            normal += c;
+        } else if (limpio.mid(i, separador.size()) == separador && separadores == 0) {
+            ++separadores;
+            normal += QLatin1Char('.');
+            i += int(separador.size()) - 1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digitos == 0)
+        return std::nullopt;
+    // Significant digits: all but the zeros before the first other digit.
+    QString cifras = normal;
+    cifras.remove(QLatin1Char('.'));
+    while (cifras.startsWith(QLatin1Char('0')))
+        cifras.remove(0, 1);
+    if (cifras.isEmpty() || cifras.size() > 4)
+        return std::nullopt;
+    bool ok = false;
+    const double valor = normal.toDouble(&ok);
+    if (!ok || !(valor > 0))
+        return std::nullopt;
+    return valor;
+}
+
+qint64 gramosSemana(double cantidad, double gramosPorUnidad, bool porDia)
+{
+    const double gramos = cantidad * gramosPorUnidad * (porDia ? 7 : 1);
+    // The product of decimal fractions lands a hair off its exact value
+    // (0.1 x 45 x 7 = 31.499999...): round what is a half within that hair up.
+    return qint64(std::floor(gramos + 0.5 + 1e-9 * std::max(1.0, gramos)));
+}
+
+QString numero(double valor, const QLocale& local)
+{
+    QString texto = local.toString(valor, 'f', 2);
+    const QString separador = local.decimalPoint();
+    if (texto.contains(separador)) {
+        while (texto.endsWith(QLatin1Char('0')))
+            texto.chop(1);
+        if (texto.endsWith(separador))
+            texto.chop(separador.size());
+    }
+    texto.remove(local.groupSeparator());
+    return texto;
+}
+
+QString etiqueta(const Medida& m, const QLocale& local)
+{
+    return QStringLiteral("1 %1 (%2 g)").arg(m.nombre, numero(m.gramosPorUnidad(), local));
+}
+
+QString alDia(qint64 gramosSemana, double gramosPorUnidad, const QLocale& local)
+{
+    const double unidades = double(gramosSemana) / 7 / gramosPorUnidad;
+    if (unidades == 0 || std::round(unidades * 10) >= 1)
+        return numero(std::round(unidades * 10) / 10, local);
+    QString texto = local.toString(unidades, 'g', 2);
+    return texto.contains(QLatin1Char('e')) ? QStringLiteral("0") : texto;
+}
+
+QString lectura(qint64 gramosSemana, const Medida* medida, const QLocale& local)
+{
+    if (!medida)
+        return QStringLiteral("%1 g a week = about %2 g a day")
+            .arg(gramosSemana)
+            .arg(alDia(gramosSemana, 1, local));
+    return QStringLiteral("%1 g a week = about %2 %3 a day")
+        .arg(gramosSemana)
+        .arg(alDia(gramosSemana, medida->gramosPorUnidad(), local), medida->nombre);
+}
+
+} // namespace medidas
