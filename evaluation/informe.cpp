@@ -88,7 +88,7 @@ QString barra(const Informe::Fila& f)
     int largo = 10;
     if (f.porcentaje)
         largo = std::clamp(int(std::lround(*f.porcentaje / 15.0)), 1, 10);
-    return QStringLiteral("<span style=\"color:%1\">%2</span>")
+    return QStringLiteral("<span style=\"color:%1;white-space:nowrap\">%2</span>")
         .arg(colorVeredicto(f.juicio.veredicto), QString(largo, QChar(0x2588)));
 }
 
@@ -208,7 +208,7 @@ QString htmlInforme(const Informe& informe)
              .arg(e(informe.nombre), e(informe.grupoEdad), e(informe.sexo))
              .arg(informe.peso);
 
-    h += QStringLiteral("<table id=\"results\" border=\"1\" cellspacing=\"0\" "
+    h += QStringLiteral("<table id=\"results\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
                         "style=\"border-collapse:collapse\">\n<thead><tr>");
     for (const char* t :
          {"Nutrient", "Unit", "Intake", "% WRI", "Daily", "Reference", "Upper limit", "Verdict"})
@@ -234,7 +234,7 @@ QString htmlInforme(const Informe& informe)
                   colorVeredicto(Veredicto::Exceso), colorVeredicto(Veredicto::SinJuicio));
 
     h += QStringLiteral("<h2 style=\"font-size:13pt\">Foods of the week</h2>\n");
-    h += QStringLiteral("<table id=\"foods\" border=\"1\" cellspacing=\"0\" "
+    h += QStringLiteral("<table id=\"foods\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
                         "style=\"border-collapse:collapse\">\n<thead><tr>");
     for (const char* t : {"Food", "Grams a week", "Grams a day"})
         h += cabecera.arg(QLatin1String(t));

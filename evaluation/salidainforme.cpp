@@ -51,7 +51,8 @@ bool escribirPdf(const QString& html, const QString& ruta, QString* fallo)
     {
         QPdfWriter pdf(&archivo);
         pdf.setPageSize(tamanoPagina());
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        // The document keeps margins of its own when it is printed.
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         pdf.setTitle(QStringLiteral("Alimetra 1.1 - weekly diet assessment"));
         pdf.setCreator(QStringLiteral("Alimetra 1.1"));
         QTextDocument documento;
