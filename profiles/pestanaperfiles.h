@@ -23,6 +23,8 @@ struct ControlesPerfiles
     QPushButton* cmd_perfilGuardar = nullptr;
     QPushButton* cmd_perfilRenombrar = nullptr;
     QPushButton* cmd_perfilBorrar = nullptr;
+    // A copy of the whole database, taken while the program runs.
+    QPushButton* cmd_respaldar = nullptr;
 
     void construir(QWidget* marco);
 };
@@ -53,6 +55,7 @@ public:
 private:
     void abrirDialogo(DialogoPerfil::Modo modo);
     void pulsarBorrar();
+    void respaldar();
 
     ControlesPerfiles& m_ui;
     Sesion& m_sesion;

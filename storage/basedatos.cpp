@@ -9,8 +9,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryFile>
 
 #include <sqlite3.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace almacen {
 
@@ -420,6 +425,38 @@ QString identificador(const QString& nombre)
     if (!simple.match(nombre).hasMatch())
         return {};
     return QLatin1Char('"') + nombre + QLatin1Char('"');
+}
+
+bool respaldar(const QString& ruta, QString* fallo)
+{
+    const auto fallar = [fallo](const QString& motivo) {
+        escribirLog(QStringLiteral("respaldar() -> ") + motivo);
+        if (fallo)
+            *fallo = motivo;
+        return false;
+    };
+    if (!baseAbierta())
+        return fallar(sinBase());
+    Ocupado ocupado;
+    // An empty file is a place SQLite copies into; it is removed unless the
+    // copy is renamed over the target.
+    const QFileInfo destino(ruta);
+    QTemporaryFile temporal(destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +
+                            QStringLiteral(".XXXXXX"));
+    if (!temporal.open())
+        return fallar(temporal.errorString());
+    temporal.close();
+    QSqlQuery q(base());
+    if (!q.prepare(QStringLiteral("vacuum into ?")))
+        return fallar(descripcion(q.lastError()));
+    q.addBindValue(temporal.fileName());
+    if (!q.exec())
+        return fallar(descripcion(q.lastError()));
+    if (std::rename(QFile::encodeName(temporal.fileName()).constData(),
+                    QFile::encodeName(destino.absoluteFilePath()).constData()) != 0)
+        return fallar(QString::fromLocal8Bit(std::strerror(errno)));
+    temporal.setAutoRemove(false);
+    return true;
 }
 
 } // namespace almacen

@@ -125,6 +125,11 @@ public:
     static void instalar(void (*poner)(), void (*quitar)());
 };
 
+// Writes a consistent copy of the whole open database to `ruta` (SQLite's
+// VACUUM INTO a temporary file beside it, renamed over `ruta` at the end);
+// false, with the reason in `fallo`, when it could not (nothing is left then).
+bool respaldar(const QString& ruta, QString* fallo);
+
 // Quotes a column name taken from the data (a nutrient key) for composing it
 // into a statement; returns an empty string when it is not a plain identifier.
 QString identificador(const QString& nombre);

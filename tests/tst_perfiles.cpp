@@ -3,6 +3,7 @@
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
+#include "evaluation/salidainforme.h"
 #include "profiles/dialogoperfil.h"
 #include "profiles/perfilactual.h"
 #include "profiles/pestanaperfiles.h"
@@ -11,6 +12,9 @@
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 #include <QtWidgets>
 
@@ -498,6 +502,51 @@ private slots:
         QCOMPARE(e.foto(), antes);
         QCOMPARE(e.textos().size(), 3);
         QCOMPARE(e.seleccionado(), otro);
+    }
+
+    // The backup holds the profiles and intakes as they were when it was
+    // taken, whatever changes after; a place that cannot be written gets
+    // no file and an error naming it.
+    void copiaDeSeguridad()
+    {
+        Escena e;
+        QString destino = e.fx.ruta(QStringLiteral("backup.mdb"));
+        salidaInforme::instalarElector([&destino](const QString&, const QString& propuesto,
+                                                  const QString&) {
+            return propuesto.startsWith(QLatin1String("alimetra-backup-")) ? destino : QString();
+        });
+        const QList<QVariantList> antes = e.foto();
+        QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+        e.fx.ejecutar(QStringLiteral("delete from saves where prof_id=2"));
+        e.fx.ejecutar(QStringLiteral("delete from profiles where id=2"));
+        {
+            QSqlDatabase copia =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copia"));
+            copia.setDatabaseName(destino);
+            QVERIFY(copia.open());
+            QList<QVariantList> leidas;
+            for (const char* t :
+                 {"select * from profiles order by id", "select * from saves order by id"}) {
+                QSqlQuery q(copia);
+                QVERIFY(q.exec(QLatin1String(t)));
+                while (q.next()) {
+                    QVariantList fila;
+                    for (int c = 0; c < q.record().count(); ++c)
+                        fila << q.value(c);
+                    leidas << fila;
+                }
+            }
+            QCOMPARE(leidas, antes);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("copia"));
+
+        destino = e.fx.ruta(QStringLiteral("missing/backup.mdb"));
+        QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+        QVERIFY(e.msgs.ultimo().texto.contains(QLatin1String("missing/backup.mdb")));
+        QVERIFY(!QFile::exists(destino));
+        salidaInforme::instalarElector({});
     }
 };
 
