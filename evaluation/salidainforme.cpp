@@ -40,6 +40,13 @@ QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& prop
     return QFileDialog::getSaveFileName(padre, titulo, propuesto, filtro);
 }
 
+QString elegirArchivoExistente(QWidget* padre, const QString& titulo, const QString& filtro)
+{
+    if (elector())
+        return elector()(titulo, QString(), filtro);
+    return QFileDialog::getOpenFileName(padre, titulo, QString(), filtro);
+}
+
 bool escribirPdf(const QString& html, const QString& ruta, QString* fallo)
 {
     QSaveFile archivo(ruta);

@@ -19,6 +19,9 @@ void instalarElector(Elector elector);
 QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& propuesto,
                       const QString& filtro);
 
+// The same for a file to open.
+QString elegirArchivoExistente(QWidget* padre, const QString& titulo, const QString& filtro);
+
 // Lays the report out on A4 or Letter pages (by the user's locale) and
 // writes it as PDF to a temporary file beside `ruta`, renamed at the end;
 // false, with the reason in `fallo`, when it could not.

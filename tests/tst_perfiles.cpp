@@ -505,41 +505,58 @@ private slots:
     }
 
     // The backup holds the profiles and intakes as they were when it was
-    // taken, whatever changes after; a place that cannot be written gets
-    // no file and an error naming it.
-    void copiaDeSeguridad()
+    // taken; restoring it after changes gives them back exactly. A place
+    // that cannot be written gets no file, a file of another kind is
+    // refused, and the data stay as they are.
+    void copiaYRestauracion()
     {
         Escena e;
         QString destino = e.fx.ruta(QStringLiteral("backup.mdb"));
-        salidaInforme::instalarElector([&destino](const QString&, const QString& propuesto,
-                                                  const QString&) {
-            return propuesto.startsWith(QLatin1String("alimetra-backup-")) ? destino : QString();
-        });
-        const QList<QVariantList> antes = e.foto();
+        salidaInforme::instalarElector(
+            [&destino](const QString&, const QString&, const QString&) { return destino; });
+        const auto foto = [] {
+            QList<QVariantList> f;
+            for (const char* t :
+                 {"select * from profiles order by id", "select * from saves order by id"})
+                f += almacen::consultar(QLatin1String(t)).filas;
+            return f;
+        };
+        const QList<QVariantList> antes = foto();
+        QCOMPARE(antes.size(), 3 + 5);
         QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
-        e.fx.ejecutar(QStringLiteral("delete from saves where prof_id=2"));
-        e.fx.ejecutar(QStringLiteral("delete from profiles where id=2"));
+
+        QVERIFY(almacen::ejecutarSQL(QStringLiteral("delete from saves where prof_id=2")) > 0);
+        QVERIFY(almacen::ejecutarSQL(QStringLiteral("delete from profiles where id=2")) > 0);
+        QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+        QVERIFY(e.msgs.textos().join('|').contains(QLatin1String("the 3 profile(s)")));
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+        QCOMPARE(foto(), antes);
+        QCOMPARE(e.textos().size(), 3);
+
+        // Refused: a text file, a database without the program's tables.
+        QVERIFY(almacen::ejecutarSQL(QStringLiteral("delete from profiles where id=3")) > 0);
+        const QList<QVariantList> ahora = foto();
+        QFile texto(e.fx.ruta(QStringLiteral("notes.mdb")));
+        QVERIFY(texto.open(QIODevice::WriteOnly));
+        texto.write("not a database\n");
+        texto.close();
         {
-            QSqlDatabase copia =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copia"));
-            copia.setDatabaseName(destino);
-            QVERIFY(copia.open());
-            QList<QVariantList> leidas;
-            for (const char* t :
-                 {"select * from profiles order by id", "select * from saves order by id"}) {
-                QSqlQuery q(copia);
-                QVERIFY(q.exec(QLatin1String(t)));
-                while (q.next()) {
-                    QVariantList fila;
-                    for (int c = 0; c < q.record().count(); ++c)
-                        fila << q.value(c);
-                    leidas << fila;
-                }
-            }
-            QCOMPARE(leidas, antes);
+            QSqlDatabase otra =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
+            otra.setDatabaseName(e.fx.ruta(QStringLiteral("other.mdb")));
+            QVERIFY(otra.open());
+            QSqlQuery(otra).exec(QStringLiteral("create table profiles (id integer)"));
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("copia"));
+        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        for (const char* ajeno : {"notes.mdb", "other.mdb"}) {
+            destino = e.fx.ruta(QLatin1String(ajeno));
+            e.msgs.limpiar();
+            QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+            QCOMPARE(e.msgs.mostrados().size(), 1);
+            QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+            QCOMPARE(foto(), ahora);
+        }
 
         destino = e.fx.ruta(QStringLiteral("missing/backup.mdb"));
         QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
