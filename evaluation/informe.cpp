@@ -92,6 +92,58 @@ QString barra(const Informe::Fila& f)
         .arg(colorVeredicto(f.juicio.veredicto), QString(largo, QChar(0x2588)));
 }
 
+const Informe::Fila* filaDe(const Informe& informe, const QString& clave)
+{
+    for (const Informe::Fila& f : informe.filas)
+        if (f.clave == clave)
+            return &f;
+    return nullptr;
+}
+
+// The share of the energy from protein, carbohydrate and fat as one stacked
+// bar, then sugars and saturated fat with the reference percentages.
+QString fuentesEnergia(const Informe& informe)
+{
+    const Informe::Fila* hidratos = filaDe(informe, QStringLiteral("Carbohydrate"));
+    const Informe::Fila* grasa = filaDe(informe, QStringLiteral("Total_Lipid"));
+    if (!hidratos || !grasa || !hidratos->juicio.parteEnergia || !grasa->juicio.parteEnergia)
+        return QString();
+    const double h = *hidratos->juicio.parteEnergia;
+    const double g = *grasa->juicio.parteEnergia;
+    const double p = std::max(0.0, 100.0 - h - g);
+    QString t = QStringLiteral("<h2 style=\"font-size:13pt\">Energy sources</h2>\n"
+                               "<table id=\"energy\" width=\"100%\" cellspacing=\"0\" "
+                               "cellpadding=\"3\"><tr>");
+    const struct
+    {
+        const char* nombre;
+        double parte;
+        const char* color;
+    } partes[] = {{"Protein", p, "#7a9cc6"}, {"Carbohydrate", h, "#e3c46b"}, {"Fat", g, "#c98a6b"}};
+    for (const auto& parte : partes) {
+        if (parte.parte <= 0)
+            continue;
+        t += QStringLiteral("<td width=\"%1%\" bgcolor=\"%2\">%3 %4 %</td>")
+                 .arg(std::max(1, int(std::lround(parte.parte))))
+                 .arg(QLatin1String(parte.color), QLatin1String(parte.nombre),
+                      numero(parte.parte, true));
+    }
+    t += QStringLiteral("</tr></table>\n<p>");
+    QStringList notas;
+    for (const char* clave :
+         {"Carbohydrate", "Sugars_total", "Total_Lipid", "Fatty_acids_total_saturated"}) {
+        const Informe::Fila* f = filaDe(informe, QLatin1String(clave));
+        if (!f || !f->juicio.parteEnergia)
+            continue;
+        QString nota = QStringLiteral("%1: %2 % of the energy")
+                           .arg(f->nombre.toHtmlEscaped(), numero(*f->juicio.parteEnergia, true));
+        if (f->juicio.referencia && f->juicio.referenciaEnPorcentaje)
+            nota += QStringLiteral(" (reference %1 %)").arg(numero(*f->juicio.referencia, true));
+        notas << nota;
+    }
+    return t + notas.join(QStringLiteral("; ")) + QStringLiteral(".</p>\n");
+}
+
 QString campoCsv(const QString& campo)
 {
     if (!campo.contains(QLatin1Char(',')) && !campo.contains(QLatin1Char('"')) &&
@@ -233,6 +285,7 @@ QString htmlInforme(const Informe& informe)
              .arg(colorVeredicto(Veredicto::Atencion), colorVeredicto(Veredicto::Correcto),
                   colorVeredicto(Veredicto::Exceso), colorVeredicto(Veredicto::SinJuicio));
 
+    h += fuentesEnergia(informe);
     h += QStringLiteral("<h2 style=\"font-size:13pt\">Foods of the week</h2>\n");
     h += QStringLiteral("<table id=\"foods\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
                         "style=\"border-collapse:collapse\">\n<thead><tr>");

@@ -160,6 +160,14 @@ private slots:
         QVERIFY(conPorcentaje > 0);
         QVERIFY(e.cantidadesIngeridas.value(QStringLiteral("Protein")) > 0);
 
+        // The energy comes from protein, carbohydrate and fat: one bar of 100 %.
+        const QList<QStringList> energia = filasTabla(html, QStringLiteral("energy"));
+        QCOMPARE(energia.size(), 1);
+        double total = 0;
+        for (const QString& parte : energia.first())
+            total += parte.section(QLatin1Char(' '), -2, -2).toDouble();
+        QVERIFY(qAbs(total - 100) < 0.05);
+
         const QList<QStringList> alimentos = filasTabla(html, QStringLiteral("foods"));
         QCOMPARE(alimentos.size(), 4); // the 0 g intake is no food of the week
         QCOMPARE(alimentos.at(1).at(1), QStringLiteral("1400"));
