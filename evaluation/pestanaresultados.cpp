@@ -1,22 +1,28 @@
 #include "evaluation/pestanaresultados.h"
 
+#include "evaluation/informe.h"
 #include "evaluation/ordenacion.h"
 #include "evaluation/resultados.h"
+#include "evaluation/salidainforme.h"
 #include "evaluation/sesion.h"
 #include "evaluation/ventanafuentes.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"
+#include "windows/common/mensajes.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
 
+#include <QDate>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -29,19 +35,9 @@ namespace {
 const char* const titulosResultados[] = {"Nutrient", "Unit",      "Intake",     "% WRI",
                                          "Daily",    "Reference", "Upper limit"};
 
-QColor colorVeredicto(Veredicto v)
+QColor colorPantalla(Veredicto v)
 {
-    switch (v) {
-    case Veredicto::Atencion:
-        return QColor(0xE0, 0x9A, 0x1E);
-    case Veredicto::Correcto:
-        return QColor(0x3C, 0xA5, 0x4A);
-    case Veredicto::Exceso:
-        return QColor(0xD6, 0x3A, 0x32);
-    case Veredicto::SinJuicio:
-        break;
-    }
-    return QColor(0xA8, 0xA8, 0xA8);
+    return QColor(::colorVeredicto(v));
 }
 
 QString textoVeredicto(const Juicio& j)
@@ -101,7 +97,7 @@ private:
     {
         if (!veredicto.isValid())
             return;
-        QColor color = colorVeredicto(Veredicto(veredicto.toInt()));
+        QColor color = colorPantalla(Veredicto(veredicto.toInt()));
         bool esNumero = false;
         const double porcentaje =
             QLocale().toDouble(indice.data(Qt::DisplayRole).toString(), &esNumero);
@@ -163,7 +159,7 @@ void ControlesResultados::construir(QWidget* marco)
 
     const auto muestra = [](Veredicto v) {
         return QStringLiteral("<span style=\"color:%1\">&#9632;</span>")
-            .arg(colorVeredicto(v).name());
+            .arg(colorPantalla(v).name());
     };
     lbl_5_8 =
         etiqueta(marco, "lbl_5_8",
@@ -183,6 +179,16 @@ void ControlesResultados::construir(QWidget* marco)
     v->addLayout(leyenda);
     v->addWidget(lsv_wri, 1);
     v->addWidget(lbl_5_8);
+
+    cmd_5_1 = boton(marco, "cmd_5_1", QStringLiteral("Print..."));
+    cmd_5_2 = boton(marco, "cmd_5_2", QStringLiteral("Save as PDF..."));
+    cmd_5_3 = boton(marco, "cmd_5_3", QStringLiteral("Save as HTML..."));
+    cmd_5_4 = boton(marco, "cmd_5_4", QStringLiteral("Export CSV..."));
+    auto* botones = new QHBoxLayout;
+    for (QPushButton* b : {cmd_5_1, cmd_5_2, cmd_5_3, cmd_5_4})
+        botones->addWidget(b);
+    botones->addStretch(1);
+    v->addLayout(botones);
 }
 
 PestanaResultados::PestanaResultados(ControlesResultados& ui, Sesion& sesion, QWidget* ventana)
@@ -206,6 +212,11 @@ PestanaResultados::PestanaResultados(ControlesResultados& ui, Sesion& sesion, QW
                        [this, fila] { mostrarFuentes(fila); });
         menu.exec(m_ui.lsv_wri->viewport()->mapToGlobal(punto));
     });
+    connect(m_ui.cmd_5_1, &QPushButton::clicked, this, &PestanaResultados::imprimir);
+    connect(m_ui.cmd_5_2, &QPushButton::clicked, this, &PestanaResultados::guardarPdf);
+    connect(m_ui.cmd_5_3, &QPushButton::clicked, this, &PestanaResultados::guardarHtml);
+    connect(m_ui.cmd_5_4, &QPushButton::clicked, this, &PestanaResultados::exportarCsv);
+    habilitarInforme(QStringLiteral("Show the results of a profile with its personal data first"));
 }
 
 void PestanaResultados::mostrarFuentes(QTreeWidgetItem* fila)
@@ -227,6 +238,11 @@ void PestanaResultados::mostrar()
     QTreeWidget* lista = m_ui.lsv_wri;
     mostrarCantidadesRecomendadas(lista, m_sesion);
     lista->viewport()->update();
+    QString fallo;
+    const bool conIngestas =
+        !alimentosSemana(m_sesion.perfilActual.idPerfil.entero(), &fallo).isEmpty();
+    habilitarInforme(conIngestas ? QString()
+                                 : QStringLiteral("The profile has no intakes to report yet"));
     // The rebuilt rows keep the order the user chose last, in the direction
     // the list still shows.
     const QString ultima = m_sesion.ultimaColumnaWRI;
@@ -244,6 +260,123 @@ void PestanaResultados::mostrar()
 void PestanaResultados::vaciar()
 {
     m_ui.lsv_wri->clear();
+    habilitarInforme(QStringLiteral("The profile's personal data are missing: fill in tab 1"));
+}
+
+void PestanaResultados::habilitarInforme(const QString& motivo)
+{
+    for (QPushButton* b : {m_ui.cmd_5_1, m_ui.cmd_5_2, m_ui.cmd_5_3, m_ui.cmd_5_4}) {
+        b->setEnabled(motivo.isEmpty());
+        b->setToolTip(motivo);
+    }
+}
+
+Informe PestanaResultados::informeActual(bool* ok)
+{
+    // What tab 5 shows, computed afresh, in the order it shows it.
+    m_sesion.establecerValoresRecomendados();
+    mostrar();
+    QStringList orden;
+    for (int i = 0; i < m_ui.lsv_wri->topLevelItemCount(); ++i)
+        orden << m_ui.lsv_wri->topLevelItem(i)->data(0, RolClaveNutriente).toString();
+    QString fallo;
+    Informe informe = prepararInforme(m_sesion, orden, &fallo);
+    *ok = fallo.isEmpty() && !informe.alimentos.isEmpty();
+    if (!fallo.isEmpty()) {
+        escribirLog(QStringLiteral("informeActual() -> ") + fallo);
+        mensajes::error(m_ui.lsv_wri->window(), QStringLiteral("The report could not be made"));
+    }
+    return informe;
+}
+
+QString PestanaResultados::htmlActual()
+{
+    bool ok = false;
+    const Informe informe = informeActual(&ok);
+    return ok ? htmlInforme(informe) : QString();
+}
+
+QString PestanaResultados::nombrePropuesto(const QString& extension) const
+{
+    const almacen::Consulta c =
+        almacen::consultar(QStringLiteral("select name from profiles where id=?"),
+                           {m_sesion.perfilActual.idPerfil.entero()});
+    QString nombre = c.vacia() ? QString() : c.filas.first().value(0).toString();
+    nombre.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (nombre.trimmed().isEmpty())
+        nombre = QStringLiteral("alimetra");
+    return QStringLiteral("%1-%2.%3")
+        .arg(nombre, QDate::currentDate().toString(Qt::ISODate), extension);
+}
+
+namespace {
+
+void avisarFalloArchivo(QWidget* padre, const QString& ruta, const QString& motivo)
+{
+    escribirLog(QStringLiteral("guardarInforme() -> %1: %2").arg(ruta, motivo));
+    mensajes::error(padre, QStringLiteral("The report could not be saved to %1:\n%2")
+                               .arg(QDir::toNativeSeparators(ruta), motivo));
+}
+
+} // namespace
+
+void PestanaResultados::imprimir()
+{
+    const QString html = htmlActual();
+    if (!html.isEmpty())
+        salidaInforme::imprimir(m_ui.lsv_wri->window(), html);
+}
+
+void PestanaResultados::guardarPdf()
+{
+    QWidget* ventana = m_ui.lsv_wri->window();
+    const QString ruta = salidaInforme::elegirArchivo(ventana, QStringLiteral("Save as PDF"),
+                                                      nombrePropuesto(QStringLiteral("pdf")),
+                                                      QStringLiteral("PDF files (*.pdf)"));
+    if (ruta.isEmpty())
+        return;
+    const QString html = htmlActual();
+    QString fallo;
+    if (!html.isEmpty() && !salidaInforme::escribirPdf(html, ruta, &fallo))
+        avisarFalloArchivo(ventana, ruta, fallo);
+}
+
+void PestanaResultados::guardarHtml()
+{
+    QWidget* ventana = m_ui.lsv_wri->window();
+    const QString ruta = salidaInforme::elegirArchivo(ventana, QStringLiteral("Save as HTML"),
+                                                      nombrePropuesto(QStringLiteral("html")),
+                                                      QStringLiteral("HTML files (*.html *.htm)"));
+    if (ruta.isEmpty())
+        return;
+    const QString html = htmlActual();
+    QString fallo;
+    if (!html.isEmpty() && !escribirArchivo(ruta, html.toUtf8(), &fallo))
+        avisarFalloArchivo(ventana, ruta, fallo);
+}
+
+void PestanaResultados::exportarCsv()
+{
+    QWidget* ventana = m_ui.lsv_wri->window();
+    // One name chosen once: NAME-results.csv and NAME-foods.csv beside it.
+    QString ruta = salidaInforme::elegirArchivo(ventana, QStringLiteral("Export CSV"),
+                                                nombrePropuesto(QStringLiteral("csv")),
+                                                QStringLiteral("CSV files (*.csv)"));
+    if (ruta.isEmpty())
+        return;
+    if (ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        ruta.chop(4);
+    bool ok = false;
+    const Informe informe = informeActual(&ok);
+    if (!ok)
+        return;
+    const QString resultados = ruta + QStringLiteral("-results.csv");
+    const QString alimentos = ruta + QStringLiteral("-foods.csv");
+    QString fallo;
+    if (!escribirArchivo(resultados, csvResultados(informe), &fallo))
+        avisarFalloArchivo(ventana, resultados, fallo);
+    else if (!escribirArchivo(alimentos, csvAlimentos(informe), &fallo))
+        avisarFalloArchivo(ventana, alimentos, fallo);
 }
 
 void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const Juicio& j)

@@ -3,10 +3,12 @@
 #include <QObject>
 
 class QLabel;
+class QPushButton;
 class QTreeWidgetItem;
 class QTreeWidget;
 class QWidget;
 class Sesion;
+struct Informe;
 
 // The controls of tab 5, by the object names they carry.
 struct ControlesResultados
@@ -25,6 +27,11 @@ struct ControlesResultados
     QTreeWidget* lsv_wri = nullptr;
     // Under the list: what the colours and "% WRI" mean.
     QLabel* lbl_5_8 = nullptr;
+    // The week's report: printed, or saved as PDF, HTML or CSV.
+    QPushButton* cmd_5_1 = nullptr;
+    QPushButton* cmd_5_2 = nullptr;
+    QPushButton* cmd_5_3 = nullptr;
+    QPushButton* cmd_5_4 = nullptr;
 
     void construir(QWidget* marco);
 };
@@ -46,7 +53,22 @@ public:
     // Closes the sources windows (the main window is closing).
     void cerrarFuentes();
 
+    // The report of the week as tab 5 shows it, after computing it afresh.
+    void imprimir();
+    void guardarPdf();
+    void guardarHtml();
+    void exportarCsv();
+
 private:
+    // The HTML of the report; empty (after telling the user) when it
+    // cannot be made.
+    QString htmlActual();
+    Informe informeActual(bool* ok);
+    // Enables the report buttons while there is something to report.
+    void habilitarInforme(const QString& motivo);
+    // The file name offered for saving: the profile's name and today.
+    QString nombrePropuesto(const QString& extension) const;
+
     ControlesResultados& m_ui;
     Sesion& m_sesion;
 };

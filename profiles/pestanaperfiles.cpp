@@ -1,5 +1,6 @@
 #include "profiles/pestanaperfiles.h"
 
+#include "evaluation/salidainforme.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"
@@ -8,6 +9,8 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 
+#include <QDate>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,11 +34,13 @@ void ControlesPerfiles::construir(QWidget* marco)
     cmd_perfilGuardar = boton(marco, "cmd_perfilGuardar", QStringLiteral("Save as"));
     cmd_perfilRenombrar = boton(marco, "cmd_perfilRenombrar", QStringLiteral("Rename"));
     cmd_perfilBorrar = boton(marco, "cmd_perfilBorrar", QStringLiteral("Remove"));
+    cmd_respaldar = boton(marco, "cmd_respaldar", QStringLiteral("Back up data..."));
+    cmd_restaurar = boton(marco, "cmd_restaurar", QStringLiteral("Restore data..."));
 
     auto* botones = new QVBoxLayout;
     botones->setSpacing(14);
     for (QPushButton* b : {cmd_perfilNuevo, cmd_perfilCargar, cmd_perfilGuardar,
-                           cmd_perfilRenombrar, cmd_perfilBorrar}) {
+                           cmd_perfilRenombrar, cmd_perfilBorrar, cmd_respaldar, cmd_restaurar}) {
         b->setMinimumWidth(140);
         b->setMaximumWidth(220);
         botones->addWidget(b);
@@ -68,6 +73,56 @@ PestanaPerfiles::PestanaPerfiles(ControlesPerfiles& ui, Sesion& sesion, QWidget*
             [this] { abrirDialogo(DialogoPerfil::Modo::Renombrar); });
     connect(m_ui.cmd_perfilBorrar, &QPushButton::clicked, this, &PestanaPerfiles::pulsarBorrar);
     connect(m_ui.lsv_perfiles, &QTreeWidget::itemDoubleClicked, this, [this] { cargarPerfil(); });
+    connect(m_ui.cmd_respaldar, &QPushButton::clicked, this, &PestanaPerfiles::respaldar);
+    connect(m_ui.cmd_restaurar, &QPushButton::clicked, this, &PestanaPerfiles::restaurar);
+}
+
+void PestanaPerfiles::restaurar()
+{
+    const QString ruta = salidaInforme::elegirArchivoExistente(
+        m_ventana, QStringLiteral("Restore data"), QStringLiteral("Databases (*.mdb)"));
+    if (ruta.isEmpty())
+        return;
+    QString fallo;
+    const int perfiles = almacen::comprobarRespaldo(ruta, &fallo);
+    if (perfiles < 0) {
+        mensajes::error(m_ventana, QStringLiteral("The data were not restored:\n%1").arg(fallo));
+        return;
+    }
+    if (!mensajes::preguntar(m_ventana,
+                             QStringLiteral("Replace all your data with the %1 profile(s) of "
+                                            "%2?")
+                                 .arg(perfiles)
+                                 .arg(QDir::toNativeSeparators(ruta))))
+        return;
+    cerrarDialogo();
+    const bool hecho = almacen::restaurar(ruta, &fallo);
+    // Whatever is open now is what the window shows.
+    m_sesion.anunciarCambioDePerfil(Sesion::Cambio::OtroPerfil);
+    cargarPerfiles();
+    if (hecho)
+        mensajes::informar(
+            m_ventana, QStringLiteral("Data restored from %1").arg(QDir::toNativeSeparators(ruta)));
+    else
+        mensajes::error(m_ventana, QStringLiteral("The data could not be restored from %1:\n%2")
+                                       .arg(QDir::toNativeSeparators(ruta), fallo));
+}
+
+void PestanaPerfiles::respaldar()
+{
+    const QString ruta = salidaInforme::elegirArchivo(
+        m_ventana, QStringLiteral("Back up data"),
+        QStringLiteral("alimetra-backup-%1.mdb").arg(QDate::currentDate().toString(Qt::ISODate)),
+        QStringLiteral("Databases (*.mdb)"));
+    if (ruta.isEmpty())
+        return;
+    QString fallo;
+    if (almacen::respaldar(ruta, &fallo))
+        mensajes::informar(
+            m_ventana, QStringLiteral("Data backed up to %1").arg(QDir::toNativeSeparators(ruta)));
+    else
+        mensajes::error(m_ventana, QStringLiteral("The data could not be backed up to %1:\n%2")
+                                       .arg(QDir::toNativeSeparators(ruta), fallo));
 }
 
 void PestanaPerfiles::cargarPerfiles()

@@ -23,6 +23,10 @@ struct ControlesPerfiles
     QPushButton* cmd_perfilGuardar = nullptr;
     QPushButton* cmd_perfilRenombrar = nullptr;
     QPushButton* cmd_perfilBorrar = nullptr;
+    // A copy of the whole database, taken while the program runs.
+    QPushButton* cmd_respaldar = nullptr;
+    // Puts such a copy in place of the working data.
+    QPushButton* cmd_restaurar = nullptr;
 
     void construir(QWidget* marco);
 };
@@ -53,6 +57,8 @@ public:
 private:
     void abrirDialogo(DialogoPerfil::Modo modo);
     void pulsarBorrar();
+    void respaldar();
+    void restaurar();
 
     ControlesPerfiles& m_ui;
     Sesion& m_sesion;

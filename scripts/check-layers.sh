@@ -4,7 +4,7 @@
 #   0 storage/                                  the database and the log
 #   1 profiles/ data (perfilactual.h, perfiles.*)
 #   2 evaluation/ and catalogue/ data (valoresrecomendados.*, resultados.*,
-#     limitessuperiores.*, fuentes.*, sesion.h, catalogo.*,
+#     limitessuperiores.*, fuentes.*, informe.*, sesion.h, catalogo.*,
 #     medidas.*)
 #   3 resources/, windows/common/               what every window uses
 #   4 the subsystems' tabs and dialogs, windows/splash/
@@ -21,7 +21,7 @@ floor() {
     storage/*) echo 0 ;;
     profiles/perfilactual.h | profiles/perfiles.*) echo 1 ;;
     evaluation/valoresrecomendados.* | evaluation/resultados.* | evaluation/sesion.h | \
-        evaluation/limitessuperiores.* | evaluation/fuentes.* | catalogue/catalogo.* | catalogue/medidas.*) echo 2 ;;
+        evaluation/limitessuperiores.* | evaluation/fuentes.* | evaluation/informe.* | catalogue/catalogo.* | catalogue/medidas.*) echo 2 ;;
     resources/* | windows/common/*) echo 3 ;;
     profiles/* | catalogue/* | evaluation/* | windows/splash/*) echo 4 ;;
     windows/main/*) echo 5 ;;

@@ -9,8 +9,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryFile>
 
 #include <sqlite3.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace almacen {
 
@@ -420,6 +425,146 @@ QString identificador(const QString& nombre)
     if (!simple.match(nombre).hasMatch())
         return {};
     return QLatin1Char('"') + nombre + QLatin1Char('"');
+}
+
+bool respaldar(const QString& ruta, QString* fallo)
+{
+    const auto fallar = [fallo](const QString& motivo) {
+        escribirLog(QStringLiteral("respaldar() -> ") + motivo);
+        if (fallo)
+            *fallo = motivo;
+        return false;
+    };
+    if (!baseAbierta())
+        return fallar(sinBase());
+    Ocupado ocupado;
+    // An empty file is a place SQLite copies into; it is removed unless the
+    // copy is renamed over the target.
+    const QFileInfo destino(ruta);
+    QTemporaryFile temporal(destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +
+                            QStringLiteral(".XXXXXX"));
+    if (!temporal.open())
+        return fallar(temporal.errorString());
+    temporal.close();
+    QSqlQuery q(base());
+    if (!q.prepare(QStringLiteral("vacuum into ?")))
+        return fallar(descripcion(q.lastError()));
+    q.addBindValue(temporal.fileName());
+    if (!q.exec())
+        return fallar(descripcion(q.lastError()));
+    if (std::rename(QFile::encodeName(temporal.fileName()).constData(),
+                    QFile::encodeName(destino.absoluteFilePath()).constData()) != 0)
+        return fallar(QString::fromLocal8Bit(std::strerror(errno)));
+    temporal.setAutoRemove(false);
+    return true;
+}
+
+namespace {
+
+// The column names of a table, read through `db`.
+QStringList columnasTabla(const QSqlDatabase& db, const QString& tabla)
+{
+    QSqlQuery q(db);
+    QStringList columnas;
+    if (q.prepare(QStringLiteral("select name from pragma_table_info(?)"))) {
+        q.addBindValue(tabla);
+        if (q.exec())
+            while (q.next())
+                columnas << q.value(0).toString().toLower();
+    }
+    return columnas;
+}
+
+} // namespace
+
+int comprobarRespaldo(const QString& ruta, QString* fallo)
+{
+    const auto fallar = [fallo](const QString& motivo) {
+        escribirLog(QStringLiteral("comprobarRespaldo() -> ") + motivo);
+        if (fallo)
+            *fallo = motivo;
+        return -1;
+    };
+    if (!baseAbierta())
+        return fallar(sinBase());
+    if (!QFileInfo(ruta).isFile())
+        return fallar(QStringLiteral("%1 was not found").arg(ruta));
+    const QString nombre = QStringLiteral("alimetra-respaldo");
+    int perfiles = -1;
+    QString motivo;
+    {
+        QSqlDatabase copia = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
+        copia.setDatabaseName(ruta);
+        copia.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!copia.open()) {
+            motivo = descripcion(copia.lastError());
+        } else {
+            QSqlQuery q(copia);
+            if (!q.exec(QStringLiteral("pragma integrity_check")) || !q.next() ||
+                q.value(0).toString() != QLatin1String("ok")) {
+                motivo = QStringLiteral("it is not an intact database");
+            } else {
+                for (const char* t : {"profiles", "saves", "total", "groups", "DRIs"}) {
+                    const QString tabla = QLatin1String(t);
+                    const QStringList suyas = columnasTabla(copia, tabla);
+                    for (const QString& c : columnasTabla(base(), tabla))
+                        if (!suyas.contains(c) && motivo.isEmpty())
+                            motivo =
+                                QStringLiteral("it has no column %1 in table %2").arg(c, tabla);
+                    if (suyas.isEmpty() && motivo.isEmpty())
+                        motivo = QStringLiteral("it has no table %1").arg(tabla);
+                }
+                QSqlQuery n(copia);
+                if (motivo.isEmpty() && n.exec(QStringLiteral("select count(*) from profiles")) &&
+                    n.next())
+                    perfiles = n.value(0).toInt();
+                else if (motivo.isEmpty())
+                    motivo = descripcion(n.lastError());
+            }
+        }
+        copia.close();
+    }
+    QSqlDatabase::removeDatabase(nombre);
+    if (!motivo.isEmpty())
+        return fallar(QStringLiteral("%1 is not a database of Alimetra: %2").arg(ruta, motivo));
+    return perfiles;
+}
+
+bool restaurar(const QString& ruta, QString* fallo)
+{
+    const auto fallar = [fallo](const QString& motivo) {
+        escribirLog(QStringLiteral("restaurar() -> ") + motivo);
+        if (fallo)
+            *fallo = motivo;
+        return false;
+    };
+    if (!baseAbierta())
+        return fallar(sinBase());
+    Ocupado ocupado;
+    const QString abierta = base().databaseName();
+    const QString trabajo = QFileInfo(abierta).absoluteFilePath();
+    QFile origen(ruta);
+    if (!origen.open(QIODevice::ReadOnly))
+        return fallar(origen.errorString());
+    QTemporaryFile copia(trabajo + QStringLiteral(".XXXXXX"));
+    if (!copia.open())
+        return fallar(copia.errorString());
+    const QByteArray contenido = origen.readAll();
+    if (copia.write(contenido) != contenido.size() || !copia.flush())
+        return fallar(copia.errorString());
+    copia.close();
+    cerrarBase();
+    if (std::rename(QFile::encodeName(copia.fileName()).constData(),
+                    QFile::encodeName(trabajo).constData()) != 0) {
+        const QString motivo = QString::fromLocal8Bit(std::strerror(errno));
+        abrirBase(abierta);
+        return fallar(motivo);
+    }
+    copia.setAutoRemove(false);
+    const QString reabierta = abrirBase(abierta);
+    if (!reabierta.isEmpty())
+        return fallar(reabierta);
+    return true;
 }
 
 } // namespace almacen

@@ -125,6 +125,22 @@ public:
     static void instalar(void (*poner)(), void (*quitar)());
 };
 
+// Writes a consistent copy of the whole open database to `ruta` (SQLite's
+// VACUUM INTO a temporary file beside it, renamed over `ruta` at the end);
+// false, with the reason in `fallo`, when it could not (nothing is left then).
+bool respaldar(const QString& ruta, QString* fallo);
+
+// Checks that `ruta` is a database of this program: the five tables with at
+// least the columns of the open database's, and an intact file. Returns how
+// many profiles it holds; -1, with the reason in `fallo`, when it is refused.
+int comprobarRespaldo(const QString& ruta, QString* fallo);
+
+// Replaces the open database with a copy of `ruta` (checked before): the copy
+// is made beside it under a temporary name, the connection closed, the copy
+// renamed over the database and opened. False, with the reason in `fallo`,
+// when it could not; the data are untouched unless the rename was made.
+bool restaurar(const QString& ruta, QString* fallo);
+
 // Quotes a column name taken from the data (a nutrient key) for composing it
 // into a statement; returns an empty string when it is not a plain identifier.
 QString identificador(const QString& nombre);

@@ -3,6 +3,7 @@
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
+#include "evaluation/salidainforme.h"
 #include "profiles/dialogoperfil.h"
 #include "profiles/perfilactual.h"
 #include "profiles/pestanaperfiles.h"
@@ -11,6 +12,9 @@
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 #include <QtWidgets>
 
@@ -498,6 +502,68 @@ private slots:
         QCOMPARE(e.foto(), antes);
         QCOMPARE(e.textos().size(), 3);
         QCOMPARE(e.seleccionado(), otro);
+    }
+
+    // The backup holds the profiles and intakes as they were when it was
+    // taken; restoring it after changes gives them back exactly. A place
+    // that cannot be written gets no file, a file of another kind is
+    // refused, and the data stay as they are.
+    void copiaYRestauracion()
+    {
+        Escena e;
+        QString destino = e.fx.ruta(QStringLiteral("backup.mdb"));
+        salidaInforme::instalarElector(
+            [&destino](const QString&, const QString&, const QString&) { return destino; });
+        const auto foto = [] {
+            QList<QVariantList> f;
+            for (const char* t :
+                 {"select * from profiles order by id", "select * from saves order by id"})
+                f += almacen::consultar(QLatin1String(t)).filas;
+            return f;
+        };
+        const QList<QVariantList> antes = foto();
+        QCOMPARE(antes.size(), 3 + 5);
+        QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+
+        QVERIFY(almacen::ejecutarSQL(QStringLiteral("delete from saves where prof_id=2")) > 0);
+        QVERIFY(almacen::ejecutarSQL(QStringLiteral("delete from profiles where id=2")) > 0);
+        QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+        QVERIFY(e.msgs.textos().join('|').contains(QLatin1String("the 3 profile(s)")));
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+        QCOMPARE(foto(), antes);
+        QCOMPARE(e.textos().size(), 3);
+
+        // Refused: a text file, a database without the program's tables.
+        QVERIFY(almacen::ejecutarSQL(QStringLiteral("delete from profiles where id=3")) > 0);
+        const QList<QVariantList> ahora = foto();
+        QFile texto(e.fx.ruta(QStringLiteral("notes.mdb")));
+        QVERIFY(texto.open(QIODevice::WriteOnly));
+        texto.write("not a database\n");
+        texto.close();
+        {
+            QSqlDatabase otra =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
+            otra.setDatabaseName(e.fx.ruta(QStringLiteral("other.mdb")));
+            QVERIFY(otra.open());
+            QSqlQuery(otra).exec(QStringLiteral("create table profiles (id integer)"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        for (const char* ajeno : {"notes.mdb", "other.mdb"}) {
+            destino = e.fx.ruta(QLatin1String(ajeno));
+            e.msgs.limpiar();
+            QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+            QCOMPARE(e.msgs.mostrados().size(), 1);
+            QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+            QCOMPARE(foto(), ahora);
+        }
+
+        destino = e.fx.ruta(QStringLiteral("missing/backup.mdb"));
+        QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+        QVERIFY(e.msgs.ultimo().texto.contains(QLatin1String("missing/backup.mdb")));
+        QVERIFY(!QFile::exists(destino));
+        salidaInforme::instalarElector({});
     }
 };
 

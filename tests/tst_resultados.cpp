@@ -4,14 +4,17 @@
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "evaluation/resultados.h"
+#include "evaluation/salidainforme.h"
 #include "evaluation/valoresrecomendados.h"
 #include "evaluation/ventanafuentes.h"
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -406,6 +409,54 @@ private slots:
         // Showing the tab forgets the direction: the next click sorts ascending.
         pulsarPorcentaje();
         QCOMPARE(numeros(), otraVez);
+    }
+
+    // The report buttons: disabled while there is nothing to report, then
+    // the files, each whole; a place that cannot be written is named in the
+    // error and gets no file.
+    void informeEnArchivos()
+    {
+        Escena e;
+        QString destino;
+        salidaInforme::instalarElector(
+            [&destino](const QString&, const QString&, const QString&) { return destino; });
+        e.mostrar();
+        QPushButton* pdf = e.f->ui().cmd_5_2;
+        QVERIFY(!pdf->isEnabled());
+        QVERIFY(!pdf->toolTip().isEmpty());
+
+        e.ingerir(Fixture::leche, 700);
+        e.ingerir(Fixture::manzana, 1400);
+        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_seis);
+        e.mostrar();
+        QVERIFY(pdf->isEnabled());
+
+        destino = e.fx.ruta(QStringLiteral("week.pdf"));
+        pdf->click();
+        QFile archivo(destino);
+        QVERIFY(archivo.open(QIODevice::ReadOnly));
+        QVERIFY(archivo.read(5) == "%PDF-");
+        QVERIFY(archivo.size() > 1000);
+
+        destino = e.fx.ruta(QStringLiteral("week.html"));
+        e.f->ui().cmd_5_3->click();
+        QFile html(destino);
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        QVERIFY(html.readAll().contains("Alimetra 1.1 - weekly diet assessment"));
+
+        destino = e.fx.ruta(QStringLiteral("week.csv"));
+        e.f->ui().cmd_5_4->click();
+        QVERIFY(QFile::exists(e.fx.ruta(QStringLiteral("week-results.csv"))));
+        QVERIFY(QFile::exists(e.fx.ruta(QStringLiteral("week-foods.csv"))));
+        QVERIFY(e.msgs.mostrados().isEmpty());
+
+        destino = e.fx.ruta(QStringLiteral("missing/week.pdf"));
+        pdf->click();
+        QCOMPARE(e.msgs.mostrados().size(), 1);
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+        QVERIFY(e.msgs.ultimo().texto.contains(QLatin1String("missing/week.pdf")));
+        QVERIFY(!QFile::exists(destino));
+        salidaInforme::instalarElector({});
     }
 };
 

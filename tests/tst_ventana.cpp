@@ -134,8 +134,13 @@ private slots:
         msgs.limpiar();
         f.ui().tbs_fichas->setCurrentIndex(pestana);
         QVERIFY(msgs.mostrados().isEmpty());
-        for (QWidget* w : marco->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+        for (QWidget* w : marco->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            // The report buttons wait for intakes too, and this profile has none.
+            if (w->objectName().startsWith(QLatin1String("cmd_5_")))
+                QVERIFY(!w->isEnabled() && !w->toolTip().isEmpty());
+            else
+                QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+        }
     }
 
     void rejillaDeIngestas()

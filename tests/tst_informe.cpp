@@ -1,0 +1,237 @@
+// The week's report without windows: the XHTML read back row by row against
+// the evaluation, the CSV read back under a decimal-comma locale, and files
+// written whole or not at all.
+
+#include "apoyo/fixture.h"
+#include "evaluation/informe.h"
+#include "evaluation/limitessuperiores.h"
+#include "evaluation/sesion.h"
+#include "profiles/perfiles.h"
+#include "storage/basedatos.h"
+#include "storage/registro.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+// The rows of the table `id` of an XHTML document, each as its cell texts.
+QList<QStringList> filasTabla(const QString& html, const QString& id)
+{
+    QXmlStreamReader x(html);
+    QList<QStringList> filas;
+    bool dentro = false;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isStartElement() && x.name() == QLatin1String("table") &&
+            x.attributes().value(QLatin1String("id")) == id)
+            dentro = true;
+        else if (dentro && x.isStartElement() && x.name() == QLatin1String("tr"))
+            filas << QStringList();
+        else if (dentro && x.isStartElement() &&
+                 (x.name() == QLatin1String("td") || x.name() == QLatin1String("th")))
+            filas.last() << x.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (dentro && x.isEndElement() && x.name() == QLatin1String("table"))
+            dentro = false;
+    }
+    if (x.hasError())
+        qWarning() << "not well formed:" << x.errorString() << x.lineNumber();
+    return x.hasError() ? QList<QStringList>() : filas;
+}
+
+// A CSV reader after RFC 4180.
+QList<QStringList> leerCsv(const QString& texto)
+{
+    QList<QStringList> filas{{}};
+    QString campo;
+    bool comillas = false;
+    for (int i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (comillas) {
+            if (c == QLatin1Char('"') && i + 1 < texto.size() && texto.at(i + 1) == c)
+                campo += c, ++i;
+            else if (c == QLatin1Char('"'))
+                comillas = false;
+            else
+                campo += c;
+        } else if (c == QLatin1Char('"')) {
+            comillas = true;
+        } else if (c == QLatin1Char(',')) {
+            filas.last() << campo, campo.clear();
+        } else if (c == QLatin1Char('\r') && i + 1 < texto.size() &&
+                   texto.at(i + 1) == QLatin1Char('\n')) {
+            filas.last() << campo, campo.clear();
+            filas << QStringList();
+            ++i;
+        } else {
+            campo += c;
+        }
+    }
+    if (filas.last().isEmpty())
+        filas.removeLast();
+    return filas;
+}
+
+} // namespace
+
+class TstInforme : public QObject
+{
+    Q_OBJECT
+
+    Fixture* fx = nullptr;
+    Sesion sesion;
+
+    void evaluarSemana()
+    {
+        extraerDatosPersonales(sesion.perfilActual);
+        sesion.establecerValoresRecomendados();
+        sesion.limitesSuperiores = leerLimitesSuperiores(sesion.perfilActual);
+        sesion.evaluacion =
+            evaluar(sesion.perfilActual, sesion.valoresRecomendados, sesion.limitesSuperiores);
+    }
+
+private slots:
+    void init()
+    {
+        fx = new Fixture;
+        fx->ejecutar("update profiles set name='Ann, \"A\" & <B>', age=6, gender=1, weight=60 "
+                     "where id=1");
+        fx->ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values (1, %1, "
+                                    "700), (1, %2, 1400), (1, %3, 75), (1, %4, 0)")
+                         .arg(Fixture::leche)
+                         .arg(Fixture::manzana)
+                         .arg(Fixture::mantequilla)
+                         .arg(Fixture::zanahoria));
+        abrirLog();
+        QVERIFY(almacen::abrirBase().isEmpty());
+        evaluarSemana();
+    }
+    void cleanup()
+    {
+        QLocale::setDefault(QLocale::c());
+        almacen::cerrarBase();
+        delete fx;
+        fx = nullptr;
+    }
+
+    // Every row of the XHTML says what the evaluation holds, in the order
+    // asked for; the foods come most grams first with their daily share.
+    void htmlLeidoFilaAFila()
+    {
+        QStringList orden = sesion.valoresRecomendados.claves();
+        std::reverse(orden.begin(), orden.end());
+        QString fallo;
+        const Informe informe = prepararInforme(sesion, orden, &fallo);
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+        const QString html = htmlInforme(informe);
+        QVERIFY(html.contains(QLatin1String("<h1 style=\"font-size:16pt\">Alimetra 1.1 - weekly "
+                                            "diet assessment</h1>")));
+        QVERIFY(html.contains(QLatin1String(
+            "Food composition: USDA National Nutrient Database for Standard Reference, release "
+            "24. Reference values: Dietary Reference Intakes (Food and Nutrition Board).")));
+        QVERIFY(html.contains(QLatin1String("Ann, &quot;A&quot; &amp; &lt;B&gt;")));
+        QVERIFY(html.contains(QLatin1String("19 - 30 years")));
+
+        const QList<QStringList> filas = filasTabla(html, QStringLiteral("results"));
+        QCOMPARE(filas.size(), orden.size() + 1);
+        QCOMPARE(filas.first().mid(0, 4), (QStringList{"Nutrient", "Unit", "Intake", "% WRI"}));
+        const Evaluacion& e = sesion.evaluacion;
+        int conPorcentaje = 0;
+        for (int i = 0; i < orden.size(); ++i) {
+            const QString& clave = orden.at(i);
+            const QStringList& fila = filas.at(i + 1);
+            QCOMPARE(fila.size(), 8);
+            QCOMPARE(fila.at(0), sesion.valoresRecomendados.entrada(clave).nombre);
+            QCOMPARE(fila.at(2).toDouble(),
+                     redondearDosDecimales(e.cantidadesIngeridas.value(clave)));
+            const std::optional<double> p = e.porcentajesRecomendacion.value(clave);
+            if (p) {
+                ++conPorcentaje;
+                QCOMPARE(fila.at(3).toDouble(), redondearDosDecimales(*p / 7.0));
+            } else {
+                QVERIFY(fila.at(3).isEmpty());
+            }
+            QCOMPARE(fila.at(4).toDouble(), redondearDosDecimales(e.juicios.value(clave).diaria));
+            QVERIFY(!fila.at(7).isEmpty());
+        }
+        QVERIFY(conPorcentaje > 0);
+        QVERIFY(e.cantidadesIngeridas.value(QStringLiteral("Protein")) > 0);
+
+        // The energy comes from protein, carbohydrate and fat: one bar of 100 %.
+        const QList<QStringList> energia = filasTabla(html, QStringLiteral("energy"));
+        QCOMPARE(energia.size(), 1);
+        double total = 0;
+        for (const QString& parte : energia.first())
+            total += parte.section(QLatin1Char(' '), -2, -2).toDouble();
+        QVERIFY(qAbs(total - 100) < 0.05);
+
+        const QList<QStringList> alimentos = filasTabla(html, QStringLiteral("foods"));
+        QCOMPARE(alimentos.size(), 4); // the 0 g intake is no food of the week
+        QCOMPARE(alimentos.at(1).at(1), QStringLiteral("1400"));
+        QCOMPARE(alimentos.at(1).at(2), QStringLiteral("200"));
+        QCOMPARE(alimentos.at(2).at(1), QStringLiteral("700"));
+        QCOMPARE(alimentos.at(3).at(1), QStringLiteral("75"));
+        QCOMPARE(alimentos.at(3).at(2), QStringLiteral("10.71"));
+    }
+
+    // A German locale writes the screen's numbers with a comma; the CSV keeps
+    // the point, and a reader gets back every field, quotes and commas too.
+    void csvConComaDecimal()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        fx->ejecutar("update total set description='Milk, \"whole\"' where id=1077");
+        const Informe informe = prepararInforme(sesion, {}, nullptr);
+        QVERIFY(htmlInforme(informe).contains(QLatin1String("<td style=\"padding:2px 6px\" "
+                                                            "align=\"right\">10,71</td>")));
+
+        const QByteArray resultados = csvResultados(informe);
+        QVERIFY(resultados.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> filas = leerCsv(QString::fromUtf8(resultados.mid(3)));
+        QCOMPARE(filas.size(), informe.filas.size() + 1);
+        QCOMPARE(filas.first().at(2), QStringLiteral("Intake a week (unit)"));
+        for (int i = 0; i < informe.filas.size(); ++i) {
+            const Informe::Fila& f = informe.filas.at(i);
+            const QStringList& fila = filas.at(i + 1);
+            QCOMPARE(fila.size(), 10);
+            QCOMPARE(fila.at(0), f.nombre);
+            QCOMPARE(fila.at(1), f.unidad);
+            bool ok = false;
+            QCOMPARE(fila.at(2).toDouble(&ok), redondearDosDecimales(f.semana));
+            QVERIFY(ok);
+            if (f.porcentaje)
+                QCOMPARE(fila.at(3).toDouble(), redondearDosDecimales(*f.porcentaje));
+        }
+
+        const QList<QStringList> alimentos =
+            leerCsv(QString::fromUtf8(csvAlimentos(informe).mid(3)));
+        QCOMPARE(alimentos.size(), 4);
+        QCOMPARE(alimentos.at(2), (QStringList{"Milk, \"whole\"", "700", "100"}));
+        QCOMPARE(alimentos.at(3).at(2), QStringLiteral("10.71"));
+    }
+
+    // A file is written whole; a place that cannot be written says why and
+    // leaves nothing behind.
+    void archivoEnteroONada()
+    {
+        const QString bien = fx->ruta(QStringLiteral("week.csv"));
+        QString fallo;
+        QVERIFY(escribirArchivo(bien, "a,b\r\n", &fallo));
+        QFile leido(bien);
+        QVERIFY(leido.open(QIODevice::ReadOnly));
+        QCOMPARE(leido.readAll(), QByteArray("a,b\r\n"));
+
+        const QString mal = fx->ruta(QStringLiteral("missing/week.csv"));
+        QVERIFY(!escribirArchivo(mal, "a,b\r\n", &fallo));
+        QVERIFY(!fallo.isEmpty());
+        QCOMPARE(QDir(fx->ruta(QString()))
+                     .entryList(QDir::Files | QDir::NoDotAndDotDot)
+                     .filter(QStringLiteral("week")),
+                 QStringList{QStringLiteral("week.csv")});
+    }
+};
+
+QTEST_GUILESS_MAIN(TstInforme)
+#include "tst_informe.moc"
