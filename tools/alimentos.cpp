@@ -255,36 +255,18 @@ bool leerTablaPublicada(const QByteArray& texto, const QString& origen, const QS
                         const std::function<bool(int, const QStringList&, const QString&)>& fila,
                         QString* error)
 {
-    QList<QStringList> registros;
-    QString detalle;
-    if (!leerCsv(texto, &registros, &detalle)) {
-        *error = QStringLiteral("%1: %2").arg(origen, detalle);
-        return false;
-    }
-    if (registros.isEmpty() || registros.first() != cabecera) {
-        *error = QStringLiteral("%1, line 1: the header must read \"%2\"")
-                     .arg(origen, cabecera.join(QLatin1Char(',')));
-        return false;
-    }
-    for (qsizetype r = 1; r < registros.size(); ++r) {
-        const QStringList& campos = registros[r];
-        const QString donde = QStringLiteral("%1, line %2").arg(origen, QString::number(r + 1));
-        if (campos.size() != cabecera.size()) {
-            *error =
-                QStringLiteral("%1: %2 fields instead of %3")
-                    .arg(donde, QString::number(campos.size()), QString::number(cabecera.size()));
-            return false;
-        }
-        bool numero = false;
-        const int id = campos[0].toInt(&numero);
-        if (campos[0].size() != 5 || !numero || id <= 0) {
-            *error = QStringLiteral("%1: \"%2\" is not a food number").arg(donde, campos[0]);
-            return false;
-        }
-        if (!fila(id, campos, donde))
-            return false;
-    }
-    return true;
+    return leerTabla(
+        texto, origen, cabecera,
+        [&](const QStringList& campos, const QString& donde) {
+            bool numero = false;
+            const int id = campos[0].toInt(&numero);
+            if (campos[0].size() != 5 || !numero || id <= 0) {
+                *error = QStringLiteral("%1: \"%2\" is not a food number").arg(donde, campos[0]);
+                return false;
+            }
+            return fila(id, campos, donde);
+        },
+        error);
 }
 
 // A value of the published files; empty when `vacio` allows it.

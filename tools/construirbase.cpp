@@ -559,7 +559,6 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         QStringLiteral("INSERT INTO DRIs (%1) VALUES (%2)")
             .arg(columnasDris.join(QStringLiteral(", ")),
                  QStringList(columnasDris.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
-    const QVariant nulo{QMetaType(QMetaType::Double)};
     QSqlQuery dri(base);
     if (!dri.prepare(sentenciaDris)) {
         e.fallo(dri, sentenciaDris);
@@ -575,13 +574,7 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         vacia.valores << std::nullopt;
     filas << vacia;
     for (const FilaReferencia& f : filas) {
-        dri.addBindValue(f.clave);
-        dri.addBindValue(f.nombre);
-        dri.addBindValue(f.unidad);
-        dri.addBindValue(f.orden);
-        dri.addBindValue(f.icono);
-        for (const std::optional<double>& v : f.valores)
-            dri.addBindValue(v ? QVariant(*v) : nulo);
+        enlazarReferencia(dri, f);
         if (!dri.exec()) {
             e.fallo(dri, sentenciaDris);
             *error = e.error();

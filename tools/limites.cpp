@@ -67,16 +67,8 @@ bool escribirLimites(QSqlDatabase base, const QList<FilaLimite>& filas, QString*
         return fallo(crear);
     if (!q.prepare(insertar))
         return fallo(insertar);
-    const QVariant nulo{QMetaType(QMetaType::Double)};
     for (const FilaLimite& l : filas) {
-        const FilaReferencia& f = l.fila;
-        q.addBindValue(f.clave);
-        q.addBindValue(f.nombre);
-        q.addBindValue(f.unidad);
-        q.addBindValue(f.orden);
-        q.addBindValue(f.icono);
-        for (const std::optional<double>& v : f.valores)
-            q.addBindValue(v ? QVariant(*v) : nulo);
+        enlazarReferencia(q, l.fila);
         q.addBindValue(l.aplica);
         if (!q.exec())
             return fallo(insertar);

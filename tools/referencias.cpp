@@ -1,5 +1,8 @@
 #include "referencias.h"
 
+#include <QSqlQuery>
+#include <QVariant>
+
 #include <QSet>
 #include <algorithm>
 
@@ -89,28 +92,24 @@ const QStringList& columnasGrupos()
     return columnas;
 }
 
-bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaReferencia>* filas,
-                     QString* error)
+bool leerTabla(const QByteArray& texto, const QString& origen, const QStringList& cabecera,
+               const std::function<bool(const QStringList& campos, const QString& donde)>& fila,
+               QString* error)
 {
-    filas->clear();
     QList<QStringList> registros;
     QString detalle;
     if (!leerCsv(texto, &registros, &detalle)) {
         *error = QStringLiteral("%1: %2").arg(origen, detalle);
         return false;
     }
-    const QStringList cabecera =
-        QStringList{"key", "name", "unit", "sorting", "icon"} + columnasGrupos();
     if (registros.isEmpty() || registros.first() != cabecera) {
         *error = QStringLiteral("%1, line 1: the header must read \"%2\"")
                      .arg(origen, cabecera.join(QLatin1Char(',')));
         return false;
     }
-    QSet<QString> claves;
-    QSet<int> ordenes;
     for (qsizetype r = 1; r < registros.size(); ++r) {
         const QStringList& campos = registros[r];
-        // Records are counted, not lines; the file keeps each record on one line.
+        // Records are counted, not lines; the files keep each record on one line.
         const QString donde = QStringLiteral("%1, line %2").arg(origen, QString::number(r + 1));
         if (campos.size() != cabecera.size()) {
             *error =
@@ -118,6 +117,33 @@ bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaR
                     .arg(donde, QString::number(campos.size()), QString::number(cabecera.size()));
             return false;
         }
+        if (!fila(campos, donde))
+            return false;
+    }
+    return true;
+}
+
+void enlazarReferencia(QSqlQuery& q, const FilaReferencia& fila)
+{
+    q.addBindValue(fila.clave);
+    q.addBindValue(fila.nombre);
+    q.addBindValue(fila.unidad);
+    q.addBindValue(fila.orden);
+    q.addBindValue(fila.icono);
+    const QVariant nulo{QMetaType(QMetaType::Double)};
+    for (const std::optional<double>& v : fila.valores)
+        q.addBindValue(v ? QVariant(*v) : nulo);
+}
+
+bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaReferencia>* filas,
+                     QString* error)
+{
+    filas->clear();
+    const QStringList cabecera =
+        QStringList{"key", "name", "unit", "sorting", "icon"} + columnasGrupos();
+    QSet<QString> claves;
+    QSet<int> ordenes;
+    const auto leerFila = [&](const QStringList& campos, const QString& donde) {
         FilaReferencia fila;
         fila.clave = campos[0].trimmed();
         fila.nombre = campos[1];
@@ -156,7 +182,10 @@ bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaR
             fila.valores << valor;
         }
         filas->append(fila);
-    }
+        return true;
+    };
+    if (!leerTabla(texto, origen, cabecera, leerFila, error))
+        return false;
     if (filas->isEmpty()) {
         *error = QStringLiteral("%1: no reference rows").arg(origen);
         return false;
