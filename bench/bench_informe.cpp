@@ -2,8 +2,8 @@
 // PDF..." to the written file, and a backup of the delivered database.
 
 #include "bench/medir.h"
-#include "evaluation/salidainforme.h"
 #include "storage/basedatos.h"
+#include "windows/common/mensajes.h"
 #include "windows/main/interfaz.h"
 #include "windows/main/ventanaprincipal.h"
 
@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
 
     const QString pdf = dir.filePath(QStringLiteral("week.pdf"));
-    salidaInforme::instalarElector(
+    mensajes::instalarElector(
         [&pdf](const QString&, const QString&, const QString&) { return pdf; });
     bench::medir(
         "report of 2,000 intakes, computed and written as PDF", 10,
@@ -67,6 +67,6 @@ int main(int argc, char* argv[])
     bench::medir(
         "backup of the delivered database", 10, [&] { almacen::respaldar(copia, &fallo); },
         [&] { QFile::remove(copia); });
-    salidaInforme::instalarElector({});
+    mensajes::instalarElector({});
     return fallo.isEmpty() ? 0 : 1;
 }

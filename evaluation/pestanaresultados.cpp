@@ -330,9 +330,9 @@ void PestanaResultados::imprimir()
 void PestanaResultados::guardarPdf()
 {
     QWidget* ventana = m_ui.lsv_wri->window();
-    const QString ruta = salidaInforme::elegirArchivo(ventana, QStringLiteral("Save as PDF"),
-                                                      nombrePropuesto(QStringLiteral("pdf")),
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString ruta = mensajes::elegirArchivo(ventana, QStringLiteral("Save as PDF"),
+                                                 nombrePropuesto(QStringLiteral("pdf")),
+                                                 QStringLiteral("PDF files (*.pdf)"));
     if (ruta.isEmpty())
         return;
     const QString html = htmlActual();
@@ -344,9 +344,9 @@ void PestanaResultados::guardarPdf()
 void PestanaResultados::guardarHtml()
 {
     QWidget* ventana = m_ui.lsv_wri->window();
-    const QString ruta = salidaInforme::elegirArchivo(ventana, QStringLiteral("Save as HTML"),
-                                                      nombrePropuesto(QStringLiteral("html")),
-                                                      QStringLiteral("HTML files (*.html *.htm)"));
+    const QString ruta = mensajes::elegirArchivo(ventana, QStringLiteral("Save as HTML"),
+                                                 nombrePropuesto(QStringLiteral("html")),
+                                                 QStringLiteral("HTML files (*.html *.htm)"));
     if (ruta.isEmpty())
         return;
     const QString html = htmlActual();
@@ -359,9 +359,9 @@ void PestanaResultados::exportarCsv()
 {
     QWidget* ventana = m_ui.lsv_wri->window();
     // One name chosen once: NAME-results.csv and NAME-foods.csv beside it.
-    QString ruta = salidaInforme::elegirArchivo(ventana, QStringLiteral("Export CSV"),
-                                                nombrePropuesto(QStringLiteral("csv")),
-                                                QStringLiteral("CSV files (*.csv)"));
+    QString ruta = mensajes::elegirArchivo(ventana, QStringLiteral("Export CSV"),
+                                           nombrePropuesto(QStringLiteral("csv")),
+                                           QStringLiteral("CSV files (*.csv)"));
     if (ruta.isEmpty())
         return;
     if (ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))

@@ -1,6 +1,5 @@
 #include "evaluation/salidainforme.h"
 
-#include <QFileDialog>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -13,12 +12,6 @@ namespace salidaInforme {
 
 namespace {
 
-salidaInforme::Elector& elector()
-{
-    static Elector e;
-    return e;
-}
-
 QPageSize tamanoPagina()
 {
     return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
@@ -26,26 +19,6 @@ QPageSize tamanoPagina()
 }
 
 } // namespace
-
-void instalarElector(Elector e)
-{
-    elector() = std::move(e);
-}
-
-QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& propuesto,
-                      const QString& filtro)
-{
-    if (elector())
-        return elector()(titulo, propuesto, filtro);
-    return QFileDialog::getSaveFileName(padre, titulo, propuesto, filtro);
-}
-
-QString elegirArchivoExistente(QWidget* padre, const QString& titulo, const QString& filtro)
-{
-    if (elector())
-        return elector()(titulo, QString(), filtro);
-    return QFileDialog::getOpenFileName(padre, titulo, QString(), filtro);
-}
 
 bool escribirPdf(const QString& html, const QString& ruta, QString* fallo)
 {

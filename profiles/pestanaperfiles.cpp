@@ -1,6 +1,5 @@
 #include "profiles/pestanaperfiles.h"
 
-#include "evaluation/salidainforme.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"
@@ -79,8 +78,8 @@ PestanaPerfiles::PestanaPerfiles(ControlesPerfiles& ui, Sesion& sesion, QWidget*
 
 void PestanaPerfiles::restaurar()
 {
-    const QString ruta = salidaInforme::elegirArchivoExistente(
-        m_ventana, QStringLiteral("Restore data"), QStringLiteral("Databases (*.mdb)"));
+    const QString ruta = mensajes::elegirArchivoExistente(m_ventana, QStringLiteral("Restore data"),
+                                                          QStringLiteral("Databases (*.mdb)"));
     if (ruta.isEmpty())
         return;
     QString fallo;
@@ -110,7 +109,7 @@ void PestanaPerfiles::restaurar()
 
 void PestanaPerfiles::respaldar()
 {
-    const QString ruta = salidaInforme::elegirArchivo(
+    const QString ruta = mensajes::elegirArchivo(
         m_ventana, QStringLiteral("Back up data"),
         QStringLiteral("alimetra-backup-%1.mdb").arg(QDate::currentDate().toString(Qt::ISODate)),
         QStringLiteral("Databases (*.mdb)"));

@@ -3,12 +3,12 @@
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
-#include "evaluation/salidainforme.h"
 #include "profiles/dialogoperfil.h"
 #include "profiles/perfilactual.h"
 #include "profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
+#include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
@@ -512,7 +512,7 @@ private slots:
     {
         Escena e;
         QString destino = e.fx.ruta(QStringLiteral("backup.mdb"));
-        salidaInforme::instalarElector(
+        mensajes::instalarElector(
             [&destino](const QString&, const QString&, const QString&) { return destino; });
         const auto foto = [] {
             QList<QVariantList> f;
@@ -563,7 +563,7 @@ private slots:
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
         QVERIFY(e.msgs.ultimo().texto.contains(QLatin1String("missing/backup.mdb")));
         QVERIFY(!QFile::exists(destino));
-        salidaInforme::instalarElector({});
+        mensajes::instalarElector({});
     }
 };
 

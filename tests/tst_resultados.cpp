@@ -4,9 +4,9 @@
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "evaluation/resultados.h"
-#include "evaluation/salidainforme.h"
 #include "evaluation/valoresrecomendados.h"
 #include "evaluation/ventanafuentes.h"
+#include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
@@ -418,7 +418,7 @@ private slots:
     {
         Escena e;
         QString destino;
-        salidaInforme::instalarElector(
+        mensajes::instalarElector(
             [&destino](const QString&, const QString&, const QString&) { return destino; });
         e.mostrar();
         QPushButton* pdf = e.f->ui().cmd_5_2;
@@ -456,7 +456,7 @@ private slots:
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
         QVERIFY(e.msgs.ultimo().texto.contains(QLatin1String("missing/week.pdf")));
         QVERIFY(!QFile::exists(destino));
-        salidaInforme::instalarElector({});
+        mensajes::instalarElector({});
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "storage/basedatos.h"
 
+#include <QFileDialog>
+
 namespace mensajes {
 
 namespace {
@@ -10,6 +12,12 @@ Respondedor& respondedor()
 {
     static Respondedor r;
     return r;
+}
+
+Elector& elector()
+{
+    static Elector e;
+    return e;
 }
 
 QMessageBox::Icon icono(Tipo tipo)
@@ -68,6 +76,26 @@ bool preguntar(QWidget* padre, const QString& texto)
 {
     return mostrar(padre, {Tipo::Pregunta, QString(), texto}, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+void instalarElector(Elector e)
+{
+    elector() = std::move(e);
+}
+
+QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& propuesto,
+                      const QString& filtro)
+{
+    if (elector())
+        return elector()(titulo, propuesto, filtro);
+    return QFileDialog::getSaveFileName(padre, titulo, propuesto, filtro);
+}
+
+QString elegirArchivoExistente(QWidget* padre, const QString& titulo, const QString& filtro)
+{
+    if (elector())
+        return elector()(titulo, QString(), filtro);
+    return QFileDialog::getOpenFileName(padre, titulo, QString(), filtro);
 }
 
 } // namespace mensajes

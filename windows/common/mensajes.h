@@ -41,4 +41,15 @@ void errorEscritura(QWidget* padre, const QString& texto);
 // Yes/No without icon, empty title; true for Yes.
 bool preguntar(QWidget* padre, const QString& texto);
 
+// Asks for the file to save to (empty: the user cancelled); tests answer it
+// in place of the file dialog, as they do the message boxes.
+using Elector =
+    std::function<QString(const QString& titulo, const QString& propuesto, const QString& filtro)>;
+// Replaces the file dialogs (an empty function restores them).
+void instalarElector(Elector elector);
+QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& propuesto,
+                      const QString& filtro);
+// The same for a file to open.
+QString elegirArchivoExistente(QWidget* padre, const QString& titulo, const QString& filtro);
+
 } // namespace mensajes
