@@ -26,6 +26,7 @@ public:
         OtroPerfil,      // another profile became current: its data are read again
         DatosPersonales, // its personal data were saved
         Nombre,          // it was renamed
+        Base,            // the whole database was replaced: everything is read again
     };
 
     PerfilActual perfilActual;

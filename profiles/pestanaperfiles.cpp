@@ -97,7 +97,7 @@ void PestanaPerfiles::restaurar()
     cerrarDialogo();
     const bool hecho = almacen::restaurar(ruta, &fallo);
     // Whatever is open now is what the window shows.
-    m_sesion.anunciarCambioDePerfil(Sesion::Cambio::OtroPerfil);
+    m_sesion.anunciarCambioDePerfil(Sesion::Cambio::Base);
     cargarPerfiles();
     if (hecho)
         mensajes::informar(

@@ -139,10 +139,11 @@ void VentanaPrincipal::inicio()
                         m_ui.lbl_5_5, m_ui.lbl_5_6, m_ui.lbl_5_7, m_ui.img_5_1, m_ui.img_5_2,
                         m_ui.img_5_3, m_ui.img_5_4, m_ui.lbl_5_8};
 
-    if (!fallo.isEmpty())
+    if (!fallo.isEmpty()) {
         escribirLog(QStringLiteral("inicio() -> ") + fallo);
-    // Until the database opens, each user action first tries to open it.
-    qApp->installEventFilter(this);
+        // Until the database opens, each user action first tries to open it.
+        qApp->installEventFilter(this);
+    }
 }
 
 void VentanaPrincipal::mostrarEstadoBase()
@@ -161,11 +162,10 @@ void VentanaPrincipal::reabrirBase()
     if (ahora - m_ultimoIntento < 1000)
         return;
     m_ultimoIntento = ahora;
-    if (almacen::reabrirSiCerrada(QStringLiteral("inicio() -> "))) {
-        m_dris->cargar();
-        cargarDatos();
-    }
-    mostrarEstadoBase();
+    if (almacen::reabrirSiCerrada(QStringLiteral("inicio() -> ")))
+        alCambiarPerfil(Sesion::Cambio::Base);
+    else
+        mostrarEstadoBase();
 }
 
 bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento)
@@ -173,13 +173,24 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento)
     const QEvent::Type tipo = evento->type();
     if ((tipo == QEvent::MouseButtonPress || tipo == QEvent::KeyPress ||
          tipo == QEvent::MouseButtonDblClick) &&
-        objeto->isWidgetType() && !almacen::baseAbierta())
+        objeto->isWidgetType())
         reabrirBase();
     return QWidget::eventFilter(objeto, evento);
 }
 
 void VentanaPrincipal::alCambiarPerfil(Sesion::Cambio cambio)
 {
+    if (cambio == Sesion::Cambio::Base) {
+        // Another file, or the file opened at last: all it holds is read
+        // again, and while none is open each user action tries to open it.
+        if (almacen::baseAbierta())
+            qApp->removeEventFilter(this);
+        else
+            qApp->installEventFilter(this);
+        m_dris->cargar();
+        cargarDatos();
+        return;
+    }
     if (cambio == Sesion::Cambio::OtroPerfil) {
         extraerDatosPersonales(m_sesion.perfilActual);
         m_datos->seleccionarDatosPersonales();
