@@ -61,20 +61,25 @@ int main(int argc, char* argv[])
 
     const qint64 id = ui.lsv_ordenado->topLevelItem(0)->data(0, Qt::UserRole).toLongLong();
     const QString descripcion = ui.lsv_ordenado->topLevelItem(0)->text(0);
-    Ficha* abierta = nullptr;
-    bench::medir(
-        "opening a detail window", 30,
-        [&] {
-            abierta = cargarInfoCompleta(&f, f.sesion().valoresRecomendados, descripcion, id);
-            QApplication::processEvents();
-        },
-        [&] {
-            if (abierta)
+    // Opens a detail window per run; each is closed before the next.
+    const auto medirFicha = [&](const char* accion, const QString& nombre, qint64 alimento,
+                                int medida) {
+        Ficha* abierta = nullptr;
+        bench::medir(
+            accion, 30,
+            [&] {
+                abierta = cargarInfoCompleta(&f, f.sesion().valoresRecomendados, nombre, alimento);
+                if (medida > 0)
+                    abierta->cmb_medidas->setCurrentIndex(medida);
+                QApplication::processEvents();
+            },
+            [&] {
                 delete abierta;
-            abierta = nullptr;
-        });
-    delete abierta;
-    abierta = nullptr;
+                abierta = nullptr;
+            });
+        delete abierta;
+    };
+    medirFicha("opening a detail window", descripcion, id, 0);
 
     // Glazed doughnuts: 15 measures, and an intake stored for the read-back.
     const qint64 doughnuts = 18255;
@@ -89,19 +94,7 @@ int main(int argc, char* argv[])
     });
     std::printf("  measures listed: %d\n", ui.ayudaMedidas->cmb_medidas->count() - 1);
 
-    bench::medir(
-        "detail window with a measure chosen", 30,
-        [&] {
-            abierta = cargarInfoCompleta(&f, f.sesion().valoresRecomendados,
-                                         QStringLiteral("Doughnuts, glazed"), doughnuts);
-            abierta->cmb_medidas->setCurrentIndex(1);
-            QApplication::processEvents();
-        },
-        [&] {
-            if (abierta)
-                delete abierta;
-            abierta = nullptr;
-        });
-    delete abierta;
+    medirFicha("detail window with a measure chosen", QStringLiteral("Doughnuts, glazed"),
+               doughnuts, 1);
     return 0;
 }
