@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -82,66 +83,12 @@ QString palabraVeredicto(Veredicto v)
     return QStringLiteral("none");
 }
 
-// The verdict drawn as a bar of blocks: ten stand for 150 %.
-QString barra(const Informe::Fila& f)
-{
-    int largo = 10;
-    if (f.porcentaje)
-        largo = std::clamp(int(std::lround(*f.porcentaje / 15.0)), 1, 10);
-    return QStringLiteral("<span style=\"color:%1;white-space:nowrap\">%2</span>")
-        .arg(colorVeredicto(f.juicio.veredicto), QString(largo, QChar(0x2588)));
-}
-
 const Informe::Fila* filaDe(const Informe& informe, const QString& clave)
 {
     for (const Informe::Fila& f : informe.filas)
         if (f.clave == clave)
             return &f;
     return nullptr;
-}
-
-// The share of the energy from protein, carbohydrate and fat as one stacked
-// bar, then sugars and saturated fat with the reference percentages.
-QString fuentesEnergia(const Informe& informe)
-{
-    const Informe::Fila* hidratos = filaDe(informe, QStringLiteral("Carbohydrate"));
-    const Informe::Fila* grasa = filaDe(informe, QStringLiteral("Total_Lipid"));
-    if (!hidratos || !grasa || !hidratos->juicio.parteEnergia || !grasa->juicio.parteEnergia)
-        return QString();
-    const double h = *hidratos->juicio.parteEnergia;
-    const double g = *grasa->juicio.parteEnergia;
-    const double p = std::max(0.0, 100.0 - h - g);
-    QString t = QStringLiteral("<h2 style=\"font-size:13pt\">Energy sources</h2>\n"
-                               "<table id=\"energy\" width=\"100%\" cellspacing=\"0\" "
-                               "cellpadding=\"3\"><tr>");
-    const struct
-    {
-        const char* nombre;
-        double parte;
-        const char* color;
-    } partes[] = {{"Protein", p, "#7a9cc6"}, {"Carbohydrate", h, "#e3c46b"}, {"Fat", g, "#c98a6b"}};
-    for (const auto& parte : partes) {
-        if (parte.parte <= 0)
-            continue;
-        t += QStringLiteral("<td width=\"%1%\" bgcolor=\"%2\">%3 %4 %</td>")
-                 .arg(std::max(1, int(std::lround(parte.parte))))
-                 .arg(QLatin1String(parte.color), QLatin1String(parte.nombre),
-                      numero(parte.parte, true));
-    }
-    t += QStringLiteral("</tr></table>\n<p>");
-    QStringList notas;
-    for (const char* clave :
-         {"Carbohydrate", "Sugars_total", "Total_Lipid", "Fatty_acids_total_saturated"}) {
-        const Informe::Fila* f = filaDe(informe, QLatin1String(clave));
-        if (!f || !f->juicio.parteEnergia)
-            continue;
-        QString nota = QStringLiteral("%1: %2 % of the energy")
-                           .arg(f->nombre.toHtmlEscaped(), numero(*f->juicio.parteEnergia, true));
-        if (f->juicio.referencia && f->juicio.referenciaEnPorcentaje)
-            nota += QStringLiteral(" (reference %1 %)").arg(numero(*f->juicio.referencia, true));
-        notas << nota;
-    }
-    return t + notas.join(QStringLiteral("; ")) + QStringLiteral(".</p>\n");
 }
 
 QString campoCsv(const QString& campo)
@@ -238,75 +185,187 @@ QString colorVeredicto(Veredicto v)
     return QStringLiteral("#a8a8a8");
 }
 
-QString htmlInforme(const Informe& informe)
+double parteBarra(std::optional<double> porcentaje)
+{
+    return porcentaje ? std::clamp(*porcentaje / 150.0, 0.0, 1.0) : 1.0;
+}
+
+TablaInforme tablaResultados(const Informe& informe)
+{
+    TablaInforme t;
+    t.cabecera = QStringList{QStringLiteral("Nutrient"),    QStringLiteral("Unit"),
+                             QStringLiteral("Intake"),      QStringLiteral("% WRI"),
+                             QStringLiteral("Daily"),       QStringLiteral("Reference"),
+                             QStringLiteral("Upper limit"), QStringLiteral("Verdict")};
+    for (const Informe::Fila& f : informe.filas)
+        t.filas << QStringList{f.nombre,
+                               f.unidad,
+                               numero(f.semana, true),
+                               f.porcentaje ? numero(*f.porcentaje, true) : QString(),
+                               numero(f.juicio.diaria, true),
+                               textoReferencia(f, true),
+                               textoLimite(f),
+                               palabraVeredicto(f.juicio.veredicto)};
+    return t;
+}
+
+TablaInforme tablaAlimentos(const Informe& informe)
+{
+    TablaInforme t;
+    t.cabecera = QStringList{QStringLiteral("Food"), QStringLiteral("Grams a week"),
+                             QStringLiteral("Grams a day")};
+    for (const AlimentoSemana& a : informe.alimentos)
+        t.filas << QStringList{a.descripcion, numero(double(a.gramos), true),
+                               numero(a.gramos / 7.0, true)};
+    return t;
+}
+
+std::optional<ReparticionEnergia> reparticionEnergia(const Informe& informe)
+{
+    const Informe::Fila* hidratos = filaDe(informe, QStringLiteral("Carbohydrate"));
+    const Informe::Fila* grasa = filaDe(informe, QStringLiteral("Total_Lipid"));
+    if (!hidratos || !grasa || !hidratos->juicio.parteEnergia || !grasa->juicio.parteEnergia)
+        return std::nullopt;
+    ReparticionEnergia r;
+    r.hidratos = *hidratos->juicio.parteEnergia;
+    r.grasa = *grasa->juicio.parteEnergia;
+    // Protein gives the rest of the energy.
+    r.proteina = std::max(0.0, 100.0 - r.hidratos - r.grasa);
+    if (const Informe::Fila* f = filaDe(informe, QStringLiteral("Sugars_total")))
+        r.azucares = f->juicio.parteEnergia;
+    if (const Informe::Fila* f = filaDe(informe, QStringLiteral("Fatty_acids_total_saturated")))
+        r.saturadas = f->juicio.parteEnergia;
+    return r;
+}
+
+QString htmlEncabezado(const Informe& informe)
 {
     const auto e = [](const QString& t) { return t.toHtmlEscaped(); };
-    const QString celda = QStringLiteral("<td style=\"padding:2px 6px\">%1</td>");
-    const QString numerica =
-        QStringLiteral("<td style=\"padding:2px 6px\" align=\"right\">%1</td>");
-    const QString cabecera =
-        QStringLiteral("<th style=\"padding:2px 6px;background-color:#e8e8e8\">%1</th>");
+    return QStringLiteral(
+               "<h1 style=\"font-size:16pt\">Alimetra 1.1 - weekly diet assessment</h1>\n"
+               "<p>%1</p>\n<p>Profile: <b>%2</b><br/>Age group: %3<br/>Sex: %4<br/>"
+               "Weight: %5 kg</p>\n")
+        .arg(e(informe.fecha), e(informe.nombre), e(informe.grupoEdad), e(informe.sexo))
+        .arg(informe.peso);
+}
 
+QString htmlApartado(const QString& titulo)
+{
+    return QStringLiteral("<h2 style=\"font-size:13pt\">%1</h2>\n").arg(titulo.toHtmlEscaped());
+}
+
+QString htmlLeyenda()
+{
+    return QStringLiteral("<p>Bar colours: <span style=\"color:%1\">amber</span> below 70 % of the "
+                          "reference (energy sources: outside their range), <span "
+                          "style=\"color:%2\">green</span> 70 % and above, <span "
+                          "style=\"color:%3\">red</span> above the upper limit or a ceiling, <span "
+                          "style=\"color:%4\">grey</span> nothing to judge by. The bar is full at "
+                          "150 % of the reference; the mark stands at 100 %. \"% WRI\": percentage "
+                          "of the weekly recommended intake = 7 x the daily reference.</p>\n")
+        .arg(colorVeredicto(Veredicto::Atencion), colorVeredicto(Veredicto::Correcto),
+             colorVeredicto(Veredicto::Exceso), colorVeredicto(Veredicto::SinJuicio));
+}
+
+QString htmlNotaEnergia(const Informe& informe)
+{
+    const std::optional<ReparticionEnergia> r = reparticionEnergia(informe);
+    if (!r)
+        return QString();
+    QStringList notas{QStringLiteral("Protein %1 %").arg(numero(r->proteina, true))};
+    for (const char* clave :
+         {"Carbohydrate", "Sugars_total", "Total_Lipid", "Fatty_acids_total_saturated"}) {
+        const Informe::Fila* f = filaDe(informe, QLatin1String(clave));
+        if (!f || !f->juicio.parteEnergia)
+            continue;
+        QString nota = QStringLiteral("%1 %2 %").arg(f->nombre.toHtmlEscaped(),
+                                                     numero(*f->juicio.parteEnergia, true));
+        if (f->juicio.referencia && f->juicio.referenciaEnPorcentaje)
+            nota += QStringLiteral(" (reference %1 %)").arg(numero(*f->juicio.referencia, true));
+        notas << nota;
+    }
+    return QStringLiteral("<p id=\"energy\">Share of the week's energy: %1.</p>\n")
+        .arg(notas.join(QStringLiteral("; ")));
+}
+
+QString htmlPie()
+{
+    return QStringLiteral("<p>Food composition: USDA National Nutrient Database for Standard "
+                          "Reference, release 24. Reference values: Dietary Reference Intakes "
+                          "(Food and Nutrition Board).</p>\n"
+                          "<p><i>This report is not medical advice: talk about your diet with a "
+                          "physician or a dietitian.</i></p>\n");
+}
+
+namespace {
+
+QString tablaHtml(const QString& id, const TablaInforme& tabla, const QList<bool>& numericas,
+                  const std::function<QString(int fila, int columna, const QString&)>& celda)
+{
+    QString h = QStringLiteral("<table id=\"%1\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
+                               "style=\"border-collapse:collapse\">\n<thead><tr>")
+                    .arg(id);
+    for (const QString& t : tabla.cabecera)
+        h += QStringLiteral("<th style=\"padding:2px 6px;background-color:#e8e8e8\">%1</th>")
+                 .arg(t.toHtmlEscaped());
+    h += QStringLiteral("</tr></thead>\n<tbody>\n");
+    for (int i = 0; i < tabla.filas.size(); ++i) {
+        h += QStringLiteral("<tr>");
+        const QStringList& fila = tabla.filas.at(i);
+        for (int c = 0; c < fila.size(); ++c)
+            h += QStringLiteral("<td style=\"padding:2px 6px\"%1>%2</td>")
+                     .arg(numericas.value(c) ? QStringLiteral(" align=\"right\"") : QString(),
+                          celda ? celda(i, c, fila.at(c)) : fila.at(c).toHtmlEscaped());
+        h += QStringLiteral("</tr>\n");
+    }
+    return h + QStringLiteral("</tbody></table>\n");
+}
+
+} // namespace
+
+QString htmlInforme(const Informe& informe, const QString& grafico)
+{
     QString h;
     h += QStringLiteral("<html xmlns=\"http://www.w3.org/1999/xhtml\"><head>"
                         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\"/>"
                         "<title>Alimetra 1.1 - weekly diet assessment</title></head>\n"
                         "<body style=\"font-family:sans-serif;font-size:10pt\">\n");
-    h +=
-        QStringLiteral("<h1 style=\"font-size:16pt\">Alimetra 1.1 - weekly diet assessment</h1>\n");
-    h += QStringLiteral("<p>%1</p>\n").arg(e(informe.fecha));
-    h += QStringLiteral("<p>Profile: <b>%1</b><br/>Age group: %2<br/>Sex: %3<br/>Weight: %4 "
-                        "kg</p>\n")
-             .arg(e(informe.nombre), e(informe.grupoEdad), e(informe.sexo))
-             .arg(informe.peso);
+    h += htmlEncabezado(informe);
 
-    h += QStringLiteral("<table id=\"results\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
-                        "style=\"border-collapse:collapse\">\n<thead><tr>");
-    for (const char* t :
-         {"Nutrient", "Unit", "Intake", "% WRI", "Daily", "Reference", "Upper limit", "Verdict"})
-        h += cabecera.arg(QLatin1String(t));
-    h += QStringLiteral("</tr></thead>\n<tbody>\n");
-    for (const Informe::Fila& f : informe.filas) {
-        h += QStringLiteral("<tr>");
-        h += celda.arg(e(f.nombre)) + celda.arg(e(f.unidad)) + numerica.arg(numero(f.semana, true));
-        h += numerica.arg(f.porcentaje ? numero(*f.porcentaje, true) : QString());
-        h += numerica.arg(numero(f.juicio.diaria, true));
-        h += celda.arg(e(textoReferencia(f, true))) + celda.arg(e(textoLimite(f)));
-        h += celda.arg(barra(f));
-        h += QStringLiteral("</tr>\n");
+    // The verdict column: a bar as long as the share of the reference (full
+    // at 150 %), in the verdict's colour, then the verdict in words.
+    const int columnaVeredicto = 7;
+    h += tablaHtml(QStringLiteral("results"), tablaResultados(informe),
+                   {false, false, true, true, true, false, false, false},
+                   [&informe](int fila, int columna, const QString& texto) {
+                       if (columna != columnaVeredicto)
+                           return texto.toHtmlEscaped();
+                       const Informe::Fila& f = informe.filas.at(fila);
+                       return QStringLiteral("<span style=\"display:inline-block;width:%1px;"
+                                             "height:0.8em;background-color:%2\"></span> %3")
+                           .arg(int(std::lround(60.0 * parteBarra(f.porcentaje))))
+                           .arg(colorVeredicto(f.juicio.veredicto), texto.toHtmlEscaped());
+                   });
+    h += htmlLeyenda();
+
+    if (reparticionEnergia(informe)) {
+        h += htmlApartado(QStringLiteral("Energy sources"));
+        if (!grafico.isEmpty())
+            h += QStringLiteral(
+                     "<p><img src=\"%1\" alt=\"Share of the energy from protein, "
+                     "carbohydrate and fat\" style=\"width:100%;max-width:640px\"/></p>\n")
+                     .arg(grafico);
+        h += htmlNotaEnergia(informe);
     }
-    h += QStringLiteral("</tbody></table>\n");
-    h += QStringLiteral("<p>Bar colours: <span style=\"color:%1\">amber</span> below 70 % of the "
-                        "reference (energy sources: outside their range), <span "
-                        "style=\"color:%2\">green</span> 70 % and above, <span "
-                        "style=\"color:%3\">red</span> above the upper limit or a ceiling, <span "
-                        "style=\"color:%4\">grey</span> nothing to judge by. \"% WRI\": percentage "
-                        "of the weekly recommended intake = 7 x the daily reference.</p>\n")
-             .arg(colorVeredicto(Veredicto::Atencion), colorVeredicto(Veredicto::Correcto),
-                  colorVeredicto(Veredicto::Exceso), colorVeredicto(Veredicto::SinJuicio));
-
-    h += fuentesEnergia(informe);
-    h += QStringLiteral("<h2 style=\"font-size:13pt\">Foods of the week</h2>\n");
-    h += QStringLiteral("<table id=\"foods\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
-                        "style=\"border-collapse:collapse\">\n<thead><tr>");
-    for (const char* t : {"Food", "Grams a week", "Grams a day"})
-        h += cabecera.arg(QLatin1String(t));
-    h += QStringLiteral("</tr></thead>\n<tbody>\n");
-    for (const AlimentoSemana& a : informe.alimentos)
-        h += QStringLiteral("<tr>") + celda.arg(e(a.descripcion)) +
-             numerica.arg(numero(double(a.gramos), true)) +
-             numerica.arg(numero(a.gramos / 7.0, true)) + QStringLiteral("</tr>\n");
-    h += QStringLiteral("</tbody></table>\n");
-
-    h += QStringLiteral("<p>Food composition: USDA National Nutrient Database for Standard "
-                        "Reference, release 24. Reference values: Dietary Reference Intakes "
-                        "(Food and Nutrition Board).</p>\n"
-                        "<p><i>This report is not medical advice: talk about your diet with a "
-                        "physician or a dietitian.</i></p>\n</body></html>\n");
-    return h;
+    h += htmlApartado(QStringLiteral("Foods of the week"));
+    h += tablaHtml(QStringLiteral("foods"), tablaAlimentos(informe), {false, true, true}, {});
+    h += htmlPie();
+    return h + QStringLiteral("</body></html>\n");
 }
 
-QByteArray csvResultados(const Informe& informe)
+namespace {
+
+QList<QStringList> filasCsvResultados(const Informe& informe)
 {
     QList<QStringList> filas;
     filas << QStringList{QStringLiteral("Nutrient"),
@@ -333,10 +392,10 @@ QByteArray csvResultados(const Informe& informe)
             j.limite ? aplicacion(j.aplica) : QString(),
             palabraVeredicto(j.veredicto)};
     }
-    return csv(filas);
+    return filas;
 }
 
-QByteArray csvAlimentos(const Informe& informe)
+QList<QStringList> filasCsvAlimentos(const Informe& informe)
 {
     QList<QStringList> filas;
     filas << QStringList{QStringLiteral("Food"), QStringLiteral("Grams a week (g)"),
@@ -344,6 +403,26 @@ QByteArray csvAlimentos(const Informe& informe)
     for (const AlimentoSemana& a : informe.alimentos)
         filas << QStringList{a.descripcion, QString::number(a.gramos),
                              numero(a.gramos / 7.0, false)};
+    return filas;
+}
+
+} // namespace
+
+QByteArray csvResultados(const Informe& informe)
+{
+    return csv(filasCsvResultados(informe));
+}
+
+QByteArray csvAlimentos(const Informe& informe)
+{
+    return csv(filasCsvAlimentos(informe));
+}
+
+QByteArray csvUnico(const Informe& informe)
+{
+    QList<QStringList> filas{{QStringLiteral("Results")}};
+    filas << filasCsvResultados(informe) << QStringList{}
+          << QStringList{QStringLiteral("Foods of the week")} << filasCsvAlimentos(informe);
     return csv(filas);
 }
 

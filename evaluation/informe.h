@@ -51,14 +51,55 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
 
 // The colour of a verdict, as "#rrggbb" (the results list draws the same).
 QString colorVeredicto(Veredicto veredicto);
+// How much of a verdict bar is filled, 0 to 1: full at 150 % of the
+// reference, and full where there is no percentage.
+double parteBarra(std::optional<double> porcentaje);
 
-// The report as a standalone XHTML document (inline styles only).
-QString htmlInforme(const Informe& informe);
+// A table of the report as its reader sees it: numbers in the user's format.
+struct TablaInforme
+{
+    QStringList cabecera;
+    QList<QStringList> filas;
+};
+// Nutrient, unit, intake, % WRI, daily, reference, upper limit and the
+// verdict's word, one row for each row of the report.
+TablaInforme tablaResultados(const Informe& informe);
+// Food, grams a week, grams a day.
+TablaInforme tablaAlimentos(const Informe& informe);
+
+// Where the week's energy comes from, in percent of it: protein,
+// carbohydrate and fat make 100; sugars are part of the carbohydrate and the
+// saturated fat part of the fat.
+struct ReparticionEnergia
+{
+    double proteina = 0.0;
+    double hidratos = 0.0;
+    double grasa = 0.0;
+    std::optional<double> azucares;
+    std::optional<double> saturadas;
+};
+// None when the week gives no energy from carbohydrate and fat (or the
+// report has no rows for them).
+std::optional<ReparticionEnergia> reparticionEnergia(const Informe& informe);
+
+// The pieces of the report in HTML (inline styles only), shared by the HTML
+// file and the printed pages.
+QString htmlEncabezado(const Informe& informe);  // title, date and the profile
+QString htmlApartado(const QString& titulo);     // a section's heading
+QString htmlLeyenda();                           // what the bar colours mean
+QString htmlNotaEnergia(const Informe& informe); // the shares and their references
+QString htmlPie();                               // sources; not medical advice
+
+// The report as a standalone XHTML document. `grafico`, when given, is the
+// energy chart as a data URI of an image.
+QString htmlInforme(const Informe& informe, const QString& grafico = QString());
 
 // The results and the foods as CSV: UTF-8 with a byte order mark, CRLF line
-// ends, quoted where a field needs it, numbers with a point.
+// ends, quoted where a field needs it, numbers with a point. `csvUnico` puts
+// both in one file, each under a line with its title, a blank line between.
 QByteArray csvResultados(const Informe& informe);
 QByteArray csvAlimentos(const Informe& informe);
+QByteArray csvUnico(const Informe& informe);
 
 // Writes `contenido` to a temporary file beside `ruta` and renames it over
 // `ruta` at the end; false, with the reason in `fallo`, when it could not.

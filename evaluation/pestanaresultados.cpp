@@ -289,13 +289,6 @@ Informe PestanaResultados::informeActual(bool* ok)
     return informe;
 }
 
-QString PestanaResultados::htmlActual()
-{
-    bool ok = false;
-    const Informe informe = informeActual(&ok);
-    return ok ? htmlInforme(informe) : QString();
-}
-
 QString PestanaResultados::nombrePropuesto(const QString& extension) const
 {
     const almacen::Consulta c =
@@ -322,9 +315,10 @@ void avisarFalloArchivo(QWidget* padre, const QString& ruta, const QString& moti
 
 void PestanaResultados::imprimir()
 {
-    const QString html = htmlActual();
-    if (!html.isEmpty())
-        salidaInforme::imprimir(m_ui.lsv_wri->window(), html);
+    bool ok = false;
+    const Informe informe = informeActual(&ok);
+    if (ok)
+        salidaInforme::imprimir(m_ui.lsv_wri->window(), informe);
 }
 
 void PestanaResultados::guardarPdf()
@@ -335,9 +329,10 @@ void PestanaResultados::guardarPdf()
                                                  QStringLiteral("PDF files (*.pdf)"));
     if (ruta.isEmpty())
         return;
-    const QString html = htmlActual();
+    bool ok = false;
+    const Informe informe = informeActual(&ok);
     QString fallo;
-    if (!html.isEmpty() && !salidaInforme::escribirPdf(html, ruta, &fallo))
+    if (ok && !salidaInforme::escribirPdf(informe, ruta, &fallo))
         avisarFalloArchivo(ventana, ruta, fallo);
 }
 
@@ -349,30 +344,42 @@ void PestanaResultados::guardarHtml()
                                                  QStringLiteral("HTML files (*.html *.htm)"));
     if (ruta.isEmpty())
         return;
-    const QString html = htmlActual();
+    bool ok = false;
+    const Informe informe = informeActual(&ok);
     QString fallo;
-    if (!html.isEmpty() && !escribirArchivo(ruta, html.toUtf8(), &fallo))
+    if (ok && !escribirArchivo(ruta, salidaInforme::html(informe).toUtf8(), &fallo))
         avisarFalloArchivo(ventana, ruta, fallo);
 }
 
 void PestanaResultados::exportarCsv()
 {
     QWidget* ventana = m_ui.lsv_wri->window();
-    // One name chosen once: NAME-results.csv and NAME-foods.csv beside it.
+    // Two files from one name chosen once (NAME-results.csv and
+    // NAME-foods.csv beside it), or one file holding both tables.
+    const QString dos = QStringLiteral("Two CSV files, results and foods (*.csv)");
+    const QString uno = QStringLiteral("One CSV file with both tables (*.csv)");
+    QString elegido;
     QString ruta = mensajes::elegirArchivo(ventana, QStringLiteral("Export CSV"),
                                            nombrePropuesto(QStringLiteral("csv")),
-                                           QStringLiteral("CSV files (*.csv)"));
+                                           dos + QStringLiteral(";;") + uno, &elegido);
     if (ruta.isEmpty())
         return;
-    if (ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        ruta.chop(4);
     bool ok = false;
     const Informe informe = informeActual(&ok);
     if (!ok)
         return;
+    QString fallo;
+    if (elegido == uno) {
+        if (!ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+            ruta += QStringLiteral(".csv");
+        if (!escribirArchivo(ruta, csvUnico(informe), &fallo))
+            avisarFalloArchivo(ventana, ruta, fallo);
+        return;
+    }
+    if (ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        ruta.chop(4);
     const QString resultados = ruta + QStringLiteral("-results.csv");
     const QString alimentos = ruta + QStringLiteral("-foods.csv");
-    QString fallo;
     if (!escribirArchivo(resultados, csvResultados(informe), &fallo))
         avisarFalloArchivo(ventana, resultados, fallo);
     else if (!escribirArchivo(alimentos, csvAlimentos(informe), &fallo))

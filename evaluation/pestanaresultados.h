@@ -60,9 +60,8 @@ public:
     void exportarCsv();
 
 private:
-    // The HTML of the report; empty (after telling the user) when it
-    // cannot be made.
-    QString htmlActual();
+    // The report of what tab 5 shows, computed afresh; `ok` false (after
+    // telling the user) when it cannot be made or holds no food.
     Informe informeActual(bool* ok);
     // Enables the report buttons while there is something to report.
     void habilitarInforme(const QString& motivo);

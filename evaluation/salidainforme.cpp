@@ -1,26 +1,57 @@
 #include "evaluation/salidainforme.h"
 
+#include "evaluation/composicioninforme.h"
+
+#include <QBuffer>
+#include <QImage>
 #include <QLocale>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTextDocument>
 
 namespace salidaInforme {
 
 namespace {
 
-QPageSize tamanoPagina()
+QPageLayout paginaLocal()
 {
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                      : QPageSize(QPageSize::A4);
+    const QPageSize tamano(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                               ? QPageSize::Letter
+                               : QPageSize::A4);
+    return QPageLayout(tamano, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+// The energy chart as a PNG data URI, drawn at twice its size for sharp
+// screens and printers.
+QString graficoPng(const ReparticionEnergia& reparticion)
+{
+    QImage imagen(QSize(640, 64) * 2, QImage::Format_ARGB32_Premultiplied);
+    imagen.setDevicePixelRatio(2.0);
+    imagen.fill(Qt::white);
+    {
+        QPainter pintor(&imagen);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        pintarGraficoEnergia(pintor, QRectF(0, 0, 640, 64), reparticion);
+    }
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    imagen.save(&png, "PNG");
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.data().toBase64());
 }
 
 } // namespace
 
-bool escribirPdf(const QString& html, const QString& ruta, QString* fallo)
+QString html(const Informe& informe)
+{
+    const std::optional<ReparticionEnergia> reparticion = reparticionEnergia(informe);
+    return htmlInforme(informe, reparticion ? graficoPng(*reparticion) : QString());
+}
+
+bool escribirPdf(const Informe& informe, const QString& ruta, QString* fallo, int* paginas)
 {
     QSaveFile archivo(ruta);
     if (!archivo.open(QIODevice::WriteOnly)) {
@@ -28,34 +59,36 @@ bool escribirPdf(const QString& html, const QString& ruta, QString* fallo)
             *fallo = archivo.errorString();
         return false;
     }
+    bool dibujado = false;
     {
         QPdfWriter pdf(&archivo);
-        pdf.setPageSize(tamanoPagina());
-        // The document keeps margins of its own when it is printed.
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        pdf.setPageLayout(paginaLocal());
         pdf.setTitle(QStringLiteral("Alimetra 1.1 - weekly diet assessment"));
         pdf.setCreator(QStringLiteral("Alimetra 1.1"));
-        QTextDocument documento;
-        documento.setHtml(html);
-        documento.print(&pdf);
+        const ComposicionInforme composicion(informe, ComposicionInforme::paginaDe(pdf));
+        dibujado = composicion.dibujar(&pdf);
+        if (paginas)
+            *paginas = composicion.paginas();
     }
-    if (!archivo.commit()) {
+    if (!dibujado || !archivo.commit()) {
         if (fallo)
-            *fallo = archivo.errorString();
+            *fallo =
+                dibujado ? archivo.errorString() : QStringLiteral("The PDF could not be drawn");
         return false;
     }
     return true;
 }
 
-void imprimir(QWidget* padre, const QString& html)
+void imprimir(QWidget* padre, const Informe& informe)
 {
     QPrinter impresora(QPrinter::HighResolution);
-    impresora.setPageSize(tamanoPagina());
-    QTextDocument documento;
-    documento.setHtml(html);
+    impresora.setPageLayout(paginaLocal());
+    impresora.setDocName(QStringLiteral("Alimetra 1.1 - weekly diet assessment"));
     QPrintPreviewDialog vista(&impresora, padre);
-    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
-                     [&documento](QPrinter* p) { documento.print(p); });
+    // Laid out again for each request: the user may change the paper.
+    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, [&informe](QPrinter* p) {
+        ComposicionInforme(informe, ComposicionInforme::paginaDe(*p)).dibujar(p);
+    });
     vista.exec();
 }
 

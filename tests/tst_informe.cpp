@@ -160,13 +160,14 @@ private slots:
         QVERIFY(conPorcentaje > 0);
         QVERIFY(e.cantidadesIngeridas.value(QStringLiteral("Protein")) > 0);
 
-        // The energy comes from protein, carbohydrate and fat: one bar of 100 %.
-        const QList<QStringList> energia = filasTabla(html, QStringLiteral("energy"));
-        QCOMPARE(energia.size(), 1);
-        double total = 0;
-        for (const QString& parte : energia.first())
-            total += parte.section(QLatin1Char(' '), -2, -2).toDouble();
-        QVERIFY(qAbs(total - 100) < 0.05);
+        // The energy comes from protein, carbohydrate and fat, 100 % together;
+        // the note says so in the user's numbers.
+        const std::optional<ReparticionEnergia> r = reparticionEnergia(informe);
+        QVERIFY(r && r->proteina > 0 && r->hidratos > 0 && r->grasa > 0);
+        QVERIFY(qAbs(r->proteina + r->hidratos + r->grasa - 100) < 1e-9);
+        QVERIFY(r->azucares && *r->azucares < r->hidratos);
+        QVERIFY(
+            html.contains(QStringLiteral("Protein %1 %").arg(redondearDosDecimales(r->proteina))));
 
         const QList<QStringList> alimentos = filasTabla(html, QStringLiteral("foods"));
         QCOMPARE(alimentos.size(), 4); // the 0 g intake is no food of the week
@@ -210,6 +211,15 @@ private slots:
         QCOMPARE(alimentos.size(), 4);
         QCOMPARE(alimentos.at(2), (QStringList{"Milk, \"whole\"", "700", "100"}));
         QCOMPARE(alimentos.at(3).at(2), QStringLiteral("10.71"));
+
+        // One file: each table under its title, a blank line between.
+        const QList<QStringList> unico = leerCsv(QString::fromUtf8(csvUnico(informe).mid(3)));
+        QCOMPARE(unico.size(), 1 + filas.size() + 2 + alimentos.size());
+        QCOMPARE(unico.first(), QStringList{QStringLiteral("Results")});
+        QCOMPARE(unico.mid(1, filas.size()), filas);
+        QCOMPARE(unico.at(filas.size() + 1), QStringList{QString()});
+        QCOMPARE(unico.at(filas.size() + 2), QStringList{QStringLiteral("Foods of the week")});
+        QCOMPARE(unico.mid(filas.size() + 3), alimentos);
     }
 
     // A file is written whole; a place that cannot be written says why and

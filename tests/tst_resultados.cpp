@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -418,8 +419,12 @@ private slots:
     {
         Escena e;
         QString destino;
-        mensajes::instalarElector(
-            [&destino](const QString&, const QString&, const QString&) { return destino; });
+        QString tipo; // the file type picked, when not the first
+        mensajes::instalarElector([&](const QString&, const QString&, QString& filtro) {
+            if (filtro.split(QStringLiteral(";;")).contains(tipo))
+                filtro = tipo;
+            return destino;
+        });
         e.mostrar();
         QPushButton* pdf = e.f->ui().cmd_5_2;
         QVERIFY(!pdf->isEnabled());
@@ -442,12 +447,28 @@ private slots:
         e.f->ui().cmd_5_3->click();
         QFile html(destino);
         QVERIFY(html.open(QIODevice::ReadOnly));
-        QVERIFY(html.readAll().contains("Alimetra 1.1 - weekly diet assessment"));
+        const QByteArray pagina = html.readAll();
+        QVERIFY(pagina.contains("Alimetra 1.1 - weekly diet assessment"));
+        // The energy chart travels inside the file, as a PNG.
+        const QByteArray marca("src=\"data:image/png;base64,");
+        const int desde = pagina.indexOf(marca) + marca.size();
+        QVERIFY(desde > marca.size());
+        QImage grafico;
+        QVERIFY(grafico.loadFromData(
+            QByteArray::fromBase64(pagina.mid(desde, pagina.indexOf('"', desde) - desde)), "PNG"));
+        QCOMPARE(grafico.size(), QSize(1280, 128));
 
         destino = e.fx.ruta(QStringLiteral("week.csv"));
         e.f->ui().cmd_5_4->click();
         QVERIFY(QFile::exists(e.fx.ruta(QStringLiteral("week-results.csv"))));
         QVERIFY(QFile::exists(e.fx.ruta(QStringLiteral("week-foods.csv"))));
+        tipo = QStringLiteral("One CSV file with both tables (*.csv)");
+        destino = e.fx.ruta(QStringLiteral("both"));
+        e.f->ui().cmd_5_4->click();
+        QFile unico(e.fx.ruta(QStringLiteral("both.csv")));
+        QVERIFY(unico.open(QIODevice::ReadOnly));
+        QVERIFY(unico.readAll().contains("\r\n\r\nFoods of the week\r\n"));
+        tipo.clear();
         QVERIFY(e.msgs.mostrados().isEmpty());
 
         destino = e.fx.ruta(QStringLiteral("missing/week.pdf"));

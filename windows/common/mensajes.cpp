@@ -84,17 +84,30 @@ void instalarElector(Elector e)
 }
 
 QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& propuesto,
-                      const QString& filtro)
+                      const QString& filtro, QString* elegido)
 {
-    if (elector())
-        return elector()(titulo, propuesto, filtro);
-    return QFileDialog::getSaveFileName(padre, titulo, propuesto, filtro);
+    const QString primero = filtro.section(QStringLiteral(";;"), 0, 0);
+    QString tipo = primero;
+    QString ruta;
+    if (elector()) {
+        QString respuesta = filtro;
+        ruta = elector()(titulo, propuesto, respuesta);
+        if (respuesta != filtro)
+            tipo = respuesta;
+    } else {
+        ruta = QFileDialog::getSaveFileName(padre, titulo, propuesto, filtro, &tipo);
+    }
+    if (elegido)
+        *elegido = tipo;
+    return ruta;
 }
 
 QString elegirArchivoExistente(QWidget* padre, const QString& titulo, const QString& filtro)
 {
-    if (elector())
-        return elector()(titulo, QString(), filtro);
+    if (elector()) {
+        QString tipo = filtro;
+        return elector()(titulo, QString(), tipo);
+    }
     return QFileDialog::getOpenFileName(padre, titulo, QString(), filtro);
 }
 

@@ -42,13 +42,16 @@ void errorEscritura(QWidget* padre, const QString& texto);
 bool preguntar(QWidget* padre, const QString& texto);
 
 // Asks for the file to save to (empty: the user cancelled); tests answer it
-// in place of the file dialog, as they do the message boxes.
+// in place of the file dialog, as they do the message boxes. `filtro` holds
+// the file types offered, separated by ";;"; an elector may set it to the
+// one it picks (the first, when it leaves it).
 using Elector =
-    std::function<QString(const QString& titulo, const QString& propuesto, const QString& filtro)>;
+    std::function<QString(const QString& titulo, const QString& propuesto, QString& filtro)>;
 // Replaces the file dialogs (an empty function restores them).
 void instalarElector(Elector elector);
+// `elegido`, when given, gets the file type the user picked.
 QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& propuesto,
-                      const QString& filtro);
+                      const QString& filtro, QString* elegido = nullptr);
 // The same for a file to open.
 QString elegirArchivoExistente(QWidget* padre, const QString& titulo, const QString& filtro);
 
