@@ -311,6 +311,8 @@ void ComposicionInforme::componer(const Informe& informe)
         colocar({Elemento::Tipo::Texto, 0, 0, int(m_textos.size()) - 1, 0}, alto, siguiente);
     };
     const auto tabla = [&](const Tabla& t, int indice) {
+        if (y > 0.0)
+            y += 4.0;
         colocar({Elemento::Tipo::Fila, 0, 0, indice, -1}, t.altoCabecera,
                 t.altos.empty() ? 0.0 : t.altos.front());
         for (int f = 0; f < int(t.altos.size()); ++f) {
@@ -327,7 +329,7 @@ void ComposicionInforme::componer(const Informe& informe)
 
     const TablaInforme resultados = tablaResultados(informe);
     m_tablas.push_back(std::make_unique<Tabla>(
-        resultados, QList<double>{0.19, 0.06, 0.11, 0.09, 0.10, 0.11, 0.15, 0.19},
+        resultados, QList<double>{0.23, 0.05, 0.10, 0.08, 0.09, 0.11, 0.17, 0.17},
         QList<bool>{false, false, true, true, true, false, false, false}, ancho, 7));
     for (const Informe::Fila& f : informe.filas)
         m_tablas.back()->barras.emplace_back(parteBarra(f.porcentaje),

@@ -11,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QWidget>
 
 namespace salidaInforme {
 
@@ -85,6 +86,8 @@ void imprimir(QWidget* padre, const Informe& informe)
     impresora.setPageLayout(paginaLocal());
     impresora.setDocName(QStringLiteral("Alimetra 1.1 - weekly diet assessment"));
     QPrintPreviewDialog vista(&impresora, padre);
+    if (padre)
+        vista.resize(padre->window()->size() * 0.9);
     // Laid out again for each request: the user may change the paper.
     QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, [&informe](QPrinter* p) {
         ComposicionInforme(informe, ComposicionInforme::paginaDe(*p)).dibujar(p);
