@@ -269,8 +269,8 @@ ComposicionInforme::~ComposicionInforme() = default;
 
 QSizeF ComposicionInforme::paginaDe(const QPagedPaintDevice& d)
 {
-    const double escala = puntosPorPulgada / d.logicalDpiX();
-    return QSizeF(d.width() * escala, d.height() * d.logicalDpiX() / d.logicalDpiY() * escala);
+    return QSizeF(d.width() * puntosPorPulgada / d.logicalDpiX(),
+                  d.height() * puntosPorPulgada / d.logicalDpiY());
 }
 
 void ComposicionInforme::componer(const Informe& informe)
