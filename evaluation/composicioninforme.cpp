@@ -92,17 +92,17 @@ void rayar(QPainter& p, const QRectF& rect)
     p.restore();
 }
 
-const QFont& fuenteTexto()
+// The text of the tables and the chart.
+QFont fuenteTexto()
 {
-    static const QFont f = fuente(8.5);
-    return f;
+    return fuente(8.5);
 }
 
 } // namespace
 
 void pintarGraficoEnergia(QPainter& p, const QRectF& area, const ReparticionEnergia& r)
 {
-    const QFont& f = fuenteTexto();
+    const QFont f = fuenteTexto();
     const QFontMetricsF metricas(f, lienzo());
     const QRectF barra(area.left(), area.top(), area.width(), area.height() * 0.55);
     const struct
@@ -168,13 +168,13 @@ struct ComposicionInforme::Tabla
     double altoCabecera = 0.0;
     std::vector<std::vector<std::unique_ptr<QTextLayout>>> filas;
     std::vector<double> altos;
+    QFont letra = fuenteTexto();
     // The verdict's column, drawn as a bar before its word.
     int columnaBarra = -1;
     std::vector<std::pair<double, QColor>> barras;
 
-    Tabla(const TablaInforme& tabla, const QList<double>& partes, const QList<bool>& numericas,
-          double anchoTotal, int barra)
-        : columnaBarra(barra)
+    Tabla(const TablaInforme& tabla, const QList<double>& partes, double anchoTotal)
+        : columnaBarra(tabla.columnaVeredicto)
     {
         double posicion = 0.0;
         for (double parte : partes) {
@@ -182,8 +182,8 @@ struct ComposicionInforme::Tabla
             ancho << parte * anchoTotal;
             posicion += parte * anchoTotal;
         }
-        const auto alineacion = [&numericas](int c) {
-            return numericas.value(c) ? Qt::AlignRight : Qt::AlignLeft;
+        const auto alineacion = [&tabla](int c) {
+            return tabla.numericas.value(c) ? Qt::AlignRight : Qt::AlignLeft;
         };
         const QFont negrita = fuente(8.5, true);
         for (int c = 0; c < tabla.cabecera.size(); ++c) {
@@ -197,8 +197,7 @@ struct ComposicionInforme::Tabla
             std::vector<std::unique_ptr<QTextLayout>> celdas;
             double maximo = 0.0;
             for (int c = 0; c < fila.size(); ++c) {
-                celdas.push_back(
-                    componerTexto(fila.at(c), fuenteTexto(), interior(c), alineacion(c)));
+                celdas.push_back(componerTexto(fila.at(c), letra, interior(c), alineacion(c)));
                 maximo = std::max(maximo, alto(*celdas.back()));
             }
             filas.push_back(std::move(celdas));
@@ -224,7 +223,7 @@ struct ComposicionInforme::Tabla
             double izquierda = x.at(c) + relleno;
             if (c == columnaBarra && fila >= 0) {
                 const auto& [parte, color] = barras.at(fila);
-                const QFontMetricsF metricas(fuenteTexto(), lienzo());
+                const QFontMetricsF metricas(letra, lienzo());
                 const QRectF pista(izquierda, y + rellenoAlto + 2, anchoMuestra,
                                    metricas.height() - 4);
                 p.fillRect(pista, QColor(0xf0, 0xf0, 0xf0));
@@ -327,16 +326,14 @@ void ComposicionInforme::componer(const Informe& informe)
         y += 6.0;
     };
 
-    const TablaInforme resultados = tablaResultados(informe);
     m_tablas.push_back(std::make_unique<Tabla>(
-        resultados, QList<double>{0.23, 0.05, 0.10, 0.08, 0.09, 0.11, 0.17, 0.17},
-        QList<bool>{false, false, true, true, true, false, false, false}, ancho, 7));
+        tablaResultados(informe), QList<double>{0.23, 0.05, 0.10, 0.08, 0.09, 0.11, 0.17, 0.17},
+        ancho));
     for (const Informe::Fila& f : informe.filas)
         m_tablas.back()->barras.emplace_back(parteBarra(f.porcentaje),
                                              QColor(colorVeredicto(f.juicio.veredicto)));
-    m_tablas.push_back(std::make_unique<Tabla>(tablaAlimentos(informe),
-                                               QList<double>{0.70, 0.15, 0.15},
-                                               QList<bool>{false, true, true}, ancho, -1));
+    m_tablas.push_back(
+        std::make_unique<Tabla>(tablaAlimentos(informe), QList<double>{0.70, 0.15, 0.15}, ancho));
 
     texto(htmlEncabezado(informe), m_tablas[0]->altoCabecera);
     tabla(*m_tablas[0], 0);

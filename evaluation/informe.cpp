@@ -30,16 +30,6 @@ QString numero(double valor, bool local)
     return texto;
 }
 
-QString textoReferencia(const Informe::Fila& f, bool local)
-{
-    if (!f.juicio.referencia)
-        return QString();
-    return QStringLiteral("%1 %2")
-        .arg(numero(*f.juicio.referencia, local),
-             f.juicio.referenciaEnPorcentaje ? QStringLiteral("%") : f.unidad)
-        .trimmed();
-}
-
 QString aplicacion(Aplicacion a)
 {
     switch (a) {
@@ -53,19 +43,6 @@ QString aplicacion(Aplicacion a)
         break;
     }
     return QString();
-}
-
-QString textoLimite(const Informe::Fila& f)
-{
-    if (!f.juicio.limite)
-        return QString();
-    QString t = QStringLiteral("%1 %2").arg(numero(*f.juicio.limite, true), f.unidad).trimmed();
-    const QString a = aplicacion(f.juicio.aplica);
-    if (f.juicio.aplica == Aplicacion::Suplementos)
-        t += QStringLiteral(", ") + a;
-    else if (!a.isEmpty())
-        t += QLatin1Char(' ') + a;
-    return t;
 }
 
 QString palabraVeredicto(Veredicto v)
@@ -133,6 +110,17 @@ QList<AlimentoSemana> alimentosSemana(qint64 perfil, QString* fallo)
     return alimentos;
 }
 
+bool semanaConAlimentos(qint64 perfil, QString* fallo)
+{
+    const almacen::Consulta c = almacen::consultar(
+        QStringLiteral("select exists (select 1 from saves s inner join total t on "
+                       "t.id=s.food_id where s.intake>0 and s.prof_id=?)"),
+        {perfil});
+    if (!c.ok && fallo)
+        *fallo = c.error;
+    return !c.vacia() && c.filas.first().value(0).toBool();
+}
+
 Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString* fallo)
 {
     Informe informe;
@@ -190,6 +178,28 @@ double parteBarra(std::optional<double> porcentaje)
     return porcentaje ? std::clamp(*porcentaje / 150.0, 0.0, 1.0) : 1.0;
 }
 
+QString textoReferencia(const Juicio& j, const QString& unidad)
+{
+    if (!j.referencia)
+        return QString();
+    return QStringLiteral("%1 %2")
+        .arg(numero(*j.referencia, true), j.referenciaEnPorcentaje ? QStringLiteral("%") : unidad)
+        .trimmed();
+}
+
+QString textoLimite(const Juicio& j, const QString& unidad)
+{
+    if (!j.limite)
+        return QString();
+    QString t = QStringLiteral("%1 %2").arg(numero(*j.limite, true), unidad).trimmed();
+    const QString a = aplicacion(j.aplica);
+    if (j.aplica == Aplicacion::Suplementos)
+        t += QStringLiteral(", ") + a;
+    else if (!a.isEmpty())
+        t += QLatin1Char(' ') + a;
+    return t;
+}
+
 TablaInforme tablaResultados(const Informe& informe)
 {
     TablaInforme t;
@@ -203,9 +213,11 @@ TablaInforme tablaResultados(const Informe& informe)
                                numero(f.semana, true),
                                f.porcentaje ? numero(*f.porcentaje, true) : QString(),
                                numero(f.juicio.diaria, true),
-                               textoReferencia(f, true),
-                               textoLimite(f),
+                               textoReferencia(f.juicio, f.unidad),
+                               textoLimite(f.juicio, f.unidad),
                                palabraVeredicto(f.juicio.veredicto)};
+    t.numericas = {false, false, true, true, true, false, false, false};
+    t.columnaVeredicto = 7;
     return t;
 }
 
@@ -217,6 +229,7 @@ TablaInforme tablaAlimentos(const Informe& informe)
     for (const AlimentoSemana& a : informe.alimentos)
         t.filas << QStringList{a.descripcion, numero(double(a.gramos), true),
                                numero(a.gramos / 7.0, true)};
+    t.numericas = {false, true, true};
     return t;
 }
 
@@ -299,8 +312,9 @@ QString htmlPie()
 
 namespace {
 
-QString tablaHtml(const QString& id, const TablaInforme& tabla, const QList<bool>& numericas,
-                  const std::function<QString(int fila, int columna, const QString&)>& celda)
+// A table with its header row; `celda` gives the HTML of the verdict's cell.
+QString tablaHtml(const QString& id, const TablaInforme& tabla,
+                  const std::function<QString(int fila, const QString&)>& celdaVeredicto = {})
 {
     QString h = QStringLiteral("<table id=\"%1\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
                                "style=\"border-collapse:collapse\">\n<thead><tr>")
@@ -314,8 +328,10 @@ QString tablaHtml(const QString& id, const TablaInforme& tabla, const QList<bool
         const QStringList& fila = tabla.filas.at(i);
         for (int c = 0; c < fila.size(); ++c)
             h += QStringLiteral("<td style=\"padding:2px 6px\"%1>%2</td>")
-                     .arg(numericas.value(c) ? QStringLiteral(" align=\"right\"") : QString(),
-                          celda ? celda(i, c, fila.at(c)) : fila.at(c).toHtmlEscaped());
+                     .arg(tabla.numericas.value(c) ? QStringLiteral(" align=\"right\"") : QString(),
+                          c == tabla.columnaVeredicto && celdaVeredicto
+                              ? celdaVeredicto(i, fila.at(c))
+                              : fila.at(c).toHtmlEscaped());
         h += QStringLiteral("</tr>\n");
     }
     return h + QStringLiteral("</tbody></table>\n");
@@ -334,12 +350,8 @@ QString htmlInforme(const Informe& informe, const QString& grafico)
 
     // The verdict column: a bar as long as the share of the reference (full
     // at 150 %), in the verdict's colour, then the verdict in words.
-    const int columnaVeredicto = 7;
     h += tablaHtml(QStringLiteral("results"), tablaResultados(informe),
-                   {false, false, true, true, true, false, false, false},
-                   [&informe](int fila, int columna, const QString& texto) {
-                       if (columna != columnaVeredicto)
-                           return texto.toHtmlEscaped();
+                   [&informe](int fila, const QString& texto) {
                        const Informe::Fila& f = informe.filas.at(fila);
                        return QStringLiteral("<span style=\"display:inline-block;width:%1px;"
                                              "height:0.8em;background-color:%2\"></span> %3")
@@ -358,7 +370,7 @@ QString htmlInforme(const Informe& informe, const QString& grafico)
         h += htmlNotaEnergia(informe);
     }
     h += htmlApartado(QStringLiteral("Foods of the week"));
-    h += tablaHtml(QStringLiteral("foods"), tablaAlimentos(informe), {false, true, true}, {});
+    h += tablaHtml(QStringLiteral("foods"), tablaAlimentos(informe));
     h += htmlPie();
     return h + QStringLiteral("</body></html>\n");
 }

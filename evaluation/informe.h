@@ -21,6 +21,9 @@ struct AlimentoSemana
 // The foods of the profile's week (intakes above 0 g), most grams first;
 // `fallo` gets the failure's description (the list is then empty).
 QList<AlimentoSemana> alimentosSemana(qint64 perfil, QString* fallo);
+// Whether the profile's week holds any food; false, with the failure's
+// description in `fallo`, when it could not be read.
+bool semanaConAlimentos(qint64 perfil, QString* fallo);
 
 // What the report of a week shows, gathered from the session's evaluation.
 struct Informe
@@ -55,11 +58,19 @@ QString colorVeredicto(Veredicto veredicto);
 // reference, and full where there is no percentage.
 double parteBarra(std::optional<double> porcentaje);
 
+// A verdict's daily reference and upper limit as the reader sees them
+// ("56 g", "55 %", "3000 µg retinol", "35 mg, supplements only"): rounded to
+// two decimals, in the user's format; empty where there is none.
+QString textoReferencia(const Juicio& juicio, const QString& unidad);
+QString textoLimite(const Juicio& juicio, const QString& unidad);
+
 // A table of the report as its reader sees it: numbers in the user's format.
 struct TablaInforme
 {
     QStringList cabecera;
     QList<QStringList> filas;
+    QList<bool> numericas;     // the columns of numbers, aligned right
+    int columnaVeredicto = -1; // the column drawn with the verdict's bar
 };
 // Nutrient, unit, intake, % WRI, daily, reference, upper limit and the
 // verdict's word, one row for each row of the report.

@@ -238,9 +238,7 @@ void PestanaResultados::mostrar()
     QTreeWidget* lista = m_ui.lsv_wri;
     mostrarCantidadesRecomendadas(lista, m_sesion);
     lista->viewport()->update();
-    QString fallo;
-    const bool conIngestas =
-        !alimentosSemana(m_sesion.perfilActual.idPerfil.entero(), &fallo).isEmpty();
+    const bool conIngestas = semanaConAlimentos(m_sesion.perfilActual.idPerfil.entero(), nullptr);
     habilitarInforme(conIngestas ? QString()
                                  : QStringLiteral("The profile has no intakes to report yet"));
     // The rebuilt rows keep the order the user chose last, in the direction
@@ -390,29 +388,9 @@ void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const 
 {
     ponerNumero(fila, 4, redondearDosDecimales(j.diaria));
     if (j.referencia)
-        fila->setText(5, QStringLiteral("%1 %2")
-                             .arg(textoNumero(redondearDosDecimales(*j.referencia)),
-                                  j.referenciaEnPorcentaje ? QStringLiteral("%") : entrada.unidad)
-                             .trimmed());
-    if (j.limite) {
-        QString texto = QStringLiteral("%1 %2")
-                            .arg(textoNumero(redondearDosDecimales(*j.limite)), entrada.unidad)
-                            .trimmed();
-        switch (j.aplica) {
-        case Aplicacion::Retinol:
-            texto += QStringLiteral(" retinol");
-            break;
-        case Aplicacion::Cdrr:
-            texto += QStringLiteral(" CDRR");
-            break;
-        case Aplicacion::Suplementos:
-            texto += QStringLiteral(", supplements only");
-            break;
-        case Aplicacion::Total:
-            break;
-        }
-        fila->setText(6, texto);
-    }
+        fila->setText(5, textoReferencia(j, entrada.unidad));
+    if (j.limite)
+        fila->setText(6, textoLimite(j, entrada.unidad));
     fila->setData(3, RolVeredicto, int(j.veredicto));
     const QString explicacion = textoVeredicto(j);
     for (int c = 0; c < 7; ++c)
