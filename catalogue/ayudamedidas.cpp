@@ -72,7 +72,6 @@ void AyudaMedidas::elegirAlimento(qint64 alimento, qint64 perfil)
     m_alimento = alimento;
     m_perfil = perfil;
     QString fallo;
-    m_medidas.clear();
     const QList<medidas::Medida> todas =
         alimento > 0 ? medidas::deAlimento(alimento, &fallo) : QList<medidas::Medida>();
     if (!fallo.isEmpty())
@@ -83,14 +82,9 @@ void AyudaMedidas::elegirAlimento(qint64 alimento, qint64 perfil)
     cmb_medidas->addItem(QStringLiteral("g"));
     const QLocale local;
     const QFontMetrics medidor(cmb_medidas->font());
-    QStringList puestas;
-    for (const medidas::Medida& m : todas) {
-        // Half a cup and a cup weigh the same per cup: one line for both.
+    m_medidas = medidas::sinRepetir(todas, local);
+    for (const medidas::Medida& m : std::as_const(m_medidas)) {
         const QString texto = medidas::etiqueta(m, local);
-        if (puestas.contains(texto))
-            continue;
-        puestas << texto;
-        m_medidas << m;
         cmb_medidas->addItem(medidor.elidedText(texto, Qt::ElideRight, 300));
         cmb_medidas->setItemData(cmb_medidas->count() - 1, texto, Qt::ToolTipRole);
     }

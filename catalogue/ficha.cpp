@@ -150,13 +150,9 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("cargarNutrientes (ficha) -> ") + fallo);
     const QLocale local;
-    QStringList puestas;
-    for (const medidas::Medida& m : lista) {
+    m_medidas = medidas::sinRepetir(lista, local);
+    for (const medidas::Medida& m : std::as_const(m_medidas)) {
         const QString texto = medidas::etiqueta(m, local);
-        if (puestas.contains(texto))
-            continue;
-        puestas << texto;
-        m_medidas << m;
         cmb_medidas->addItem(texto);
         cmb_medidas->setItemData(cmb_medidas->count() - 1, texto, Qt::ToolTipRole);
     }

@@ -119,6 +119,20 @@ QString etiqueta(const Medida& m, const QLocale& local)
     return QStringLiteral("1 %1 (%2 g)").arg(m.nombre, numero(m.gramosPorUnidad(), local));
 }
 
+QList<Medida> sinRepetir(const QList<Medida>& lista, const QLocale& local)
+{
+    QList<Medida> distintas;
+    QStringList puestas;
+    for (const Medida& m : lista) {
+        const QString texto = etiqueta(m, local);
+        if (puestas.contains(texto))
+            continue;
+        puestas << texto;
+        distintas << m;
+    }
+    return distintas;
+}
+
 QString alDia(qint64 gramosSemana, double gramosPorUnidad, const QLocale& local)
 {
     const double unidades = double(gramosSemana) / 7 / gramosPorUnidad;

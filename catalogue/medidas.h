@@ -30,6 +30,10 @@ inline constexpr qint64 maximoSemana = 99999;
 // failed read leaves `fallo` with the log entry's text.
 QList<Medida> deAlimento(qint64 alimento, QString* fallo);
 
+// The measures to choose from: one for each label (half a cup and a cup
+// weigh the same per cup, and read "1 cup (244 g)" both), in the order given.
+QList<Medida> sinRepetir(const QList<Medida>& lista, const QLocale& local);
+
 // The weekly intake the profile has stored for the food; none when there is
 // no row (or the read failed: `fallo` then says why).
 std::optional<qint64> guardada(qint64 alimento, qint64 perfil, QString* fallo);

@@ -1,5 +1,6 @@
 #include "evaluation/informe.h"
 
+#include "catalogue/medidas.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"
@@ -14,20 +15,13 @@
 
 namespace {
 
-// A rounded number with at most two decimals and no trailing zeros; with a
-// point, or with the user's decimal separator when `local`.
+// A number rounded as the results list rounds it, with at most two
+// decimals and no trailing zeros; with a point, or in the user's format when
+// `local`.
 QString numero(double valor, bool local)
 {
-    QString texto = QString::number(redondearDosDecimales(valor), 'f', 2);
-    while (texto.endsWith(QLatin1Char('0')))
-        texto.chop(1);
-    if (texto.endsWith(QLatin1Char('.')))
-        texto.chop(1);
-    if (texto == QLatin1String("-0"))
-        texto = QStringLiteral("0");
-    if (local)
-        texto.replace(QLatin1Char('.'), QLocale().decimalPoint());
-    return texto;
+    // + 0.0: a negative zero reads "0".
+    return medidas::numero(redondearDosDecimales(valor) + 0.0, local ? QLocale() : QLocale::c());
 }
 
 QString aplicacion(Aplicacion a)
