@@ -319,47 +319,13 @@ void PestanaResultados::imprimir()
         salidaInforme::imprimir(m_ui.lsv_wri->window(), informe);
 }
 
-void PestanaResultados::guardarPdf()
+void PestanaResultados::guardar(const QString& titulo, const QString& extension,
+                                const QString& filtro, const Escritor& escribir)
 {
     QWidget* ventana = m_ui.lsv_wri->window();
-    const QString ruta = mensajes::elegirArchivo(ventana, QStringLiteral("Save as PDF"),
-                                                 nombrePropuesto(QStringLiteral("pdf")),
-                                                 QStringLiteral("PDF files (*.pdf)"));
-    if (ruta.isEmpty())
-        return;
-    bool ok = false;
-    const Informe informe = informeActual(&ok);
-    QString fallo;
-    if (ok && !salidaInforme::escribirPdf(informe, ruta, &fallo))
-        avisarFalloArchivo(ventana, ruta, fallo);
-}
-
-void PestanaResultados::guardarHtml()
-{
-    QWidget* ventana = m_ui.lsv_wri->window();
-    const QString ruta = mensajes::elegirArchivo(ventana, QStringLiteral("Save as HTML"),
-                                                 nombrePropuesto(QStringLiteral("html")),
-                                                 QStringLiteral("HTML files (*.html *.htm)"));
-    if (ruta.isEmpty())
-        return;
-    bool ok = false;
-    const Informe informe = informeActual(&ok);
-    QString fallo;
-    if (ok && !escribirArchivo(ruta, salidaInforme::html(informe).toUtf8(), &fallo))
-        avisarFalloArchivo(ventana, ruta, fallo);
-}
-
-void PestanaResultados::exportarCsv()
-{
-    QWidget* ventana = m_ui.lsv_wri->window();
-    // Two files from one name chosen once (NAME-results.csv and
-    // NAME-foods.csv beside it), or one file holding both tables.
-    const QString dos = QStringLiteral("Two CSV files, results and foods (*.csv)");
-    const QString uno = QStringLiteral("One CSV file with both tables (*.csv)");
-    QString elegido;
-    QString ruta = mensajes::elegirArchivo(ventana, QStringLiteral("Export CSV"),
-                                           nombrePropuesto(QStringLiteral("csv")),
-                                           dos + QStringLiteral(";;") + uno, &elegido);
+    QString tipo;
+    const QString ruta =
+        mensajes::elegirArchivo(ventana, titulo, nombrePropuesto(extension), filtro, &tipo);
     if (ruta.isEmpty())
         return;
     bool ok = false;
@@ -367,21 +333,52 @@ void PestanaResultados::exportarCsv()
     if (!ok)
         return;
     QString fallo;
-    if (elegido == uno) {
-        if (!ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-            ruta += QStringLiteral(".csv");
-        if (!escribirArchivo(ruta, csvUnico(informe), &fallo))
-            avisarFalloArchivo(ventana, ruta, fallo);
-        return;
-    }
-    if (ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        ruta.chop(4);
-    const QString resultados = ruta + QStringLiteral("-results.csv");
-    const QString alimentos = ruta + QStringLiteral("-foods.csv");
-    if (!escribirArchivo(resultados, csvResultados(informe), &fallo))
-        avisarFalloArchivo(ventana, resultados, fallo);
-    else if (!escribirArchivo(alimentos, csvAlimentos(informe), &fallo))
-        avisarFalloArchivo(ventana, alimentos, fallo);
+    const QString fallido = escribir(informe, ruta, tipo, &fallo);
+    if (!fallido.isEmpty())
+        avisarFalloArchivo(ventana, fallido, fallo);
+}
+
+void PestanaResultados::guardarPdf()
+{
+    guardar(QStringLiteral("Save as PDF"), QStringLiteral("pdf"),
+            QStringLiteral("PDF files (*.pdf)"),
+            [](const Informe& informe, const QString& ruta, const QString&, QString* fallo) {
+                return salidaInforme::escribirPdf(informe, ruta, fallo) ? QString() : ruta;
+            });
+}
+
+void PestanaResultados::guardarHtml()
+{
+    guardar(QStringLiteral("Save as HTML"), QStringLiteral("html"),
+            QStringLiteral("HTML files (*.html *.htm)"),
+            [](const Informe& informe, const QString& ruta, const QString&, QString* fallo) {
+                return escribirArchivo(ruta, salidaInforme::html(informe).toUtf8(), fallo)
+                           ? QString()
+                           : ruta;
+            });
+}
+
+void PestanaResultados::exportarCsv()
+{
+    // Two files from one name chosen once (NAME-results.csv and
+    // NAME-foods.csv beside it), or one file holding both tables.
+    const QString dos = QStringLiteral("Two CSV files, results and foods (*.csv)");
+    const QString uno = QStringLiteral("One CSV file with both tables (*.csv)");
+    guardar(
+        QStringLiteral("Export CSV"), QStringLiteral("csv"), dos + QStringLiteral(";;") + uno,
+        [uno](const Informe& informe, const QString& ruta, const QString& tipo, QString* fallo) {
+            const bool conExtension = ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+            if (tipo == uno) {
+                const QString archivo = conExtension ? ruta : ruta + QStringLiteral(".csv");
+                return escribirArchivo(archivo, csvUnico(informe), fallo) ? QString() : archivo;
+            }
+            const QString base = conExtension ? ruta.chopped(4) : ruta;
+            const QString resultados = base + QStringLiteral("-results.csv");
+            const QString alimentos = base + QStringLiteral("-foods.csv");
+            if (!escribirArchivo(resultados, csvResultados(informe), fallo))
+                return resultados;
+            return escribirArchivo(alimentos, csvAlimentos(informe), fallo) ? QString() : alimentos;
+        });
 }
 
 void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const Juicio& j)

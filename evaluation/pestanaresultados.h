@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 class QTreeWidgetItem;
@@ -65,6 +67,15 @@ private:
     Informe informeActual(bool* ok);
     // Enables the report buttons while there is something to report.
     void habilitarInforme(const QString& motivo);
+    // Writes the report to the file(s) of `ruta`, of the file type `tipo`;
+    // returns the file that could not be written (empty when all were),
+    // with the reason in `fallo`.
+    using Escritor = std::function<QString(const Informe& informe, const QString& ruta,
+                                           const QString& tipo, QString* fallo)>;
+    // Asks where to save, computes the report and writes it; a failure is
+    // logged and shown naming the file.
+    void guardar(const QString& titulo, const QString& extension, const QString& filtro,
+                 const Escritor& escribir);
     // The file name offered for saving: the profile's name and today.
     QString nombrePropuesto(const QString& extension) const;
 
