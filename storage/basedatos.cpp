@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 namespace almacen {
 
 namespace {
@@ -550,8 +552,11 @@ bool restaurar(const QString& ruta, QString* fallo)
     if (!copia.open())
         return fallar(copia.errorString());
     const QByteArray contenido = origen.readAll();
+    // On the disk before it replaces the working file.
     if (copia.write(contenido) != contenido.size() || !copia.flush())
         return fallar(copia.errorString());
+    if (::fsync(copia.handle()) != 0)
+        return fallar(QString::fromLocal8Bit(std::strerror(errno)));
     copia.close();
     cerrarBase();
     if (std::rename(QFile::encodeName(copia.fileName()).constData(),
