@@ -205,6 +205,9 @@ struct ComposicionInforme::Tabla
         }
     }
 
+    // The header with the first row: what must fit where the table starts.
+    double inicio() const { return altoCabecera + (altos.empty() ? 0.0 : altos.front()); }
+
     // The width the text of column `c` has.
     double interior(int c) const
     {
@@ -313,7 +316,7 @@ void ComposicionInforme::componer(const Informe& informe)
         if (y > 0.0)
             y += 4.0;
         colocar({Elemento::Tipo::Fila, 0, 0, indice, -1}, t.altoCabecera,
-                t.altos.empty() ? 0.0 : t.altos.front());
+                t.inicio() - t.altoCabecera);
         for (int f = 0; f < int(t.altos.size()); ++f) {
             // A row that does not fit goes whole to the next page, under the
             // header again (a row higher than a page stays where it is).
@@ -335,7 +338,7 @@ void ComposicionInforme::componer(const Informe& informe)
     m_tablas.push_back(
         std::make_unique<Tabla>(tablaAlimentos(informe), QList<double>{0.70, 0.15, 0.15}, ancho));
 
-    texto(htmlEncabezado(informe), m_tablas[0]->altoCabecera);
+    texto(htmlEncabezado(informe), m_tablas[0]->inicio());
     tabla(*m_tablas[0], 0);
     texto(htmlLeyenda());
     if (m_energia) {
@@ -343,10 +346,8 @@ void ComposicionInforme::componer(const Informe& informe)
         colocar({Elemento::Tipo::Grafico, 0, 0, 0, 0}, altoGrafico);
         texto(htmlNotaEnergia(informe));
     }
-    const Tabla& alimentos = *m_tablas[1];
-    texto(htmlApartado(QStringLiteral("Foods of the week")),
-          alimentos.altoCabecera + (alimentos.altos.empty() ? 0.0 : alimentos.altos.front()));
-    tabla(alimentos, 1);
+    texto(htmlApartado(QStringLiteral("Foods of the week")), m_tablas[1]->inicio());
+    tabla(*m_tablas[1], 1);
     texto(htmlPie());
     m_paginas = pagina + 1;
 }
