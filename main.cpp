@@ -34,6 +34,7 @@ void leerOpciones(const QCoreApplication& app)
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Alimetra"));
     QCoreApplication::setApplicationName(QStringLiteral("Alimetra"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
 

@@ -1,5 +1,6 @@
 #include "catalogue/ayudamedidas.h"
 
+#include "catalogue/cifras.h"
 #include "storage/registro.h"
 
 #include <QComboBox>
@@ -41,6 +42,10 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
     lbl_guardada->setObjectName(QStringLiteral("lbl_guardada"));
     lbl_guardada->setTextFormat(Qt::PlainText);
     lbl_guardada->setWordWrap(true);
+    // The lines keep their room when empty, so that the boxes and buttons
+    // around them do not move under the pointer as they come and go.
+    for (QLabel* linea : {lbl_calculo, lbl_guardada})
+        linea->setMinimumHeight(2 * linea->fontMetrics().lineSpacing());
 
     auto* fila = new QHBoxLayout;
     fila->addWidget(tbx_medidaCantidad);
@@ -60,6 +65,7 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
         mostrarGuardada();
     });
     connect(cmb_periodo, &QComboBox::currentIndexChanged, this, &AyudaMedidas::calcular);
+    connect(tbx_medidaCantidad, &QLineEdit::returnPressed, this, &AyudaMedidas::confirmado);
 }
 
 void AyudaMedidas::elegirAlimento(qint64 alimento, qint64 perfil)
@@ -89,6 +95,10 @@ void AyudaMedidas::elegirAlimento(qint64 alimento, qint64 perfil)
         cmb_medidas->setItemData(cmb_medidas->count() - 1, texto, Qt::ToolTipRole);
     }
     cmb_medidas->setCurrentIndex(0);
+    // Another food starts from one unit a day: a quantity typed for the last
+    // food would otherwise multiply this one's measure.
+    tbx_medidaCantidad->setText(local.toString(1));
+    cmb_periodo->setCurrentIndex(0);
     m_llenando = false;
     lbl_calculo->clear();
     releerGuardada();
@@ -124,8 +134,8 @@ void AyudaMedidas::mostrarGuardada()
         m = &m_medidas.first();
     const QLocale local;
     lbl_guardada->setText(QStringLiteral("Stored now: %1 g a week, about %2 %3 a day")
-                              .arg(*m_guardada)
-                              .arg(medidas::alDia(*m_guardada, m ? m->gramosPorUnidad() : 1, local),
+                              .arg(cifras::entero(*m_guardada, local),
+                                   medidas::alDia(*m_guardada, m ? m->gramosPorUnidad() : 1, local),
                                    m ? m->nombre : QStringLiteral("g")));
 }
 
@@ -135,6 +145,7 @@ void AyudaMedidas::calcular()
         return;
     const QLocale local;
     const std::optional<double> cantidad = medidas::leerCantidad(tbx_medidaCantidad->text(), local);
+    avisarExceso(false);
     if (!cantidad) {
         lbl_calculo->clear();
         return;
@@ -146,17 +157,37 @@ void AyudaMedidas::calcular()
         QStringLiteral("%1 %2 %3 = %4 g a week")
             .arg(medidas::numero(*cantidad, local),
                  m ? QStringLiteral("x ") + medidas::etiqueta(*m, local) : QStringLiteral("g"),
-                 cmb_periodo->currentText(), QString::number(gramos));
+                 cmb_periodo->currentText(), cifras::entero(gramos, local));
     // Neither a week of nothing nor more than the box takes is entered.
     if (gramos > medidas::maximoSemana) {
-        lbl_calculo->setText(
-            suma + QStringLiteral(": more than %1 g, not entered").arg(medidas::maximoSemana));
+        lbl_calculo->setText(suma + QStringLiteral(": more than %1 g, not entered")
+                                        .arg(cifras::entero(medidas::maximoSemana, local)));
         return;
     }
     if (gramos < 1) {
         lbl_calculo->setText(suma + QStringLiteral(": less than 1 g, not entered"));
         return;
     }
-    m_gramos->setText(QString::number(gramos));
+    m_gramos->setText(cifras::entero(gramos, local));
+    // More than a person eats of one food is entered, but not silently.
+    if (gramos > medidas::semanaVerosimil) {
+        lbl_calculo->setText(suma +
+                             QStringLiteral(": more than %1 kg a week, please check")
+                                 .arg(cifras::entero(medidas::semanaVerosimil / 1000, local)));
+        avisarExceso(true);
+        return;
+    }
     lbl_calculo->setText(suma);
+}
+
+void AyudaMedidas::avisarExceso(bool exceso)
+{
+    lbl_calculo->setProperty("exceso", exceso);
+    QPalette paleta = palette();
+    if (exceso) {
+        // Dark orange on a light window, light orange on a dark one.
+        const bool oscura = paleta.color(QPalette::Window).lightness() < 128;
+        paleta.setColor(QPalette::WindowText, oscura ? QColor(255, 160, 90) : QColor(168, 64, 0));
+    }
+    lbl_calculo->setPalette(paleta);
 }

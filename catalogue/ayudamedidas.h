@@ -22,13 +22,18 @@ class AyudaMedidas : public QWidget
 public:
     AyudaMedidas(QLineEdit* gramos, QWidget* padre);
 
-    // Lists the food's measures with "g" chosen, and what the profile
-    // (0: none) stores of it. The grams box keeps its text. The food already
-    // shown keeps its choice; only what is stored is read again.
+    // Lists the food's measures with 1 g per day chosen, and what the
+    // profile (0: none) stores of it. The grams box keeps its text. The food
+    // already shown keeps its choice; only what is stored is read again.
     void elegirAlimento(qint64 alimento, qint64 perfil);
     // Reads again what the profile stores of the food (after a save).
     void releerGuardada();
 
+signals:
+    // Enter in the quantity box: the owner saves, as with Enter in its box.
+    void confirmado();
+
+public:
     QLineEdit* tbx_medidaCantidad = nullptr;
     QComboBox* cmb_medidas = nullptr;
     QComboBox* cmb_periodo = nullptr;
@@ -37,6 +42,8 @@ public:
 
 private:
     void calcular();
+    // Colours the computation line when the week is more than one eats.
+    void avisarExceso(bool exceso);
     void mostrarGuardada();
     // The measure chosen in the list; none for "g".
     const medidas::Medida* medidaElegida() const;

@@ -7,6 +7,8 @@
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -23,9 +25,16 @@ DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada,
     if (principal)
         setWindowIcon(principal->windowIcon());
 
+    lbl_alimento = new QLabel(this);
+    lbl_alimento->setObjectName(QStringLiteral("lbl_alimento"));
+    lbl_alimento->setTextFormat(Qt::PlainText);
     tbx_cantidad = new QLineEdit(this);
     tbx_cantidad->setObjectName(QStringLiteral("tbx_cantidad"));
     tbx_cantidad->setMaxLength(5);
+    tbx_cantidad->setMaximumWidth(70);
+    auto* unidad = new QLabel(QStringLiteral("grams a week"), this);
+    unidad->setObjectName(QStringLiteral("lbl_gramosSemana"));
+    unidad->setBuddy(tbx_cantidad);
     cmd_guardar = new QPushButton(QStringLiteral("Save"), this);
     cmd_guardar->setObjectName(QStringLiteral("cmd_guardar"));
     cmd_guardar->setDefault(true);
@@ -33,13 +42,19 @@ DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada,
     ayudaMedidas = new AyudaMedidas(tbx_cantidad, this);
 
     auto* v = new QVBoxLayout(this);
-    v->addWidget(tbx_cantidad);
+    v->addWidget(lbl_alimento);
+    auto* fila = new QHBoxLayout;
+    fila->addWidget(tbx_cantidad);
+    fila->addWidget(unidad, 1);
+    v->addLayout(fila);
     v->addWidget(ayudaMedidas);
     v->addWidget(cmd_guardar);
     setFixedWidth(380);
+    m_anchoTexto = 380 - v->contentsMargins().left() - v->contentsMargins().right();
 
     connect(cmd_guardar, &QPushButton::clicked, this, &DialogoIngesta::guardar);
     connect(tbx_cantidad, &QLineEdit::returnPressed, this, &DialogoIngesta::guardar);
+    connect(ayudaMedidas, &AyudaMedidas::confirmado, this, &DialogoIngesta::guardar);
     // The helper follows the food the intake would go to.
     if (m_lista) {
         connect(m_lista, &QTreeWidget::currentItemChanged, this, &DialogoIngesta::mostrarMedidas);
@@ -57,6 +72,12 @@ qint64 DialogoIngesta::alimentoElegido() const
 void DialogoIngesta::mostrarMedidas()
 {
     const qint64 alimento = alimentoElegido();
+    // The food the intake goes to, cut to the window's width.
+    const QString nombre = alimento > 0 ? m_lista->currentItem()->text(0) : QString();
+    lbl_alimento->setToolTip(nombre);
+    lbl_alimento->setText(nombre.isEmpty() ? QStringLiteral("No food selected")
+                                           : lbl_alimento->fontMetrics().elidedText(
+                                                 nombre, Qt::ElideRight, m_anchoTexto));
     const Dato& perfil = m_perfil.idPerfil;
     ayudaMedidas->elegirAlimento(alimento, perfil.tieneValor() ? perfil.entero() : 0);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class AyudaMedidas;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -19,6 +20,8 @@ class DialogoIngesta : public QWidget
 public:
     DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada, const PerfilActual& perfil);
 
+    // The food the intake goes to (elided; whole in its tooltip).
+    QLabel* lbl_alimento = nullptr;
     QLineEdit* tbx_cantidad = nullptr;
     QPushButton* cmd_guardar = nullptr;
     AyudaMedidas* ayudaMedidas = nullptr;
@@ -30,5 +33,6 @@ private:
     void mostrarMedidas();
 
     QTreeWidget* m_lista;
+    int m_anchoTexto = 0;
     const PerfilActual& m_perfil;
 };

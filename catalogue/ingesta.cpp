@@ -1,6 +1,7 @@
 #include "catalogue/ingesta.h"
 
 #include "catalogue/catalogo.h"
+#include "catalogue/cifras.h"
 #include "profiles/perfilactual.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"
@@ -27,9 +28,9 @@ void guardarCantidad(QWidget* padre, const PerfilActual& perfil, const QString& 
                      qint64 alimento)
 {
     bool valida = false;
-    const qint64 gramos = cantidad.toLongLong(&valida);
+    const qint64 gramos = cifras::digitos(cantidad).value_or(QString()).toLongLong(&valida);
     const Dato& id = perfil.idPerfil;
-    if (!valida || !soloDigitos(cantidad) || alimento <= 0 || !id.tieneValor()) {
+    if (!valida || alimento <= 0 || !id.tieneValor()) {
         // The no-match line of the ranking carries no food, and without a
         // current profile there is no one to store the intake for.
         escribirLog(QStringLiteral("guardarCantidad() -> ") +
@@ -46,7 +47,7 @@ void guardarCantidad(QWidget* padre, const PerfilActual& perfil, const QString& 
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("guardarCantidad() -> ") + fallo);
     if (guardada)
-        mensajes::informar(padre, QStringLiteral("Intake saved"));
+        mensajes::confirmar(padre, QStringLiteral("Intake saved"));
     else
         mensajes::errorEscritura(padre, QStringLiteral("An error occured while saving intake"));
 }

@@ -1,5 +1,7 @@
 #include "catalogue/medidas.h"
 
+#include "catalogue/cifras.h"
+
 #include <cmath>
 
 namespace medidas {
@@ -58,35 +60,18 @@ std::optional<Medida> primeraDeIngesta(qint64 ingesta, QString* fallo)
 
 std::optional<double> leerCantidad(const QString& texto, const QLocale& local)
 {
-    const QString limpio = texto.trimmed();
-    const QString separador = local.decimalPoint();
-    int digitos = 0;
-    int separadores = 0;
-    QString normal; // the number with '.' as its separator
-    for (int i = 0; i < limpio.size(); ++i) {
-        const QChar c = limpio.at(i);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            ++digitos;
-            normal += c;
-        } else if (limpio.mid(i, separador.size()) == separador && separadores == 0) {
-            ++separadores;
-            normal += QLatin1Char('.');
-            i += int(separador.size()) - 1;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digitos == 0)
+    const std::optional<QString> normal = cifras::decimal(texto.trimmed(), local);
+    if (!normal)
         return std::nullopt;
     // Significant digits: all but the zeros before the first other digit.
-    QString cifras = normal;
-    cifras.remove(QLatin1Char('.'));
-    while (cifras.startsWith(QLatin1Char('0')))
-        cifras.remove(0, 1);
-    if (cifras.isEmpty() || cifras.size() > 4)
+    QString significativas = *normal;
+    significativas.remove(QLatin1Char('.'));
+    while (significativas.startsWith(QLatin1Char('0')))
+        significativas.remove(0, 1);
+    if (significativas.isEmpty() || significativas.size() > 4)
         return std::nullopt;
     bool ok = false;
-    const double valor = normal.toDouble(&ok);
+    const double valor = normal->toDouble(&ok);
     if (!ok || !(valor > 0))
         return std::nullopt;
     return valor;
@@ -96,22 +81,14 @@ qint64 gramosSemana(double cantidad, double gramosPorUnidad, bool porDia)
 {
     const double gramos = cantidad * gramosPorUnidad * (porDia ? 7 : 1);
     // The product of decimal fractions lands a hair off its exact value
-    // (0.1 x 45 x 7 = 31.499999...): round what is a half within that hair up.
+    // (0.7 x 85 x 7 is 416.5, computed 416.49999999999994): round what is a
+    // half within that hair up.
     return qint64(std::floor(gramos + 0.5 + 1e-9 * std::max(1.0, gramos)));
 }
 
 QString numero(double valor, const QLocale& local)
 {
-    QString texto = local.toString(valor, 'f', 2);
-    const QString separador = local.decimalPoint();
-    if (texto.contains(separador)) {
-        while (texto.endsWith(QLatin1Char('0')))
-            texto.chop(1);
-        if (texto.endsWith(separador))
-            texto.chop(separador.size());
-    }
-    texto.remove(local.groupSeparator());
-    return texto;
+    return cifras::sinCerosFinales(cifras::sinGrupos(local).toString(valor, 'f', 2), local);
 }
 
 QString etiqueta(const Medida& m, const QLocale& local)
@@ -138,19 +115,22 @@ QString alDia(qint64 gramosSemana, double gramosPorUnidad, const QLocale& local)
     const double unidades = double(gramosSemana) / 7 / gramosPorUnidad;
     if (unidades == 0 || std::round(unidades * 10) >= 1)
         return numero(std::round(unidades * 10) / 10, local);
-    QString texto = local.toString(unidades, 'g', 2);
-    return texto.contains(QLatin1Char('e')) ? QStringLiteral("0") : texto;
+    // Two significant digits; what is too small to write so reads as 0.
+    if (unidades < 0.0001)
+        return local.toString(0);
+    const int decimales = 1 - int(std::floor(std::log10(unidades)));
+    return cifras::sinCerosFinales(cifras::sinGrupos(local).toString(unidades, 'f', decimales),
+                                   local);
 }
 
 QString lectura(qint64 gramosSemana, const Medida* medida, const QLocale& local)
 {
     if (!medida)
         return QStringLiteral("%1 g a week = about %2 g a day")
-            .arg(gramosSemana)
-            .arg(alDia(gramosSemana, 1, local));
+            .arg(cifras::entero(gramosSemana, local), alDia(gramosSemana, 1, local));
     return QStringLiteral("%1 g a week = about %2 %3 a day")
-        .arg(gramosSemana)
-        .arg(alDia(gramosSemana, medida->gramosPorUnidad(), local), medida->nombre);
+        .arg(cifras::entero(gramosSemana, local),
+             alDia(gramosSemana, medida->gramosPorUnidad(), local), medida->nombre);
 }
 
 } // namespace medidas

@@ -25,6 +25,9 @@ struct Medida
 
 // The largest weekly intake the grams box takes (five digits).
 inline constexpr qint64 maximoSemana = 99999;
+// More than this of one food a week (10 kg) is more than a person eats: the
+// helper enters it, with a warning.
+inline constexpr qint64 semanaVerosimil = 10000;
 
 // The measures of a food in the table's order; none when it has none. A
 // failed read leaves `fallo` with the log entry's text.

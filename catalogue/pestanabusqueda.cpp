@@ -102,6 +102,9 @@ PestanaBusqueda::PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget*
     connect(ui.displayNutrientsBuscador, &QAction::triggered, this,
             &PestanaBusqueda::mostrarNutrientes);
     connect(ui.cmd_guardar, &QPushButton::clicked, this, &PestanaBusqueda::guardar);
+    // Enter in the grams box or the quantity box saves, as Save does.
+    connect(ui.tbx_cantidad, &QLineEdit::returnPressed, ui.cmd_guardar, &QPushButton::click);
+    connect(ui.ayudaMedidas, &AyudaMedidas::confirmado, ui.cmd_guardar, &QPushButton::click);
     connect(&sesion, &Sesion::perfilCambiado, this,
             [this] { mostrarMedidas(m_alimentoSeleccionado); });
 }
@@ -214,10 +217,10 @@ void PestanaBusqueda::seleccionarAlimento()
 {
     QTreeWidget* lista = m_ui.lsv_alimentos;
     const QList<QTreeWidgetItem*> elegidas = lista->selectedItems();
-    if (elegidas.isEmpty()) {
-        escribirLog(QStringLiteral("seleccionarAlimento() -> No food is selected"));
+    // A list refilled under the keyboard has a current row but none chosen
+    // yet: nothing to do, and nothing failed.
+    if (elegidas.isEmpty())
         return;
-    }
     QTreeWidgetItem* elegida = elegidas.first();
     for (int i = 0; i < lista->topLevelItemCount(); ++i) {
         QTreeWidgetItem* fila = lista->topLevelItem(i);

@@ -40,23 +40,57 @@ QColor colorPantalla(Veredicto v)
     return QColor(::colorVeredicto(v));
 }
 
+// The words of the limit a verdict was set against.
+QString nombreLimite(const Juicio& j)
+{
+    return j.aplica == Aplicacion::Cdrr ? QStringLiteral("the CDRR")
+                                        : QStringLiteral("the upper limit");
+}
+
+// The verdict in words, with the rule that gave it.
 QString textoVeredicto(const Juicio& j)
 {
+    const bool conLimite = j.limite && j.comparada;
+    const QString intervalo =
+        j.intervalo ? QStringLiteral(" (%1 - %2 %)")
+                          .arg(textoNumero(j.intervalo->first), textoNumero(j.intervalo->second))
+                    : QString();
     QString t;
-    switch (j.veredicto) {
-    case Veredicto::Atencion:
-        t = j.parteEnergia || j.referenciaEnPorcentaje
-                ? QStringLiteral("Outside the range of the energy this source should give")
-                : QStringLiteral("Below 70 % of the reference (energy: outside 90 - 110 %)");
+    switch (j.regla) {
+    case Regla::Referencia:
+        t = j.veredicto == Veredicto::Atencion ? QStringLiteral("Below 70 % of the reference")
+                                               : QStringLiteral("70 % of the reference or more");
+        if (conLimite)
+            t += QStringLiteral(", within ") + nombreLimite(j);
         break;
-    case Veredicto::Correcto:
-        t = QStringLiteral("Within the reference and the upper limit");
+    case Regla::Energia:
+        t = j.veredicto == Veredicto::Atencion
+                ? QStringLiteral("Energy outside 90 - 110 % of the reference")
+                : QStringLiteral("Energy within 90 - 110 % of the reference");
         break;
-    case Veredicto::Exceso:
-        t = j.referenciaEnPorcentaje ? QStringLiteral("Above the ceiling set by the reference")
-                                     : QStringLiteral("Above the upper limit");
+    case Regla::Intervalo:
+        t = (j.veredicto == Veredicto::Atencion
+                 ? QStringLiteral("Outside the range of the energy this source should give")
+                 : QStringLiteral("Within the range of the energy this source should give")) +
+            intervalo;
         break;
-    case Veredicto::SinJuicio:
+    case Regla::SinIntervalo:
+        t = QStringLiteral("No range of the energy this source should give is set for this "
+                           "age group: the reference is shown, not judged by");
+        break;
+    case Regla::Techo:
+        t = j.veredicto == Veredicto::Exceso
+                ? QStringLiteral("Above the ceiling set by the reference")
+                : QStringLiteral("Within the ceiling set by the reference");
+        break;
+    case Regla::Limite:
+        t = j.veredicto == Veredicto::Exceso
+                ? (j.aplica == Aplicacion::Cdrr
+                       ? QStringLiteral("Above the CDRR: the intake above which to reduce it")
+                       : QStringLiteral("Above the upper limit"))
+                : QStringLiteral("No reference; within ") + nombreLimite(j);
+        break;
+    case Regla::Ninguna:
         t = QStringLiteral("No reference and no upper limit to judge by");
         break;
     }

@@ -299,24 +299,34 @@ void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRec
                     kcal * evaluacion.cantidadesIngeridas.value(clave) * 100.0 / energia;
             const double parte = j.parteEnergia.value_or(0.0);
             if (esTecho(clave)) {
-                if (j.referencia)
+                if (j.referencia) {
+                    j.regla = Regla::Techo;
                     j.veredicto = parte > *j.referencia ? Veredicto::Exceso : Veredicto::Correcto;
+                }
             } else if (const auto intervalo = intervaloAceptable(clave, edad)) {
+                j.regla = Regla::Intervalo;
+                j.intervalo = intervalo;
                 j.veredicto = parte >= intervalo->first && parte <= intervalo->second
                                   ? Veredicto::Correcto
                                   : Veredicto::Atencion;
+            } else if (j.referencia) {
+                j.regla = Regla::SinIntervalo;
             }
         } else if (clave == QLatin1String("Energy")) {
             if (porcentaje) {
                 const double p = *porcentaje / 7.0;
+                j.regla = Regla::Energia;
                 j.veredicto = p >= 90.0 && p <= 110.0 ? Veredicto::Correcto : Veredicto::Atencion;
             }
         } else if (j.limite && j.comparada && *j.comparada > *j.limite) {
+            j.regla = Regla::Limite;
             j.veredicto = Veredicto::Exceso;
         } else if (porcentaje) {
+            j.regla = Regla::Referencia;
             j.veredicto = *porcentaje / 7.0 < 70.0 ? Veredicto::Atencion : Veredicto::Correcto;
         } else if (j.limite && j.comparada) {
             // No reference, but within the limit.
+            j.regla = Regla::Limite;
             j.veredicto = Veredicto::Correcto;
         }
         evaluacion.juicios.insert(clave, j);

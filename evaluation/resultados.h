@@ -18,6 +18,17 @@ enum class Veredicto {
     Exceso,    // red: above the upper limit, or a share of the energy above its ceiling
 };
 
+// The rule a verdict was reached by, so that its words can say so.
+enum class Regla {
+    Ninguna,      // neither a reference nor a limit to judge by
+    Referencia,   // 70 % of the daily reference, within the upper limit
+    Energia,      // energy: 90 to 110 % of the reference
+    Intervalo,    // an energy source's share within its acceptable range
+    SinIntervalo, // an energy source, but the group has no acceptable range
+    Techo,        // a share of the energy at most the reference
+    Limite,       // the upper limit (or sodium's CDRR) alone
+};
+
 // The daily view of one nutrient beside its reference and its upper limit.
 struct Juicio
 {
@@ -35,7 +46,10 @@ struct Juicio
     std::optional<double> comparada;
     // Energy sources: the share of the week's energy in percent.
     std::optional<double> parteEnergia;
+    // The acceptable range of an energy source's share, in percent.
+    std::optional<std::pair<double, double>> intervalo;
     Veredicto veredicto = Veredicto::SinJuicio;
+    Regla regla = Regla::Ninguna;
 };
 
 // The evaluation of a profile's week: every nutrient of the reference table

@@ -1,5 +1,6 @@
 #include "profiles/datospersonales.h"
 
+#include "catalogue/cifras.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
 #include "storage/registro.h"
@@ -91,7 +92,8 @@ void DatosPersonales::seleccionarDatosPersonales()
     m_ui.opb_mujer->setChecked(p.genero.igualA(1));
     m_ui.grupoGenero->setExclusive(true);
 
-    m_ui.tbx_peso->setText(p.peso.esNulo() ? QString() : p.peso.texto());
+    m_ui.tbx_peso->setText(p.peso.tieneValor() ? cifras::entero(p.peso.entero(), QLocale())
+                                               : p.peso.texto());
 }
 
 bool DatosPersonales::validarDatos()
@@ -118,15 +120,15 @@ bool DatosPersonales::validarDatos()
         return false;
     }
 
-    const QString peso = m_ui.tbx_peso->text();
+    const std::optional<QString> peso = cifras::digitos(m_ui.tbx_peso->text());
     // Any number of zeros is a weight of 0, which is no weight.
-    if (!soloDigitos(peso) || peso.toLongLong() == 0) {
+    if (!peso || peso->toLongLong() == 0) {
         mensajes::avisar(m_ventana,
                          QStringLiteral("Weight is a compulsory detail (integer numbers only)"));
         m_ui.tbx_peso->setFocus();
         return false;
     }
-    p.peso = Dato::de(peso.toLongLong());
+    p.peso = Dato::de(peso->toLongLong());
     return true;
 }
 
@@ -138,7 +140,7 @@ void DatosPersonales::guardarDatosPersonales()
         m_sesion.perfilActual.edad = p.edad;
         m_sesion.perfilActual.genero = p.genero;
         m_sesion.perfilActual.peso = p.peso;
-        mensajes::informar(m_ventana, QStringLiteral("Your personal data have been saved"));
+        mensajes::confirmar(m_ventana, QStringLiteral("Your personal data have been saved"));
     } else {
         mensajes::errorEscritura(
             m_ventana, QStringLiteral("An error occured while saving your personal data"));

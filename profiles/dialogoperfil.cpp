@@ -140,7 +140,7 @@ void DialogoPerfil::guardar()
     } else if (modo == textoRenombrar) {
         renombrado = perfiles::renombrar(origen, nombre);
         if (renombrado)
-            mensajes::informar(this, QStringLiteral("Profile renamed"));
+            mensajes::confirmar(this, QStringLiteral("Profile renamed"));
         else
             mensajes::errorEscritura(
                 this, QStringLiteral("An error occurred while renaming the profile"));
@@ -163,7 +163,7 @@ bool DialogoPerfil::anunciar(qint64 id, const QString& exito, const QString& fal
         mensajes::errorEscritura(this, fallo);
         return false;
     }
-    mensajes::informar(this, exito);
+    mensajes::confirmar(this, exito);
     m_sesion.perfilActual.idPerfil = Dato::de(id);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 
+#include <QCheckBox>
 #include <QDate>
 #include <QDir>
 #include <QHBoxLayout>
@@ -57,12 +58,19 @@ void ControlesPerfiles::construir(QWidget* marco)
     v->addWidget(Label16);
     v->addSpacing(12);
     v->addLayout(fila, 1);
-    v->addSpacing(40);
+    chk_confirmarEnBarra = crear<QCheckBox>(marco, "chk_confirmarEnBarra");
+    chk_confirmarEnBarra->setText(
+        QStringLiteral("Confirm saves in the status bar instead of a message box"));
+    v->addSpacing(12);
+    v->addWidget(chk_confirmarEnBarra);
+    v->addSpacing(28);
 }
 
 PestanaPerfiles::PestanaPerfiles(ControlesPerfiles& ui, Sesion& sesion, QWidget* ventana)
     : QObject(ventana), m_ui(ui), m_sesion(sesion), m_ventana(ventana)
 {
+    m_ui.chk_confirmarEnBarra->setChecked(mensajes::confirmarEnBarra());
+    connect(m_ui.chk_confirmarEnBarra, &QCheckBox::toggled, this, &mensajes::ponerConfirmarEnBarra);
     connect(m_ui.cmd_perfilNuevo, &QPushButton::clicked, this,
             [this] { abrirDialogo(DialogoPerfil::Modo::Crear); });
     connect(m_ui.cmd_perfilCargar, &QPushButton::clicked, this, &PestanaPerfiles::cargarPerfil);
@@ -117,7 +125,7 @@ void PestanaPerfiles::respaldar()
         return;
     QString fallo;
     if (almacen::respaldar(ruta, &fallo))
-        mensajes::informar(
+        mensajes::confirmar(
             m_ventana, QStringLiteral("Data backed up to %1").arg(QDir::toNativeSeparators(ruta)));
     else
         mensajes::error(m_ventana, QStringLiteral("The data could not be backed up to %1:\n%2")

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QtGlobal>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -27,6 +28,8 @@ struct ControlesPerfiles
     QPushButton* cmd_respaldar = nullptr;
     // Puts such a copy in place of the working data.
     QPushButton* cmd_restaurar = nullptr;
+    // Saves confirmed in the status bar instead of a message box.
+    QCheckBox* chk_confirmarEnBarra = nullptr;
 
     void construir(QWidget* marco);
 };

@@ -5,7 +5,7 @@
 #   1 profiles/ data (perfilactual.h, perfiles.*)
 #   2 evaluation/ and catalogue/ data (valoresrecomendados.*, resultados.*,
 #     limitessuperiores.*, fuentes.*, informe.*, sesion.h, catalogo.*,
-#     medidas.*)
+#     medidas.*, cifras.*)
 #   3 resources/, windows/common/               what every window uses
 #   4 the subsystems' tabs and dialogs, windows/splash/
 #   5 windows/main/                             the main window
@@ -21,7 +21,8 @@ floor() {
     storage/*) echo 0 ;;
     profiles/perfilactual.h | profiles/perfiles.*) echo 1 ;;
     evaluation/valoresrecomendados.* | evaluation/resultados.* | evaluation/sesion.h | \
-        evaluation/limitessuperiores.* | evaluation/fuentes.* | evaluation/informe.* | catalogue/catalogo.* | catalogue/medidas.*) echo 2 ;;
+        evaluation/limitessuperiores.* | evaluation/fuentes.* | evaluation/informe.* | catalogue/catalogo.* | catalogue/medidas.* | \
+        catalogue/cifras.*) echo 2 ;;
     resources/* | windows/common/*) echo 3 ;;
     profiles/* | catalogue/* | evaluation/* | windows/splash/*) echo 4 ;;
     windows/main/*) echo 5 ;;

@@ -23,7 +23,6 @@ if [ "${1-}" = --package ]; then
 fi
 root=${1:-/var/tmp/alimetra-fresh}
 clean=$root-install
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "Run this as root: it builds and enters a chroot." >&2
@@ -45,7 +44,8 @@ cleanup
 rm -rf "$root" "$clean"
 echo "== debootstrap --variant=minbase bookworm into $root"
 start=$(date +%s)
-debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
+# Debian's default mirror unless DEBIAN_MIRROR names another.
+debootstrap --variant=minbase bookworm "$root" ${DEBIAN_MIRROR:+"$DEBIAN_MIRROR"} >"$root.debootstrap.log" 2>&1 ||
     { tail -20 "$root.debootstrap.log"; exit 1; }
 echo "   done in $(($(date +%s) - start)) s"
 # The machine the package is installed on has had nothing built on it.

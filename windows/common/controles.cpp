@@ -1,13 +1,16 @@
 #include "windows/common/controles.h"
 
+#include "catalogue/cifras.h"
 #include "resources/iconos.h"
 #include "windows/common/roles.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto)
@@ -83,12 +86,43 @@ void situarSobre(QWidget* ventana, const QWidget* principal, int paso)
     ventana->move(r.topLeft());
 }
 
+EtiquetaRecortada::EtiquetaRecortada(QWidget* padre) : QLabel(padre)
+{
+    setTextFormat(Qt::PlainText);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+QSize EtiquetaRecortada::sizeHint() const
+{
+    return {fontMetrics().averageCharWidth() * 40, minimumSizeHint().height()};
+}
+
+QSize EtiquetaRecortada::minimumSizeHint() const
+{
+    const QMargins m = contentsMargins();
+    return {fontMetrics().horizontalAdvance(QStringLiteral("...")) + m.left() + m.right(),
+            fontMetrics().height() + m.top() + m.bottom()};
+}
+
+QString EtiquetaRecortada::textoVisible(int ancho) const
+{
+    QString linea = text();
+    for (QChar& c : linea)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return fontMetrics().elidedText(linea, Qt::ElideRight, ancho);
+}
+
+void EtiquetaRecortada::paintEvent(QPaintEvent*)
+{
+    QPainter pintor(this);
+    const QRect r = contentsRect();
+    style()->drawItemText(&pintor, r, int(alignment()), palette(), isEnabled(),
+                          textoVisible(r.width()), foregroundRole());
+}
+
 bool soloDigitos(const QString& texto)
 {
-    if (texto.isEmpty())
-        return false;
-    for (const QChar c : texto)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
+    return cifras::digitos(texto).has_value();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,22 @@ template <typename T> T* crear(QWidget* padre, const char* nombre)
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto);
 QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
 
+// A one-line label that never widens its window, whatever its text: a text
+// longer than the label is drawn cut short with "...", line breaks and other
+// control characters as blanks. text() stays the whole text.
+class EtiquetaRecortada : public QLabel
+{
+public:
+    explicit EtiquetaRecortada(QWidget* padre = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // The text as drawn in a width of `ancho` pixels.
+    QString textoVisible(int ancho) const;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+};
+
 // A list view in report form whose columns carry the given captions and keys.
 QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList& titulos,
                           const QStringList& claves);
@@ -43,5 +60,6 @@ QHBoxLayout* leyendaCategorias(QWidget* padre, const PiezaLeyenda (&piezas)[8]);
 // on the screen.
 void situarSobre(QWidget* ventana, const QWidget* principal, int paso = 0);
 
-// True when the text is not empty and holds only the digits 0 to 9.
+// True when the text is not empty and holds only digits (0 to 9, or those of
+// another script, as an Arabic or Persian keyboard types them).
 bool soloDigitos(const QString& texto);

@@ -3,6 +3,7 @@
 #include "storage/basedatos.h"
 
 #include <QFileDialog>
+#include <QSettings>
 
 namespace mensajes {
 
@@ -19,6 +20,14 @@ Elector& elector()
     static Elector e;
     return e;
 }
+
+Barra& barra()
+{
+    static Barra b;
+    return b;
+}
+
+const QString claveConfirmarEnBarra = QStringLiteral("confirmSavesInStatusBar");
 
 QMessageBox::Icon icono(Tipo tipo)
 {
@@ -54,6 +63,29 @@ QMessageBox::StandardButton mostrar(QWidget* padre, const Mensaje& mensaje,
 void informar(QWidget* padre, const QString& texto)
 {
     mostrar(padre, {Tipo::Informacion, QString(), texto});
+}
+
+void confirmar(QWidget* padre, const QString& texto)
+{
+    if (barra() && confirmarEnBarra())
+        barra()(texto);
+    else
+        informar(padre, texto);
+}
+
+bool confirmarEnBarra()
+{
+    return QSettings().value(claveConfirmarEnBarra, false).toBool();
+}
+
+void ponerConfirmarEnBarra(bool enBarra)
+{
+    QSettings().setValue(claveConfirmarEnBarra, enBarra);
+}
+
+void instalarBarra(Barra b)
+{
+    barra() = std::move(b);
 }
 
 void avisar(QWidget* padre, const QString& texto, const QString& titulo)

@@ -31,6 +31,15 @@ QMessageBox::StandardButton mostrar(QWidget* padre, const Mensaje& mensaje,
 
 // Information icon, OK, empty title.
 void informar(QWidget* padre, const QString& texto);
+// A save done: in the status bar for 5 s when the user chose so (and a
+// status bar is installed), otherwise as `informar` does.
+void confirmar(QWidget* padre, const QString& texto);
+// Whether saves are confirmed in the status bar; remembered in the settings.
+bool confirmarEnBarra();
+void ponerConfirmarEnBarra(bool enBarra);
+// Where `confirmar` shows its text (an empty function: nowhere, boxes then).
+using Barra = std::function<void(const QString& texto)>;
+void instalarBarra(Barra barra);
 // Warning icon, OK; the title is empty unless given.
 void avisar(QWidget* padre, const QString& texto, const QString& titulo = QString());
 // Error icon, OK, empty title.

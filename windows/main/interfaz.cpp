@@ -35,7 +35,8 @@ void InterfazPrincipal::construir(QWidget* ventana)
     raiz->addWidget(tbs_fichas);
     sbr_estado = crear<QStatusBar>(ventana, "sbr_estado");
     sbr_estado->setSizeGripEnabled(false);
-    lbl_perfil = crear<QLabel>(sbr_estado, "lbl_perfil");
+    // A long profile name is cut short here, whole in the tooltip.
+    lbl_perfil = crear<EtiquetaRecortada>(sbr_estado, "lbl_perfil");
     lbl_perfil->setTextFormat(Qt::PlainText);
     sbr_estado->addWidget(lbl_perfil, 1);
     lbl_base = crear<QLabel>(sbr_estado, "lbl_base");

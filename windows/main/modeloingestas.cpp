@@ -1,5 +1,6 @@
 #include "windows/main/modeloingestas.h"
 
+#include "catalogue/cifras.h"
 #include "windows/common/mensajes.h"
 
 #include <QRegularExpression>
@@ -16,7 +17,8 @@ const QRegularExpression& patronIngesta()
 
 bool esIngestaValida(const QString& texto)
 {
-    return patronIngesta().match(texto).hasMatch();
+    const std::optional<QString> normal = cifras::digitos(texto);
+    return normal && patronIngesta().match(*normal).hasMatch();
 }
 
 QString ModeloIngestas::sentencia()
@@ -46,8 +48,15 @@ bool ModeloIngestas::leerEntrada(const QVariant& entrada, QVariant* valor) const
     const QString texto = entrada.toString();
     if (!esIngestaValida(texto))
         return false;
-    *valor = texto.toLongLong();
+    *valor = cifras::digitos(texto)->toLongLong();
     return true;
+}
+
+QString ModeloIngestas::texto(const QVariant& valor) const
+{
+    if (valor.isNull() || valor.userType() == QMetaType::QString)
+        return valor.toString();
+    return cifras::entero(valor.toLongLong(), QLocale());
 }
 
 void ModeloIngestas::entradaRechazada()

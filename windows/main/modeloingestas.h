@@ -30,9 +30,11 @@ protected:
     QString tabla() const override { return QStringLiteral("saves"); }
     bool esEditable(int columna) const override { return columna == ColIngesta; }
     bool leerEntrada(const QVariant& entrada, QVariant* valor) const override;
+    // Grams in the digits of the user's language.
+    QString texto(const QVariant& valor) const override;
     void escrituraFallida() override;
     void entradaRechazada() override;
 };
 
-// Whole grams per week: an intake is 1 to 5 decimal digits.
+// Whole grams per week: an intake is 1 to 5 decimal digits (of any script).
 bool esIngestaValida(const QString& texto);

@@ -1,5 +1,6 @@
 #include "windows/main/pestanadris.h"
 
+#include "catalogue/cifras.h"
 #include "evaluation/valoresrecomendados.h"
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
@@ -110,17 +111,11 @@ bool leerValorReferencia(const QString& texto, QVariant* valor)
         *valor = nulo();
         return true;
     }
-    const QString local = QLocale().decimalPoint();
-    if (local != QLatin1String("."))
-        t.replace(local, QLatin1String("."));
-    static const QRegularExpression numero(QStringLiteral("^([0-9]+(\\.[0-9]*)?|\\.[0-9]+)$"));
-    if (!numero.match(t).hasMatch())
+    // The user's separator, or a point as on a keypad.
+    const std::optional<double> v = cifras::leerDecimal(t, QLocale(), true);
+    if (!v)
         return false;
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok)
-        return false;
-    *valor = v;
+    *valor = *v;
     return true;
 }
 

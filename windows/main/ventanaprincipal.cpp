@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -48,6 +49,8 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     almacen::Ocupado::instalar(&ponerCursorOcupado, &quitarCursorOcupado);
 
     m_ui.construir(this);
+    mensajes::instalarBarra(
+        [this](const QString& texto) { m_ui.sbr_estado->showMessage(texto, 5000); });
     // Wide enough to show every tab at once, where the screen allows it.
     int ancho = qMax(760, m_ui.tbs_fichas->tabBar()->sizeHint().width() + 40);
     int alto = 860;
@@ -87,6 +90,7 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
 
 VentanaPrincipal::~VentanaPrincipal()
 {
+    mensajes::instalarBarra({});
     if (!m_terminada)
         final();
 }
@@ -198,6 +202,10 @@ void VentanaPrincipal::alCambiarPerfil(Sesion::Cambio cambio)
     if (cambio != Sesion::Cambio::Nombre)
         m_sesion.establecerValoresRecomendados();
     m_ui.lbl_perfil->setText(resumenPerfil(m_sesion.perfilActual));
+    // The tooltip holds the whole line, within what a tooltip can show.
+    const QString linea = m_ui.lbl_perfil->text();
+    m_ui.lbl_perfil->setToolTip(linea.size() > 400 ? linea.left(400) + QStringLiteral("...")
+                                                   : linea);
 }
 
 void VentanaPrincipal::situarMarcos()
