@@ -93,7 +93,8 @@ QString numero(double valor, const QLocale& local)
 
 QString etiqueta(const Medida& m, const QLocale& local)
 {
-    return QStringLiteral("1 %1 (%2 g)").arg(m.nombre, numero(m.gramosPorUnidad(), local));
+    return QStringLiteral("%1 %2 (%3 g)")
+        .arg(local.toString(1), m.nombre, numero(m.gramosPorUnidad(), local));
 }
 
 QList<Medida> sinRepetir(const QList<Medida>& lista, const QLocale& local)

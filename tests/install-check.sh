@@ -77,4 +77,25 @@ cmp -s "$prefix/share/alimetra/sr18.mdb" "$data/sr18.mdb" || fail "no copy of th
 before=$(stat -c %i "$data/sr18.mdb")
 start second
 [ "$(stat -c %i "$data/sr18.mdb")" = "$before" ] || fail "the second start replaced the user's database"
+# The launcher alone, with a program that only says where it was started:
+# a relative XDG_DATA_HOME is ignored (the XDG rules), and first starts at
+# the same time each find the whole database, leaving no temporary file.
+source "$prefix/bin/alimetra"
+delivered=$prefix/share/alimetra/sr18.mdb
+here=$( (cd "$tmp" && HOME=$tmp/home2 XDG_DATA_HOME=relative start_alimetra /bin/pwd "$delivered"))
+[ "$here" = "$tmp/home2/.local/share/alimetra" ] || fail "a relative XDG_DATA_HOME gave $here"
+[ ! -e "$tmp/relative" ] || fail "a relative XDG_DATA_HOME was used"
+for round in 1 2 3 4 5 6 7 8 9 10; do
+    rm -rf "$tmp/race"
+    pids=()
+    for side in 1 2; do
+        (XDG_DATA_HOME=$tmp/race start_alimetra /bin/true "$delivered") 2>"$tmp/race-$side.log" &
+        pids+=($!)
+    done
+    for side in 1 2; do
+        wait "${pids[$((side - 1))]}" || { cat "$tmp/race-$side.log"; fail "round $round: a first start failed"; }
+    done
+    cmp -s "$delivered" "$tmp/race/alimetra/sr18.mdb" || fail "round $round: the database is not the delivered one"
+    [ "$(ls -A "$tmp/race/alimetra")" = sr18.mdb ] || fail "round $round left $(ls -A "$tmp/race/alimetra")"
+done
 echo "install layout, validators and launcher: ok"

@@ -3,6 +3,7 @@
 
 #include "apoyo/escena.h"
 #include "catalogue/ayudamedidas.h"
+#include "catalogue/cifras.h"
 #include "catalogue/dialogoingesta.h"
 #include "windows/common/rejilla.h"
 
@@ -82,6 +83,13 @@ private slots:
         QTest::newRow("German comma") << "de_DE"
                                       << "1,5" << 1 << 1 << "366"
                                       << "1,5 x 1 cup (244 g) per week = 366 g a week";
+        // Each language's own digits, in and out; the stored grams are the same.
+        QTest::newRow("Arabic digits")
+            << "ar_EG" << QString::fromUtf8("١٫٥") << 1 << 0 << QString::fromUtf8("٢٥٦٢")
+            << QString::fromUtf8("١٫٥ x ١ cup (٢٤٤ g) per day = ٢٥٦٢ g a week");
+        QTest::newRow("Persian digits")
+            << "fa_IR" << QString::fromUtf8("۱٫۵") << 1 << 0 << QString::fromUtf8("۲۵۶۲")
+            << QString::fromUtf8("۱٫۵ x ۱ cup (۲۴۴ g) per day = ۲۵۶۲ g a week");
         QTest::newRow("comma in English") << "en_US"
                                           << "1,5" << 1 << 0 << "700"
                                           << "";
@@ -108,6 +116,10 @@ private slots:
             << "en_US"
             << "15" << 4 << 0 << "700"
             << "15 x 1 quart (976 g) per day = 102480 g a week: more than 99999 g, not entered";
+        QTest::newRow("more than one eats is entered, with a warning")
+            << "en_US"
+            << "6" << 1 << 0 << "10248"
+            << "6 x 1 cup (244 g) per day = 10248 g a week: more than 10 kg a week, please check";
     }
     void calculo()
     {
@@ -127,11 +139,13 @@ private slots:
         a->tbx_medidaCantidad->setText(cantidad);
         QCOMPARE(e.ui().tbx_cantidad->text(), gramos);
         QCOMPARE(a->lbl_calculo->text(), calculo);
+        QCOMPARE(a->lbl_calculo->property("exceso").toBool(), calculo.endsWith("please check"));
         QVERIFY(e.msgs.textos().isEmpty());
 
         // Save takes the grams box as it stands, as typed grams.
         QTest::mouseClick(e.ui().cmd_guardar, Qt::LeftButton);
-        QCOMPARE(e.fx.valor("select intake from saves where food_id=1077").toString(), gramos);
+        QCOMPARE(e.fx.valor("select intake from saves where food_id=1077").toString(),
+                 *cifras::digitos(gramos, QLocale()));
         QCOMPARE(e.msgs.textos(), QStringList{"Intake saved"});
     }
 
@@ -175,7 +189,66 @@ private slots:
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
                           l->visualItemRect(l->item(0)).center());
         QCOMPARE(a->cmb_medidas->count(), 1);
+        // Tabbing into the refilled list makes its first row current but
+        // chooses nothing: normal use, nothing for the log.
+        e.f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(e.f.get()));
+        QTest::keyClick(l, Qt::Key_Tab);
+        QVERIFY(e.ui().lsv_alimentos->hasFocus());
+        QVERIFY(e.ui().lsv_alimentos->currentItem());
+        QCOMPARE(e.f->busqueda().alimentoSeleccionado(), 0);
         QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // Another food starts again from 1 g a day: 50 typed for the carrots
+    // must not become 50 cups of milk. Enter in either box saves.
+    void otroAlimentoEmpiezaDeUno()
+    {
+        Pestana2 e;
+        AyudaMedidas* a = e.ayuda();
+        e.elegir("carrots", "Carrots, raw");
+        a->tbx_medidaCantidad->setText("50");
+        a->cmb_periodo->setCurrentIndex(1);
+        QTest::keyClick(a->tbx_medidaCantidad, Qt::Key_Return);
+        QCOMPARE(e.fx.valor("select intake from saves where food_id=11124").toInt(), 50);
+
+        e.elegir("milk", leche);
+        QCOMPARE(a->tbx_medidaCantidad->text(), QStringLiteral("1"));
+        QCOMPARE(a->cmb_periodo->currentIndex(), 0);
+        QCOMPARE(e.ui().tbx_cantidad->text(), QStringLiteral("50"));
+        a->cmb_medidas->setCurrentIndex(1);
+        QCOMPARE(e.ui().tbx_cantidad->text(), QStringLiteral("1708"));
+        e.ui().tbx_cantidad->setText("1700");
+        QTest::keyClick(e.ui().tbx_cantidad, Qt::Key_Enter);
+        QCOMPARE(e.fx.valor("select intake from saves where food_id=1077").toInt(), 1700);
+        QCOMPARE(e.msgs.textos(), (QStringList{"Intake saved", "Intake saved"}));
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // The boxes and buttons stay where they are while the helper's lines
+    // come and go.
+    void nadaSeMueve()
+    {
+        Pestana2 e;
+        e.fx.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1077, 700)");
+        AyudaMedidas* a = e.ayuda();
+        const QList<QWidget*> quietos{e.ui().tbx_cantidad, e.ui().cmd_guardar,
+                                      a->tbx_medidaCantidad};
+        const auto posiciones = [&] {
+            QApplication::processEvents();
+            QList<QPoint> p;
+            for (QWidget* w : quietos)
+                p << w->mapTo(e.f.get(), QPoint());
+            return p;
+        };
+        const QList<QPoint> vacias = posiciones();
+        QVERIFY(a->lbl_guardada->text().isEmpty() && a->lbl_calculo->text().isEmpty());
+        e.elegir("milk", leche);
+        a->tbx_medidaCantidad->setText("2");
+        QVERIFY(!a->lbl_guardada->text().isEmpty() && !a->lbl_calculo->text().isEmpty());
+        QCOMPARE(posiciones(), vacias);
+        a->tbx_medidaCantidad->clear();
+        QCOMPARE(posiciones(), vacias);
     }
 
     // Dialog `i` follows the food selected in the ranking.
@@ -192,6 +265,9 @@ private slots:
         e.ui().setIntake->trigger();
         auto* i = e.f->findChild<DialogoIngesta*>(QStringLiteral("i"));
         QVERIFY(i);
+        // It names the food the intake goes to.
+        QCOMPARE(i->lbl_alimento->text(), leche);
+        QCOMPARE(i->lbl_alimento->toolTip(), leche);
         QCOMPARE(i->ayudaMedidas->cmb_medidas->count(), 5);
         i->ayudaMedidas->cmb_medidas->setCurrentIndex(1);
         i->ayudaMedidas->tbx_medidaCantidad->setText("2");
@@ -199,8 +275,10 @@ private slots:
         const int filaHamburguesa = int(Escena::textos(lista).indexOf("McDonald's, Hamburger"));
         Escena::pulsar(lista, filaHamburguesa);
         QCOMPARE(i->ayudaMedidas->cmb_medidas->count(), 1);
+        QCOMPARE(i->lbl_alimento->text(), QStringLiteral("McDonald's, Hamburger"));
         QCOMPARE(i->tbx_cantidad->text(), QStringLiteral("3416"));
-        QTest::mouseClick(i->cmd_guardar, Qt::LeftButton);
+        // Enter in the quantity box saves, as in the grams box.
+        QTest::keyClick(i->ayudaMedidas->tbx_medidaCantidad, Qt::Key_Return);
         QCOMPARE(e.fx.valor("select intake from saves where food_id=21237").toInt(), 3416);
     }
 
@@ -227,6 +305,29 @@ private slots:
         QCOMPARE(f.ui().lbl_4_3->text(), QStringLiteral("3416 g a week = about 2 cup a day"));
         rejilla->setCurrentIndex(modelo->index(fila["McDonald's, Hamburger"], 1));
         QCOMPARE(f.ui().lbl_4_3->text(), QStringLiteral("350 g a week = about 50 g a day"));
+    }
+
+    // Tab 4 in Arabic: the grid and its read-back in Arabic digits, and an
+    // intake typed in them stored as grams.
+    void pestana4EnArabe()
+    {
+        ConLocale conLocale(QStringLiteral("ar_EG"));
+        Fixture fx;
+        fx.ejecutar("update profiles set age=4, gender=0, weight=70");
+        fx.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1077, 700)");
+        RegistroMensajes msgs;
+        VentanaPrincipal f;
+        f.cargar();
+        f.ui().tbs_fichas->setCurrentIndex(3);
+        QAbstractItemModel* modelo = f.ui().dgr_alimentos->model();
+        const QModelIndex celda = modelo->index(0, 1);
+        QCOMPARE(celda.data().toString(), QString::fromUtf8("٧٠٠"));
+        f.ui().dgr_alimentos->setCurrentIndex(celda);
+        QCOMPARE(f.ui().lbl_4_3->text(), QString::fromUtf8("٧٠٠ g a week = about ٠٫٤ cup a day"));
+        QVERIFY(modelo->setData(celda, QString::fromUtf8("٣٤١٦")));
+        f.ui().dgr_alimentos->confirmarEdicion();
+        QCOMPARE(fx.valor("select intake from saves where food_id=1077").toInt(), 3416);
+        QVERIFY(msgs.textos().isEmpty());
     }
 
     // The detail window shows the values for the measure chosen.

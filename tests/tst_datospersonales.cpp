@@ -145,6 +145,28 @@ private slots:
             QVERIFY(faltanDatosPersonales(f.sesion().perfilActual));
     }
 
+    // An Arabic keyboard's digits are a weight; the form shows it back so.
+    void pesoEnCifrasArabes()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("ar_EG")));
+        Fixture fx;
+        RegistroMensajes msgs;
+        {
+            VentanaPrincipal f;
+            f.cargar();
+            f.ui().cmb_edad->setCurrentIndex(6);
+            f.ui().opb_hombre->setChecked(true);
+            f.ui().tbx_peso->setText(QString::fromUtf8("٧٠"));
+            QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
+        }
+        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Your personal data have been saved")});
+        QCOMPARE(fx.valor(QStringLiteral("select weight from profiles")).toInt(), 70);
+        VentanaPrincipal f;
+        f.cargar();
+        QCOMPARE(f.ui().tbx_peso->text(), QString::fromUtf8("٧٠"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
     void guardaLaPosicionDelGrupoYRecalcula()
     {
         Fixture fx;

@@ -5,6 +5,7 @@
 #include "apoyo/registromensajes.h"
 #include "evaluation/valoresrecomendados.h"
 #include "windows/common/rejilla.h"
+#include "windows/common/roles.h"
 #include "windows/main/pestanadris.h"
 #include "windows/main/ventanaprincipal.h"
 
@@ -46,7 +47,7 @@ struct Escena
         QStringList k;
         for (int fila = 0; fila < r->model()->rowCount(); ++fila)
             k << fx.valor(QStringLiteral("select key from DRIs where id=") +
-                          r->model()->index(fila, 0).data().toString())
+                          r->model()->index(fila, 0).data(RolValor).toString())
                      .toString();
         return k;
     }
@@ -82,7 +83,14 @@ void escribir(RejillaDatos* r, int fila, const QString& columna, const QString& 
     QLineEdit* e = editor();
     QVERIFY2(e, "no editor opened");
     e->clear();
-    QTest::keyClicks(e, texto);
+    // Keys are typed only in ASCII; other digits arrive as typed text.
+    bool ascii = true;
+    for (const QChar c : texto)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        QTest::keyClicks(e, texto);
+    else
+        e->insert(texto);
 }
 
 void moverAFila(RejillaDatos* r, int fila)
@@ -161,6 +169,10 @@ private slots:
         const QLocale espanol(QLocale::Spanish, QLocale::Spain);
         QTest::newRow("decimal comma of the user") << espanol << "2,5" << QVariant(2.5);
         QTest::newRow("decimal point with a comma locale") << espanol << "3.5" << QVariant(3.5);
+        QTest::newRow("Arabic digits")
+            << QLocale(QStringLiteral("ar_EG")) << QString::fromUtf8("٥٥٠") << QVariant(550.0);
+        QTest::newRow("Persian digits and separator")
+            << QLocale(QStringLiteral("fa_IR")) << QString::fromUtf8("۱٫۵") << QVariant(1.5);
         QTest::newRow("emptied cell is null") << ingles << "" << QVariant();
         // Anything else is refused whole, with a warning: the value stays.
         QTest::newRow("letters refused") << ingles << "12abc" << QVariant(1000.0);
@@ -276,7 +288,7 @@ private slots:
         QStringList claves;
         for (int fila = 0; fila < r->model()->rowCount(); ++fila)
             claves << e.fx.valor(QStringLiteral("select key from ULs where id=") +
-                                 r->model()->index(fila, 0).data().toString())
+                                 r->model()->index(fila, 0).data(RolValor).toString())
                           .toString();
         QCOMPARE(claves, (QStringList{"Vitamin_C_total_ascorbic_acid", "Calcium_Ca", "Sodium_Na"}));
         const int aplica = columnaDe(r, QStringLiteral("Applies to"));

@@ -176,7 +176,7 @@ private slots:
         QVERIFY(r->model()->setData(r->model()->index(0, 5), QStringLiteral("12")));
         r->setCurrentIndex(r->model()->index(1, 5));
         QCOMPARE(e.msgs.textos(),
-                 QStringList{QStringLiteral("An error occured while saving the reference value") +
+                 QStringList{QStringLiteral("An error occurred while saving the reference value") +
                              lineaSoloLectura});
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
         QCOMPARE(e.fx.entradasLog(), 1);

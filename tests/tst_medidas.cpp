@@ -80,6 +80,10 @@ private slots:
                                           << "1,5" << 1.5;
         QTest::newRow("comma in German") << "de_DE"
                                          << "0,25" << 0.25;
+        QTest::newRow("Arabic digits and separator") << "ar_EG" << QString::fromUtf8("١٫٥") << 1.5;
+        QTest::newRow("ASCII digits in Arabic") << "ar_EG" << QString::fromUtf8("1٫5") << 1.5;
+        QTest::newRow("Persian digits") << "fa_IR" << QString::fromUtf8("۰٫۲۵") << 0.25;
+        QTest::newRow("another script's digits") << "en_US" << QString::fromUtf8("١.٥") << 0.0;
         QTest::newRow("comma in English is no separator") << "en_US"
                                                           << "1,5" << 0.0;
         QTest::newRow("point in German is no separator") << "de_DE"
@@ -127,7 +131,8 @@ private slots:
         QTest::addColumn<qint64>("gramos");
         QTest::newRow("2 cups of milk a day") << 2.0 << 244.0 << true << qint64(3416);
         QTest::newRow("half a tbsp a week rounds up") << 0.5 << 15.0 << false << qint64(8);
-        QTest::newRow("a half a hair below rounds up") << 0.1 << 45.0 << true << qint64(32);
+        // 0.7 x 85 x 7 is 416.5, computed 416.49999999999994.
+        QTest::newRow("a half a hair below rounds up") << 0.7 << 85.0 << true << qint64(417);
         QTest::newRow("below a half rounds down") << 1.0 << 28.35 << true << qint64(198);
         QTest::newRow("3 oz of 85 g") << 3.0 << 85.0 / 3 << false << qint64(85);
         QTest::newRow("above five digits is not cut") << 15.0 << 976.0 << true << qint64(102480);
@@ -154,6 +159,18 @@ private slots:
                                           << "3416 g a week = about 34,4 tbsp a day";
         QTest::newRow("below a tenth") << qint64(70) << "quart" << 976.0 << "en_US"
                                        << "70 g a week = about 0.01 quart a day";
+        // One decimal from a twentieth of a unit on, two significant digits
+        // below it.
+        QTest::newRow("a twentieth reads a tenth") << qint64(35) << "portion" << 100.0 << "en_US"
+                                                   << "35 g a week = about 0.1 portion a day";
+        QTest::newRow("just below a twentieth") << qint64(34) << "portion" << 100.0 << "en_US"
+                                                << "34 g a week = about 0.049 portion a day";
+        QTest::newRow("Arabic digits throughout")
+            << qint64(3416) << "" << 0.0 << "ar_EG"
+            << QString::fromUtf8("٣٤١٦ g a week = about ٤٨٨ g a day");
+        QTest::newRow("Persian digits throughout")
+            << qint64(3416) << "tbsp" << 14.2 << "fa_IR"
+            << QString::fromUtf8("۳۴۱۶ g a week = about ۳۴٫۴ tbsp a day");
         QTest::newRow("no measure: grams") << qint64(700) << "" << 0.0 << "en_US"
                                            << "700 g a week = about 100 g a day";
         QTest::newRow("no thousands separator") << qint64(99999) << "" << 0.0 << "en_US"

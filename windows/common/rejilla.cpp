@@ -1,5 +1,7 @@
 #include "windows/common/rejilla.h"
 
+#include "windows/common/roles.h"
+
 #include "storage/basedatos.h"
 
 #include <QHeaderView>
@@ -208,6 +210,8 @@ QVariant ModeloRejilla::data(const QModelIndex& indice, int rol) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return texto(valorDe(m_filas[indice.row()], indice.column()));
+    case RolValor:
+        return valorDe(m_filas[indice.row()], indice.column());
     case Qt::TextAlignmentRole:
         return alineacion(indice.column());
     }

@@ -16,4 +16,7 @@ enum RolLista {
     RolVeredicto = Qt::UserRole + 10,
     // The nutrient key a results row shows, on its first cell.
     RolClaveNutriente = Qt::UserRole + 11,
+    // The value a grid cell shows, as stored (its text is in the user's
+    // digits).
+    RolValor = Qt::UserRole + 12,
 };

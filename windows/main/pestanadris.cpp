@@ -170,7 +170,7 @@ void ModeloDRIs::escrituraFallida()
     // The cell shows the stored value again; the user must also be told. The
     // failed statement is already in the log.
     mensajes::errorEscritura(qobject_cast<QWidget*>(QObject::parent()),
-                             QStringLiteral("An error occured while saving the reference value"));
+                             QStringLiteral("An error occurred while saving the reference value"));
 }
 
 QVariant ModeloULs::data(const QModelIndex& indice, int rol) const

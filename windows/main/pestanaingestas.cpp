@@ -5,6 +5,7 @@
 #include "storage/registro.h"
 #include "windows/common/controles.h"
 #include "windows/common/rejilla.h"
+#include "windows/common/roles.h"
 #include "windows/main/modeloingestas.h"
 
 #include <QHeaderView>
@@ -52,17 +53,18 @@ void PestanaIngestas::leerFilaActual()
 {
     const QModelIndex actual = m_ui.dgr_alimentos->currentIndex();
     bool ok = false;
-    const qint64 gramos =
-        actual.isValid()
-            ? m_modelo->index(actual.row(), ModeloIngestas::ColIngesta).data().toLongLong(&ok)
-            : 0;
+    const qint64 gramos = actual.isValid()
+                              ? m_modelo->index(actual.row(), ModeloIngestas::ColIngesta)
+                                    .data(RolValor)
+                                    .toLongLong(&ok)
+                              : 0;
     if (!ok || gramos < 0) {
         m_ui.lbl_4_3->clear();
         return;
     }
     QString fallo;
     const std::optional<medidas::Medida> primera = medidas::primeraDeIngesta(
-        m_modelo->index(actual.row(), ModeloIngestas::ColId).data().toLongLong(), &fallo);
+        m_modelo->index(actual.row(), ModeloIngestas::ColId).data(RolValor).toLongLong(), &fallo);
     if (!fallo.isEmpty())
         escribirLog(fallo);
     m_ui.lbl_4_3->setText(medidas::lectura(gramos, primera ? &*primera : nullptr, QLocale()));
