@@ -3,11 +3,11 @@
 #include "catalogue/medidas.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
+#include "storage/archivos.h"
 #include "storage/basedatos.h"
 
 #include <QDate>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -70,6 +70,16 @@ QString campoCsv(const QString& campo)
     QString t = campo;
     t.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
+// A text cell a spreadsheet would take for a formula (or a command) gets a
+// leading apostrophe; cells of numbers do not pass through here.
+QString textoCsv(const QString& texto)
+{
+    static const QString arranques = QStringLiteral("=+-@\t\r");
+    if (!texto.isEmpty() && arranques.contains(texto.front()))
+        return QLatin1Char('\'') + texto;
+    return texto;
 }
 
 QByteArray csv(const QList<QStringList>& filas)
@@ -387,13 +397,14 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
     for (const Informe::Fila& f : informe.filas) {
         const Juicio& j = f.juicio;
         filas << QStringList{
-            f.nombre,
-            f.unidad,
+            textoCsv(f.nombre),
+            textoCsv(f.unidad),
             numero(f.semana, false),
             f.porcentaje ? numero(*f.porcentaje, false) : QString(),
             numero(j.diaria, false),
             j.referencia ? numero(*j.referencia, false) : QString(),
-            j.referencia ? (j.referenciaEnPorcentaje ? QStringLiteral("%") : f.unidad) : QString(),
+            j.referencia ? (j.referenciaEnPorcentaje ? QStringLiteral("%") : textoCsv(f.unidad))
+                         : QString(),
             j.limite ? numero(*j.limite, false) : QString(),
             j.limite ? aplicacion(j.aplica) : QString(),
             palabraVeredicto(j.veredicto)};
@@ -407,7 +418,7 @@ QList<QStringList> filasCsvAlimentos(const Informe& informe)
     filas << QStringList{QStringLiteral("Food"), QStringLiteral("Grams a week (g)"),
                          QStringLiteral("Grams a day (g)")};
     for (const AlimentoSemana& a : informe.alimentos)
-        filas << QStringList{a.descripcion, QString::number(a.gramos),
+        filas << QStringList{textoCsv(a.descripcion), QString::number(a.gramos),
                              numero(a.gramos / 7.0, false)};
     return filas;
 }
@@ -434,12 +445,5 @@ QByteArray csvUnico(const Informe& informe)
 
 bool escribirArchivo(const QString& ruta, const QByteArray& contenido, QString* fallo)
 {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(contenido) != contenido.size() ||
-        !archivo.commit()) {
-        if (fallo)
-            *fallo = archivo.errorString();
-        return false;
-    }
-    return true;
+    return almacen::guardarArchivo(ruta, contenido, fallo);
 }

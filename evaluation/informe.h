@@ -106,12 +106,14 @@ QString htmlPie();                               // sources; not medical advice
 QString htmlInforme(const Informe& informe, const QString& grafico = QString());
 
 // The results and the foods as CSV: UTF-8 with a byte order mark, CRLF line
-// ends, quoted where a field needs it, numbers with a point. `csvUnico` puts
+// ends, quoted where a field needs it, numbers with a point, a text that
+// would start a formula behind an apostrophe. `csvUnico` puts
 // both in one file, each under a line with its title, a blank line between.
 QByteArray csvResultados(const Informe& informe);
 QByteArray csvAlimentos(const Informe& informe);
 QByteArray csvUnico(const Informe& informe);
 
-// Writes `contenido` to a temporary file beside `ruta` and renames it over
-// `ruta` at the end; false, with the reason in `fallo`, when it could not.
+// Writes `contenido` to a temporary file beside `ruta`, on the disk before
+// it is renamed over `ruta`; false, with the reason in `fallo` and no file
+// left, when it could not.
 bool escribirArchivo(const QString& ruta, const QByteArray& contenido, QString* fallo);

@@ -7,6 +7,7 @@
 #include "evaluation/sesion.h"
 #include "evaluation/ventanafuentes.h"
 #include "resources/iconos.h"
+#include "storage/archivos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"
@@ -321,17 +322,15 @@ Informe PestanaResultados::informeActual(bool* ok)
     return informe;
 }
 
-QString PestanaResultados::nombrePropuesto(const QString& extension) const
+QString PestanaResultados::nombrePropuesto(const QString& extension, int reserva) const
 {
     const almacen::Consulta c =
         almacen::consultar(QStringLiteral("select name from profiles where id=?"),
                            {m_sesion.perfilActual.idPerfil.entero()});
-    QString nombre = c.vacia() ? QString() : c.filas.first().value(0).toString();
-    nombre.replace(QLatin1Char('/'), QLatin1Char('-'));
-    if (nombre.trimmed().isEmpty())
-        nombre = QStringLiteral("alimetra");
-    return QStringLiteral("%1-%2.%3")
-        .arg(nombre, QDate::currentDate().toString(Qt::ISODate), extension);
+    const QString nombre = c.vacia() ? QString() : c.filas.first().value(0).toString();
+    return almacen::nombreArchivo(
+        nombre, QStringLiteral("-%1.%2").arg(QDate::currentDate().toString(Qt::ISODate), extension),
+        reserva);
 }
 
 namespace {
@@ -354,12 +353,12 @@ void PestanaResultados::imprimir()
 }
 
 void PestanaResultados::guardar(const QString& titulo, const QString& extension,
-                                const QString& filtro, const Escritor& escribir)
+                                const QString& filtro, const Escritor& escribir, int reserva)
 {
     QWidget* ventana = m_ui.lsv_wri->window();
     QString tipo;
-    const QString ruta =
-        mensajes::elegirArchivo(ventana, titulo, nombrePropuesto(extension), filtro, &tipo);
+    const QString ruta = mensajes::elegirArchivo(
+        ventana, titulo, nombrePropuesto(extension, reserva), filtro, &tipo);
     if (ruta.isEmpty())
         return;
     bool ok = false;
@@ -406,13 +405,17 @@ void PestanaResultados::exportarCsv()
                 const QString archivo = conExtension ? ruta : ruta + QStringLiteral(".csv");
                 return escribirArchivo(archivo, csvUnico(informe), fallo) ? QString() : archivo;
             }
+            // Both on the disk before either replaces a file.
             const QString base = conExtension ? ruta.chopped(4) : ruta;
-            const QString resultados = base + QStringLiteral("-results.csv");
-            const QString alimentos = base + QStringLiteral("-foods.csv");
-            if (!escribirArchivo(resultados, csvResultados(informe), fallo))
-                return resultados;
-            return escribirArchivo(alimentos, csvAlimentos(informe), fallo) ? QString() : alimentos;
-        });
+            QString fallido;
+            return almacen::guardarArchivos(
+                       {{base + QStringLiteral("-results.csv"), csvResultados(informe)},
+                        {base + QStringLiteral("-foods.csv"), csvAlimentos(informe)}},
+                       &fallido, fallo)
+                       ? QString()
+                       : fallido;
+        },
+        int(qstrlen("-results")));
 }
 
 void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const Juicio& j)

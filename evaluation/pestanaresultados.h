@@ -73,11 +73,13 @@ private:
     using Escritor = std::function<QString(const Informe& informe, const QString& ruta,
                                            const QString& tipo, QString* fallo)>;
     // Asks where to save, computes the report and writes it; a failure is
-    // logged and shown naming the file.
+    // logged and shown naming the file. `reserva`: the bytes the writer may
+    // add to the chosen name.
     void guardar(const QString& titulo, const QString& extension, const QString& filtro,
-                 const Escritor& escribir);
-    // The file name offered for saving: the profile's name and today.
-    QString nombrePropuesto(const QString& extension) const;
+                 const Escritor& escribir, int reserva = 0);
+    // The file name offered for saving: the profile's name and today, safe
+    // for any file system with `reserva` bytes to spare.
+    QString nombrePropuesto(const QString& extension, int reserva = 0) const;
 
     ControlesResultados& m_ui;
     Sesion& m_sesion;

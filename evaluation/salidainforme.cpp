@@ -1,6 +1,7 @@
 #include "evaluation/salidainforme.h"
 
 #include "evaluation/composicioninforme.h"
+#include "storage/archivos.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -10,7 +11,6 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QWidget>
 
 namespace salidaInforme {
@@ -54,15 +54,13 @@ QString html(const Informe& informe)
 
 bool escribirPdf(const Informe& informe, const QString& ruta, QString* fallo, int* paginas)
 {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) {
-        if (fallo)
-            *fallo = archivo.errorString();
-        return false;
-    }
+    // Drawn in memory, then written as any other file: the PDF writer does
+    // not tell when a write of its own falls short.
+    QBuffer documento;
+    documento.open(QIODevice::WriteOnly);
     bool dibujado = false;
     {
-        QPdfWriter pdf(&archivo);
+        QPdfWriter pdf(&documento);
         pdf.setPageLayout(paginaLocal());
         pdf.setTitle(QStringLiteral("Alimetra 1.1 - weekly diet assessment"));
         pdf.setCreator(QStringLiteral("Alimetra 1.1"));
@@ -71,13 +69,12 @@ bool escribirPdf(const Informe& informe, const QString& ruta, QString* fallo, in
         if (paginas)
             *paginas = composicion.paginas();
     }
-    if (!dibujado || !archivo.commit()) {
+    if (!dibujado) {
         if (fallo)
-            *fallo =
-                dibujado ? archivo.errorString() : QStringLiteral("The PDF could not be drawn");
+            *fallo = QStringLiteral("The PDF could not be drawn");
         return false;
     }
-    return true;
+    return almacen::guardarArchivo(ruta, documento.data(), fallo);
 }
 
 void imprimir(QWidget* padre, const Informe& informe)

@@ -14,7 +14,7 @@ QString html(const Informe& informe);
 
 // Lays the report out on A4 or Letter pages (by the user's locale) and
 // writes it as PDF to a temporary file beside `ruta`, renamed at the end;
-// false, with the reason in `fallo`, when it could not. `paginas` gets the
+// false, with the reason in `fallo` and no file left, when it could not. `paginas` gets the
 // number of pages written.
 bool escribirPdf(const Informe& informe, const QString& ruta, QString* fallo,
                  int* paginas = nullptr);

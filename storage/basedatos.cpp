@@ -1,5 +1,6 @@
 #include "storage/basedatos.h"
 
+#include "storage/archivos.h"
 #include "storage/registro.h"
 
 #include <QDir>
@@ -17,6 +18,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace almacen {
@@ -48,6 +51,8 @@ Motivo motivoDe(const QSqlError& e)
         return Motivo::EnUso;
     case SQLITE_READONLY:
         return Motivo::SoloLectura;
+    case SQLITE_FULL:
+        return Motivo::Lleno;
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         return Motivo::NoEsBase;
@@ -220,6 +225,7 @@ QString estadoBase()
     case Motivo::SoloLectura:
         return QStringLiteral("No database: %1 cannot be written").arg(nombre);
     case Motivo::Ninguno:
+    case Motivo::Lleno:
     case Motivo::Otro:
         break;
     }
@@ -238,6 +244,8 @@ QString lineaMotivo(Motivo motivo)
         return QStringLiteral("The database is read-only");
     case Motivo::EnUso:
         return QStringLiteral("The database is in use by another program");
+    case Motivo::Lleno:
+        return QStringLiteral("The disk holding the database is full");
     default:
         break;
     }
@@ -454,6 +462,12 @@ bool respaldar(const QString& ruta, QString* fallo)
     q.addBindValue(temporal.fileName());
     if (!q.exec())
         return fallar(descripcion(q.lastError()));
+    // SQLite leaves the copy unsynchronised: on the disk before the rename.
+    if (!temporal.open())
+        return fallar(temporal.errorString());
+    if (::fsync(temporal.handle()) != 0)
+        return fallar(QString::fromLocal8Bit(std::strerror(errno)));
+    temporal.close();
     if (std::rename(QFile::encodeName(temporal.fileName()).constData(),
                     QFile::encodeName(destino.absoluteFilePath()).constData()) != 0)
         return fallar(QString::fromLocal8Bit(std::strerror(errno)));
@@ -489,8 +503,10 @@ int comprobarRespaldo(const QString& ruta, QString* fallo)
     };
     if (!baseAbierta())
         return fallar(sinBase());
-    if (!QFileInfo(ruta).isFile())
-        return fallar(QStringLiteral("%1 was not found").arg(ruta));
+    // Not opened before: opening a named pipe waits for a writer.
+    QString motivoArchivo;
+    if (!esArchivoNormal(ruta, &motivoArchivo))
+        return fallar(motivoArchivo);
     const QString nombre = QStringLiteral("alimetra-respaldo");
     int perfiles = -1;
     QString motivo;
@@ -545,18 +561,34 @@ bool restaurar(const QString& ruta, QString* fallo)
     Ocupado ocupado;
     const QString abierta = base().databaseName();
     const QString trabajo = QFileInfo(abierta).absoluteFilePath();
-    QFile origen(ruta);
-    if (!origen.open(QIODevice::ReadOnly))
+    // Opened without waiting (the file may have turned into a named pipe
+    // since it was checked), then read only when it is a regular file.
+    const int descriptor =
+        ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return fallar(
+            QStringLiteral("%1: %2").arg(ruta, QString::fromLocal8Bit(std::strerror(errno))));
+    struct stat datos;
+    if (::fstat(descriptor, &datos) != 0 || !S_ISREG(datos.st_mode)) {
+        ::close(descriptor);
+        return fallar(QStringLiteral("%1 is not a regular file").arg(ruta));
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    QFile origen;
+    if (!origen.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return fallar(origen.errorString());
+    }
+    const QByteArray contenido = origen.readAll();
+    if (origen.error() != QFileDevice::NoError)
         return fallar(origen.errorString());
     QTemporaryFile copia(trabajo + QStringLiteral(".XXXXXX"));
     if (!copia.open())
         return fallar(copia.errorString());
-    const QByteArray contenido = origen.readAll();
     // On the disk before it replaces the working file.
-    if (copia.write(contenido) != contenido.size() || !copia.flush())
-        return fallar(copia.errorString());
-    if (::fsync(copia.handle()) != 0)
-        return fallar(QString::fromLocal8Bit(std::strerror(errno)));
+    QString motivoCopia;
+    if (!escribirEntero(copia, contenido, &motivoCopia))
+        return fallar(motivoCopia);
     copia.close();
     cerrarBase();
     if (std::rename(QFile::encodeName(copia.fileName()).constData(),

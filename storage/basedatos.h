@@ -23,6 +23,7 @@ enum class Motivo {
     EnUso,        // another program holds a lock on it
     NoEsBase,     // the file is not an SQLite database (or is damaged)
     SoloLectura,  // the file (or its folder) cannot be written
+    Lleno,        // the disk (or the database's own limit) is full
     Otro,
 };
 
@@ -44,8 +45,9 @@ QString estadoBase();
 // The cause of the most recent failed opening or statement (Ninguno after a
 // statement that worked).
 Motivo ultimoMotivo();
-// The line an error box adds for a failed write: "The database is read-only"
-// or "The database is in use by another program"; empty for other causes.
+// The line an error box adds for a failed write: "The database is read-only",
+// "The database is in use by another program" or "The disk holding the
+// database is full"; empty for other causes.
 QString lineaMotivo(Motivo motivo);
 
 // The longest search pattern SQLite's LIKE accepts, in UTF-8 bytes

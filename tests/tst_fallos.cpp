@@ -4,6 +4,7 @@
 // or without a table. Every failure is shown or logged, nothing half applied.
 
 #include "apoyo/escena.h"
+#include "catalogue/ingesta.h"
 #include "profiles/dialogoperfil.h"
 #include "profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
@@ -219,6 +220,33 @@ private slots:
                  QStringList{QStringLiteral("An error occured while saving your personal data\n"
                                             "The database is in use by another program")});
         QCOMPARE(e.f->sesion().perfilActual.peso.entero(), 70);
+    }
+
+    // 7: a write that meets a full disk says so.
+    void escrituraDiscoLleno()
+    {
+        Escena e(0);
+        const QString carpeta = e.fx.ruta(QStringLiteral("disk"));
+        DiscoPequeno disco(carpeta, 1 << 20);
+        if (!disco.montado())
+            QSKIP(qPrintable(disco.motivo()));
+        const QString trabajo = carpeta + QStringLiteral("/sr18.mdb");
+        QVERIFY(QFile::copy(e.fx.ruta(QStringLiteral("sr18.mdb")), trabajo));
+        QVERIFY(almacen::abrirBase(trabajo).isEmpty());
+        QVERIFY(disco.dejarLibres(0));
+        const QString lineaLleno = QStringLiteral("\nThe disk holding the database is full");
+
+        e.ui().tbx_peso->setText(QStringLiteral("90"));
+        QTest::mouseClick(e.ui().cmd_personales, Qt::LeftButton);
+        guardarCantidad(e.f.get(), e.f->sesion().perfilActual, QStringLiteral("100"),
+                        Fixture::leche);
+        QCOMPARE(
+            e.msgs.textos(),
+            (QStringList{QStringLiteral("An error occured while saving your personal data") +
+                             lineaLleno,
+                         QStringLiteral("An error occured while saving intake") + lineaLleno}));
+        QCOMPARE(e.f->sesion().perfilActual.peso.entero(), 70);
+        almacen::cerrarBase();
     }
 
     // 7: statements that cannot be formed are not run, nor logged half made.

@@ -7,14 +7,23 @@
 #include "evaluation/limitessuperiores.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
+#include "storage/archivos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -212,6 +221,14 @@ private slots:
         QCOMPARE(alimentos.at(2), (QStringList{"Milk, \"whole\"", "700", "100"}));
         QCOMPARE(alimentos.at(3).at(2), QStringLiteral("10.71"));
 
+        // A line break inside a field stays inside its quotes: one record.
+        fx->ejecutar("update total set description='Milk' || char(10) || 'whole' where id=1077");
+        const QByteArray conSalto = csvAlimentos(prepararInforme(sesion, {}, nullptr));
+        QVERIFY(conSalto.contains("\r\n\"Milk\nwhole\",700,100\r\n"));
+        const QList<QStringList> leidos = leerCsv(QString::fromUtf8(conSalto.mid(3)));
+        QCOMPARE(leidos.size(), 4);
+        QCOMPARE(leidos.at(2), (QStringList{"Milk\nwhole", "700", "100"}));
+
         // One file: each table under its title, a blank line between.
         const QList<QStringList> unico = leerCsv(QString::fromUtf8(csvUnico(informe).mid(3)));
         QCOMPARE(unico.size(), 1 + filas.size() + 2 + alimentos.size());
@@ -220,6 +237,59 @@ private slots:
         QCOMPARE(unico.at(filas.size() + 1), QStringList{QString()});
         QCOMPARE(unico.at(filas.size() + 2), QStringList{QStringLiteral("Foods of the week")});
         QCOMPARE(unico.mid(filas.size() + 3), alimentos);
+    }
+
+    // A text cell that would start a formula gets an apostrophe, in every
+    // CSV; numbers, negative ones too, stay numbers.
+    void csvSinFormulas_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("=") << "=1+2";
+        QTest::newRow("+") << "+1";
+        QTest::newRow("-") << "-milk";
+        QTest::newRow("@") << "@SUM(A1)";
+        QTest::newRow("tab") << "\tmilk";
+        QTest::newRow("carriage return") << "\rmilk";
+    }
+    void csvSinFormulas()
+    {
+        QFETCH(QString, texto);
+        QSqlQuery q(QSqlDatabase::database(QStringLiteral("alimetra")));
+        q.prepare(QStringLiteral("update total set description=? where id=?"));
+        q.addBindValue(texto);
+        q.addBindValue(Fixture::leche);
+        QVERIFY(q.exec());
+        q.prepare(QStringLiteral("update DRIs set name=?, unit=? where key='Calcium_Ca'"));
+        q.addBindValue(texto);
+        q.addBindValue(texto);
+        QVERIFY(q.exec());
+        // A reference value below zero.
+        QVERIFY(q.exec(QStringLiteral("update DRIs set females1=-5, females2=-5, females3=-5, "
+                                      "females4=-5 where key='Sodium_Na'")));
+        evaluarSemana();
+        const Informe informe = prepararInforme(sesion, {}, nullptr);
+        const QString seguro = QLatin1Char('\'') + texto;
+        for (const QByteArray& csv : {csvAlimentos(informe), csvUnico(informe)}) {
+            const QList<QStringList> filas = leerCsv(QString::fromUtf8(csv.mid(3)));
+            bool alimento = false;
+            for (const QStringList& f : filas)
+                if (f.value(1) == QLatin1String("700"))
+                    alimento = f == QStringList{seguro, "700", "100"};
+            QVERIFY(alimento);
+        }
+        for (const QByteArray& csv : {csvResultados(informe), csvUnico(informe)}) {
+            const QList<QStringList> filas = leerCsv(QString::fromUtf8(csv.mid(3)));
+            int calcio = 0;
+            for (const QStringList& f : filas) {
+                if (f.value(0) == seguro && f.value(1) == seguro && f.value(6) == seguro)
+                    ++calcio;
+                if (f.value(0) == QLatin1String("Sodium, Na")) {
+                    QCOMPARE(f.at(5), QStringLiteral("-5"));
+                    QCOMPARE(f.at(6), QStringLiteral("mg"));
+                }
+            }
+            QCOMPARE(calcio, 1);
+        }
     }
 
     // A file is written whole; a place that cannot be written says why and
@@ -240,6 +310,56 @@ private slots:
                      .entryList(QDir::Files | QDir::NoDotAndDotDot)
                      .filter(QStringLiteral("week")),
                  QStringList{QStringLiteral("week.csv")});
+
+        // A device that takes nothing: the system's reason, not Qt's "Unknown error".
+        QFile lleno(QStringLiteral("/dev/full"));
+        QVERIFY(lleno.open(QIODevice::WriteOnly));
+        QVERIFY(!almacen::escribirEntero(lleno, QByteArray(100, 'x'), &fallo));
+        QCOMPARE(fallo, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    }
+
+    // Writes that stop short, as on a disk filling up (without root: the
+    // largest file this process may write): nothing is left, and the reason
+    // is the system's. Small files go through Qt's buffer, large ones not.
+    void escrituraCortada_data()
+    {
+        QTest::addColumn<int>("limite");
+        QTest::addColumn<QList<int>>("tamanos");
+        QTest::newRow("nothing fits, small file") << 0 << QList<int>{100};
+        QTest::newRow("half fits, large file") << 20000 << QList<int>{40000};
+        QTest::newRow("all but the end fits") << 40000 << QList<int>{40001};
+        QTest::newRow("the first of two fits") << 5000 << QList<int>{100, 8000};
+    }
+    void escrituraCortada()
+    {
+        QFETCH(int, limite);
+        QFETCH(QList<int>, tamanos);
+        QList<QPair<QString, QByteArray>> archivos;
+        for (int i = 0; i < tamanos.size(); ++i)
+            archivos << qMakePair(fx->ruta(QStringLiteral("week-%1.csv").arg(i)),
+                                  QByteArray(tamanos.at(i), 'x'));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit antes;
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &antes), 0);
+        rlimit corto = antes;
+        corto.rlim_cur = rlim_t(limite);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &corto), 0);
+        QString fallido;
+        QString fallo;
+        const bool escrito =
+            tamanos.size() == 1
+                ? escribirArchivo(archivos.first().first, archivos.first().second, &fallo)
+                : almacen::guardarArchivos(archivos, &fallido, &fallo);
+        ::setrlimit(RLIMIT_FSIZE, &antes);
+        std::signal(SIGXFSZ, SIG_DFL);
+        QVERIFY(!escrito);
+        QCOMPARE(fallo, QString::fromLocal8Bit(std::strerror(EFBIG)));
+        if (tamanos.size() > 1)
+            QCOMPARE(fallido, archivos.last().first);
+        QCOMPARE(QDir(fx->ruta(QString()))
+                     .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)
+                     .filter(QStringLiteral("week")),
+                 QStringList());
     }
 };
 

@@ -109,12 +109,19 @@ private slots:
                 // A table starts every page it is on with its header.
                 QCOMPARE(c.fila, -1);
                 paginaAnterior[c.tabla] = c.pagina;
-                // The page before ended only because this row's header and
-                // the row after it did not fit.
-                if (i > 0 && filas.at(i - 1).tabla == c.tabla)
+                if (i > 0 && filas.at(i - 1).tabla == c.tabla) {
+                    // On a page it goes on to, the header is the first row,
+                    // at the top of the body.
+                    QCOMPARE(c.rect.top(), 0.0);
+                    // The page before ended only because this row's header
+                    // and the row after it did not fit.
                     QVERIFY(filas.at(i - 1).rect.bottom() + filas.at(i + 1).rect.height() > alto);
+                }
                 continue;
             }
+            // Under the row before it (or the header), on the same page.
+            QCOMPARE(c.pagina, filas.at(i - 1).pagina);
+            QCOMPARE(c.rect.top(), filas.at(i - 1).rect.bottom());
             QCOMPARE(c.fila, siguiente[c.tabla]++); // each row once, in order
             if (c.tabla == 1)
                 altoFilas += c.rect.height();

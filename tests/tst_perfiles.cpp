@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString sinSeleccion = QStringLiteral("Please, select a profile in the list first");
@@ -558,12 +560,68 @@ private slots:
             QCOMPARE(foto(), ahora);
         }
 
+        // Not a file at all, each said as it is; a named pipe is not opened
+        // (it would wait for a writer).
+        QVERIFY(QDir().mkdir(e.fx.ruta(QStringLiteral("folder.mdb"))));
+        QCOMPARE(::mkfifo(QFile::encodeName(e.fx.ruta(QStringLiteral("pipe.mdb"))), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), e.fx.ruta(QStringLiteral("zero.mdb"))));
+        for (const auto& [archivo, motivo] : {std::pair{"folder.mdb", "is a folder, not a file"},
+                                              std::pair{"pipe.mdb", "is not a regular file"},
+                                              std::pair{"zero.mdb", "is not a regular file"},
+                                              std::pair{"gone.mdb", "was not found"}}) {
+            destino = e.fx.ruta(QLatin1String(archivo));
+            e.msgs.limpiar();
+            QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+            QCOMPARE(e.msgs.textos(),
+                     QStringList{QStringLiteral("The data were not restored:\n") + destino +
+                                 QLatin1Char(' ') + QLatin1String(motivo)});
+            QCOMPARE(foto(), ahora);
+        }
+
         destino = e.fx.ruta(QStringLiteral("missing/backup.mdb"));
         QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
         QVERIFY(e.msgs.ultimo().texto.contains(QLatin1String("missing/backup.mdb")));
         QVERIFY(!QFile::exists(destino));
         mensajes::instalarElector({});
+    }
+
+    // Restoring onto a disk with less room than the copy needs: the system's
+    // reason, the working database as it was, no copy left beside it.
+    void restaurarEnDiscoLleno()
+    {
+        Escena e;
+        const QString respaldo = e.fx.ruta(QStringLiteral("backup.mdb"));
+        QString fallo;
+        QVERIFY2(almacen::respaldar(respaldo, &fallo), qPrintable(fallo));
+        const QString carpeta = e.fx.ruta(QStringLiteral("disk"));
+        DiscoPequeno disco(carpeta, 1 << 20);
+        if (!disco.montado())
+            QSKIP(qPrintable(disco.motivo()));
+        const QString trabajo = carpeta + QStringLiteral("/sr18.mdb");
+        QVERIFY(QFile::copy(e.fx.ruta(QStringLiteral("sr18.mdb")), trabajo));
+        QVERIFY(almacen::abrirBase(trabajo).isEmpty());
+        const QByteArray antes = [&] {
+            QFile f(trabajo);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        // Room for part of the copy only.
+        const qint64 tamano = QFileInfo(respaldo).size();
+        QVERIFY(tamano > 3 * 4096);
+        QVERIFY(disco.dejarLibres(tamano / 2 / 4096 * 4096));
+        mensajes::instalarElector(
+            [&](const QString&, const QString&, const QString&) { return respaldo; });
+        QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+        mensajes::instalarElector({});
+        QCOMPARE(e.msgs.ultimo().texto,
+                 QStringLiteral("The data could not be restored from %1:\nNo space left on device")
+                     .arg(respaldo));
+        QCOMPARE(disco.archivos(), QStringList{QStringLiteral("sr18.mdb")});
+        QFile despues(trabajo);
+        QVERIFY(despues.open(QIODevice::ReadOnly));
+        QCOMPARE(despues.readAll(), antes);
+        QVERIFY(almacen::baseAbierta());
+        almacen::cerrarBase();
     }
 };
 

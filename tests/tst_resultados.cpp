@@ -10,6 +10,8 @@
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
 
+#include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QImage>
@@ -478,6 +480,122 @@ private slots:
         QVERIFY(e.msgs.ultimo().texto.contains(QLatin1String("missing/week.pdf")));
         QVERIFY(!QFile::exists(destino));
         mensajes::instalarElector({});
+    }
+
+    // The name offered for a report: the profile's name made safe for any
+    // file system and short enough for it, the date and extension whole.
+    void nombrePropuesto_data()
+    {
+        QTest::addColumn<QString>("nombre"); // an SQL expression
+        QTest::addColumn<int>("boton");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("line breaks and tabs")
+            << "'Ann' || char(10) || 'Lee' || char(13, 10, 9) || 'B'" << 2 << "Ann Lee B";
+        QTest::newRow("right-to-left override")
+            << "'x' || char(0x202e) || 'gnp.exe'" << 2 << "xgnp.exe";
+        QTest::newRow("NUL from a restored file") << "'x' || char(0) || 'y'" << 3 << "x y";
+        QTest::newRow("path characters") << "'../a/b\\c:d'" << 2 << "a-b-c-d";
+        QTest::newRow("blanks") << "'  Ann ' || char(160) || '  Lee '" << 2 << "Ann Lee";
+        QTest::newRow("nothing left") << "char(10, 0x200b, 9)" << 2 << "alimetra";
+        const QString e = QStringLiteral("\u00e9");
+        QTest::newRow("200 accented letters")
+            << "replace(hex(zeroblob(100)), '0', char(0xe9))" << 2 << QString(120, e.at(0));
+        // Room kept for "-results" in "NAME-DATE-results.csv".
+        QTest::newRow("200 accented letters, CSV")
+            << "replace(hex(zeroblob(100)), '0', char(0xe9))" << 4 << QString(116, e.at(0));
+        QString caras = QStringLiteral("a");
+        for (int i = 0; i < 59; ++i)
+            caras += QString::fromUcs4(U"\U0001F600", 1);
+        QTest::newRow("surrogate pairs")
+            << "'a' || replace(hex(zeroblob(50)), '0', char(0x1f600))" << 2 << caras;
+        // A letter with its combining accent goes whole or not at all.
+        QTest::newRow("combining accents")
+            << "'a' || replace(hex(zeroblob(60)), '0', 'e' || char(0x301))" << 2
+            << QLatin1Char('a') + QString(79, QLatin1Char('e'))
+                                      .replace(QLatin1String("e"), QStringLiteral("e\u0301"));
+    }
+    void nombrePropuesto()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(int, boton);
+        QFETCH(QString, esperado);
+        Escena e;
+        e.fx.ejecutar(QStringLiteral("update profiles set name=%1 where id=1").arg(nombre));
+        e.ingerir(Fixture::leche, 700);
+        e.mostrar();
+        QString propuesto;
+        mensajes::instalarElector([&](const QString&, const QString& p, QString&) {
+            propuesto = p;
+            return QString();
+        });
+        e.f->findChild<QPushButton*>(QStringLiteral("cmd_5_%1").arg(boton))->click();
+        mensajes::instalarElector({});
+        const QString extension = boton == 2 ? "pdf" : boton == 3 ? "html" : "csv";
+        QCOMPARE(propuesto,
+                 QStringLiteral("%1-%2.%3")
+                     .arg(esperado, QDate::currentDate().toString(Qt::ISODate), extension));
+        QVERIFY(propuesto.toUtf8().size() + (boton == 4 ? 8 : 0) <= 255);
+    }
+
+    // A full disk: the report is not saved, nothing is left on the disk, and
+    // the message names the file and the reason. `libres` < 0: short of the
+    // file's size by less than one page of the disk.
+    void informeEnDiscoLleno_data()
+    {
+        QTest::addColumn<int>("boton");
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<int>("libres");
+        const QString uno = QStringLiteral("One CSV file with both tables (*.csv)");
+        QTest::newRow("PDF, disk full") << 2 << QString() << 0;
+        QTest::newRow("PDF, short of the end") << 2 << QString() << -1;
+        QTest::newRow("HTML, disk full") << 3 << QString() << 0;
+        QTest::newRow("HTML, short of the end") << 3 << QString() << -1;
+        QTest::newRow("two CSV files, disk full") << 4 << QString() << 0;
+        QTest::newRow("two CSV files, room for one") << 4 << QString() << 4096;
+        QTest::newRow("one CSV file, disk full") << 4 << uno << 0;
+    }
+    void informeEnDiscoLleno()
+    {
+        QFETCH(int, boton);
+        QFETCH(QString, tipo);
+        QFETCH(int, libres);
+        Escena e;
+        e.ingerir(Fixture::leche, 700);
+        e.ingerir(Fixture::manzana, 1400);
+        e.mostrar();
+        QString destino;
+        mensajes::instalarElector([&](const QString&, const QString&, QString& filtro) {
+            if (!tipo.isEmpty())
+                filtro = tipo;
+            return destino;
+        });
+        QPushButton* cmd = e.f->findChild<QPushButton*>(QStringLiteral("cmd_5_%1").arg(boton));
+        QVERIFY(cmd && cmd->isEnabled());
+        destino = e.fx.ruta(QStringLiteral("week.out"));
+        cmd->click();
+        qint64 tamano = 0;
+        for (const QFileInfo& i : QDir(e.fx.ruta(QString())).entryInfoList({"week*"}))
+            tamano = std::max(tamano, i.size());
+        QVERIFY(tamano > 0);
+        if (libres < 0)
+            libres = int((tamano - 1) / 4096 * 4096);
+
+        const QString carpeta = e.fx.ruta(QStringLiteral("disk"));
+        DiscoPequeno disco(carpeta, 1 << 20);
+        if (!disco.montado())
+            QSKIP(qPrintable(disco.motivo()));
+        QVERIFY(disco.dejarLibres(libres));
+        e.msgs.limpiar();
+        destino = carpeta + QStringLiteral("/week.out");
+        cmd->click();
+        mensajes::instalarElector({});
+        QCOMPARE(e.msgs.textos().size(), 1);
+        const QString texto = e.msgs.ultimo().texto;
+        QVERIFY2(texto.startsWith(QStringLiteral("The report could not be saved to ") + carpeta +
+                                  QStringLiteral("/week")),
+                 qPrintable(texto));
+        QVERIFY2(texto.endsWith(QStringLiteral(":\nNo space left on device")), qPrintable(texto));
+        QCOMPARE(disco.archivos(), QStringList());
     }
 };
 

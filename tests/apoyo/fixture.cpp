@@ -8,6 +8,12 @@
 #include <QSqlRecord>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+
 namespace {
 
 int contador = 0;
@@ -297,4 +303,45 @@ QList<QVariantList> Fixture::filas(const QString& sentencia) const
         resultado << fila;
     }
     return resultado;
+}
+
+DiscoPequeno::DiscoPequeno(const QString& carpeta, qint64 bytes) : m_carpeta(carpeta)
+{
+    QDir().mkpath(carpeta);
+    const QByteArray opciones = "size=" + QByteArray::number(bytes) + ",mode=0700";
+    m_montado = ::mount("tmpfs", QFile::encodeName(carpeta).constData(), "tmpfs",
+                        MS_NOSUID | MS_NODEV | MS_NOEXEC, opciones.constData()) == 0;
+    if (!m_montado)
+        m_motivo = QStringLiteral("tmpfs cannot be mounted here: ") +
+                   QString::fromLocal8Bit(std::strerror(errno));
+}
+
+DiscoPequeno::~DiscoPequeno()
+{
+    if (m_montado)
+        ::umount2(QFile::encodeName(m_carpeta).constData(), MNT_DETACH);
+}
+
+bool DiscoPequeno::dejarLibres(qint64 libres)
+{
+    struct statvfs datos;
+    if (::statvfs(QFile::encodeName(m_carpeta).constData(), &datos) != 0)
+        return false;
+    const qint64 hay = qint64(datos.f_bavail) * qint64(datos.f_frsize);
+    QFile relleno(m_carpeta + QStringLiteral("/.relleno"));
+    if (!relleno.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    relleno.write(QByteArray(qMax<qint64>(0, hay - libres), 'x'));
+    relleno.close();
+    if (::statvfs(QFile::encodeName(m_carpeta).constData(), &datos) != 0)
+        return false;
+    return qint64(datos.f_bavail) * qint64(datos.f_frsize) == libres;
+}
+
+QStringList DiscoPequeno::archivos() const
+{
+    QStringList lista =
+        QDir(m_carpeta).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    lista.removeAll(QStringLiteral(".relleno"));
+    return lista;
 }

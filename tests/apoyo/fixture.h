@@ -42,3 +42,27 @@ private:
     QString m_anterior;
     QString m_conexion;
 };
+
+// A small file system of its own (tmpfs, `bytes` large) mounted on the new
+// folder `carpeta`, for writes that meet a full disk; mounting needs root,
+// so montado() may be false. Unmounted when it goes.
+class DiscoPequeno
+{
+public:
+    DiscoPequeno(const QString& carpeta, qint64 bytes);
+    ~DiscoPequeno();
+    DiscoPequeno(const DiscoPequeno&) = delete;
+    DiscoPequeno& operator=(const DiscoPequeno&) = delete;
+
+    bool montado() const { return m_montado; }
+    QString motivo() const { return m_motivo; } // why it is not mounted
+    // Fills the disk with one file until `libres` bytes are left.
+    bool dejarLibres(qint64 libres);
+    // The files in it, the filling one left out.
+    QStringList archivos() const;
+
+private:
+    QString m_carpeta;
+    bool m_montado = false;
+    QString m_motivo;
+};
