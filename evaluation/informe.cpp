@@ -39,6 +39,13 @@ QString aplicacion(Aplicacion a)
     return QString();
 }
 
+// The words of the limit a verdict was set against.
+QString nombreLimite(const Juicio& j)
+{
+    return j.aplica == Aplicacion::Cdrr ? QStringLiteral("the CDRR")
+                                        : QStringLiteral("the upper limit");
+}
+
 QString palabraVeredicto(Veredicto v)
 {
     switch (v) {
@@ -160,6 +167,57 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
     }
     informe.alimentos = alimentosSemana(p.idPerfil.entero(), fallo);
     return informe;
+}
+
+QString explicacionVeredicto(const Juicio& j)
+{
+    const bool conLimite = j.limite && j.comparada;
+    const QString intervalo =
+        j.intervalo ? QStringLiteral(" (%1 - %2 %)")
+                          .arg(numero(j.intervalo->first, true), numero(j.intervalo->second, true))
+                    : QString();
+    QString t;
+    switch (j.regla) {
+    case Regla::Referencia:
+        t = j.veredicto == Veredicto::Atencion ? QStringLiteral("Below 70 % of the reference")
+                                               : QStringLiteral("70 % of the reference or more");
+        if (conLimite)
+            t += QStringLiteral(", within ") + nombreLimite(j);
+        break;
+    case Regla::Energia:
+        t = j.veredicto == Veredicto::Atencion
+                ? QStringLiteral("Energy outside 90 - 110 % of the reference")
+                : QStringLiteral("Energy within 90 - 110 % of the reference");
+        break;
+    case Regla::Intervalo:
+        t = (j.veredicto == Veredicto::Atencion
+                 ? QStringLiteral("Outside the range of the energy this source should give")
+                 : QStringLiteral("Within the range of the energy this source should give")) +
+            intervalo;
+        break;
+    case Regla::SinIntervalo:
+        t = QStringLiteral("No range of the energy this source should give is set for this "
+                           "age group: the reference is shown, not judged by");
+        break;
+    case Regla::Techo:
+        t = j.veredicto == Veredicto::Exceso
+                ? QStringLiteral("Above the ceiling set by the reference")
+                : QStringLiteral("Within the ceiling set by the reference");
+        break;
+    case Regla::Limite:
+        t = j.veredicto == Veredicto::Exceso
+                ? (j.aplica == Aplicacion::Cdrr
+                       ? QStringLiteral("Above the CDRR: the intake above which to reduce it")
+                       : QStringLiteral("Above the upper limit"))
+                : QStringLiteral("No reference; within ") + nombreLimite(j);
+        break;
+    case Regla::Ninguna:
+        t = QStringLiteral("No reference and no upper limit to judge by");
+        break;
+    }
+    if (j.parteEnergia)
+        t += QStringLiteral(" (share of the energy: %1 %)").arg(numero(*j.parteEnergia, true));
+    return t;
 }
 
 QString colorVeredicto(Veredicto v)

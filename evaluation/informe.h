@@ -52,6 +52,9 @@ struct Informe
 // description of a failed read.
 Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString* fallo);
 
+// The verdict in words, with the rule that gave it (the results list's
+// tooltip).
+QString explicacionVeredicto(const Juicio& juicio);
 // The colour of a verdict, as "#rrggbb" (the results list draws the same).
 QString colorVeredicto(Veredicto veredicto);
 // How much of a verdict bar is filled, 0 to 1: full at 150 % of the

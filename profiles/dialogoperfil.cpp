@@ -43,8 +43,8 @@ DialogoPerfil::DialogoPerfil(QWidget* ventana, Sesion& sesion, Modo modo, const 
     tbx_perfil = new QLineEdit(this);
     tbx_perfil->setObjectName(QStringLiteral("tbx_perfil"));
     tbx_perfil->setGeometry(rectangulo(120, 480, 4455, 375));
-    // The 255-character rule is checked on "Save" with a message; the box
-    // itself must not cut a longer name short without telling.
+    // The length rule is checked on "Save" with a message; the box itself
+    // must not cut a longer name short without telling.
     tbx_perfil->setMaxLength(32767);
 
     cmd_cancelar = new QPushButton(QStringLiteral("Cancel"), this);
@@ -106,8 +106,10 @@ void DialogoPerfil::pulsarGuardar()
     // SQLite takes a leading U+FEFF of text bound as UTF-16 for a byte-order
     // mark and drops it, so such a name could not be stored as typed.
     const bool marcaInicial = nombre.startsWith(QChar(0xFEFF));
-    if (largo == 0 || largo > 255 || marcaInicial) {
-        mensajes::avisar(this, QStringLiteral("Profile name cannot be blank or greater than 255 "
+    // 200 characters: a name is shown whole in the lists and the report's
+    // header, where a longer one would only be cut short.
+    if (largo == 0 || largo > 200 || marcaInicial) {
+        mensajes::avisar(this, QStringLiteral("Profile name cannot be blank or greater than 200 "
                                               "characters"));
         tbx_perfil->setFocus();
         return;

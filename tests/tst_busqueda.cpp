@@ -202,6 +202,8 @@ void TstBusqueda::cantidad_data()
     QTest::newRow("negative") << "-3" << false;
     QTest::newRow("leading blank") << " 12" << false;
     QTest::newRow("other digits") << QString::fromUtf8("\u0661\u0662") << false;
+    // The box holds five digits: the sixth never arrives.
+    QTest::newRow("six digits") << "123456" << true;
 }
 
 void TstBusqueda::cantidad()
@@ -219,7 +221,7 @@ void TstBusqueda::cantidad()
                              ? "Intake saved"
                              : "Please, set your weekly intake (grams, integer numbers only)"});
     const QList<QVariantList> esperadas =
-        aceptada ? QList<QVariantList>{{Fixture::zanahoria, 1, texto.toInt()}}
+        aceptada ? QList<QVariantList>{{Fixture::zanahoria, 1, texto.left(5).toInt()}}
                  : QList<QVariantList>{};
     QCOMPARE(e.guardadas(), esperadas);
 }

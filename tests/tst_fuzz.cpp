@@ -174,7 +174,7 @@ private slots:
                                      "\u00a0x\u00a0",
                                      "O'Brien \"%_\\\"",
                                      "\U0001F600\u202e",
-                                     QString(255, QChar(0x725B)),
+                                     QString(200, QChar(0x725B)),
                                      QStringLiteral("tab\there"),
                                      QString(QChar(0)) + "z"};
         for (const QString& n : nombres) {

@@ -8,6 +8,7 @@
 #include "profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
+#include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
@@ -247,11 +248,11 @@ private slots:
             << "O'Brien 100% \"real\" \\n x'); delete from profiles; --" << true;
         QTest::newRow("non-Latin") << QString::fromUtf8("Ελένη 李小龍 Анна") << true;
         QTest::newRow("blanks only") << "   " << true;
-        QTest::newRow("255 characters") << QString(255, QLatin1Char('x')) << true;
-        // 256 UTF-16 units, but 255 characters.
-        QTest::newRow("255 characters, one outside 16 bits")
-            << QString(254, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x8D\x8E") << true;
-        QTest::newRow("256 characters") << QString(256, QLatin1Char('x')) << false;
+        QTest::newRow("200 characters") << QString(200, QLatin1Char('x')) << true;
+        // 201 UTF-16 units, but 200 characters.
+        QTest::newRow("200 characters, one outside 16 bits")
+            << QString(199, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x8D\x8E") << true;
+        QTest::newRow("201 characters") << QString(201, QLatin1Char('x')) << false;
         QTest::newRow("empty") << "" << false;
     }
     void crearConNombres()
@@ -270,7 +271,7 @@ private slots:
 
         if (!aceptado) {
             QCOMPARE(e.msgs.textos(),
-                     QStringList{QStringLiteral("Profile name cannot be blank or greater than 255 "
+                     QStringList{QStringLiteral("Profile name cannot be blank or greater than 200 "
                                                 "characters")});
             // The dialog stays open with the name, to be corrected.
             QCOMPARE(e.f.perfiles().dialogo(), p);
@@ -478,6 +479,50 @@ private slots:
         QCOMPARE(estado(), QStringLiteral("Profile: Ana - 4 - 8 years, female, 21 kg"));
         QCOMPARE(e.f.windowTitle(), QStringLiteral("Alimetra 1.1"));
         QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // A name of any length (a restored one may be longer than a new one can
+    // be) neither widens the window nor draws more than one line.
+    void nombreLargoNoEnsancha()
+    {
+        Escena e(QStringLiteral("update profiles set name='x' || replace(hex(zeroblob(5000)), "
+                                "'0', 'ab') || char(10) || 'y' where id=2"));
+        e.seleccionar(otro);
+        QTest::mouseClick(e.f.ui().cmd_perfilCargar, Qt::LeftButton);
+        QLabel* linea = e.f.ui().lbl_perfil;
+        QVERIFY(linea->text().size() > 20000);
+        QVERIFY(e.f.minimumSizeHint().width() < 1200);
+        QVERIFY(e.f.sizeHint().width() < 1600);
+        QVERIFY(linea->toolTip().size() < 500);
+        auto* recortada = dynamic_cast<EtiquetaRecortada*>(linea);
+        QVERIFY(recortada);
+        const QString visible = recortada->textoVisible(300);
+        QVERIFY(visible.endsWith(QChar(0x2026)) && !visible.contains(QLatin1Char('\n')));
+    }
+
+    // With the option of tab 6 on, a save is confirmed in the status bar, not
+    // in a box; a warning is still a box. The option is remembered.
+    void confirmarEnLaBarra()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Escena e;
+        QCheckBox* opcion = e.f.ui().chk_confirmarEnBarra;
+        QVERIFY(!opcion->isChecked());
+        opcion->setChecked(true);
+        QVERIFY(mensajes::confirmarEnBarra());
+        Escena::aceptar(e.abrir(QStringLiteral("cmd_perfilGuardar")), QStringLiteral("Copy"));
+        QVERIFY(e.msgs.textos().isEmpty());
+        QCOMPARE(e.f.ui().sbr_estado->currentMessage(), QStringLiteral("Profile saved"));
+        Escena::aceptar(e.abrir(QStringLiteral("cmd_perfilNuevo")), QString());
+        QCOMPARE(e.msgs.textos(),
+                 QStringList{QStringLiteral("Profile name cannot be blank or greater than 200 "
+                                            "characters")});
+        {
+            Escena otra;
+            QVERIFY(otra.f.ui().chk_confirmarEnBarra->isChecked());
+            otra.f.ui().chk_confirmarEnBarra->setChecked(false);
+        }
+        QVERIFY(!mensajes::confirmarEnBarra());
     }
 
     // A second press brings the open dialog forward as it was; Cancel then

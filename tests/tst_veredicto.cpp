@@ -3,6 +3,7 @@
 
 #include "apoyo/fixture.h"
 #include "evaluation/fuentes.h"
+#include "evaluation/informe.h"
 #include "evaluation/limitessuperiores.h"
 #include "evaluation/resultados.h"
 #include "evaluation/valoresrecomendados.h"
@@ -76,47 +77,67 @@ private slots:
         QTest::addColumn<QString>("alimento"); // the test food's values per 100 g
         QTest::addColumn<QString>("clave");
         QTest::addColumn<Veredicto>("veredicto");
+        QTest::addColumn<QString>("palabras"); // how the tooltip's rule starts
 
         const auto v = [](const char* nombre, int edad, const char* alimento, const char* clave,
-                          Veredicto veredicto) {
+                          Veredicto veredicto, const char* palabras) {
             QTest::newRow(nombre) << edad << QString::fromUtf8(alimento) << QString::fromUtf8(clave)
-                                  << veredicto;
+                                  << veredicto << QString::fromUtf8(palabras);
         };
         // A man of 19 - 30 years: calcium 1000 mg a day, at most 2500.
-        v("below 70 %: amber", 6, "Calcium_Ca=690", "Calcium_Ca", Veredicto::Atencion);
-        v("at 70 %: green", 6, "Calcium_Ca=700", "Calcium_Ca", Veredicto::Correcto);
-        v("at 100 %: green", 6, "Calcium_Ca=1000", "Calcium_Ca", Veredicto::Correcto);
-        v("at the limit: green", 6, "Calcium_Ca=2500", "Calcium_Ca", Veredicto::Correcto);
-        v("above the limit: red", 6, "Calcium_Ca=2501", "Calcium_Ca", Veredicto::Exceso);
+        v("below 70 %: amber", 6, "Calcium_Ca=690", "Calcium_Ca", Veredicto::Atencion,
+          "Below 70 % of the reference, within the upper limit");
+        v("at 70 %: green", 6, "Calcium_Ca=700", "Calcium_Ca", Veredicto::Correcto,
+          "70 % of the reference or more, within the upper limit");
+        v("at 100 %: green", 6, "Calcium_Ca=1000", "Calcium_Ca", Veredicto::Correcto,
+          "70 % of the reference or more");
+        v("at the limit: green", 6, "Calcium_Ca=2500", "Calcium_Ca", Veredicto::Correcto,
+          "70 % of the reference or more, within the upper limit");
+        v("above the limit: red", 6, "Calcium_Ca=2501", "Calcium_Ca", Veredicto::Exceso,
+          "Above the upper limit");
         // Vitamin A's limit concerns retinol only.
         v("carrots: RAE far above the limit, no retinol", 6, "Vitamin_A_RAE=8000, Retinol=0",
-          "Vitamin_A_RAE", Veredicto::Correcto);
+          "Vitamin_A_RAE", Veredicto::Correcto,
+          "70 % of the reference or more, within the upper limit");
         v("liver: retinol above the limit", 6, "Vitamin_A_RAE=9000, Retinol=8900", "Vitamin_A_RAE",
-          Veredicto::Exceso);
+          Veredicto::Exceso, "Above the upper limit");
         v("magnesium from food above the supplements' limit", 6, "Magnesium_Mg=900", "Magnesium_Mg",
-          Veredicto::Correcto);
-        v("sodium above its CDRR", 6, "Sodium_Na=2400", "Sodium_Na", Veredicto::Exceso);
+          Veredicto::Correcto, "70 % of the reference or more");
+        v("sodium above its CDRR", 6, "Sodium_Na=2400", "Sodium_Na", Veredicto::Exceso,
+          "Above the CDRR: the intake above which to reduce it");
         v("infant: vitamin C has no limit", 0, "Vitamin_C_total_ascorbic_acid=5000",
-          "Vitamin_C_total_ascorbic_acid", Veredicto::Correcto);
-        v("infant: sodium has no CDRR", 0, "Sodium_Na=5000", "Sodium_Na", Veredicto::Correcto);
-        v("no reference and no limit: grey", 6, "Leucine=1", "Isoleucine", Veredicto::SinJuicio);
+          "Vitamin_C_total_ascorbic_acid", Veredicto::Correcto, "70 % of the reference or more");
+        v("infant: sodium has no CDRR", 0, "Sodium_Na=5000", "Sodium_Na", Veredicto::Correcto,
+          "70 % of the reference or more");
+        v("no reference and no limit: grey", 6, "Leucine=1", "Isoleucine", Veredicto::SinJuicio,
+          "No reference and no upper limit to judge by");
         // Energy: 2720 kcal a day.
-        v("energy at 89 %", 6, "Energy=2420", "Energy", Veredicto::Atencion);
-        v("energy at 100 %", 6, "Energy=2720", "Energy", Veredicto::Correcto);
-        v("energy at 111 %", 6, "Energy=3020", "Energy", Veredicto::Atencion);
+        v("energy at 89 %", 6, "Energy=2420", "Energy", Veredicto::Atencion,
+          "Energy outside 90 - 110 % of the reference");
+        v("energy at 100 %", 6, "Energy=2720", "Energy", Veredicto::Correcto,
+          "Energy within 90 - 110 % of the reference");
+        v("energy at 111 %", 6, "Energy=3020", "Energy", Veredicto::Atencion,
+          "Energy outside 90 - 110 % of the reference");
         // 2500 kcal: carbohydrate 48 %, fat 36 %, sugars 8 %, saturated fat 9 % or 10.8 %.
         const char* energia = "Protein=100, Total_Lipid=100, Carbohydrate=300, Sugars_total=50, "
                               "Fatty_acids_total_saturated=25";
-        v("carbohydrate inside 45 - 65 %", 6, energia, "Carbohydrate", Veredicto::Correcto);
-        v("fat above 35 % for an adult", 6, energia, "Total_Lipid", Veredicto::Atencion);
-        v("fat inside 30 - 40 % at 1 - 3 years", 2, energia, "Total_Lipid", Veredicto::Correcto);
-        v("sugars below their ceiling", 6, energia, "Sugars_total", Veredicto::Correcto);
+        v("carbohydrate inside 45 - 65 %", 6, energia, "Carbohydrate", Veredicto::Correcto,
+          "Within the range of the energy this source should give (45 - 65 %) (share of the "
+          "energy: 48 %)");
+        v("fat above 35 % for an adult", 6, energia, "Total_Lipid", Veredicto::Atencion,
+          "Outside the range of the energy this source should give (20 - 35 %)");
+        v("fat inside 30 - 40 % at 1 - 3 years", 2, energia, "Total_Lipid", Veredicto::Correcto,
+          "Within the range of the energy this source should give (30 - 40 %)");
+        v("sugars below their ceiling", 6, energia, "Sugars_total", Veredicto::Correcto,
+          "Within the ceiling set by the reference");
         v("saturated fat below its ceiling", 6, energia, "Fatty_acids_total_saturated",
-          Veredicto::Correcto);
+          Veredicto::Correcto, "Within the ceiling set by the reference");
         v("saturated fat above its ceiling", 6,
           "Protein=100, Total_Lipid=100, Carbohydrate=300, Fatty_acids_total_saturated=30",
-          "Fatty_acids_total_saturated", Veredicto::Exceso);
-        v("infant: no range for carbohydrate", 0, energia, "Carbohydrate", Veredicto::SinJuicio);
+          "Fatty_acids_total_saturated", Veredicto::Exceso,
+          "Above the ceiling set by the reference");
+        v("infant: no range for carbohydrate", 0, energia, "Carbohydrate", Veredicto::SinJuicio,
+          "No range of the energy this source should give is set for this age group");
     }
     void veredictos()
     {
@@ -124,12 +145,15 @@ private slots:
         QFETCH(QString, alimento);
         QFETCH(QString, clave);
         QFETCH(Veredicto, veredicto);
+        QFETCH(QString, palabras);
         Semana s(edad, 0);
         s.fx.ejecutar(QStringLiteral("update DRIs set males3=null where key='Isoleucine'"));
         s.fx.ejecutar(QStringLiteral("update total set %1 where id=%2").arg(alimento).arg(prueba));
         const Evaluacion e = s.evaluar();
         QVERIFY(e.juicios.contains(clave));
         QCOMPARE(e.juicios.value(clave).veredicto, veredicto);
+        const QString explicacion = explicacionVeredicto(e.juicios.value(clave));
+        QVERIFY2(explicacion.startsWith(palabras), qPrintable(explicacion));
         QCOMPARE(s.fx.entradasLog(), 0);
     }
 
