@@ -86,6 +86,29 @@ QString entero(qint64 valor, const QLocale& local)
     return sinGrupos(local).toString(valor);
 }
 
+QString cifrasLocales(QString texto, const QLocale& local)
+{
+    const QString cero = local.zeroDigit();
+    if (cero.size() != 1 || cero == QLatin1String("0"))
+        return texto;
+    for (QChar& c : texto)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            c = QChar(cero.at(0).unicode() + (c.unicode() - '0'));
+    return texto;
+}
+
+QString cifrasAscii(QString texto, const QLocale& local)
+{
+    const QString cero = local.zeroDigit();
+    if (cero.size() != 1 || cero == QLatin1String("0"))
+        return texto;
+    const char16_t base = cero.at(0).unicode();
+    for (QChar& c : texto)
+        if (c.unicode() >= base && c.unicode() <= base + 9)
+            c = QLatin1Char(char('0' + (c.unicode() - base)));
+    return texto;
+}
+
 QString sinCerosFinales(QString texto, const QLocale& local)
 {
     const QString separador = local.decimalPoint();

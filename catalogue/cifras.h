@@ -33,6 +33,11 @@ QLocale sinGrupos(const QLocale& local);
 // A whole number in `local`'s digits, without thousands separators.
 QString entero(qint64 valor, const QLocale& local);
 
+// `texto` with its ASCII digits written in `local`'s digits (unchanged where
+// those are 0 to 9), and the reverse.
+QString cifrasLocales(QString texto, const QLocale& local);
+QString cifrasAscii(QString texto, const QLocale& local);
+
 // Drops the trailing zeros of a number written by `local` (and the
 // separator when no decimal is left): "2,50" gives "2,5", "٢٫٠٠" gives "٢".
 QString sinCerosFinales(QString texto, const QLocale& local);

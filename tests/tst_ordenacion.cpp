@@ -2,6 +2,7 @@
 // texts left in the cells must be those of sorting the zero-filled texts.
 
 #include "apoyo/escena.h"
+#include "catalogue/cifras.h"
 #include "evaluation/ordenacion.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
@@ -80,6 +81,8 @@ private slots:
         QTest::newRow("no exponent for small") << "C" << 0.00001 << "0.00001";
         QTest::newRow("no exponent for large") << "C" << 1e16 << "10000000000000000";
         QTest::newRow("fifteen digits") << "C" << 0.1 + 0.2 << "0.3";
+        QTest::newRow("Arabic digits") << "ar_EG" << 1263.04 << QString::fromUtf8("١٢٦٣٫٠٤");
+        QTest::newRow("Arabic zero") << "ar_EG" << 0.0 << QString::fromUtf8("٠");
     }
     void textoNumero()
     {
@@ -138,6 +141,7 @@ private slots:
         QTest::addColumn<QString>("idioma");
         QTest::newRow("point") << "C";
         QTest::newRow("comma") << "de_DE";
+        QTest::newRow("Arabic digits and separator") << "ar_EG";
     }
     void valoresAlAzar()
     {
@@ -160,6 +164,13 @@ private slots:
             ponerNumero(l->topLevelItem(i), 2, valores.at(i));
         ordenarWRI(l.get(), 2);
         QCOMPARE(columna(*l, 2), porTextoRelleno(textos, true));
+        // In numeric order, in the user's digits.
+        double anterior = -1;
+        for (const QString& t : columna(*l, 2)) {
+            const std::optional<double> v = cifras::leerDecimal(t, QLocale());
+            QVERIFY2(v && *v >= anterior, qPrintable(t));
+            anterior = *v;
+        }
         ordenarWRI(l.get(), 2);
         QCOMPARE(columna(*l, 2), porTextoRelleno(textos, false));
     }

@@ -1,5 +1,6 @@
 #include "windows/common/numeros.h"
 
+#include "catalogue/cifras.h"
 #include "windows/common/roles.h"
 
 #include <QLocale>
@@ -23,7 +24,7 @@ QString textoNumero(double valor)
     if (!std::isfinite(valor))
         return QString::number(valor);
     if (valor == 0)
-        return QStringLiteral("0");
+        return QLocale().toString(0);
     // Fixed notation with 15 significant digits: an exponent or a thousands
     // separator would break the zero-filled sort texts of the lists.
     const int exponente = int(std::floor(std::log10(std::fabs(valor))));
@@ -38,20 +39,37 @@ QString textoNumero(double valor)
         texto.truncate(fin);
     }
     if (texto == QLatin1String("-0"))
-        return QStringLiteral("0");
-    const QString separador = QLocale().decimalPoint();
+        return QLocale().toString(0);
+    const QLocale local;
+    const QString separador = local.decimalPoint();
     if (separador != QLatin1String("."))
         texto.replace(QLatin1Char('.'), separador);
-    return texto;
+    return cifras::cifrasLocales(texto, local);
 }
+
+namespace {
+
+// A separator other than the two the sort texts know (the Arabic "٫"):
+// it stands in them as a point.
+bool separadorPropio(const QString& separador)
+{
+    return separador != QLatin1String(".") && separador != QLatin1String(",");
+}
+
+} // namespace
 
 void ponerNumero(QTreeWidgetItem* fila, int columna, double valor)
 {
     fila->setText(columna, textoNumero(valor));
 }
 
-QString clavePadded(const QString& texto)
+QString clavePadded(const QString& escrito)
 {
+    // Sort texts are in ASCII digits, whatever digits the cell shows.
+    const QLocale local;
+    QString texto = cifras::cifrasAscii(escrito, local);
+    if (separadorPropio(local.decimalPoint()))
+        texto.replace(local.decimalPoint(), QStringLiteral("."));
     const QChar punto = QLatin1Char('.');
     const QChar coma = QLatin1Char(',');
     QString v = texto;
@@ -80,5 +98,9 @@ QString textoRestaurado(const QString& clave)
     while (inicio < n && clave.at(inicio) == QLatin1Char('0') && n - inicio > 1 &&
            clave.at(inicio + 1) != QLatin1Char(',') && clave.at(inicio + 1) != QLatin1Char('.'))
         ++inicio;
-    return clave.mid(inicio);
+    const QLocale local;
+    QString texto = clave.mid(inicio);
+    if (separadorPropio(local.decimalPoint()))
+        texto.replace(QLatin1Char('.'), local.decimalPoint());
+    return cifras::cifrasLocales(texto, local);
 }

@@ -16,7 +16,7 @@ public:
     bool operator<(const QTreeWidgetItem& otra) const override;
 };
 
-// A number as the lists show it: the user's decimal separator, plain digits
+// A number as the lists show it: the user's decimal separator and digits,
 // (no thousands separators, never an exponent), up to 15 significant digits
 // and no trailing zeros.
 QString textoNumero(double valor);
@@ -25,7 +25,10 @@ QString textoNumero(double valor);
 void ponerNumero(QTreeWidgetItem* fila, int columna, double valor);
 
 // The sort text of a numeric cell: the integer part left-filled with "0" to a
-// length of 10, then the separator and the decimals as written.
+// length of 10, then the separator and the decimals as written; in ASCII
+// digits (and a point for a separator other than "." and ",") whatever the
+// user's digits are.
 QString clavePadded(const QString& texto);
-// The cell text that the sort text stands for: the filling zeros removed.
+// The cell text that the sort text stands for: the filling zeros removed, in
+// the user's digits.
 QString textoRestaurado(const QString& clave);
