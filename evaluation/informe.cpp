@@ -141,7 +141,7 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
         QStringLiteral("select name from profiles where id=?"), {p.idPerfil.entero()});
     if (!c.ok && fallo)
         *fallo = c.error;
-    informe.nombre = c.vacia() ? QString() : c.filas.first().value(0).toString();
+    informe.nombre = nombreParaMostrar(c.vacia() ? QString() : c.filas.first().value(0).toString());
     const qint64 edad = p.edad.entero();
     if (edad >= 0 && edad < gruposEdad().size())
         informe.grupoEdad = gruposEdad().at(int(edad));

@@ -106,9 +106,9 @@ void DialogoPerfil::pulsarGuardar()
     // SQLite takes a leading U+FEFF of text bound as UTF-16 for a byte-order
     // mark and drops it, so such a name could not be stored as typed.
     const bool marcaInicial = nombre.startsWith(QChar(0xFEFF));
-    // 200 characters: a name is shown whole in the lists and the report's
-    // header, where a longer one would only be cut short.
-    if (largo == 0 || largo > 200 || marcaInicial) {
+    // A name is shown whole in the lists and the report's header, where a
+    // longer one would only be cut short.
+    if (largo == 0 || largo > largoMaximoNombre || marcaInicial) {
         mensajes::avisar(this, QStringLiteral("Profile name cannot be blank or greater than 200 "
                                               "characters"));
         tbx_perfil->setFocus();

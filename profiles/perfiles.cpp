@@ -44,6 +44,20 @@ bool faltanDatosPersonales(const PerfilActual& p)
     return p.edad.esNulo() || p.genero.esNulo() || p.peso.esNulo() || p.peso.igualA(0);
 }
 
+QString nombreParaMostrar(const QString& nombre)
+{
+    QList<uint> letras = QStringView(nombre).toUcs4();
+    const bool largo = letras.size() > largoMaximoNombre;
+    if (largo)
+        letras.resize(largoMaximoNombre);
+    for (uint& c : letras)
+        if (QChar::category(c) == QChar::Other_Control || c == 0x2028 || c == 0x2029)
+            c = ' ';
+    QString texto =
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(letras.constData()), letras.size());
+    return largo ? texto + QChar(0x2026) : texto;
+}
+
 QString resumenPerfil(const PerfilActual& p)
 {
     if (!p.idPerfil.tieneValor())

@@ -27,6 +27,13 @@ bool faltanDatosPersonales(const PerfilActual& perfil);
 // kg", or that its personal data are not set yet.
 QString resumenPerfil(const PerfilActual& perfil);
 
+// The longest name a profile can be given, in characters.
+inline constexpr int largoMaximoNombre = 200;
+// A profile's name as a page shows it: line breaks and other control
+// characters as blanks, and a name longer than a new one may be (from an
+// older or restored file) cut short with "...".
+QString nombreParaMostrar(const QString& nombre);
+
 // Writes age group, sex and weight into the current profile's row; true when
 // it was written.
 bool escribirDatosPersonales(qint64 edad, qint64 genero, qint64 peso);

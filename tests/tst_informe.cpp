@@ -126,6 +126,18 @@ private slots:
         fx = nullptr;
     }
 
+    // A name longer than a new one may be (from a restored file) heads the
+    // report cut short, on one line.
+    void nombreLargoCortado()
+    {
+        fx->ejecutar("update profiles set name='a' || char(10) || replace(hex(zeroblob(5000)), "
+                     "'0', 'xy') where id=1");
+        const Informe informe = prepararInforme(sesion, {}, nullptr);
+        QCOMPARE(informe.nombre.size(), 201);
+        QVERIFY(informe.nombre.startsWith(QStringLiteral("a xyxy")));
+        QVERIFY(informe.nombre.endsWith(QChar(0x2026)));
+    }
+
     // Every row of the XHTML says what the evaluation holds, in the order
     // asked for; the foods come most grams first with their daily share.
     void htmlLeidoFilaAFila()

@@ -272,7 +272,7 @@ private slots:
         QVERIFY(modelo->setData(modelo->index(0, ModeloIngestas::ColIngesta), "50"));
         f.ui().tbs_fichas->setCurrentIndex(0);
         QCOMPARE(msgs.textos(),
-                 QStringList{QStringLiteral("An error occured while saving intake")});
+                 QStringList{QStringLiteral("An error occurred while saving intake")});
         QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);
         QCOMPARE(modelo->index(0, ModeloIngestas::ColIngesta).data().toInt(), 200);
         QCOMPARE(fx.valor(QStringLiteral("select intake from saves")).toInt(), 200);

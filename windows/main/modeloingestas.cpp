@@ -70,5 +70,5 @@ void ModeloIngestas::escrituraFallida()
 {
     // The cell shows the stored value again; the user must also be told.
     mensajes::errorEscritura(qobject_cast<QWidget*>(QObject::parent()),
-                             QStringLiteral("An error occured while saving intake"));
+                             QStringLiteral("An error occurred while saving intake"));
 }
