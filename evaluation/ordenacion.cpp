@@ -31,6 +31,7 @@ QString claveColumna(QTreeWidget* lista, int columna)
 void prepararColumnaNumerica(QTreeWidget* lista, int columna, bool conTexto = false)
 {
     const int filas = lista->topLevelItemCount();
+    const QLocale local;
     QList<QTreeWidgetItem*> cambiadas;
     {
         // The sort texts are not shown: the views need not hear of them.
@@ -41,14 +42,15 @@ void prepararColumnaNumerica(QTreeWidget* lista, int columna, bool conTexto = fa
                                            : fila->text(columna);
             // An empty cell has no value to show (a nutrient without a
             // reference, say): it stays empty and sorts below every number.
-            const QString clave = texto.isEmpty() ? QString() : clavePadded(texto);
+            const QString clave = texto.isEmpty() ? QString() : clavePadded(texto, local);
             fila->setData(columna, RolClaveOrden, clave);
-            if (!conTexto && !texto.isEmpty() && textoRestaurado(clave) != texto)
+            if (!conTexto && !texto.isEmpty() && textoRestaurado(clave, local) != texto)
                 cambiadas << fila;
         }
     }
     for (QTreeWidgetItem* fila : std::as_const(cambiadas))
-        fila->setText(columna, textoRestaurado(fila->data(columna, RolClaveOrden).toString()));
+        fila->setText(columna,
+                      textoRestaurado(fila->data(columna, RolClaveOrden).toString(), local));
 }
 
 void ordenar(QTreeWidget* lista, int columna, Qt::SortOrder orden, bool numerica,

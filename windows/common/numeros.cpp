@@ -63,10 +63,14 @@ void ponerNumero(QTreeWidgetItem* fila, int columna, double valor)
     fila->setText(columna, textoNumero(valor));
 }
 
-QString clavePadded(const QString& escrito)
+QString clavePadded(const QString& texto)
+{
+    return clavePadded(texto, QLocale());
+}
+
+QString clavePadded(const QString& escrito, const QLocale& local)
 {
     // Sort texts are in ASCII digits, whatever digits the cell shows.
-    const QLocale local;
     QString texto = cifras::cifrasAscii(escrito, local);
     if (separadorPropio(local.decimalPoint()))
         texto.replace(local.decimalPoint(), QStringLiteral("."));
@@ -93,12 +97,16 @@ QString clavePadded(const QString& escrito)
 
 QString textoRestaurado(const QString& clave)
 {
+    return textoRestaurado(clave, QLocale());
+}
+
+QString textoRestaurado(const QString& clave, const QLocale& local)
+{
     int inicio = 0;
     const int n = clave.size();
     while (inicio < n && clave.at(inicio) == QLatin1Char('0') && n - inicio > 1 &&
            clave.at(inicio + 1) != QLatin1Char(',') && clave.at(inicio + 1) != QLatin1Char('.'))
         ++inicio;
-    const QLocale local;
     QString texto = clave.mid(inicio);
     if (separadorPropio(local.decimalPoint()))
         texto.replace(QLatin1Char('.'), local.decimalPoint());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTreeWidgetItem>
 
@@ -29,6 +30,8 @@ void ponerNumero(QTreeWidgetItem* fila, int columna, double valor);
 // digits (and a point for a separator other than "." and ",") whatever the
 // user's digits are.
 QString clavePadded(const QString& texto);
+QString clavePadded(const QString& texto, const QLocale& local);
 // The cell text that the sort text stands for: the filling zeros removed, in
 // the user's digits.
 QString textoRestaurado(const QString& clave);
+QString textoRestaurado(const QString& clave, const QLocale& local);
