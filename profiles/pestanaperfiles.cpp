@@ -11,10 +11,12 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -117,9 +119,15 @@ void PestanaPerfiles::restaurar()
 
 void PestanaPerfiles::respaldar()
 {
+    // Offered among the user's documents, not in the hidden data folder where
+    // the working database is.
+    QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir())
+        carpeta = QDir::homePath();
     const QString ruta = mensajes::elegirArchivo(
         m_ventana, QStringLiteral("Back up data"),
-        QStringLiteral("alimetra-backup-%1.mdb").arg(QDate::currentDate().toString(Qt::ISODate)),
+        QDir(carpeta).filePath(QStringLiteral("alimetra-backup-%1.mdb")
+                                   .arg(QDate::currentDate().toString(Qt::ISODate))),
         QStringLiteral("Databases (*.mdb)"));
     if (ruta.isEmpty())
         return;

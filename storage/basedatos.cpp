@@ -3,6 +3,7 @@
 #include "storage/archivos.h"
 #include "storage/registro.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -437,6 +438,35 @@ QString identificador(const QString& nombre)
     return QLatin1Char('"') + nombre + QLatin1Char('"');
 }
 
+namespace {
+
+// Whether `destino` is the open database's file, by another name or a link
+// included.
+bool esLaBaseAbierta(const QFileInfo& destino)
+{
+    struct stat a;
+    struct stat b;
+    return ::stat(QFile::encodeName(destino.absoluteFilePath()).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(base().databaseName()).constData(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The temporary copies that a backup interrupted for good (power cut, kill)
+// left beside `destino`, ".NAME.XXXXXX" for any NAME ending in ".mdb", are
+// removed once they are a day old: no backup still writes them then.
+void quitarTemporalesViejos(const QFileInfo& destino)
+{
+    static const QRegularExpression temporal(QStringLiteral("^\\..+\\.mdb\\.[A-Za-z0-9]{6}$"));
+    const QDateTime ayer = QDateTime::currentDateTime().addDays(-1);
+    const QDir carpeta = destino.absoluteDir();
+    for (const QFileInfo& f :
+         carpeta.entryInfoList({QStringLiteral(".*.mdb.??????")}, QDir::Files | QDir::Hidden))
+        if (temporal.match(f.fileName()).hasMatch() && f.lastModified() < ayer)
+            QFile::remove(f.absoluteFilePath());
+}
+
+} // namespace
+
 bool respaldar(const QString& ruta, QString* fallo)
 {
     const auto fallar = [fallo](const QString& motivo) {
@@ -448,9 +478,15 @@ bool respaldar(const QString& ruta, QString* fallo)
     if (!baseAbierta())
         return fallar(sinBase());
     Ocupado ocupado;
+    const QFileInfo destino(ruta);
+    // Renamed over the working database, the copy would leave the open
+    // connection writing to a file that is gone.
+    if (esLaBaseAbierta(destino))
+        return fallar(QStringLiteral("%1 is the working database: choose another file")
+                          .arg(QDir::toNativeSeparators(destino.absoluteFilePath())));
+    quitarTemporalesViejos(destino);
     // An empty file is a place SQLite copies into; it is removed unless the
     // copy is renamed over the target.
-    const QFileInfo destino(ruta);
     QTemporaryFile temporal(destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +
                             QStringLiteral(".XXXXXX"));
     if (!temporal.open())

@@ -555,6 +555,60 @@ private slots:
     // taken; restoring it after changes gives them back exactly. A place
     // that cannot be written gets no file, a file of another kind is
     // refused, and the data stay as they are.
+    // A backup never replaces the working database, by its name or through a
+    // link; it is offered among the documents; temporary copies that an
+    // interrupted backup left a day ago go, newer ones stay.
+    void respaldoSeguro()
+    {
+        Escena e;
+        QString propuesto;
+        QString destino = e.fx.ruta(QStringLiteral("sr18.mdb"));
+        mensajes::instalarElector([&](const QString&, const QString& p, const QString&) {
+            propuesto = p;
+            return destino;
+        });
+        const auto intentar = [&](const QString& ruta) {
+            destino = ruta;
+            e.msgs.limpiar();
+            QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+            QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+            QVERIFY2(e.msgs.ultimo().texto.contains(QLatin1String("is the working database")),
+                     qPrintable(e.msgs.ultimo().texto));
+            // The working database still takes writes.
+            QVERIFY(almacen::ejecutarSQL(QStringLiteral("update profiles set weight=81 where "
+                                                        "id=1")) > 0);
+        };
+        intentar(e.fx.ruta(QStringLiteral("sr18.mdb")));
+        const QString enlace = e.fx.ruta(QStringLiteral("link.mdb"));
+        QVERIFY(QFile::link(e.fx.ruta(QStringLiteral("sr18.mdb")), enlace));
+        intentar(enlace);
+        QVERIFY(propuesto.startsWith(
+            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).exists()
+                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                : QDir::homePath()));
+        QVERIFY(propuesto.endsWith(QLatin1String(".mdb")));
+
+        const QString viejo = e.fx.ruta(QStringLiteral(".backup.mdb.Ab12Cd"));
+        const QString nuevo = e.fx.ruta(QStringLiteral(".backup.mdb.Zy98Xw"));
+        for (const QString& r : {viejo, nuevo}) {
+            QFile f(r);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        {
+            QFile f(viejo);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                  QFileDevice::FileModificationTime));
+        }
+        e.msgs.limpiar();
+        destino = e.fx.ruta(QStringLiteral("backup.mdb"));
+        QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+        QVERIFY(!QFile::exists(viejo));
+        QVERIFY(QFile::exists(nuevo));
+        mensajes::instalarElector({});
+    }
+
     void copiaYRestauracion()
     {
         Escena e;
