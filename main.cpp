@@ -1,8 +1,11 @@
+#include "windows/common/mensajes.h"
+#include "windows/main/unainstancia.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cstring>
 
@@ -48,6 +51,20 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.alimetra.Alimetra"));
     leerOpciones(app);
+
+    // A second start on the same data folder brings the first to the front
+    // and ends, never opening the database.
+    UnaInstancia instancia(QDir::currentPath());
+    if (!instancia.primera()) {
+        if (instancia.avisarALaPrimera(app.arguments().mid(1)))
+            return 0;
+        mensajes::avisar(nullptr,
+                         QStringLiteral("Alimetra is already running on the data in %1, but it "
+                                        "does not answer. Close it and start again.")
+                             .arg(QDir::toNativeSeparators(QDir::currentPath())));
+        return 1;
+    }
+    QObject::connect(&instancia, &UnaInstancia::otraArrancada, &traerAlFrente);
 
     iniciarPrograma();
     return app.exec();

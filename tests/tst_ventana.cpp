@@ -7,6 +7,7 @@
 #include "storage/basedatos.h"
 #include "windows/common/rejilla.h"
 #include "windows/main/modeloingestas.h"
+#include "windows/main/unainstancia.h"
 #include "windows/main/ventanaprincipal.h"
 #include "windows/splash/intro.h"
 
@@ -15,8 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QSysInfo>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -35,6 +41,31 @@ class TstVentana : public QObject
     Q_OBJECT
 
 private slots:
+    // One start holds a data folder; a later one hands it its arguments. A
+    // lock left by a killed start (its process gone) is taken over.
+    void unaInstanciaPorCarpeta()
+    {
+        QTemporaryDir carpeta;
+        auto primera = std::make_unique<UnaInstancia>(carpeta.path());
+        QVERIFY(primera->primera());
+        QSignalSpy avisos(primera.get(), &UnaInstancia::otraArrancada);
+        {
+            UnaInstancia segunda(carpeta.path() + QStringLiteral("/."));
+            QVERIFY(!segunda.primera());
+            QVERIFY(segunda.avisarALaPrimera({QStringLiteral("--algo")}, 200));
+            QTRY_COMPARE(avisos.count(), 1);
+            QCOMPARE(avisos.first().first().toStringList(), QStringList{"--algo"});
+        }
+        primera.reset();
+        QVERIFY(UnaInstancia(carpeta.path()).primera());
+
+        // A lock naming a process that is gone is stale.
+        QFile cerrojo(carpeta.filePath(UnaInstancia::nombreCerrojo()));
+        QVERIFY(cerrojo.open(QIODevice::WriteOnly));
+        cerrojo.write("999999999\nalimetra\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        cerrojo.close();
+        QVERIFY(UnaInstancia(carpeta.path()).primera());
+    }
 
     void sinBaseLaVentanaAbreIgual()
     {

@@ -345,3 +345,16 @@ Intro* iniciarPrograma()
     intro->show();
     return intro;
 }
+
+void traerAlFrente()
+{
+    const QWidgetList ventanas = QApplication::topLevelWidgets();
+    for (QWidget* w : ventanas) {
+        if (!w->isVisible() || (!qobject_cast<VentanaPrincipal*>(w) && !qobject_cast<Intro*>(w)))
+            continue;
+        if (w->isMinimized())
+            w->showNormal();
+        w->raise();
+        w->activateWindow();
+    }
+}

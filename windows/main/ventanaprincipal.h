@@ -94,3 +94,7 @@ private:
 // Shows the splash window; half a second later the main window loads and
 // closes it. Both go away by themselves when closed.
 Intro* iniciarPrograma();
+
+// Brings the program's window (or, while it loads, the splash window) to
+// the front: another start on the same data folder asked for it.
+void traerAlFrente();
