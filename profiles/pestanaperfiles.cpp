@@ -93,25 +93,32 @@ void PestanaPerfiles::restaurar()
     if (ruta.isEmpty())
         return;
     QString fallo;
-    const int perfiles = almacen::comprobarRespaldo(ruta, &fallo);
-    if (perfiles < 0) {
+    const std::optional<almacen::Respaldo> respaldo = almacen::leerRespaldo(ruta, &fallo);
+    if (!respaldo) {
         mensajes::error(m_ventana, QStringLiteral("The data were not restored:\n%1").arg(fallo));
         return;
     }
-    if (!mensajes::preguntar(m_ventana,
-                             QStringLiteral("Replace all your data with the %1 profile(s) of "
-                                            "%2?")
-                                 .arg(perfiles)
-                                 .arg(QDir::toNativeSeparators(ruta))))
+    QString pregunta = QStringLiteral("Replace all your data with the %1 profile(s) and %2 "
+                                      "intake(s) of %3?")
+                           .arg(respaldo->perfiles.size())
+                           .arg(respaldo->ingestas.size())
+                           .arg(QDir::toNativeSeparators(ruta));
+    if (respaldo->omitidas > 0)
+        pregunta += QStringLiteral("\n%1 row(s) or value(s) of the file are not valid and will "
+                                   "be left out.")
+                        .arg(respaldo->omitidas);
+    if (!mensajes::preguntar(m_ventana, pregunta))
         return;
     cerrarDialogo();
-    const bool hecho = almacen::restaurar(ruta, &fallo);
-    // Whatever is open now is what the window shows.
+    const bool hecho = almacen::restaurar(*respaldo, &fallo);
     m_sesion.anunciarCambioDePerfil(Sesion::Cambio::Base);
     cargarPerfiles();
     if (hecho)
-        mensajes::informar(
-            m_ventana, QStringLiteral("Data restored from %1").arg(QDir::toNativeSeparators(ruta)));
+        mensajes::informar(m_ventana, QStringLiteral("Data restored from %1: %2 profile(s), %3 "
+                                                     "intake(s)")
+                                          .arg(QDir::toNativeSeparators(ruta))
+                                          .arg(respaldo->perfiles.size())
+                                          .arg(respaldo->ingestas.size()));
     else
         mensajes::error(m_ventana, QStringLiteral("The data could not be restored from %1:\n%2")
                                        .arg(QDir::toNativeSeparators(ruta), fallo));

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,6 +17,7 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -529,22 +531,159 @@ QStringList columnasTabla(const QSqlDatabase& db, const QString& tabla)
 
 } // namespace
 
-int comprobarRespaldo(const QString& ruta, QString* fallo)
+namespace {
+
+// The age/sex group columns of a reference table.
+QStringList columnasDeGrupo(const QStringList& columnas)
 {
-    const auto fallar = [fallo](const QString& motivo) {
-        escribirLog(QStringLiteral("comprobarRespaldo() -> ") + motivo);
+    static const QRegularExpression grupo(
+        QStringLiteral("^(infants[12]|children[12]|males[1-6]|females[1-6])$"));
+    QStringList grupos;
+    for (const QString& c : columnas)
+        if (grupo.match(c).hasMatch())
+            grupos << c;
+    return grupos;
+}
+
+// Whether a value read with its SQLite type is a whole number within
+// [minimo, maximo].
+bool entero(const QVariant& valor, const QString& tipo, qint64 minimo, qint64 maximo)
+{
+    if (tipo != QLatin1String("integer"))
+        return false;
+    const qint64 v = valor.toLongLong();
+    return v >= minimo && v <= maximo;
+}
+
+// Reads the checked user rows of `copia` into `r`, against what the open
+// database holds (its foods, its reference tables).
+QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
+{
+    QSqlQuery q(copia);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select id, name, last, age, gender, weight, typeof(id), "
+                               "typeof(name), typeof(last), typeof(age), typeof(gender), "
+                               "typeof(weight) from profiles order by id")))
+        return descripcion(q.lastError());
+    QSet<qint64> ids;
+    bool conActual = false;
+    while (q.next()) {
+        const QString nombre = q.value(1).toString();
+        const qsizetype largo = QStringView(nombre).toUcs4().size();
+        const auto nuloOEntero = [&q](int i, qint64 minimo, qint64 maximo) {
+            return q.value(6 + i).toString() == QLatin1String("null") ||
+                   entero(q.value(i), q.value(6 + i).toString(), minimo, maximo);
+        };
+        const qint64 id = q.value(0).toLongLong();
+        if (!entero(q.value(0), q.value(6).toString(), 1, 2147483647) || ids.contains(id) ||
+            q.value(7).toString() != QLatin1String("text") || largo < 1 || largo > 255 ||
+            nombre.startsWith(QChar(0xFEFF)) || !nuloOEntero(2, 0, 1) || !nuloOEntero(3, 0, 9) ||
+            !nuloOEntero(4, 0, 1) || !nuloOEntero(5, 0, 999)) {
+            ++r.omitidas;
+            continue;
+        }
+        ids.insert(id);
+        // One profile is the current one; a second mark is dropped.
+        const bool actual = q.value(2).toLongLong() == 1 && !conActual;
+        conActual = conActual || actual;
+        r.perfiles.append({id, nombre, actual ? 1 : 0, q.value(3), q.value(4), q.value(5)});
+    }
+    if (!conActual && !r.perfiles.isEmpty())
+        r.perfiles.first()[2] = 1;
+
+    QSet<qint64> alimentos;
+    QSqlQuery t(base());
+    t.setForwardOnly(true);
+    if (!t.exec(QStringLiteral("select id from total")))
+        return descripcion(t.lastError());
+    while (t.next())
+        alimentos.insert(t.value(0).toLongLong());
+    if (!q.exec(QStringLiteral("select food_id, prof_id, intake, typeof(food_id), "
+                               "typeof(prof_id), typeof(intake), id, typeof(id) from saves "
+                               "order by id")))
+        return descripcion(q.lastError());
+    QSet<QPair<qint64, qint64>> pares;
+    QSet<qint64> idsIngesta;
+    while (q.next()) {
+        const QPair<qint64, qint64> par(q.value(0).toLongLong(), q.value(1).toLongLong());
+        if (q.value(3).toString() != QLatin1String("integer") || !alimentos.contains(par.first) ||
+            q.value(4).toString() != QLatin1String("integer") || !ids.contains(par.second) ||
+            !entero(q.value(2), q.value(5).toString(), 0, 99999) || pares.contains(par)) {
+            ++r.omitidas;
+            continue;
+        }
+        pares.insert(par);
+        // Its id is kept where it is one; otherwise the row gets a new one.
+        const qint64 id = q.value(6).toLongLong();
+        const bool conId =
+            entero(q.value(6), q.value(7).toString(), 1, 2147483647) && !idsIngesta.contains(id);
+        if (conId)
+            idsIngesta.insert(id);
+        r.ingestas.append({conId ? QVariant(id) : QVariant(QMetaType::fromType<qint64>()),
+                           par.first, par.second, q.value(2).toLongLong()});
+    }
+
+    // The reference values of the nutrients and groups both files have.
+    for (const QString& tabla : {QStringLiteral("DRIs"), QStringLiteral("ULs")}) {
+        const QStringList suyas = columnasTabla(copia, tabla);
+        QStringList grupos;
+        for (const QString& c : columnasDeGrupo(columnasTabla(base(), tabla)))
+            if (suyas.contains(c))
+                grupos << c;
+        if (grupos.isEmpty() || !suyas.contains(QStringLiteral("key")))
+            continue;
+        QSet<QString> claves;
+        QSqlQuery k(base());
+        if (!k.exec(QStringLiteral("select key from ") + tabla))
+            return descripcion(k.lastError());
+        while (k.next())
+            claves.insert(k.value(0).toString());
+        QString sentencia = QStringLiteral("select key");
+        for (const QString& g : std::as_const(grupos))
+            sentencia += QStringLiteral(", %1, typeof(%1)").arg(g);
+        if (!q.exec(sentencia + QStringLiteral(" from ") + tabla))
+            return descripcion(q.lastError());
+        while (q.next()) {
+            const QString clave = q.value(0).toString();
+            if (!claves.contains(clave))
+                continue;
+            for (int i = 0; i < grupos.size(); ++i) {
+                const QString tipo = q.value(2 + 2 * i).toString();
+                const double v = q.value(1 + 2 * i).toDouble();
+                if (tipo == QLatin1String("null"))
+                    r.valores.append({tabla, clave, grupos.at(i), QVariant()});
+                else if ((tipo == QLatin1String("integer") || tipo == QLatin1String("real")) &&
+                         std::isfinite(v) && v >= 0 && v < 1e9)
+                    r.valores.append({tabla, clave, grupos.at(i), v});
+                else
+                    ++r.omitidas;
+            }
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo)
+{
+    const auto fallar = [fallo](const QString& motivo) -> std::optional<Respaldo> {
+        escribirLog(QStringLiteral("leerRespaldo() -> ") + motivo);
         if (fallo)
             *fallo = motivo;
-        return -1;
+        return std::nullopt;
     };
     if (!baseAbierta())
         return fallar(sinBase());
+    Ocupado ocupado;
     // Not opened before: opening a named pipe waits for a writer.
     QString motivoArchivo;
     if (!esArchivoNormal(ruta, &motivoArchivo))
         return fallar(motivoArchivo);
+    if (QFileInfo(ruta).canonicalFilePath() == QFileInfo(base().databaseName()).canonicalFilePath())
+        return fallar(QStringLiteral("%1 is the working database").arg(ruta));
     const QString nombre = QStringLiteral("alimetra-respaldo");
-    int perfiles = -1;
+    Respaldo r;
     QString motivo;
     {
         QSqlDatabase copia = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
@@ -558,22 +697,31 @@ int comprobarRespaldo(const QString& ruta, QString* fallo)
                 q.value(0).toString() != QLatin1String("ok")) {
                 motivo = QStringLiteral("it is not an intact database");
             } else {
-                for (const char* t : {"profiles", "saves", "total", "groups", "DRIs"}) {
+                // The columns the rows are read from, as tables (a view
+                // or another object of that name is no table of ours).
+                const QList<QPair<const char*, QStringList>> requeridas = {
+                    {"profiles", {"id", "name", "last", "age", "gender", "weight"}},
+                    {"saves", {"food_id", "prof_id", "intake"}},
+                    {"DRIs", {"key"}}};
+                for (const auto& [t, columnas] : requeridas) {
                     const QString tabla = QLatin1String(t);
+                    QSqlQuery tipo(copia);
+                    tipo.prepare(
+                        QStringLiteral("select type from sqlite_master where name=? collate "
+                                       "nocase"));
+                    tipo.addBindValue(tabla);
+                    const bool esTabla = tipo.exec() && tipo.next() &&
+                                         tipo.value(0).toString() == QLatin1String("table");
                     const QStringList suyas = columnasTabla(copia, tabla);
-                    for (const QString& c : columnasTabla(base(), tabla))
+                    if (!esTabla && motivo.isEmpty())
+                        motivo = QStringLiteral("it has no table %1").arg(tabla);
+                    for (const QString& c : columnas)
                         if (!suyas.contains(c) && motivo.isEmpty())
                             motivo =
                                 QStringLiteral("it has no column %1 in table %2").arg(c, tabla);
-                    if (suyas.isEmpty() && motivo.isEmpty())
-                        motivo = QStringLiteral("it has no table %1").arg(tabla);
                 }
-                QSqlQuery n(copia);
-                if (motivo.isEmpty() && n.exec(QStringLiteral("select count(*) from profiles")) &&
-                    n.next())
-                    perfiles = n.value(0).toInt();
-                else if (motivo.isEmpty())
-                    motivo = descripcion(n.lastError());
+                if (motivo.isEmpty())
+                    motivo = leerFilas(copia, r);
             }
         }
         copia.close();
@@ -581,63 +729,61 @@ int comprobarRespaldo(const QString& ruta, QString* fallo)
     QSqlDatabase::removeDatabase(nombre);
     if (!motivo.isEmpty())
         return fallar(QStringLiteral("%1 is not a database of Alimetra: %2").arg(ruta, motivo));
-    return perfiles;
+    return r;
 }
 
-bool restaurar(const QString& ruta, QString* fallo)
+bool restaurar(const Respaldo& r, QString* fallo)
 {
-    const auto fallar = [fallo](const QString& motivo) {
+    if (!baseAbierta()) {
+        escribirLog(QStringLiteral("restaurar() -> ") + sinBase());
+        if (fallo)
+            *fallo = sinBase();
+        return false;
+    }
+    Ocupado ocupado;
+    QString motivo;
+    const bool hecho = enTransaccion(
+        [&r, &motivo] {
+            QSqlQuery q(base());
+            const auto ejecutar = [&q, &motivo](const QVariantList& valores) {
+                for (const QVariant& v : valores)
+                    q.addBindValue(v);
+                if (q.exec())
+                    return true;
+                motivo = descripcion(q.lastError());
+                return false;
+            };
+            if (!q.exec(QStringLiteral("delete from saves")) ||
+                !q.exec(QStringLiteral("delete from profiles"))) {
+                motivo = descripcion(q.lastError());
+                return false;
+            }
+            q.prepare(QStringLiteral("insert into profiles (id, name, last, age, gender, "
+                                     "weight) values (?, ?, ?, ?, ?, ?)"));
+            for (const QVariantList& f : r.perfiles)
+                if (!ejecutar(f))
+                    return false;
+            q.prepare(QStringLiteral(
+                "insert into saves (id, food_id, prof_id, intake) values (?, ?, ?, ?)"));
+            for (const QVariantList& f : r.ingestas)
+                if (!ejecutar(f))
+                    return false;
+            for (const QVariantList& v : r.valores) {
+                // Table and column come from this program's own lists.
+                q.prepare(QStringLiteral("update %1 set %2=? where key=?")
+                              .arg(v.at(0).toString(), identificador(v.at(2).toString())));
+                if (!ejecutar({v.at(3), v.at(1)}))
+                    return false;
+            }
+            return true;
+        },
+        &motivo);
+    if (!hecho) {
         escribirLog(QStringLiteral("restaurar() -> ") + motivo);
         if (fallo)
             *fallo = motivo;
-        return false;
-    };
-    if (!baseAbierta())
-        return fallar(sinBase());
-    Ocupado ocupado;
-    const QString abierta = base().databaseName();
-    const QString trabajo = QFileInfo(abierta).absoluteFilePath();
-    // Opened without waiting (the file may have turned into a named pipe
-    // since it was checked), then read only when it is a regular file.
-    const int descriptor =
-        ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
-        return fallar(
-            QStringLiteral("%1: %2").arg(ruta, QString::fromLocal8Bit(std::strerror(errno))));
-    struct stat datos;
-    if (::fstat(descriptor, &datos) != 0 || !S_ISREG(datos.st_mode)) {
-        ::close(descriptor);
-        return fallar(QStringLiteral("%1 is not a regular file").arg(ruta));
     }
-    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    QFile origen;
-    if (!origen.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return fallar(origen.errorString());
-    }
-    const QByteArray contenido = origen.readAll();
-    if (origen.error() != QFileDevice::NoError)
-        return fallar(origen.errorString());
-    QTemporaryFile copia(trabajo + QStringLiteral(".XXXXXX"));
-    if (!copia.open())
-        return fallar(copia.errorString());
-    // On the disk before it replaces the working file.
-    QString motivoCopia;
-    if (!escribirEntero(copia, contenido, &motivoCopia))
-        return fallar(motivoCopia);
-    copia.close();
-    cerrarBase();
-    if (std::rename(QFile::encodeName(copia.fileName()).constData(),
-                    QFile::encodeName(trabajo).constData()) != 0) {
-        const QString motivo = QString::fromLocal8Bit(std::strerror(errno));
-        abrirBase(abierta);
-        return fallar(motivo);
-    }
-    copia.setAutoRemove(false);
-    const QString reabierta = abrirBase(abierta);
-    if (!reabierta.isEmpty())
-        return fallar(reabierta);
-    return true;
+    return hecho;
 }
 
 } // namespace almacen

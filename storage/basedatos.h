@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 
 // The one database connection of the program and the two paths through which
 // every routine reaches it: `ejecutarSQL` for statements that change data and
@@ -132,16 +133,31 @@ public:
 // false, with the reason in `fallo`, when it could not (nothing is left then).
 bool respaldar(const QString& ruta, QString* fallo);
 
-// Checks that `ruta` is a database of this program: the five tables with at
-// least the columns of the open database's, and an intact file. Returns how
-// many profiles it holds; -1, with the reason in `fallo`, when it is refused.
-int comprobarRespaldo(const QString& ruta, QString* fallo);
+// What a backup file brings: the user's rows, each checked. Nothing else of
+// the file (its other tables, views, triggers, constraints) is ever used.
+struct Respaldo
+{
+    QList<QVariantList> perfiles; // id, name, last, age, gender, weight
+    QList<QVariantList> ingestas; // id (null: a new one), food_id, prof_id, intake
+    // Reference values: table ("DRIs", "ULs"), nutrient key, group column,
+    // value (a number, or null for none).
+    QList<QVariantList> valores;
+    // Rows and values left out because they are not valid (a name too long,
+    // an intake that is no whole number of grams, a food the table lacks).
+    int omitidas = 0;
+};
 
-// Replaces the open database with a copy of `ruta` (checked before): the copy
-// is made beside it under a temporary name, the connection closed, the copy
-// renamed over the database and opened. False, with the reason in `fallo`,
-// when it could not; the data are untouched unless the rename was made.
-bool restaurar(const QString& ruta, QString* fallo);
+// Reads the user's rows of the backup `ruta`: an intact database of this
+// program (read only, as SQLite reads it, a journal beside it included) with
+// the tables profiles, saves and DRIs. None, with the reason in `fallo`, when
+// it is refused.
+std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo);
+
+// Puts the rows of `respaldo` in place of the open database's profiles,
+// intakes and reference values, in one transaction on the open connection;
+// the food table and everything else stay. False, with the reason in
+// `fallo`, when it could not: the data are then as they were.
+bool restaurar(const Respaldo& respaldo, QString* fallo);
 
 // Quotes a column name taken from the data (a nutrient key) for composing it
 // into a statement; returns an empty string when it is not a plain identifier.

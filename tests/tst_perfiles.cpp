@@ -685,8 +685,96 @@ private slots:
         mensajes::instalarElector({});
     }
 
-    // Restoring onto a disk with less room than the copy needs: the system's
-    // reason, the working database as it was, no copy left beside it.
+    // A hostile file brings only its valid rows: its triggers, views and
+    // constraints never enter, nor do values that are no intake or name. A
+    // file in WAL mode is read with its log.
+    void restaurarSoloFilasValidas()
+    {
+        Escena e;
+        const QString respaldo = e.fx.ruta(QStringLiteral("hostile.mdb"));
+        QString fallo;
+        QVERIFY2(almacen::respaldar(respaldo, &fallo), qPrintable(fallo));
+        {
+            QSqlDatabase otra =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
+            otra.setDatabaseName(respaldo);
+            QVERIFY(otra.open());
+            QSqlQuery q(otra);
+            for (const char* sentencia :
+                 {"create table s2 (id integer primary key, prof_id, food_id, intake)",
+                  "insert into s2 select id, prof_id, food_id, intake from saves",
+                  "drop table saves", "alter table s2 rename to saves",
+                  "create trigger borra after insert on saves begin delete from profiles; end",
+                  "insert into profiles (id, name, last) values (7, 'Seven', 0), (8, "
+                  "replace(hex(zeroblob(150)), '0', 'x'), 0), (9, 'Nine', 0)",
+                  "update profiles set age='old' where id=9", "drop trigger borra",
+                  "insert into saves (prof_id, food_id, intake) values (7, 1077, 1e308), "
+                  "(7, 1001, 'lots'), (7, 9003, -500), (7, 11124, 140), (7, 99999, 10), "
+                  "(8, 1077, 10)",
+                  "update DRIs set males3='abc' where key='Calcium_Ca'",
+                  "update DRIs set males4=1111 where key='Calcium_Ca'",
+                  "create trigger vacia after update on profiles begin delete from saves; end",
+                  "create trigger borra after insert on saves begin delete from profiles; end",
+                  "alter table profiles add column note text not null default 'x'",
+                  "create table extra (x)", "pragma journal_mode=wal",
+                  "insert into profiles (id, name, last) values (10, 'In the log', 0)"})
+                QVERIFY2(q.exec(QLatin1String(sentencia)), sentencia);
+            // The log is copied while the writer still holds it.
+            QVERIFY(QFile::copy(respaldo, e.fx.ruta(QStringLiteral("wal.mdb"))));
+            QVERIFY(QFile::copy(respaldo + QStringLiteral("-wal"),
+                                e.fx.ruta(QStringLiteral("wal.mdb-wal"))));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+
+        QString destino = e.fx.ruta(QStringLiteral("wal.mdb"));
+        mensajes::instalarElector(
+            [&destino](const QString&, const QString&, const QString&) { return destino; });
+        QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+        mensajes::instalarElector({});
+        // 3 + Seven + the one in the log; 5 + the carrots of Seven; left out:
+        // the long name, the age, five intakes, a reference value.
+        QVERIFY2(
+            e.msgs.textos().join('|').contains(QLatin1String("the 5 profile(s) and 6 intake(s)")) &&
+                e.msgs.textos().join('|').contains(QLatin1String("\n8 row(s) or value(s)")),
+            qPrintable(e.msgs.textos().join('|')));
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
+        QCOMPARE(e.fx.valor("select group_concat(id) from (select id from profiles order by id)")
+                     .toString(),
+                 QStringLiteral("1,2,3,7,10"));
+        QCOMPARE(e.fx.valor("select intake from saves where prof_id=7").toInt(), 140);
+        QCOMPARE(e.fx.valor("select count(*) from sqlite_master where type in ('trigger', "
+                            "'view') or name='extra'")
+                     .toInt(),
+                 0);
+        QCOMPARE(e.fx.valor("select males4 from DRIs where key='Calcium_Ca'").toDouble(), 1111.0);
+        QCOMPARE(e.fx.valor("select males3 from DRIs where key='Calcium_Ca'").toDouble(), 1000.0);
+        QCOMPARE(e.fx.valor("pragma journal_mode").toString(), QStringLiteral("delete"));
+        // The next save is one more intake, not a trigger's deletion.
+        QVERIFY(almacen::ejecutarSQL(QStringLiteral("insert into saves (prof_id, food_id, intake) "
+                                                    "values (7, 1077, 70)")) > 0);
+        QCOMPARE(e.fx.valor("select count(*) from profiles").toInt(), 5);
+
+        // A "profiles" that is a view is refused, the data as they were.
+        {
+            QSqlDatabase otra =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
+            otra.setDatabaseName(e.fx.ruta(QStringLiteral("view.mdb")));
+            QVERIFY(otra.open());
+            QSqlQuery q(otra);
+            for (const char* sentencia :
+                 {"create table p (id, name, last, age, gender, weight)",
+                  "create view profiles as select * from p",
+                  "create table saves (id, food_id, prof_id, intake)", "create table DRIs (key)"})
+                QVERIFY2(q.exec(QLatin1String(sentencia)), sentencia);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        const QString vista = e.fx.ruta(QStringLiteral("view.mdb"));
+        QVERIFY(!almacen::leerRespaldo(vista, &fallo));
+        QVERIFY2(fallo.endsWith(QLatin1String("it has no table profiles")), qPrintable(fallo));
+    }
+
+    // Restoring onto a full disk: the reason, the working database as it
+    // was, nothing left beside it.
     void restaurarEnDiscoLleno()
     {
         Escena e;
@@ -704,17 +792,16 @@ private slots:
             QFile f(trabajo);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
-        // Room for part of the copy only.
-        const qint64 tamano = QFileInfo(respaldo).size();
-        QVERIFY(tamano > 3 * 4096);
-        QVERIFY(disco.dejarLibres(tamano / 2 / 4096 * 4096));
+        // No room for the rollback journal of the transaction.
+        QVERIFY(disco.dejarLibres(0));
         mensajes::instalarElector(
             [&](const QString&, const QString&, const QString&) { return respaldo; });
         QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
         mensajes::instalarElector({});
-        QCOMPARE(e.msgs.ultimo().texto,
-                 QStringLiteral("The data could not be restored from %1:\nNo space left on device")
-                     .arg(respaldo));
+        QVERIFY2(e.msgs.ultimo().texto.startsWith(
+                     QStringLiteral("The data could not be restored from %1:\n").arg(respaldo)) &&
+                     e.msgs.ultimo().texto.contains(QLatin1String("disk is full")),
+                 qPrintable(e.msgs.ultimo().texto));
         QCOMPARE(disco.archivos(), QStringList{QStringLiteral("sr18.mdb")});
         QFile despues(trabajo);
         QVERIFY(despues.open(QIODevice::ReadOnly));
