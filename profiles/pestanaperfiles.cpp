@@ -103,6 +103,10 @@ void PestanaPerfiles::restaurar()
                            .arg(respaldo->perfiles.size())
                            .arg(respaldo->ingestas.size())
                            .arg(QDir::toNativeSeparators(ruta));
+    if (respaldo->valoresDistintos > 0)
+        pregunta += QStringLiteral("\n%1 reference value(s) or upper limit(s) of the file differ "
+                                   "from yours and will replace them.")
+                        .arg(respaldo->valoresDistintos);
     if (respaldo->omitidas > 0)
         pregunta += QStringLiteral("\n%1 row(s) or value(s) of the file are not valid and will "
                                    "be left out.")

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDriver>
@@ -632,31 +633,43 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
                 grupos << c;
         if (grupos.isEmpty() || !suyas.contains(QStringLiteral("key")))
             continue;
-        QSet<QString> claves;
-        QSqlQuery k(base());
-        if (!k.exec(QStringLiteral("select key from ") + tabla))
-            return descripcion(k.lastError());
-        while (k.next())
-            claves.insert(k.value(0).toString());
         QString sentencia = QStringLiteral("select key");
         for (const QString& g : std::as_const(grupos))
             sentencia += QStringLiteral(", %1, typeof(%1)").arg(g);
-        if (!q.exec(sentencia + QStringLiteral(" from ") + tabla))
+        sentencia += QStringLiteral(" from ") + tabla;
+        // The open database's values, to tell which of the file's differ.
+        QHash<QString, QVariantList> nuestras;
+        QSqlQuery k(base());
+        if (!k.exec(sentencia))
+            return descripcion(k.lastError());
+        while (k.next()) {
+            QVariantList fila;
+            for (int i = 0; i < grupos.size(); ++i)
+                fila << k.value(1 + 2 * i);
+            nuestras.insert(k.value(0).toString(), fila);
+        }
+        if (!q.exec(sentencia))
             return descripcion(q.lastError());
         while (q.next()) {
-            const QString clave = q.value(0).toString();
-            if (!claves.contains(clave))
+            const auto nuestra = nuestras.constFind(q.value(0).toString());
+            if (nuestra == nuestras.constEnd())
                 continue;
             for (int i = 0; i < grupos.size(); ++i) {
                 const QString tipo = q.value(2 + 2 * i).toString();
                 const double v = q.value(1 + 2 * i).toDouble();
-                if (tipo == QLatin1String("null"))
-                    r.valores.append({tabla, clave, grupos.at(i), QVariant()});
-                else if ((tipo == QLatin1String("integer") || tipo == QLatin1String("real")) &&
-                         std::isfinite(v) && v >= 0 && v < 1e9)
-                    r.valores.append({tabla, clave, grupos.at(i), v});
-                else
+                QVariant valor;
+                if ((tipo == QLatin1String("integer") || tipo == QLatin1String("real")) &&
+                    std::isfinite(v) && v >= 0 && v < 1e9)
+                    valor = v;
+                else if (tipo != QLatin1String("null")) {
                     ++r.omitidas;
+                    continue;
+                }
+                const QVariant& antes = nuestra->at(i);
+                if (antes.isNull() != valor.isNull() ||
+                    (!valor.isNull() && antes.toDouble() != valor.toDouble()))
+                    ++r.valoresDistintos;
+                r.valores.append({tabla, nuestra.key(), grupos.at(i), valor});
             }
         }
     }

@@ -142,6 +142,8 @@ struct Respaldo
     // Reference values: table ("DRIs", "ULs"), nutrient key, group column,
     // value (a number, or null for none).
     QList<QVariantList> valores;
+    // How many of those differ from the open database's.
+    int valoresDistintos = 0;
     // Rows and values left out because they are not valid (a name too long,
     // an intake that is no whole number of grams, a food the table lacks).
     int omitidas = 0;

@@ -735,7 +735,10 @@ private slots:
         // the long name, the age, five intakes, a reference value.
         QVERIFY2(
             e.msgs.textos().join('|').contains(QLatin1String("the 5 profile(s) and 6 intake(s)")) &&
-                e.msgs.textos().join('|').contains(QLatin1String("\n8 row(s) or value(s)")),
+                e.msgs.textos().join('|').contains(QLatin1String("\n8 row(s) or value(s)")) &&
+                e.msgs.textos().join('|').contains(
+                    QLatin1String("\n1 reference value(s) or upper limit(s) of the file "
+                                  "differ")),
             qPrintable(e.msgs.textos().join('|')));
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
         QCOMPARE(e.fx.valor("select group_concat(id) from (select id from profiles order by id)")
