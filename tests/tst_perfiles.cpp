@@ -774,6 +774,25 @@ private slots:
         const QString vista = e.fx.ruta(QStringLiteral("view.mdb"));
         QVERIFY(!almacen::leerRespaldo(vista, &fallo));
         QVERIFY2(fallo.endsWith(QLatin1String("it has no table profiles")), qPrintable(fallo));
+
+        // A damaged file whose rows still read (its index no longer matches
+        // them) is refused as well.
+        const QString danada = e.fx.ruta(QStringLiteral("damaged.mdb"));
+        QVERIFY2(almacen::respaldar(danada, &fallo), qPrintable(fallo));
+        {
+            QSqlDatabase otra =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
+            otra.setDatabaseName(danada);
+            QVERIFY(otra.open());
+            QSqlQuery q(otra);
+            QVERIFY(q.exec(QStringLiteral("pragma writable_schema=on")));
+            QVERIFY(q.exec(QStringLiteral("update sqlite_master set sql='create unique index "
+                                          "saves_perfil_alimento on saves(food_id, prof_id)' "
+                                          "where name='saves_perfil_alimento'")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        QVERIFY(!almacen::leerRespaldo(danada, &fallo));
+        QVERIFY2(fallo.endsWith(QLatin1String("it is not an intact database")), qPrintable(fallo));
     }
 
     // Restoring onto a full disk: the reason, the working database as it
