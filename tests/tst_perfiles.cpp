@@ -23,6 +23,30 @@
 
 namespace {
 
+// Runs `sentencias` on the database file `ruta` through a connection of its
+// own, then `abierta` while it is still open; gives the first statement that
+// failed (empty when none did).
+QString ejecutarEn(const QString& ruta, const QStringList& sentencias,
+                   const std::function<void()>& abierta = {})
+{
+    QString fallida;
+    {
+        QSqlDatabase otra =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
+        otra.setDatabaseName(ruta);
+        if (!otra.open())
+            fallida = ruta;
+        QSqlQuery q(otra);
+        for (const QString& sentencia : sentencias)
+            if (fallida.isEmpty() && !q.exec(sentencia))
+                fallida = sentencia;
+        if (fallida.isEmpty() && abierta)
+            abierta();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+    return fallida;
+}
+
 const QString sinSeleccion = QStringLiteral("Please, select a profile in the list first");
 constexpr qint64 otro = 2;
 
@@ -642,14 +666,9 @@ private slots:
         QVERIFY(texto.open(QIODevice::WriteOnly));
         texto.write("not a database\n");
         texto.close();
-        {
-            QSqlDatabase otra =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
-            otra.setDatabaseName(e.fx.ruta(QStringLiteral("other.mdb")));
-            QVERIFY(otra.open());
-            QSqlQuery(otra).exec(QStringLiteral("create table profiles (id integer)"));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        QCOMPARE(ejecutarEn(e.fx.ruta(QStringLiteral("other.mdb")),
+                            {QStringLiteral("create table profiles (id integer)")}),
+                 QString());
         for (const char* ajeno : {"notes.mdb", "other.mdb"}) {
             destino = e.fx.ruta(QLatin1String(ajeno));
             e.msgs.limpiar();
@@ -694,37 +713,36 @@ private slots:
         const QString respaldo = e.fx.ruta(QStringLiteral("hostile.mdb"));
         QString fallo;
         QVERIFY2(almacen::respaldar(respaldo, &fallo), qPrintable(fallo));
-        {
-            QSqlDatabase otra =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
-            otra.setDatabaseName(respaldo);
-            QVERIFY(otra.open());
-            QSqlQuery q(otra);
-            for (const char* sentencia :
-                 {"create table s2 (id integer primary key, prof_id, food_id, intake)",
-                  "insert into s2 select id, prof_id, food_id, intake from saves",
-                  "drop table saves", "alter table s2 rename to saves",
-                  "create trigger borra after insert on saves begin delete from profiles; end",
-                  "insert into profiles (id, name, last) values (7, 'Seven', 0), (8, "
-                  "replace(hex(zeroblob(150)), '0', 'x'), 0), (9, 'Nine', 0)",
-                  "update profiles set age='old' where id=9", "drop trigger borra",
-                  "insert into saves (prof_id, food_id, intake) values (7, 1077, 1e308), "
-                  "(7, 1001, 'lots'), (7, 9003, -500), (7, 11124, 140), (7, 99999, 10), "
-                  "(8, 1077, 10)",
-                  "update DRIs set males3='abc' where key='Calcium_Ca'",
-                  "update DRIs set males4=1111 where key='Calcium_Ca'",
-                  "create trigger vacia after update on profiles begin delete from saves; end",
-                  "create trigger borra after insert on saves begin delete from profiles; end",
-                  "alter table profiles add column note text not null default 'x'",
-                  "create table extra (x)", "pragma journal_mode=wal",
-                  "insert into profiles (id, name, last) values (10, 'In the log', 0)"})
-                QVERIFY2(q.exec(QLatin1String(sentencia)), sentencia);
-            // The log is copied while the writer still holds it.
-            QVERIFY(QFile::copy(respaldo, e.fx.ruta(QStringLiteral("wal.mdb"))));
-            QVERIFY(QFile::copy(respaldo + QStringLiteral("-wal"),
-                                e.fx.ruta(QStringLiteral("wal.mdb-wal"))));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        const QStringList hostil = {
+            "create table s2 (id integer primary key, prof_id, food_id, intake)",
+            "insert into s2 select id, prof_id, food_id, intake from saves",
+            "drop table saves",
+            "alter table s2 rename to saves",
+            "create trigger borra after insert on saves begin delete from profiles; end",
+            "insert into profiles (id, name, last) values (7, 'Seven', 0), (8, "
+            "replace(hex(zeroblob(150)), '0', 'x'), 0), (9, 'Nine', 0)",
+            "update profiles set age='old' where id=9",
+            "drop trigger borra",
+            "insert into saves (prof_id, food_id, intake) values (7, 1077, 1e308), "
+            "(7, 1001, 'lots'), (7, 9003, -500), (7, 11124, 140), (7, 99999, 10), "
+            "(8, 1077, 10)",
+            "update DRIs set males3='abc' where key='Calcium_Ca'",
+            "update DRIs set males4=1111 where key='Calcium_Ca'",
+            "create trigger vacia after update on profiles begin delete from saves; end",
+            "create trigger borra after insert on saves begin delete from profiles; end",
+            "alter table profiles add column note text not null default 'x'",
+            "create table extra (x)",
+            "pragma journal_mode=wal",
+            "insert into profiles (id, name, last) values (10, 'In the log', 0)"};
+        // The log is copied while the writer still holds it.
+        QCOMPARE(ejecutarEn(respaldo, hostil,
+                            [&] {
+                                QFile::copy(respaldo, e.fx.ruta(QStringLiteral("wal.mdb")));
+                                QFile::copy(respaldo + QStringLiteral("-wal"),
+                                            e.fx.ruta(QStringLiteral("wal.mdb-wal")));
+                            }),
+                 QString());
+        QVERIFY(QFile::exists(e.fx.ruta(QStringLiteral("wal.mdb-wal"))));
 
         QString destino = e.fx.ruta(QStringLiteral("wal.mdb"));
         mensajes::instalarElector(
@@ -758,19 +776,12 @@ private slots:
         QCOMPARE(e.fx.valor("select count(*) from profiles").toInt(), 5);
 
         // A "profiles" that is a view is refused, the data as they were.
-        {
-            QSqlDatabase otra =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
-            otra.setDatabaseName(e.fx.ruta(QStringLiteral("view.mdb")));
-            QVERIFY(otra.open());
-            QSqlQuery q(otra);
-            for (const char* sentencia :
-                 {"create table p (id, name, last, age, gender, weight)",
-                  "create view profiles as select * from p",
-                  "create table saves (id, food_id, prof_id, intake)", "create table DRIs (key)"})
-                QVERIFY2(q.exec(QLatin1String(sentencia)), sentencia);
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        QCOMPARE(ejecutarEn(e.fx.ruta(QStringLiteral("view.mdb")),
+                            {QStringLiteral("create table p (id, name, last, age, gender, weight)"),
+                             QStringLiteral("create view profiles as select * from p"),
+                             QStringLiteral("create table saves (id, food_id, prof_id, intake)"),
+                             QStringLiteral("create table DRIs (key)")}),
+                 QString());
         const QString vista = e.fx.ruta(QStringLiteral("view.mdb"));
         QVERIFY(!almacen::leerRespaldo(vista, &fallo));
         QVERIFY2(fallo.endsWith(QLatin1String("it has no table profiles")), qPrintable(fallo));
@@ -779,18 +790,12 @@ private slots:
         // them) is refused as well.
         const QString danada = e.fx.ruta(QStringLiteral("damaged.mdb"));
         QVERIFY2(almacen::respaldar(danada, &fallo), qPrintable(fallo));
-        {
-            QSqlDatabase otra =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
-            otra.setDatabaseName(danada);
-            QVERIFY(otra.open());
-            QSqlQuery q(otra);
-            QVERIFY(q.exec(QStringLiteral("pragma writable_schema=on")));
-            QVERIFY(q.exec(QStringLiteral("update sqlite_master set sql='create unique index "
-                                          "saves_perfil_alimento on saves(food_id, prof_id)' "
-                                          "where name='saves_perfil_alimento'")));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        QCOMPARE(
+            ejecutarEn(danada, {QStringLiteral("pragma writable_schema=on"),
+                                QStringLiteral("update sqlite_master set sql='create unique "
+                                               "index saves_perfil_alimento on saves(food_id, "
+                                               "prof_id)' where name='saves_perfil_alimento'")}),
+            QString());
         QVERIFY(!almacen::leerRespaldo(danada, &fallo));
         QVERIFY2(fallo.endsWith(QLatin1String("it is not an intact database")), qPrintable(fallo));
     }
