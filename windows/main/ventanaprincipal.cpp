@@ -23,9 +23,11 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -337,10 +339,20 @@ Intro* iniciarPrograma()
 {
     auto* intro = new Intro;
     intro->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(intro, &Intro::tiempoCumplido, intro, [intro] {
-        auto* f = new VentanaPrincipal;
-        f->setAttribute(Qt::WA_DeleteOnClose);
-        f->cargar(intro);
+    // The main window's widgets are built while the splash is on the screen
+    // (a moment after it has appeared, so that it is painted first), so that
+    // only the load is left for when its half second is over.
+    auto ventana = std::make_shared<QPointer<VentanaPrincipal>>();
+    auto construir = [ventana] {
+        if (!*ventana) {
+            *ventana = new VentanaPrincipal;
+            (*ventana)->setAttribute(Qt::WA_DeleteOnClose);
+        }
+    };
+    QTimer::singleShot(100, intro, construir);
+    QObject::connect(intro, &Intro::tiempoCumplido, intro, [intro, ventana, construir] {
+        construir();
+        (*ventana)->cargar(intro);
     });
     intro->show();
     return intro;
