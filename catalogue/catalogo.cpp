@@ -17,6 +17,15 @@ QString sinBlancosExtremos(const QString& texto)
     return texto.mid(inicio, fin - inicio);
 }
 
+// Foods kept only for old intakes (an upgrade carried them over although the
+// food table no longer has them) are not offered any more.
+QString sinRetirados(const QString& alias)
+{
+    if (!almacen::hayTabla(QStringLiteral("withdrawn")))
+        return QString();
+    return QStringLiteral(" and %1id not in (select id from withdrawn)").arg(alias);
+}
+
 } // namespace
 
 Busqueda terminos(const QString& texto)
@@ -39,7 +48,8 @@ almacen::Consulta grupos(const Busqueda& busqueda)
     return almacen::consultar(
         QStringLiteral("select g.id, g.name from groups g inner join total f on g.id = "
                        "f.group_id where ") +
-            busqueda.condicion + QStringLiteral(" group by g.name, g.id order by g.name"),
+            busqueda.condicion + sinRetirados(QStringLiteral("f.")) +
+            QStringLiteral(" group by g.name, g.id order by g.name"),
         busqueda.patrones);
 }
 
@@ -49,7 +59,8 @@ almacen::Consulta alimentos(const QString& grupo, const Busqueda& busqueda)
     valores += busqueda.patrones;
     return almacen::consultar(
         QStringLiteral("select id, description from total as f where group_id=? and ") +
-            busqueda.condicion + QStringLiteral(" order by description collate nocase"),
+            busqueda.condicion + sinRetirados(QStringLiteral("f.")) +
+            QStringLiteral(" order by description collate nocase"),
         valores);
 }
 
@@ -61,7 +72,8 @@ almacen::Consulta todosLosGrupos()
 almacen::Consulta listadoOrdenado(const QString& columna, const QString& grupo)
 {
     QString sentencia = QStringLiteral("select id, description, ") + columna +
-                        QStringLiteral(" from total where ") + columna + QStringLiteral(" > 0 ");
+                        QStringLiteral(" from total where ") + columna + QStringLiteral(" > 0 ") +
+                        sinRetirados(QString());
     QVariantList valores;
     if (!grupo.isEmpty()) {
         sentencia += QStringLiteral(" and group_id=?");

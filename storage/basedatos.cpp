@@ -1,6 +1,7 @@
 #include "storage/basedatos.h"
 
 #include "storage/archivos.h"
+#include "storage/esquema.h"
 #include "storage/registro.h"
 
 #include <QDateTime>
@@ -17,6 +18,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -556,6 +558,187 @@ bool entero(const QVariant& valor, const QString& tipo, qint64 minimo, qint64 ma
     return v >= minimo && v <= maximo;
 }
 
+bool esTablaEn(const QSqlDatabase& db, const QString& nombre)
+{
+    QSqlQuery tipo(db);
+    tipo.prepare(QStringLiteral("select type from sqlite_master where name=? collate nocase"));
+    tipo.addBindValue(nombre);
+    return tipo.exec() && tipo.next() && tipo.value(0).toString() == QLatin1String("table");
+}
+
+// A reference value as read: a number, empty (null), or not valid.
+struct Celda
+{
+    bool valida = false;
+    QVariant valor;
+};
+
+bool distintas(const QVariant& a, const QVariant& b)
+{
+    return a.isNull() != b.isNull() || (!a.isNull() && a.toDouble() != b.toDouble());
+}
+
+// The values of the `grupos` columns of a reference table of `db`, by
+// nutrient key; columns the table lacks are left out of each row.
+QString leerCeldas(const QSqlDatabase& db, const QString& tabla, const QStringList& grupos,
+                   QHash<QString, QHash<QString, Celda>>& celdas)
+{
+    const QStringList suyas = columnasTabla(db, tabla);
+    QStringList presentes;
+    for (const QString& g : grupos)
+        if (suyas.contains(g))
+            presentes << g;
+    if (!suyas.contains(QStringLiteral("key")))
+        return QString();
+    // Table and column names come from this program's own lists.
+    QString sentencia = QStringLiteral("select key");
+    for (const QString& g : std::as_const(presentes))
+        sentencia += QStringLiteral(", %1, typeof(%1)").arg(g);
+    sentencia += QStringLiteral(" from ") + tabla;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(sentencia))
+        return descripcion(q.lastError());
+    while (q.next()) {
+        QHash<QString, Celda>& fila = celdas[q.value(0).toString()];
+        for (int i = 0; i < presentes.size(); ++i) {
+            const QString tipo = q.value(2 + 2 * i).toString();
+            const double v = q.value(1 + 2 * i).toDouble();
+            Celda c;
+            if ((tipo == QLatin1String("integer") || tipo == QLatin1String("real")) &&
+                std::isfinite(v) && v >= 0 && v < 1e9) {
+                c.valida = true;
+                c.valor = v;
+            } else if (tipo == QLatin1String("null")) {
+                c.valida = true;
+                c.valor = QVariant(QMetaType::fromType<double>());
+            }
+            fila.insert(presentes.at(i), c);
+        }
+    }
+    return QString();
+}
+
+// The reference values `tabla` of the open database gets from the file: the
+// cells the user edited there (those that differ from the values delivered
+// with the file: its pristine copy, or for a file of an earlier release,
+// which has none, the values delivered now, unchanged since the first
+// release); every other cell gets the delivered value.
+QString leerValores(const QSqlDatabase& copia, const QString& tabla, Respaldo& r)
+{
+    const QStringList grupos = columnasDeGrupo(columnasTabla(base(), tabla));
+    if (grupos.isEmpty())
+        return QString();
+    QHash<QString, QHash<QString, Celda>> actuales, entregadas, suyas, suyasEntregadas;
+    QString m = leerCeldas(base(), tabla, grupos, actuales);
+    const QString copiaTabla = copiaEntregada(tabla);
+    const bool conEntregadas = esTablaEn(base(), copiaTabla);
+    if (m.isEmpty() && conEntregadas)
+        m = leerCeldas(base(), copiaTabla, grupos, entregadas);
+    if (m.isEmpty() && esTablaEn(copia, tabla))
+        m = leerCeldas(copia, tabla, grupos, suyas);
+    if (m.isEmpty()) {
+        if (esTablaEn(copia, copiaTabla))
+            m = leerCeldas(copia, copiaTabla, grupos, suyasEntregadas);
+        else
+            suyasEntregadas = entregadas;
+    }
+    if (!m.isEmpty())
+        return m;
+    for (auto fila = actuales.cbegin(); fila != actuales.cend(); ++fila) {
+        const QString& clave = fila.key();
+        for (const QString& g : grupos) {
+            const Celda actual = fila->value(g);
+            const Celda entregada = entregadas.value(clave).value(g);
+            const auto suya = suyas.constFind(clave);
+            const bool enArchivo = suya != suyas.cend() && suya->contains(g);
+            QVariant valor = conEntregadas && entregada.valida ? entregada.valor : actual.valor;
+            if (enArchivo && !suya->value(g).valida) {
+                ++r.omitidas;
+                if (!conEntregadas)
+                    continue;
+            } else if (enArchivo) {
+                const QVariant v = suya->value(g).valor;
+                const Celda antes = suyasEntregadas.value(clave).value(g);
+                // Without delivered values to tell, the file's value is taken.
+                if (!antes.valida || distintas(v, antes.valor)) {
+                    valor = v;
+                    ++r.editados;
+                } else if (!conEntregadas) {
+                    valor = v;
+                }
+            } else if (!conEntregadas) {
+                continue;
+            }
+            if (distintas(valor, actual.valor)) {
+                ++r.valoresDistintos;
+                r.valores.append({tabla, clave, g, valor});
+            }
+        }
+    }
+    return QString();
+}
+
+// The foods `faltan` as the file describes them, in the columns both food
+// tables have; a food whose row is not valid is not carried.
+QString leerRetirados(const QSqlDatabase& copia, const QSet<qint64>& faltan, Respaldo& r)
+{
+    const QStringList suyas = columnasTabla(copia, QStringLiteral("total"));
+    if (faltan.isEmpty() || !esTablaEn(copia, QStringLiteral("total")) ||
+        !esTablaEn(base(), QStringLiteral("withdrawn")))
+        return QString();
+    QStringList comunes;
+    for (const QString& c : columnasTabla(base(), QStringLiteral("total")))
+        if (suyas.contains(c) && !identificador(c).isEmpty())
+            comunes << c;
+    for (const char* necesaria : {"id", "description", "group_id"})
+        if (!comunes.contains(QLatin1String(necesaria)))
+            return QString();
+    QString sentencia = QStringLiteral("select ");
+    for (const QString& c : std::as_const(comunes))
+        sentencia += QStringLiteral("%1, typeof(%1), ").arg(identificador(c));
+    sentencia.chop(2);
+    sentencia += QStringLiteral(" from total where id=?");
+    QSqlQuery q(copia);
+    if (!q.prepare(sentencia))
+        return descripcion(q.lastError());
+    QList<qint64> ids(faltan.cbegin(), faltan.cend());
+    std::sort(ids.begin(), ids.end());
+    for (const qint64 id : std::as_const(ids)) {
+        q.addBindValue(id);
+        if (!q.exec())
+            return descripcion(q.lastError());
+        if (!q.next())
+            continue;
+        QVariantList fila;
+        bool valida = true;
+        for (int i = 0; i < comunes.size() && valida; ++i) {
+            const QString& c = comunes.at(i);
+            const QString tipo = q.value(2 * i + 1).toString();
+            const QVariant v = q.value(2 * i);
+            if (c == QLatin1String("id")) {
+                fila << id;
+            } else if (c == QLatin1String("description") || c == QLatin1String("group_id")) {
+                const qsizetype largo = v.toString().size();
+                valida = tipo == QLatin1String("text") && largo >= 1 &&
+                         largo <= (c == QLatin1String("description") ? 500 : 20);
+                fila << v.toString();
+            } else if (tipo == QLatin1String("null")) {
+                fila << QVariant(QMetaType::fromType<double>());
+            } else {
+                const double x = v.toDouble();
+                valida = (tipo == QLatin1String("integer") || tipo == QLatin1String("real")) &&
+                         std::isfinite(x) && x >= 0 && x < 1e9;
+                fila << x;
+            }
+        }
+        if (valida)
+            r.retirados.insert(id, fila);
+    }
+    r.columnasRetirados = comunes;
+    return QString();
+}
+
 // Reads the checked user rows of `copia` into `r`, against what the open
 // database holds (its foods, its reference tables).
 QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
@@ -605,13 +788,21 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
         return descripcion(q.lastError());
     QSet<QPair<qint64, qint64>> pares;
     QSet<qint64> idsIngesta;
+    // Foods of the file's intakes that the food table no longer has: carried
+    // as withdrawn where the file still describes them.
+    QSet<qint64> faltan;
+    QList<int> deFaltantes;
     while (q.next()) {
         const QPair<qint64, qint64> par(q.value(0).toLongLong(), q.value(1).toLongLong());
-        if (q.value(3).toString() != QLatin1String("integer") || !alimentos.contains(par.first) ||
+        if (q.value(3).toString() != QLatin1String("integer") || par.first < 1 ||
             q.value(4).toString() != QLatin1String("integer") || !ids.contains(par.second) ||
             !entero(q.value(2), q.value(5).toString(), 0, 99999) || pares.contains(par)) {
             ++r.omitidas;
             continue;
+        }
+        if (!alimentos.contains(par.first)) {
+            faltan.insert(par.first);
+            deFaltantes << int(r.ingestas.size());
         }
         pares.insert(par);
         // Its id is kept where it is one; otherwise the row gets a new one.
@@ -624,59 +815,26 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
                            par.first, par.second, q.value(2).toLongLong()});
     }
 
-    // The reference values of the nutrients and groups both files have.
-    for (const QString& tabla : {QStringLiteral("DRIs"), QStringLiteral("ULs")}) {
-        const QStringList suyas = columnasTabla(copia, tabla);
-        QStringList grupos;
-        for (const QString& c : columnasDeGrupo(columnasTabla(base(), tabla)))
-            if (suyas.contains(c))
-                grupos << c;
-        if (grupos.isEmpty() || !suyas.contains(QStringLiteral("key")))
-            continue;
-        QString sentencia = QStringLiteral("select key");
-        for (const QString& g : std::as_const(grupos))
-            sentencia += QStringLiteral(", %1, typeof(%1)").arg(g);
-        sentencia += QStringLiteral(" from ") + tabla;
-        // The open database's values, to tell which of the file's differ.
-        QHash<QString, QVariantList> nuestras;
-        QSqlQuery k(base());
-        if (!k.exec(sentencia))
-            return descripcion(k.lastError());
-        while (k.next()) {
-            QVariantList fila;
-            for (int i = 0; i < grupos.size(); ++i)
-                fila << k.value(1 + 2 * i);
-            nuestras.insert(k.value(0).toString(), fila);
+    if (const QString m = leerRetirados(copia, faltan, r); !m.isEmpty())
+        return m;
+    // Intakes of foods that neither file describes are left out.
+    for (auto i = deFaltantes.crbegin(); i != deFaltantes.crend(); ++i)
+        if (!r.retirados.contains(r.ingestas.at(*i).at(1).toLongLong())) {
+            r.ingestas.removeAt(*i);
+            ++r.omitidas;
         }
-        if (!q.exec(sentencia))
-            return descripcion(q.lastError());
-        while (q.next()) {
-            const auto nuestra = nuestras.constFind(q.value(0).toString());
-            if (nuestra == nuestras.constEnd())
-                continue;
-            for (int i = 0; i < grupos.size(); ++i) {
-                const QString tipo = q.value(2 + 2 * i).toString();
-                const double v = q.value(1 + 2 * i).toDouble();
-                QVariant valor;
-                if ((tipo == QLatin1String("integer") || tipo == QLatin1String("real")) &&
-                    std::isfinite(v) && v >= 0 && v < 1e9)
-                    valor = v;
-                else if (tipo != QLatin1String("null")) {
-                    ++r.omitidas;
-                    continue;
-                }
-                const QVariant& antes = nuestra->at(i);
-                if (antes.isNull() != valor.isNull() ||
-                    (!valor.isNull() && antes.toDouble() != valor.toDouble()))
-                    ++r.valoresDistintos;
-                r.valores.append({tabla, nuestra.key(), grupos.at(i), valor});
-            }
-        }
-    }
+    for (const QString& tabla : {QStringLiteral("DRIs"), QStringLiteral("ULs")})
+        if (const QString m = leerValores(copia, tabla, r); !m.isEmpty())
+            return m;
     return QString();
 }
 
 } // namespace
+
+bool hayTabla(const QString& nombre)
+{
+    return baseAbierta() && esTablaEn(base(), nombre);
+}
 
 std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo)
 {
@@ -776,6 +934,22 @@ bool restaurar(const Respaldo& r, QString* fallo)
             for (const QVariantList& f : r.perfiles)
                 if (!ejecutar(f))
                     return false;
+            if (!r.retirados.isEmpty()) {
+                QStringList columnas;
+                for (const QString& c : r.columnasRetirados)
+                    columnas << identificador(c);
+                q.prepare(QStringLiteral("insert into total (%1) values (%2)")
+                              .arg(columnas.join(QLatin1Char(',')),
+                                   QStringList(columnas.size(), QStringLiteral("?"))
+                                       .join(QLatin1Char(','))));
+                for (const QVariantList& f : r.retirados)
+                    if (!ejecutar(f))
+                        return false;
+                q.prepare(QStringLiteral("insert or ignore into withdrawn (id) values (?)"));
+                for (const qint64 id : r.retirados.keys())
+                    if (!ejecutar({id}))
+                        return false;
+            }
             q.prepare(QStringLiteral(
                 "insert into saves (id, food_id, prof_id, intake) values (?, ?, ?, ?)"));
             for (const QVariantList& f : r.ingestas)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -59,6 +60,9 @@ int limitePatronLike();
 void cerrarBase();
 
 bool baseAbierta();
+
+// Whether the open database has the table `nombre`.
+bool hayTabla(const QString& nombre);
 
 // The shared connection (invalid while no database is open).
 QSqlDatabase base();
@@ -144,6 +148,15 @@ struct Respaldo
     QList<QVariantList> valores;
     // How many of those differ from the open database's.
     int valoresDistintos = 0;
+    // How many values of the file the user had edited (they differ from the
+    // values delivered with the file); every other value is the delivered one.
+    int editados = 0;
+    // Foods the file's intakes name that the food table no longer has, as
+    // the file describes them (values in the order of `columnasRetirados`,
+    // the id first): carried over marked withdrawn, so that a week keeps
+    // its foods.
+    QStringList columnasRetirados;
+    QMap<qint64, QVariantList> retirados;
     // Rows and values left out because they are not valid (a name too long,
     // an intake that is no whole number of grams, a food the table lacks).
     int omitidas = 0;

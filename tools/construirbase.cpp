@@ -4,6 +4,7 @@
 #include "archivozip.h"
 #include "limites.h"
 #include "referencias.h"
+#include "storage/esquema.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -50,6 +51,13 @@ void anotarTemporal(const QString& ruta)
     std::memcpy(temporalEnCurso, nombre.constData(), size_t(nombre.size()) + 1);
     hayTemporal = 1;
 }
+
+const QString textoAlimentos =
+    QStringLiteral("USDA National Nutrient Database for Standard Reference, release 24, with the "
+                   "food groups, vitamin A (RAE) and corrected values USDA published");
+const QString textoReferencias =
+    QStringLiteral("Dietary Reference Intakes of the Food and Nutrition Board (National "
+                   "Academies): RDA or AI, upper limits (UL), sodium's CDRR");
 
 const QString carpetaArchivo = QStringLiteral("usda_sr24/");
 const QString rutaEnPaquete = QStringLiteral("usr/share/cronometer/usda_sr24.jar");
@@ -502,6 +510,9 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         QStringLiteral("CREATE INDEX total_group ON \"total\" (group_id)"),
         QStringLiteral("CREATE TABLE \"groups\" (id TEXT PRIMARY KEY, \"name\" TEXT NOT NULL)"),
         QStringLiteral("CREATE TABLE DRIs (%1)").arg(definicionDris.join(QStringLiteral(", "))),
+        // Foods an upgrade carried over for old intakes although the food
+        // table no longer has them.
+        QStringLiteral("CREATE TABLE withdrawn (id INTEGER PRIMARY KEY)"),
         QStringLiteral("INSERT INTO profiles (\"name\", \"last\") VALUES ('My profile', 1)"),
     };
     for (const QString& s : esquema)
@@ -587,11 +598,18 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
     if (!escribirMedidas(base, alimentos, error))
         return false;
 
-    for (const QString& s : {QStringLiteral("COMMIT"), QStringLiteral("VACUUM")})
-        if (!e.ejecutar(s)) {
-            *error = e.error();
-            return false;
-        }
+    if (!e.ejecutar(QStringLiteral("COMMIT"))) {
+        *error = e.error();
+        return false;
+    }
+    // The file says what it is: version, sources, the delivered reference
+    // values kept apart from those the user will edit.
+    if (!almacen::sellarEntregada(base, textoAlimentos, textoReferencias, error))
+        return false;
+    if (!e.ejecutar(QStringLiteral("VACUUM"))) {
+        *error = e.error();
+        return false;
+    }
     return true;
 }
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// What a database file says of itself: the version of its tables
+// (`PRAGMA user_version`), the table `about` that names the food table's
+// release and the sources of the reference values, and a fingerprint of the
+// delivered tables. Files of earlier releases have none of these (version 0).
+namespace almacen {
+
+// The version of the tables this program reads and writes. Raised with every
+// change of the tables; the upgrade carries the user's rows over.
+inline constexpr int versionBase = 1;
+
+// The tables the builder delivers and the user never changes, with the
+// pristine copies of the reference values (the user edits `DRIs` and `ULs`
+// themselves, so their delivered values are kept beside them).
+QStringList tablasEntregadas();
+
+// The pristine copy of a reference table ("DRIs" -> "DRIs_delivered").
+QString copiaEntregada(const QString& tabla);
+
+// A fingerprint (SHA-256, hex) of the contents of the delivered tables of
+// `db`, in row order, with the type of every value: two files give the same
+// one exactly when those tables hold the same rows. Empty when a table is
+// missing.
+QString huellaContenido(const QSqlDatabase& db);
+
+// Writes the pristine copies of `DRIs` and `ULs`, the table `about` (the food
+// table's release, the sources of the reference values, the fingerprint) and
+// the version into `db`, just built and inside no transaction. False with
+// the driver's description in `fallo`.
+bool sellarEntregada(const QSqlDatabase& db, const QString& alimentos, const QString& referencias,
+                     QString* fallo);
+
+struct InfoBase
+{
+    bool legible = false; // an SQLite database that could be read
+    int version = 0;      // 0 for a file of an earlier release
+    QString alimentos;    // the food table's release
+    QString referencias;  // the sources of the reference values
+    QString huella;       // the fingerprint written by the builder
+};
+
+// Reads what the file `ruta` says of itself, read only, without recovering
+// anything (for the check at start, before the file is opened for work).
+InfoBase leerInfoBase(const QString& ruta);
+
+// The same of an open connection.
+InfoBase leerInfoBase(const QSqlDatabase& db);
+
+} // namespace almacen
