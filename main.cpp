@@ -1,3 +1,7 @@
+#include "storage/actualizacion.h"
+#include "storage/basedatos.h"
+#include "storage/esquema.h"
+#include "storage/registro.h"
 #include "windows/common/mensajes.h"
 #include "windows/main/unainstancia.h"
 #include "windows/main/ventanaprincipal.h"
@@ -6,13 +10,14 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
-// The parser prints --help and --version and exits; the options are those
-// that QCommandLineParser adds with addHelpOption and addVersionOption.
+// Answered without a window, so that they work where no display is.
 bool pideSoloTexto(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i)
@@ -22,15 +27,62 @@ bool pideSoloTexto(int argc, char* argv[])
     return false;
 }
 
-void leerOpciones(const QCoreApplication& app)
+struct Opciones
 {
-    QCommandLineParser opciones;
-    opciones.setApplicationDescription(
+    QString entregada; // the database this release delivers
+    QString carpeta;   // the data folder
+};
+
+// Reads the command line; prints --help and --version and exits.
+Opciones leerOpciones(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
         QStringLiteral("Assesses a diet against the dietary reference intakes. Works on sr18.mdb\n"
                        "in the working directory and logs failures to errors.log there."));
-    opciones.addHelpOption();
-    opciones.addVersionOption();
-    opciones.process(app);
+    parser.addHelpOption();
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    const QCommandLineOption entregada(
+        QStringLiteral("delivered"),
+        QStringLiteral("The database this release delivers: an older sr18.mdb is upgraded from "
+                       "it, keeping your data."),
+        QStringLiteral("file"));
+    const QCommandLineOption carpeta(
+        QStringLiteral("data-folder"),
+        QStringLiteral("The data folder --version names (default: the working directory)."),
+        QStringLiteral("folder"));
+    parser.addOptions({version, entregada, carpeta});
+    parser.process(app);
+    Opciones o;
+    o.entregada = parser.value(entregada);
+    o.carpeta = parser.isSet(carpeta) ? parser.value(carpeta) : QDir::currentPath();
+    if (parser.isSet(version)) {
+        const QString base = QDir(o.carpeta).filePath(almacen::archivoBase);
+        const QStringList lineas = almacen::lineasAcerca(
+            QCoreApplication::applicationVersion(), QDir::toNativeSeparators(o.carpeta),
+            almacen::leerInfoBase(QFileInfo::exists(base) ? base : o.entregada));
+        std::fputs(qPrintable(lineas.join(QLatin1Char('\n')) + QLatin1Char('\n')), stdout);
+        std::exit(0);
+    }
+    return o;
+}
+
+// Moves the user's data to the delivered database of this release when the
+// working one is older; what happened, for the status bar.
+QString actualizarSiHaceFalta(const Opciones& opciones)
+{
+    const QString trabajo = QDir::current().filePath(almacen::archivoBase);
+    if (opciones.entregada.isEmpty() || !almacen::haceFaltaActualizar(trabajo, opciones.entregada))
+        return QString();
+    abrirLog();
+    QString fallo;
+    const auto hecha = almacen::actualizar(trabajo, opciones.entregada,
+                                           QCoreApplication::applicationVersion(), &fallo);
+    if (!hecha)
+        return QStringLiteral("Your data could not be moved to the new food table (see "
+                              "errors.log); they stay as they were");
+    return almacen::textoActualizacion(*hecha);
 }
 
 } // namespace
@@ -41,7 +93,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Alimetra"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
 
-    // Answered without a window, so that they work where no display is.
     if (pideSoloTexto(argc, argv)) {
         QCoreApplication app(argc, argv);
         leerOpciones(app);
@@ -50,7 +101,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.alimetra.Alimetra"));
-    leerOpciones(app);
+    const Opciones opciones = leerOpciones(app);
 
     // A second start on the same data folder brings the first to the front
     // and ends, never opening the database.
@@ -66,6 +117,7 @@ int main(int argc, char* argv[])
     }
     QObject::connect(&instancia, &UnaInstancia::otraArrancada, &traerAlFrente);
 
-    iniciarPrograma();
+    // Only the one instance moves the data, before anything opens them.
+    iniciarPrograma(actualizarSiHaceFalta(opciones));
     return app.exec();
 }

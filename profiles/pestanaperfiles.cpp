@@ -4,6 +4,7 @@
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
+#include "windows/common/acerca.h"
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
@@ -63,8 +64,15 @@ void ControlesPerfiles::construir(QWidget* marco)
     chk_confirmarEnBarra = crear<QCheckBox>(marco, "chk_confirmarEnBarra");
     chk_confirmarEnBarra->setText(
         QStringLiteral("Confirm saves in the status bar instead of a message box"));
+    lbl_acerca = crear<QLabel>(marco, "lbl_acerca");
+    lbl_acerca->setText(QStringLiteral("<a href=\"acerca\">About Alimetra</a>"));
+    lbl_acerca->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    auto* abajo = new QHBoxLayout;
+    abajo->addWidget(chk_confirmarEnBarra);
+    abajo->addStretch(1);
+    abajo->addWidget(lbl_acerca);
     v->addSpacing(12);
-    v->addWidget(chk_confirmarEnBarra);
+    v->addLayout(abajo);
     v->addSpacing(28);
 }
 
@@ -73,6 +81,7 @@ PestanaPerfiles::PestanaPerfiles(ControlesPerfiles& ui, Sesion& sesion, QWidget*
 {
     m_ui.chk_confirmarEnBarra->setChecked(mensajes::confirmarEnBarra());
     connect(m_ui.chk_confirmarEnBarra, &QCheckBox::toggled, this, &mensajes::ponerConfirmarEnBarra);
+    connect(m_ui.lbl_acerca, &QLabel::linkActivated, this, [this] { mostrarAcerca(m_ventana); });
     connect(m_ui.cmd_perfilNuevo, &QPushButton::clicked, this,
             [this] { abrirDialogo(DialogoPerfil::Modo::Crear); });
     connect(m_ui.cmd_perfilCargar, &QPushButton::clicked, this, &PestanaPerfiles::cargarPerfil);
@@ -99,10 +108,15 @@ void PestanaPerfiles::restaurar()
         return;
     }
     QString pregunta = QStringLiteral("Replace all your data with the %1 profile(s) and %2 "
-                                      "intake(s) of %3?")
+                                      "intake(s) of %3, with its %4 edited reference value(s)?")
                            .arg(respaldo->perfiles.size())
                            .arg(respaldo->ingestas.size())
-                           .arg(QDir::toNativeSeparators(ruta));
+                           .arg(QDir::toNativeSeparators(ruta))
+                           .arg(respaldo->editados);
+    if (!respaldo->retirados.isEmpty())
+        pregunta += QStringLiteral("\n%1 food(s) of its intakes that the food table no longer "
+                                   "has will be kept, marked withdrawn.")
+                        .arg(respaldo->retirados.size());
     if (respaldo->valoresDistintos > 0)
         pregunta += QStringLiteral("\n%1 reference value(s) or upper limit(s) of the file differ "
                                    "from yours and will replace them.")
@@ -119,10 +133,11 @@ void PestanaPerfiles::restaurar()
     cargarPerfiles();
     if (hecho)
         mensajes::informar(m_ventana, QStringLiteral("Data restored from %1: %2 profile(s), %3 "
-                                                     "intake(s)")
+                                                     "intake(s), %4 edited reference value(s)")
                                           .arg(QDir::toNativeSeparators(ruta))
                                           .arg(respaldo->perfiles.size())
-                                          .arg(respaldo->ingestas.size()));
+                                          .arg(respaldo->ingestas.size())
+                                          .arg(respaldo->editados));
     else
         mensajes::error(m_ventana, QStringLiteral("The data could not be restored from %1:\n%2")
                                        .arg(QDir::toNativeSeparators(ruta), fallo));

@@ -30,6 +30,7 @@ struct ControlesPerfiles
     QPushButton* cmd_restaurar = nullptr;
     // Saves confirmed in the status bar instead of a message box.
     QCheckBox* chk_confirmarEnBarra = nullptr;
+    QLabel* lbl_acerca = nullptr;
 
     void construir(QWidget* marco);
 };

@@ -30,7 +30,7 @@ as_user() {
 }
 
 echo "== alimetra --version"
-version=$(as_user "alimetra --version")
+version=$(as_user "alimetra --version" | head -n 1)
 [ "$version" = "Alimetra 1.1" ] || fail "--version printed '$version'"
 [ ! -e "$data" ] || fail "--version made the data folder"
 

@@ -93,10 +93,11 @@ bool guardarAnterior(const QString& objetivo, const QString& anterior, QString* 
     return true;
 }
 
-// The temporary files an interrupted upgrade left in `carpeta`.
+// The temporary files an interrupted upgrade left in `carpeta`, with their
+// journals.
 void quitarIntentosViejos(const QDir& carpeta, const QString& nombre)
 {
-    const QString patron = QStringLiteral(".%1.upgrade-??????").arg(nombre);
+    const QString patron = QStringLiteral(".%1.upgrade-*").arg(nombre);
     for (const QFileInfo& f : carpeta.entryInfoList({patron}, QDir::Files | QDir::Hidden))
         QFile::remove(f.absoluteFilePath());
 }

@@ -142,6 +142,22 @@ InfoBase leerInfoBase(const QSqlDatabase& db)
     return info;
 }
 
+QStringList lineasAcerca(const QString& version, const QString& carpeta, const InfoBase& info)
+{
+    QStringList lineas = {QStringLiteral("Alimetra %1").arg(version),
+                          QStringLiteral("Data folder: %1").arg(carpeta)};
+    if (!info.legible)
+        lineas << QStringLiteral("Food table: no database in the data folder yet");
+    else if (info.version < 1)
+        lineas << QStringLiteral("Food table: from an earlier release (database version 0)");
+    else
+        lineas << QStringLiteral("Food table: %1 (database version %2)")
+                      .arg(info.alimentos)
+                      .arg(info.version)
+               << QStringLiteral("Reference values: %1").arg(info.referencias);
+    return lineas;
+}
+
 InfoBase leerInfoBase(const QString& ruta)
 {
     const QString nombre = QStringLiteral("alimetra-info-") + QUuid::createUuid().toString();

@@ -51,4 +51,9 @@ InfoBase leerInfoBase(const QString& ruta);
 // The same of an open connection.
 InfoBase leerInfoBase(const QSqlDatabase& db);
 
+// What the About box and --version tell, a line each: the program and its
+// version, the data folder, the food table's release and the sources of the
+// reference values of the database `info` describes.
+QStringList lineasAcerca(const QString& version, const QString& carpeta, const InfoBase& info);
+
 } // namespace almacen

@@ -46,7 +46,7 @@ fi
 # --version is answered without a display and without a data folder.
 export XDG_DATA_HOME=$tmp/data HOME=$tmp/home
 unset DISPLAY WAYLAND_DISPLAY
-version=$(QT_QPA_PLATFORM=xcb "$prefix/bin/alimetra" --version)
+version=$(QT_QPA_PLATFORM=xcb "$prefix/bin/alimetra" --version | head -n 1)
 [ "$version" = "Alimetra 1.1" ] || fail "--version printed '$version'"
 [ ! -e "$tmp/data" ] || fail "--version made the data folder"
 
@@ -102,8 +102,11 @@ start second
 # the same time each find the whole database, leaving no temporary file.
 source "$prefix/bin/alimetra"
 delivered=$prefix/share/alimetra/sr18.mdb
-here=$( (cd "$tmp" && HOME=$tmp/home2 XDG_DATA_HOME=relative start_alimetra /bin/pwd "$delivered"))
-[ "$here" = "$tmp/home2/.local/share/alimetra" ] || fail "a relative XDG_DATA_HOME gave $here"
+printf '#!/bin/sh\necho "$(pwd) $*"\n' >"$tmp/where"
+chmod +x "$tmp/where"
+here=$( (cd "$tmp" && HOME=$tmp/home2 XDG_DATA_HOME=relative start_alimetra "$tmp/where" "$delivered" -x))
+[ "$here" = "$tmp/home2/.local/share/alimetra --delivered $delivered -x" ] ||
+    fail "a relative XDG_DATA_HOME gave $here"
 [ ! -e "$tmp/relative" ] || fail "a relative XDG_DATA_HOME was used"
 for round in 1 2 3 4 5 6 7 8 9 10; do
     rm -rf "$tmp/race"

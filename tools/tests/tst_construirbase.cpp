@@ -6,6 +6,7 @@
 #include "construirbase.h"
 #include "limites.h"
 #include "referencias.h"
+#include "storage/esquema.h"
 
 #include <QDir>
 #include <QFile>
@@ -299,7 +300,20 @@ private slots:
         tablas.removeAll("sqlite_sequence");
         tablas.sort();
         QCOMPARE(tablas,
-                 (QStringList{"DRIs", "ULs", "groups", "measures", "profiles", "saves", "total"}));
+                 (QStringList{"DRIs", "DRIs_delivered", "ULs", "ULs_delivered", "about", "groups",
+                              "measures", "profiles", "saves", "total", "withdrawn"}));
+        // The file names its version and what it holds; the delivered
+        // reference values are kept apart, equal to those the user will edit.
+        QCOMPARE(c.valor("pragma user_version").toInt(), almacen::versionBase);
+        QCOMPARE(c.valor("select value from about where key='content_hash'").toString(),
+                 almacen::huellaContenido(c.base()));
+        QVERIFY(!c.valor("select value from about where key='food_table'").toString().isEmpty());
+        for (const char* t : {"DRIs", "ULs"})
+            QCOMPARE(c.valor(QStringLiteral("select count(*) from (select * from %1 except select "
+                                            "* from %1_delivered)")
+                                 .arg(QLatin1String(t)))
+                         .toInt(),
+                     0);
         QCOMPARE(c.columnas("measures"),
                  (QStringList{"id", "food_id", "seq", "amount", "name", "grams"}));
         QCOMPARE(c.valor("select name from sqlite_master where type='index' and tbl_name='measures'"

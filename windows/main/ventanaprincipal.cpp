@@ -5,6 +5,7 @@
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
+#include "windows/common/acerca.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
 #include "windows/splash/intro.h"
@@ -73,6 +74,9 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     // One handler refreshes whatever depends on the current profile.
     connect(&m_sesion, &Sesion::perfilCambiado, this, &VentanaPrincipal::alCambiarPerfil);
 
+    auto* ayuda = new QShortcut(QKeySequence::HelpContents, this);
+    connect(ayuda, &QShortcut::activated, this, [this] { mostrarAcerca(this); });
+
     // Alt+1 ... Alt+7 go to tab 1 ... 7.
     for (int i = 0; i < m_ui.tbs_fichas->count(); ++i) {
         auto* atajo = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this);
@@ -110,6 +114,8 @@ void VentanaPrincipal::cargar(QWidget* presentacion)
     show();
     if (presentacion)
         presentacion->close();
+    if (!m_avisoInicial.isEmpty())
+        m_ui.sbr_estado->showMessage(m_avisoInicial);
 }
 
 void VentanaPrincipal::cargarDatos()
@@ -335,7 +341,7 @@ void VentanaPrincipal::final()
     cerrarLog();
 }
 
-Intro* iniciarPrograma()
+Intro* iniciarPrograma(const QString& aviso)
 {
     auto* intro = new Intro;
     intro->setAttribute(Qt::WA_DeleteOnClose);
@@ -350,8 +356,9 @@ Intro* iniciarPrograma()
         }
     };
     QTimer::singleShot(100, intro, construir);
-    QObject::connect(intro, &Intro::tiempoCumplido, intro, [intro, ventana, construir] {
+    QObject::connect(intro, &Intro::tiempoCumplido, intro, [intro, ventana, construir, aviso] {
         construir();
+        (*ventana)->avisarAlCargar(aviso);
         (*ventana)->cargar(intro);
     });
     intro->show();

@@ -30,6 +30,8 @@ public:
     // profile and the reference values, fills the lists of the tabs, shows the
     // window and closes the splash window when one is given.
     void cargar(QWidget* presentacion = nullptr);
+    // A line for the status bar once the window is loaded.
+    void avisarAlCargar(const QString& aviso) { m_avisoInicial = aviso; }
 
     // How long the start-up waits for a database locked by another program.
     static inline int esperaArranqueMs = 10000;
@@ -89,11 +91,14 @@ private:
     int m_pestanaAnterior = 0;
     bool m_terminada = false;
     qint64 m_ultimoIntento = 0; // when reabrirBase last tried, ms since the epoch
+    QString m_avisoInicial;
 };
 
 // Shows the splash window; half a second later the main window loads and
-// closes it. Both go away by themselves when closed.
-Intro* iniciarPrograma();
+// closes it. Both go away by themselves when closed. `aviso`, when given, is
+// shown once in the main window's status bar (what the start did with the
+// user's data).
+Intro* iniciarPrograma(const QString& aviso = QString());
 
 // Brings the program's window (or, while it loads, the splash window) to
 // the front: another start on the same data folder asked for it.
