@@ -43,12 +43,31 @@ else
     cmake --build "$top/build" -j "$(nproc)"
 fi
 
-# The delivered database is built once from the USDA tables.
-if [ ! -f "$top/build/sr18.mdb" ]; then
+# The delivered database is built from the USDA tables, once, and again when
+# the builder or its data changed (the program then moves the user's data to
+# it at the next start). The food package is fetched once and kept.
+db=$top/build/sr18.mdb
+stale=
+if [ -f "$db" ]; then
+    for source in "$top/build/tools/alimetra-builddb" "$top"/tools/data/*.csv; do
+        [ "$source" -nt "$db" ] && stale=yes
+    done
+fi
+if [ ! -f "$db" ] || [ -n "$stale" ]; then
     echo "Building the food database (a few seconds)"
-    # apt-get download needs the package lists; a fresh machine may have none.
-    if ! apt-cache policy cronometer 2>/dev/null | grep -q 'Candidate: [0-9]'; then
-        as_root apt-get update -qq
+    package=$(ls "$top"/build/cronometer_*.deb 2>/dev/null | head -n 1 || true)
+    if [ -z "$package" ]; then
+        # apt-get download needs the package lists; a fresh machine may have none.
+        if ! apt-cache policy cronometer 2>/dev/null | grep -q 'Candidate: [0-9]'; then
+            as_root apt-get update -qq
+        fi
+        (cd "$top/build" && apt-get download -q cronometer >/dev/null)
+        package=$(ls "$top"/build/cronometer_*.deb | head -n 1)
     fi
-    "$top/build/tools/alimetra-builddb" --output "$top/build/sr18.mdb"
+    if ! "$top/build/tools/alimetra-builddb" --deb "$package" --output "$db"; then
+        # A rebuild that fails leaves the database as it was.
+        [ -n "$stale" ] || exit 1
+        echo "The food database could not be rebuilt; the one built before stays" >&2
+        touch "$db"
+    fi
 fi
