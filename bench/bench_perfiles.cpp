@@ -2,11 +2,14 @@
 // refill of a list of 1,000 profiles, "Save as" of a profile that holds 500
 // intakes (from pressing the dialog's button to the refreshed window), and
 // the restore of a backup of 1,000 profiles with 100,000 intakes (reading
-// and checking its rows, then putting them in place).
+// and checking its rows, then putting them in place), the upgrade of the
+// same data from an earlier release's file, and the memory a restore of a
+// 1 GB backup takes.
 
 #include "bench/medir.h"
 #include "profiles/dialogoperfil.h"
 #include "profiles/pestanaperfiles.h"
+#include "storage/actualizacion.h"
 #include "storage/basedatos.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
@@ -16,6 +19,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -112,5 +117,64 @@ int main(int argc, char* argv[])
             filas = int(r->perfiles.size() + r->ingestas.size());
     });
     std::printf("rows restored: %d, memory %.1f MB\n", filas, bench::memoriaResidenteMB());
+
+    // The same rows in the file of an earlier release (no version, no
+    // delivered copies), moved to the delivered database at start.
+    const QString anterior = dir.filePath(QStringLiteral("earlier.mdb"));
+    QFile::copy(respaldo, anterior);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("e"));
+        db.setDatabaseName(anterior);
+        db.open();
+        QSqlQuery q(db);
+        for (const char* s : {"drop table DRIs_delivered", "drop table ULs_delivered",
+                              "drop table about", "drop table withdrawn", "pragma user_version=0",
+                              "update DRIs set males4=1111 where key='Calcium_Ca'"})
+            q.exec(QLatin1String(s));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("e"));
+    const QString entregada = dir.filePath(QStringLiteral("delivered.mdb"));
+    QFile::copy(QFileInfo(app.arguments().value(1, QStringLiteral("sr18.mdb"))).absoluteFilePath(),
+                entregada);
+    QDir(dir.path()).mkpath(QStringLiteral("up"));
+    const QString trabajo = dir.filePath(QStringLiteral("up/sr18.mdb"));
+    std::optional<almacen::Actualizacion> hecha;
+    bench::medir(
+        "upgrade of 1,000 profiles and 100,000 intakes", 5,
+        [&] { hecha = almacen::actualizar(trabajo, entregada, QStringLiteral("0"), &fallo); },
+        [&] {
+            for (const QString& n : QDir(dir.filePath(QStringLiteral("up"))).entryList(QDir::Files))
+                QFile::remove(dir.filePath(QStringLiteral("up/") + n));
+            QFile::copy(anterior, trabajo);
+        });
+    std::printf("upgraded: %d profiles, %d intakes, %d edited values%s\n",
+                hecha ? hecha->perfiles : 0, hecha ? hecha->ingestas : 0,
+                hecha ? hecha->editados : 0, hecha ? "" : qPrintable(" (failed: " + fallo + ")"));
+
+    // A backup of 1 GB (the same rows, and a table of other data the restore
+    // never reads): the memory stays flat.
+    almacen::abrirBase(entregada);
+    const QString grande = dir.filePath(QStringLiteral("big.mdb"));
+    QFile::copy(respaldo, grande);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("g"));
+        db.setDatabaseName(grande);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("create table attic (x blob)"));
+        q.exec(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n "
+                              "where i < 16384) insert into attic select randomblob(65536) "
+                              "from n"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("g"));
+    bench::reiniciarPico();
+    const double antes = bench::memoriaResidenteMB();
+    bench::medir("restore of a 1 GB backup", 1, [&] {
+        const std::optional<almacen::Respaldo> r = almacen::leerRespaldo(grande, &fallo);
+        if (!r || !almacen::restaurar(*r, &fallo))
+            std::printf("restore failed: %s\n", qPrintable(fallo));
+    });
+    std::printf("1 GB backup (%lld MB): resident memory %.1f MB before, peak %.1f MB\n",
+                QFileInfo(grande).size() >> 20, antes, bench::memoriaResidenteMB("VmHWM:"));
     return 0;
 }

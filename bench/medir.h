@@ -59,21 +59,30 @@ inline void medir(const char* nombre, int veces, const std::function<void()>& ac
     std::fflush(stdout);
 }
 
-// Resident memory of this process in megabytes (Linux).
-inline double memoriaResidenteMB()
+// Resident memory of this process in megabytes (Linux); with `campo`
+// "VmHWM:", the highest since the start or since reiniciarPico().
+inline double memoriaResidenteMB(const char* campo = "VmRSS:")
 {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return 0;
     const QStringList lineas = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'));
     for (const QString& l : lineas)
-        if (l.startsWith(QLatin1String("VmRSS:")))
+        if (l.startsWith(QLatin1String(campo)))
             return l.section(QLatin1Char(':'), 1)
                        .trimmed()
                        .section(QLatin1Char(' '), 0, 0)
                        .toDouble() /
                    1024.0;
     return 0;
+}
+
+// Starts the count of the highest resident memory afresh (Linux).
+inline void reiniciarPico()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
 }
 
 } // namespace bench

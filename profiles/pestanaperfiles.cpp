@@ -102,7 +102,13 @@ void PestanaPerfiles::restaurar()
     if (ruta.isEmpty())
         return;
     QString fallo;
-    const std::optional<almacen::Respaldo> respaldo = almacen::leerRespaldo(ruta, &fallo);
+    std::optional<almacen::Respaldo> respaldo;
+    {
+        AvanceLargo avance(
+            m_ventana,
+            QStringLiteral("Reading and checking %1...").arg(QDir::toNativeSeparators(ruta)));
+        respaldo = almacen::leerRespaldo(ruta, &fallo, [&avance] { avance(); });
+    }
     if (!respaldo) {
         mensajes::error(m_ventana, QStringLiteral("The data were not restored:\n%1").arg(fallo));
         return;

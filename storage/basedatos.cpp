@@ -836,7 +836,30 @@ bool hayTabla(const QString& nombre)
     return baseAbierta() && esTablaEn(base(), nombre);
 }
 
-std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo)
+namespace {
+
+int llamarAvance(void* avance)
+{
+    (*static_cast<const std::function<void()>*>(avance))();
+    return 0;
+}
+
+// Has SQLite call `avance` every few thousand steps of its statements on `db`.
+void avisarAvance(const QSqlDatabase& db, const std::function<void()>* avance)
+{
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return;
+    sqlite3* conexion = *static_cast<sqlite3* const*>(v.constData());
+    if (conexion)
+        sqlite3_progress_handler(conexion, 20000, avance ? &llamarAvance : nullptr,
+                                 const_cast<std::function<void()>*>(avance));
+}
+
+} // namespace
+
+std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
+                                     const std::function<void()>& avance)
 {
     const auto fallar = [fallo](const QString& motivo) -> std::optional<Respaldo> {
         escribirLog(QStringLiteral("leerRespaldo() -> ") + motivo);
@@ -863,6 +886,8 @@ std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo)
         if (!copia.open()) {
             motivo = descripcion(copia.lastError());
         } else {
+            if (avance)
+                avisarAvance(copia, &avance);
             QSqlQuery q(copia);
             if (!q.exec(QStringLiteral("pragma integrity_check")) || !q.next() ||
                 q.value(0).toString() != QLatin1String("ok")) {

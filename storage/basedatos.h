@@ -166,7 +166,10 @@ struct Respaldo
 // program (read only, as SQLite reads it, a journal beside it included) with
 // the tables profiles, saves and DRIs. None, with the reason in `fallo`, when
 // it is refused.
-std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo);
+// `avance`, when given, is called now and then while the file is read and
+// checked (a large file takes seconds), for a window to show progress.
+std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
+                                     const std::function<void()>& avance = {});
 
 // Puts the rows of `respaldo` in place of the open database's profiles,
 // intakes and reference values, in one transaction on the open connection;

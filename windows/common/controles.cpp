@@ -4,10 +4,12 @@
 #include "resources/iconos.h"
 #include "windows/common/roles.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -125,4 +127,33 @@ void EtiquetaRecortada::paintEvent(QPaintEvent*)
 bool soloDigitos(const QString& texto)
 {
     return cifras::digitos(texto).has_value();
+}
+
+AvanceLargo::AvanceLargo(QWidget* padre, const QString& texto) : m_padre(padre), m_texto(texto)
+{
+    m_reloj.start();
+}
+
+AvanceLargo::~AvanceLargo()
+{
+    delete m_dialogo;
+}
+
+void AvanceLargo::operator()()
+{
+    const qint64 ahora = m_reloj.elapsed();
+    if (!m_dialogo) {
+        if (ahora < 1000)
+            return;
+        m_dialogo = new QProgressDialog(m_texto, QString(), 0, 0, m_padre);
+        m_dialogo->setObjectName(QStringLiteral("dlg_avance"));
+        m_dialogo->setWindowModality(Qt::WindowModal);
+        m_dialogo->setMinimumDuration(0);
+        m_dialogo->show();
+    } else if (ahora - m_ultimo < 50) {
+        return;
+    }
+    m_ultimo = ahora;
+    m_dialogo->setValue(0);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
+
+class QProgressDialog;
 
 class QHBoxLayout;
 class QLabel;
@@ -23,6 +26,27 @@ template <typename T> T* crear(QWidget* padre, const char* nombre)
 // A label showing `texto` as plain text, wrapped over several lines.
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto);
 QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
+
+// Progress of a long action that cannot be cancelled: called now and then
+// while it runs, it shows a busy progress window once a second has passed
+// and keeps the windows painted (user input waits for the end).
+class AvanceLargo
+{
+public:
+    AvanceLargo(QWidget* padre, const QString& texto);
+    ~AvanceLargo();
+    AvanceLargo(const AvanceLargo&) = delete;
+    AvanceLargo& operator=(const AvanceLargo&) = delete;
+
+    void operator()();
+
+private:
+    QWidget* m_padre;
+    QString m_texto;
+    QProgressDialog* m_dialogo = nullptr;
+    QElapsedTimer m_reloj;
+    qint64 m_ultimo = 0;
+};
 
 // A one-line label that never widens its window, whatever its text: a text
 // longer than the label is drawn cut short with "...", line breaks and other
