@@ -891,7 +891,14 @@ std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
             QSqlQuery q(copia);
             if (!q.exec(QStringLiteral("pragma integrity_check")) || !q.next() ||
                 q.value(0).toString() != QLatin1String("ok")) {
-                motivo = QStringLiteral("it is not an intact database");
+                // Read only, SQLite cannot roll back what a crashed writer
+                // left half done.
+                const QFileInfo diario(ruta + QStringLiteral("-journal"));
+                motivo = diario.size() > 0
+                             ? QStringLiteral("a change to it was never finished (its journal %1 "
+                                              "lies beside it)")
+                                   .arg(diario.fileName())
+                             : QStringLiteral("it is not an intact database");
             } else {
                 // The columns the rows are read from, as tables (a view
                 // or another object of that name is no table of ours).

@@ -2,6 +2,7 @@
 // this release delivers: the files of earlier releases are made here from the
 // delivered one, by taking away what those releases did not have.
 
+#include "catalogue/catalogo.h"
 #include "storage/actualizacion.h"
 #include "storage/basedatos.h"
 #include "storage/esquema.h"
@@ -225,6 +226,54 @@ private slots:
         // Nothing to do the second time.
         QVERIFY(!almacen::haceFaltaActualizar(base, entregada));
         QFile::remove(hecha->anterior);
+    }
+
+    // A restore into the new file takes the same path: the file's edited
+    // values arrive, a value edited here and not in the file goes back to
+    // the delivered one; the withdrawn food counts for the week but is no
+    // longer offered by the search or the ranking.
+    void restaurarYRetirados()
+    {
+        const QString base = ruta(QStringLiteral("sr18.mdb"));
+        hacerArchivo(base, Entrega::Anterior);
+        const QString respaldo = ruta(QStringLiteral("backup.mdb"));
+        QFile::remove(respaldo);
+        QVERIFY(QFile::copy(base, respaldo));
+        QString fallo;
+        QVERIFY2(almacen::actualizar(base, entregada, QStringLiteral("9.9"), &fallo),
+                 qPrintable(fallo));
+        QCOMPARE(almacen::abrirBase(base), QString());
+        QVERIFY(almacen::ejecutarSQL("update DRIs set males5=5, males4=4 where key='Calcium_Ca'"));
+        const auto r = almacen::leerRespaldo(respaldo, &fallo);
+        QVERIFY2(r, qPrintable(fallo));
+        QCOMPARE(r->editados, 2);
+        QCOMPARE(r->retirados.size(), 0); // the open file carries it already
+        QVERIFY2(almacen::restaurar(*r, &fallo), qPrintable(fallo));
+        const auto celda = [](const char* tabla, const char* grupo) {
+            return almacen::consultar(
+                       QStringLiteral("select %1 from %2 where key='Calcium_Ca'").arg(grupo, tabla))
+                .filas.value(0)
+                .value(0)
+                .toDouble();
+        };
+        QCOMPARE(celda("DRIs", "males4"), 1111.);
+        QCOMPARE(celda("DRIs", "males5"), celda("DRIs_delivered", "males5"));
+        QCOMPARE(celda("ULs", "males4"), 3333.);
+
+        QCOMPARE(catalogo::alimentos(QStringLiteral("1900"), catalogo::terminos("pudding, withdrawn")).filas,
+                 QList<QVariantList>());
+        QVERIFY(catalogo::grupos(catalogo::terminos("withdrawn")).filas.isEmpty());
+        const auto ranking =
+            catalogo::listadoOrdenado(QStringLiteral("Energy"), QStringLiteral("1900"));
+        QVERIFY(ranking.ok);
+        for (const QVariantList& f : ranking.filas)
+            QVERIFY(f.at(0).toLongLong() != 99001);
+        QCOMPARE(almacen::consultar("select count(*) from saves s join total t on t.id=s.food_id "
+                                    "where t.id=99001")
+                     .filas.value(0)
+                     .value(0)
+                     .toInt(),
+                 1);
     }
 
     // A delivered database rebuilt with other values (same version, another

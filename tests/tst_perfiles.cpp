@@ -798,6 +798,30 @@ private slots:
             QString());
         QVERIFY(!almacen::leerRespaldo(danada, &fallo));
         QVERIFY2(fallo.endsWith(QLatin1String("it is not an intact database")), qPrintable(fallo));
+
+        // A file whose writer crashed mid-transaction, its journal beside it:
+        // read only, the journal cannot be rolled back, so the file is
+        // refused; the uncommitted rows never arrive.
+        const QString caliente = e.fx.ruta(QStringLiteral("hot.mdb"));
+        QVERIFY2(almacen::respaldar(caliente, &fallo), qPrintable(fallo));
+        const QString copia = e.fx.ruta(QStringLiteral("hot2.mdb"));
+        QCOMPARE(ejecutarEn(caliente,
+                            {QStringLiteral("pragma cache_size=1"), QStringLiteral("begin"),
+                             QStringLiteral("delete from saves"),
+                             QStringLiteral("insert into profiles (id, name, last) select 100 + "
+                                            "id, hex(randomblob(50)), 0 from saves")},
+                            [&] {
+                                QFile::copy(caliente, copia);
+                                QFile::copy(caliente + QStringLiteral("-journal"),
+                                            copia + QStringLiteral("-journal"));
+                            }),
+                 QString());
+        QVERIFY(QFile::exists(copia + QStringLiteral("-journal")));
+        const auto leido = almacen::leerRespaldo(copia, &fallo);
+        QVERIFY(!leido);
+        QVERIFY2(fallo.endsWith(QLatin1String("a change to it was never finished (its journal "
+                                              "hot2.mdb-journal lies beside it)")),
+                 qPrintable(fallo));
     }
 
     // Restoring onto a full disk: the reason, the working database as it
