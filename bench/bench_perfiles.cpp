@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -30,6 +31,21 @@ qint64 unValor(const QString& sentencia)
 {
     const almacen::Consulta c = almacen::consultar(sentencia);
     return c.vacia() ? 0 : c.filas[0][0].toLongLong();
+}
+
+// Runs statements on a file of its own connection.
+void enArchivo(const QString& ruta, std::initializer_list<const char*> sentencias)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("f"));
+        db.setDatabaseName(ruta);
+        db.open();
+        QSqlQuery q(db);
+        for (const char* s : sentencias)
+            if (!q.exec(QLatin1String(s)))
+                std::printf("%s: %s\n", s, qPrintable(q.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("f"));
 }
 
 void seleccionar(VentanaPrincipal& f, qint64 id)
@@ -122,17 +138,9 @@ int main(int argc, char* argv[])
     // delivered copies), moved to the delivered database at start.
     const QString anterior = dir.filePath(QStringLiteral("earlier.mdb"));
     QFile::copy(respaldo, anterior);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("e"));
-        db.setDatabaseName(anterior);
-        db.open();
-        QSqlQuery q(db);
-        for (const char* s : {"drop table DRIs_delivered", "drop table ULs_delivered",
-                              "drop table about", "drop table withdrawn", "pragma user_version=0",
-                              "update DRIs set males4=1111 where key='Calcium_Ca'"})
-            q.exec(QLatin1String(s));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("e"));
+    enArchivo(anterior, {"drop table DRIs_delivered", "drop table ULs_delivered",
+                         "drop table about", "drop table withdrawn", "pragma user_version=0",
+                         "update DRIs set males4=1111 where key='Calcium_Ca'"});
     const QString entregada = dir.filePath(QStringLiteral("delivered.mdb"));
     QFile::copy(QFileInfo(app.arguments().value(1, QStringLiteral("sr18.mdb"))).absoluteFilePath(),
                 entregada);
@@ -156,17 +164,9 @@ int main(int argc, char* argv[])
     almacen::abrirBase(entregada);
     const QString grande = dir.filePath(QStringLiteral("big.mdb"));
     QFile::copy(respaldo, grande);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("g"));
-        db.setDatabaseName(grande);
-        db.open();
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("create table attic (x blob)"));
-        q.exec(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n "
-                              "where i < 16384) insert into attic select randomblob(65536) "
-                              "from n"));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("g"));
+    enArchivo(grande, {"create table attic (x blob)",
+                       "with recursive n(i) as (select 1 union all select i + 1 from n where i < "
+                       "16384) insert into attic select randomblob(65536) from n"});
     bench::reiniciarPico();
     const double antes = bench::memoriaResidenteMB();
     bench::medir("restore of a 1 GB backup", 1, [&] {
