@@ -25,6 +25,10 @@ namespace {
 // when the food has none.
 constexpr int RolPorCien = Qt::UserRole + 40;
 
+// A value the food table does not hold (never measured for the food) is not
+// a zero: a stored 0 shows 0.
+const QString desconocido = QStringLiteral("unknown");
+
 const QString textoCien = QStringLiteral("The values displayed below are for one hundred grams of "
                                          "an edible portion. ");
 
@@ -138,8 +142,7 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
         item->setText(0, e.nombre);
         item->setIcon(0, iconoCategoria(e.icono));
         item->setText(1, e.unidad);
-        item->setText(2, fila.at(i).isNull() ? QStringLiteral("0")
-                                             : textoNumero(fila.at(i).toDouble()));
+        item->setText(2, fila.at(i).isNull() ? desconocido : textoNumero(fila.at(i).toDouble()));
         item->setData(2, RolPorCien, fila.at(i));
         filas << item;
     }
@@ -170,8 +173,7 @@ void Ficha::mostrarCantidad()
     for (int f = 0; f < lsv_infoCompleta->topLevelItemCount(); ++f) {
         QTreeWidgetItem* item = lsv_infoCompleta->topLevelItem(f);
         const QVariant porCien = item->data(2, RolPorCien);
-        item->setText(2, porCien.isNull() ? QStringLiteral("0")
-                                          : textoNumero(porCien.toDouble() * factor));
+        item->setText(2, porCien.isNull() ? desconocido : textoNumero(porCien.toDouble() * factor));
     }
 }
 

@@ -224,9 +224,14 @@ private slots:
         QTreeWidget* l = n->lsv_infoCompleta;
         QCOMPARE(Escena::textos(l, 1),
                  (QStringList{"kcal", "g", "g", "g", "g", "g", "g", "g", "mg", "mg", "mg"}));
-        // In `sorting` order; leucine and isoleucine are null for this food: shown as 0.
-        QCOMPARE(Escena::textos(l, 2), (QStringList{"264", "12.92", "31.36", "6.51", "9.77", "3.6",
-                                                    "0", "0", "0.6", "126", "502"}));
+        // In `sorting` order; leucine and isoleucine are null for this food:
+        // unknown, for 100 g as for a measure.
+        const QStringList porCien = {"264",     "12.92",   "31.36", "6.51", "9.77", "3.6",
+                                     "unknown", "unknown", "0.6",   "126",  "502"};
+        QCOMPARE(Escena::textos(l, 2), porCien);
+        n->cmb_medidas->addItem(QStringLiteral("(other)"));
+        n->cmb_medidas->setCurrentIndex(n->cmb_medidas->count() - 1);
+        QCOMPARE(Escena::textos(l, 2).mid(6, 2), porCien.mid(6, 2));
         for (int i = 0; i < l->topLevelItemCount(); ++i)
             QVERIFY(!l->topLevelItem(i)->icon(0).isNull());
 
