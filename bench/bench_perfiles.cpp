@@ -138,9 +138,10 @@ int main(int argc, char* argv[])
     // delivered copies), moved to the delivered database at start.
     const QString anterior = dir.filePath(QStringLiteral("earlier.mdb"));
     QFile::copy(respaldo, anterior);
-    enArchivo(anterior, {"drop table DRIs_delivered", "drop table ULs_delivered",
-                         "drop table about", "drop table withdrawn", "pragma user_version=0",
-                         "update DRIs set males4=1111 where key='Calcium_Ca'"});
+    enArchivo(anterior,
+              {"drop table DRIs_delivered", "drop table ULs_delivered", "drop table EARs_delivered",
+               "drop table EARs", "drop table about", "drop table withdrawn",
+               "pragma user_version=0", "update DRIs set males4=1111 where key='Calcium_Ca'"});
     const QString entregada = dir.filePath(QStringLiteral("delivered.mdb"));
     QFile::copy(QFileInfo(app.arguments().value(1, QStringLiteral("sr18.mdb"))).absoluteFilePath(),
                 entregada);

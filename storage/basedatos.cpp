@@ -823,7 +823,8 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
             r.ingestas.removeAt(*i);
             ++r.omitidas;
         }
-    for (const QString& tabla : {QStringLiteral("DRIs"), QStringLiteral("ULs")})
+    for (const QString& tabla :
+         {QStringLiteral("DRIs"), QStringLiteral("ULs"), QStringLiteral("EARs")})
         if (const QString m = leerValores(copia, tabla, r); !m.isEmpty())
             return m;
     return QString();

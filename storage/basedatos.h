@@ -143,7 +143,7 @@ struct Respaldo
 {
     QList<QVariantList> perfiles; // id, name, last, age, gender, weight
     QList<QVariantList> ingestas; // id (null: a new one), food_id, prof_id, intake
-    // Reference values: table ("DRIs", "ULs"), nutrient key, group column,
+    // Reference values: table ("DRIs", "ULs", "EARs"), nutrient key, group column,
     // value (a number, or null for none).
     QList<QVariantList> valores;
     // How many of those differ from the open database's.

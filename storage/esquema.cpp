@@ -11,7 +11,8 @@ namespace almacen {
 
 namespace {
 
-const QStringList referenciasEditables = {QStringLiteral("DRIs"), QStringLiteral("ULs")};
+const QStringList referenciasEditables = {QStringLiteral("DRIs"), QStringLiteral("ULs"),
+                                          QStringLiteral("EARs")};
 
 bool esTabla(const QSqlDatabase& db, const QString& nombre)
 {

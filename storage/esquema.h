@@ -15,8 +15,8 @@ namespace almacen {
 inline constexpr int versionBase = 1;
 
 // The tables the builder delivers and the user never changes, with the
-// pristine copies of the reference values (the user edits `DRIs` and `ULs`
-// themselves, so their delivered values are kept beside them).
+// pristine copies of the reference values (the user edits `DRIs`, `ULs` and
+// `EARs` themselves, so their delivered values are kept beside them).
 QStringList tablasEntregadas();
 
 // The pristine copy of a reference table ("DRIs" -> "DRIs_delivered").
@@ -28,7 +28,7 @@ QString copiaEntregada(const QString& tabla);
 // missing.
 QString huellaContenido(const QSqlDatabase& db);
 
-// Writes the pristine copies of `DRIs` and `ULs`, the table `about` (the food
+// Writes the pristine copies of `DRIs`, `ULs` and `EARs`, the table `about` (the food
 // table's release, the sources of the reference values, the fingerprint) and
 // the version into `db`, just built and inside no transaction. False with
 // the driver's description in `fallo`.

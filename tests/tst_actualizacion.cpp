@@ -99,8 +99,9 @@ void hacerArchivo(const QString& ruta, Entrega entrega)
     QVERIFY(QFile::copy(entregada, ruta));
     QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     QStringList s = {
-        "drop table DRIs_delivered", "drop table ULs_delivered", "drop table about",
-        "drop table withdrawn", "pragma user_version=0", "delete from profiles",
+        "drop table DRIs_delivered", "drop table ULs_delivered", "drop table EARs_delivered",
+        "drop table EARs", "drop table about", "drop table withdrawn", "pragma user_version=0",
+        "delete from profiles",
         "insert into profiles (id, name, last, age, gender, weight) values (1, 'Ana', 0, 4, 1, "
         "60), (5, 'Bruno', 1, 5, 0, 82), (9, 'Carla', 0, null, null, null)",
         "insert into saves (id, prof_id, food_id, intake) values (3, 1, 1001, 70), (4, 5, 1077, "
@@ -144,7 +145,8 @@ class PruebaActualizacion : public QObject
         };
         for (const QString& t :
              {QStringLiteral("groups"), QStringLiteral("measures"), QStringLiteral("ULs_delivered"),
-              QStringLiteral("DRIs_delivered"), QStringLiteral("about")})
+              QStringLiteral("DRIs_delivered"), QStringLiteral("EARs_delivered"),
+              QStringLiteral("EARs"), QStringLiteral("about")})
             QCOMPARE(cuenta(QStringLiteral("select count(*) from (select * from main.%1 except "
                                            "select * from d.%1 union all select * from d.%1 "
                                            "except select * from main.%1)")
@@ -260,8 +262,10 @@ private slots:
         QCOMPARE(celda("DRIs", "males5"), celda("DRIs_delivered", "males5"));
         QCOMPARE(celda("ULs", "males4"), 3333.);
 
-        QCOMPARE(catalogo::alimentos(QStringLiteral("1900"), catalogo::terminos("pudding, withdrawn")).filas,
-                 QList<QVariantList>());
+        QCOMPARE(
+            catalogo::alimentos(QStringLiteral("1900"), catalogo::terminos("pudding, withdrawn"))
+                .filas,
+            QList<QVariantList>());
         QVERIFY(catalogo::grupos(catalogo::terminos("withdrawn")).filas.isEmpty());
         const auto ranking =
             catalogo::listadoOrdenado(QStringLiteral("Energy"), QStringLiteral("1900"));

@@ -425,6 +425,15 @@ bool leerReferenciasDe(const QString& ruta, QList<FilaReferencia>* filas, QStrin
     return true;
 }
 
+// The average requirements, against the reference values.
+bool leerRequerimientosDe(const QString& ruta, const QList<FilaReferencia>& referencias,
+                          QList<FilaReferencia>* filas, QString* error)
+{
+    QByteArray texto;
+    return leerArchivo(ruta, QStringLiteral("the average requirements"), &texto, error) &&
+           leerRequerimientos(texto, ruta, referencias, filas, error);
+}
+
 // The upper limits; every nutrient must be a column of `total`, and so must
 // the column a limit is compared with instead.
 bool leerLimitesDe(const QString& ruta, QList<FilaLimite>* filas, QString* error)
@@ -474,9 +483,40 @@ private:
     QString error_;
 };
 
+// Writes rows laid out as those of `DRIs` into `tabla` (its own name, never
+// a user's), inside the caller's transaction.
+bool escribirFilasReferencia(QSqlDatabase base, const QString& tabla,
+                             const QList<FilaReferencia>& filas, QString* error)
+{
+    QStringList columnas = {QStringLiteral("\"key\""), QStringLiteral("\"name\""),
+                            QStringLiteral("unit"), QStringLiteral("sorting"),
+                            QStringLiteral("icon")};
+    columnas += columnasGrupos();
+    const QString sentencia =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(tabla, columnas.join(QStringLiteral(", ")),
+                 QStringList(columnas.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    Escritor e(base);
+    QSqlQuery q(base);
+    if (!q.prepare(sentencia)) {
+        e.fallo(q, sentencia);
+        *error = e.error();
+        return false;
+    }
+    for (const FilaReferencia& f : filas) {
+        enlazarReferencia(q, f);
+        if (!q.exec()) {
+            e.fallo(q, sentencia);
+            *error = e.error();
+            return false;
+        }
+    }
+    return true;
+}
+
 bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
                     const QList<FilaReferencia>& referencias, const QList<FilaLimite>& limites,
-                    QString* error)
+                    const QList<FilaReferencia>& requerimientos, QString* error)
 {
     Escritor e(base);
     const QStringList columnas = columnasNutrientes();
@@ -510,6 +550,8 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         QStringLiteral("CREATE INDEX total_group ON \"total\" (group_id)"),
         QStringLiteral("CREATE TABLE \"groups\" (id TEXT PRIMARY KEY, \"name\" TEXT NOT NULL)"),
         QStringLiteral("CREATE TABLE DRIs (%1)").arg(definicionDris.join(QStringLiteral(", "))),
+        // The average requirements, laid out as the reference values.
+        QStringLiteral("CREATE TABLE EARs (%1)").arg(definicionDris.join(QStringLiteral(", "))),
         // Foods an upgrade carried over for old intakes although the food
         // table no longer has them.
         QStringLiteral("CREATE TABLE withdrawn (id INTEGER PRIMARY KEY)"),
@@ -562,20 +604,6 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
         }
     }
 
-    QStringList columnasDris = {QStringLiteral("\"key\""), QStringLiteral("\"name\""),
-                                QStringLiteral("unit"), QStringLiteral("sorting"),
-                                QStringLiteral("icon")};
-    columnasDris += gruposEdad;
-    const QString sentenciaDris =
-        QStringLiteral("INSERT INTO DRIs (%1) VALUES (%2)")
-            .arg(columnasDris.join(QStringLiteral(", ")),
-                 QStringList(columnasDris.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
-    QSqlQuery dri(base);
-    if (!dri.prepare(sentenciaDris)) {
-        e.fallo(dri, sentenciaDris);
-        *error = e.error();
-        return false;
-    }
     QList<FilaReferencia> filas = referencias;
     FilaReferencia vacia;
     vacia.clave = vacia.nombre = QStringLiteral("Empty");
@@ -584,14 +612,9 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
     for (int g = 0; g < gruposEdad.size(); ++g)
         vacia.valores << std::nullopt;
     filas << vacia;
-    for (const FilaReferencia& f : filas) {
-        enlazarReferencia(dri, f);
-        if (!dri.exec()) {
-            e.fallo(dri, sentenciaDris);
-            *error = e.error();
-            return false;
-        }
-    }
+    if (!escribirFilasReferencia(base, QStringLiteral("DRIs"), filas, error) ||
+        !escribirFilasReferencia(base, QStringLiteral("EARs"), requerimientos, error))
+        return false;
 
     if (!escribirLimites(base, limites, error))
         return false;
@@ -616,7 +639,7 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
 // Writes the database into `ruta`, an existing empty file.
 bool escribirBase(const QString& ruta, const QList<Fila>& alimentos,
                   const QList<FilaReferencia>& referencias, const QList<FilaLimite>& limites,
-                  QString* error)
+                  const QList<FilaReferencia>& requerimientos, QString* error)
 {
     const QString conexion = QStringLiteral("construccion-") + QUuid::createUuid().toString();
     bool correcto = false;
@@ -630,7 +653,7 @@ bool escribirBase(const QString& ruta, const QList<Fila>& alimentos,
             *error = QStringLiteral("cannot create the database %1: %2")
                          .arg(ruta, base.lastError().text());
         } else {
-            correcto = escribirTablas(base, alimentos, referencias, limites, error);
+            correcto = escribirTablas(base, alimentos, referencias, limites, requerimientos, error);
             base.close();
         }
     }
@@ -658,6 +681,10 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
 
     QList<FilaLimite> limites;
     if (!leerLimitesDe(opciones.limites, &limites, error))
+        return false;
+
+    QList<FilaReferencia> requerimientos;
+    if (!leerRequerimientosDe(opciones.requerimientos, referencias, &requerimientos, error))
         return false;
 
     DatosPublicados publicados;
@@ -692,7 +719,8 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     }
     temporal.close();
     anotarTemporal(temporal.fileName());
-    if (!escribirBase(temporal.fileName(), alimentos, referencias, limites, error)) {
+    if (!escribirBase(temporal.fileName(), alimentos, referencias, limites, requerimientos,
+                      error)) {
         hayTemporal = 0;
         return false; // the temporary file goes with `temporal`
     }
@@ -716,6 +744,7 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     resumen->nutrientes = int(columnasNutrientes().size());
     resumen->filasReferencia = int(referencias.size()) + 1;
     resumen->filasLimite = int(limites.size());
+    resumen->filasRequerimiento = int(requerimientos.size());
     resumen->bytes = QFileInfo(destino.absoluteFilePath()).size();
     resumen->segundos = reloj.nsecsElapsed() / 1e9;
     return true;
@@ -737,6 +766,7 @@ QString describirResumen(const OpcionesConstruccion& opciones, const ResumenCons
                           "  corrected:  %7 values\n"
                           "  DRIs rows:  %8 (placeholder \"Empty\" included)\n"
                           "  ULs rows:   %12\n"
+                          "  EARs rows:  %14\n"
                           "  measures:   %13 household measures\n"
                           "  file size:  %9 bytes (%10 MiB)\n"
                           "  time:       %11 s\n")
@@ -745,7 +775,7 @@ QString describirResumen(const OpcionesConstruccion& opciones, const ResumenCons
              QString::number(r.corregidos), QString::number(r.filasReferencia),
              QString::number(r.bytes), QString::number(r.bytes / 1048576.0, 'f', 1),
              QString::number(r.segundos, 'f', 2), QString::number(r.filasLimite),
-             QString::number(r.medidas));
+             QString::number(r.medidas), QString::number(r.filasRequerimiento));
 }
 
 } // namespace construccion

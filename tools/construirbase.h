@@ -17,6 +17,7 @@ struct OpcionesConstruccion
     QString rae;             // USDA's vitamin A RAE (usda-sr24-rae.csv)
     QString correcciones;    // published values that replace the archive's
     QString limites;         // the upper limits (uls.csv)
+    QString requerimientos;  // the average requirements (ears.csv)
 };
 
 struct ResumenConstruccion
@@ -24,12 +25,13 @@ struct ResumenConstruccion
     int alimentos = 0;
     int retirados = 0; // foods of deprecated.index left out
     int grupos = 0;
-    int nutrientes = 0;      // nutrient columns of `total`
-    int filasReferencia = 0; // rows of `DRIs`, the placeholder included
-    int filasLimite = 0;     // rows of `ULs`
-    int conRae = 0;          // foods with a vitamin A RAE
-    int corregidos = 0;      // values replaced by the corrections
-    int medidas = 0;         // rows of `measures`
+    int nutrientes = 0;         // nutrient columns of `total`
+    int filasReferencia = 0;    // rows of `DRIs`, the placeholder included
+    int filasLimite = 0;        // rows of `ULs`
+    int filasRequerimiento = 0; // rows of `EARs`
+    int conRae = 0;             // foods with a vitamin A RAE
+    int corregidos = 0;         // values replaced by the corrections
+    int medidas = 0;            // rows of `measures`
     qint64 bytes = 0;
     double segundos = 0;
 };

@@ -49,9 +49,15 @@ int main(int argc, char* argv[])
         QStringLiteral("uls"),
         QStringLiteral("The upper limits (default: %1).").arg(QStringLiteral(ALIMETRA_ULS_CSV)),
         QStringLiteral("PATH"), QStringLiteral(ALIMETRA_ULS_CSV));
+    const QCommandLineOption requerimientos(
+        QStringLiteral("ears"),
+        QStringLiteral("The average requirements (default: %1).")
+            .arg(QStringLiteral(ALIMETRA_EARS_CSV)),
+        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_EARS_CSV));
     opciones.addOptions(
         {salida, paquete, archivo, referencias, gruposAlimentos, rae, correcciones});
     opciones.addOption(limites);
+    opciones.addOption(requerimientos);
     opciones.process(aplicacion);
 
     QTextStream err(stderr);
@@ -74,6 +80,7 @@ int main(int argc, char* argv[])
     o.rae = opciones.value(rae);
     o.correcciones = opciones.value(correcciones);
     o.limites = opciones.value(limites);
+    o.requerimientos = opciones.value(requerimientos);
 
     construccion::limpiarAlInterrumpir();
     construccion::ResumenConstruccion resumen;

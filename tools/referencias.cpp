@@ -123,6 +123,33 @@ bool leerTabla(const QByteArray& texto, const QString& origen, const QStringList
     return true;
 }
 
+namespace {
+
+// The sixteen group values of a record, from field `desde` on: a number, or
+// nothing for no value.
+bool leerValoresGrupo(const QStringList& campos, int desde, const QString& donde,
+                      FilaReferencia* fila, QString* error)
+{
+    for (int g = 0; g < columnasGrupos().size(); ++g) {
+        const QString celda = campos[desde + g].trimmed();
+        if (celda.isEmpty()) {
+            fila->valores << std::nullopt;
+            continue;
+        }
+        bool numero = false;
+        const double valor = celda.toDouble(&numero);
+        if (!numero || valor < 0) {
+            *error = QStringLiteral("%1: %2 \"%3\" is not a number of 0 or more")
+                         .arg(donde, columnasGrupos()[g], celda);
+            return false;
+        }
+        fila->valores << valor;
+    }
+    return true;
+}
+
+} // namespace
+
 void enlazarReferencia(QSqlQuery& q, const FilaReferencia& fila)
 {
     q.addBindValue(fila.clave);
@@ -167,20 +194,8 @@ bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaR
         }
         claves.insert(fila.clave);
         ordenes.insert(fila.orden);
-        for (int g = 0; g < columnasGrupos().size(); ++g) {
-            const QString celda = campos[5 + g].trimmed();
-            if (celda.isEmpty()) {
-                fila.valores << std::nullopt;
-                continue;
-            }
-            const double valor = celda.toDouble(&numero);
-            if (!numero) {
-                *error = QStringLiteral("%1: %2 \"%3\" is not a number")
-                             .arg(donde, columnasGrupos()[g], celda);
-                return false;
-            }
-            fila.valores << valor;
-        }
+        if (!leerValoresGrupo(campos, 5, donde, &fila, error))
+            return false;
         filas->append(fila);
         return true;
     };
@@ -190,6 +205,54 @@ bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaR
         *error = QStringLiteral("%1: no reference rows").arg(origen);
         return false;
     }
+    std::stable_sort(
+        filas->begin(), filas->end(),
+        [](const FilaReferencia& a, const FilaReferencia& b) { return a.orden < b.orden; });
+    return true;
+}
+
+bool leerRequerimientos(const QByteArray& texto, const QString& origen,
+                        const QList<FilaReferencia>& referencias, QList<FilaReferencia>* filas,
+                        QString* error)
+{
+    filas->clear();
+    const QStringList cabecera = QStringList{"key", "name", "unit"} + columnasGrupos();
+    QSet<QString> claves;
+    const auto leerFila = [&](const QStringList& campos, const QString& donde) {
+        FilaReferencia fila;
+        fila.clave = campos[0].trimmed();
+        fila.nombre = campos[1];
+        fila.unidad = campos[2];
+        const auto referencia =
+            std::find_if(referencias.cbegin(), referencias.cend(),
+                         [&fila](const FilaReferencia& r) { return r.clave == fila.clave; });
+        if (referencia == referencias.cend() || claves.contains(fila.clave)) {
+            *error = QStringLiteral("%1: the key \"%2\" is no reference value's or appears twice")
+                         .arg(donde, fila.clave);
+            return false;
+        }
+        claves.insert(fila.clave);
+        fila.orden = referencia->orden;
+        fila.icono = referencia->icono;
+        if (!leerValoresGrupo(campos, 3, donde, &fila, error))
+            return false;
+        // The reference of a group with an average requirement is its RDA,
+        // which lies at or above it.
+        for (int g = 0; g < fila.valores.size(); ++g) {
+            const std::optional<double>& ear = fila.valores.at(g);
+            const std::optional<double>& rda = referencia->valores.value(g);
+            if (ear && (!rda || *rda < *ear)) {
+                *error = QStringLiteral("%1: %2 has an average requirement above its reference "
+                                        "value, or none")
+                             .arg(donde, columnasGrupos()[g]);
+                return false;
+            }
+        }
+        filas->append(fila);
+        return true;
+    };
+    if (!leerTabla(texto, origen, cabecera, leerFila, error))
+        return false;
     std::stable_sort(
         filas->begin(), filas->end(),
         [](const FilaReferencia& a, const FilaReferencia& b) { return a.orden < b.orden; });

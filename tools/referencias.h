@@ -47,6 +47,15 @@ struct FilaReferencia
 bool leerReferencias(const QByteArray& texto, const QString& origen, QList<FilaReferencia>* filas,
                      QString* error);
 
+// Reads the average requirements (EAR): a header naming key, name and unit
+// and the sixteen group columns, then one row per nutrient that has an EAR
+// anywhere. Each key must be one of `referencias`, whose sorting and icon the
+// row takes, and each EAR must lie at or below that row's reference value (an
+// RDA) of the group. Rows come back in `sorting` order.
+bool leerRequerimientos(const QByteArray& texto, const QString& origen,
+                        const QList<FilaReferencia>& referencias, QList<FilaReferencia>* filas,
+                        QString* error);
+
 // Binds a row's key, name, unit, sorting, icon and sixteen values, in that
 // order, to the next placeholders of `q` (an empty value as a null number).
 void enlazarReferencia(QSqlQuery& q, const FilaReferencia& fila);

@@ -27,6 +27,7 @@ namespace {
 
 const QString drisProyecto = QStringLiteral(ALIMETRA_DRIS_CSV);
 const QString limitesProyecto = QStringLiteral(ALIMETRA_ULS_CSV);
+const QString earsProyecto = QStringLiteral(ALIMETRA_EARS_CSV);
 
 // Every food has the measure "pat" and then `medidas` ("amount name grams; ...").
 QByteArray xmlAlimento(const QString& uid, const QString& nombre,
@@ -214,7 +215,8 @@ private:
                                     d.filePath("groups.csv"),
                                     d.filePath("rae.csv"),
                                     d.filePath("corrections.csv"),
-                                    limitesProyecto};
+                                    limitesProyecto,
+                                    earsProyecto};
     }
     // The lines of dris.csv after its header.
     int lineasDris() const { return int(leer(drisProyecto).trimmed().count('\n')); }
@@ -299,16 +301,20 @@ private slots:
         QStringList tablas = c.base().tables();
         tablas.removeAll("sqlite_sequence");
         tablas.sort();
-        QCOMPARE(tablas,
-                 (QStringList{"DRIs", "DRIs_delivered", "ULs", "ULs_delivered", "about", "groups",
-                              "measures", "profiles", "saves", "total", "withdrawn"}));
+        QCOMPARE(tablas, (QStringList{"DRIs", "DRIs_delivered", "EARs", "EARs_delivered", "ULs",
+                                      "ULs_delivered", "about", "groups", "measures", "profiles",
+                                      "saves", "total", "withdrawn"}));
+        QCOMPARE(c.columnas("EARs"), c.columnas("DRIs"));
+        QCOMPARE(c.valor("select count(*) from EARs").toInt(),
+                 int(leer(earsProyecto).trimmed().count('\n')));
+        QCOMPARE(c.valor("select females4 from EARs where key='Magnesium_Mg'").toDouble(), 265.);
         // The file names its version and what it holds; the delivered
         // reference values are kept apart, equal to those the user will edit.
         QCOMPARE(c.valor("pragma user_version").toInt(), almacen::versionBase);
         QCOMPARE(c.valor("select value from about where key='content_hash'").toString(),
                  almacen::huellaContenido(c.base()));
         QVERIFY(!c.valor("select value from about where key='food_table'").toString().isEmpty());
-        for (const char* t : {"DRIs", "ULs"})
+        for (const char* t : {"DRIs", "ULs", "EARs"})
             QCOMPARE(c.valor(QStringLiteral("select count(*) from (select * from %1 except select "
                                             "* from %1_delivered)")
                                  .arg(QLatin1String(t)))
@@ -556,8 +562,9 @@ private slots:
                                                   << "cannot read the reference values";
         QTest::newRow("unterminated quote in csv") << "csv-roto"
                                                    << "a quoted field is never closed";
-        QTest::newRow("csv value not a number") << "csv-letras"
-                                                << "line 3: infants2 \"abc\" is not a number";
+        QTest::newRow("csv value not a number")
+            << "csv-letras"
+            << "line 3: infants2 \"abc\" is not a number of 0 or more";
         QTest::newRow("csv short row") << "csv-corto"
                                        << "line 2: 3 fields instead of 21";
         QTest::newRow("csv unknown nutrient") << "csv-clave"
@@ -565,6 +572,12 @@ private slots:
         QTest::newRow("upper limit of an unknown nutrient")
             << "uls-clave"
             << "uls.csv: the nutrient \"Unobtainium\" is not a column";
+        QTest::newRow("average requirement of an unknown nutrient")
+            << "ears-clave"
+            << "ears.csv, line 2: the key \"Unobtainium\" is no reference value's";
+        QTest::newRow("average requirement above the reference value")
+            << "ears-encima"
+            << "ears.csv, line 2: males3 has an average requirement above its reference value";
         QTest::newRow("missing package") << "sin-deb"
                                          << "the package";
         QTest::newRow("package that is no package") << "deb-roto"
@@ -615,6 +628,13 @@ private slots:
         if (caso == "uls-clave")
             limites = cabecera + "Unobtainium,U,g,1,general,,,,,,,,,,,,,,,,\n";
         QVERIFY(escribir(dir.filePath("uls.csv"), limites));
+        const QByteArray cabeceraEars = leer(earsProyecto).split('\n').first() + '\n';
+        QByteArray ears = leer(earsProyecto);
+        if (caso == "ears-clave")
+            ears = cabeceraEars + "Unobtainium,U,g,,,,,,,,,,,,,,,,\n";
+        else if (caso == "ears-encima")
+            ears = cabeceraEars + "Calcium_Ca,Calcium,mg,,,,,,,5000,,,,,,,,,\n";
+        QVERIFY(escribir(dir.filePath("ears.csv"), ears));
         QVERIFY(escribirZip(jar, entradas));
         QVERIFY(escribirPublicados(dir.path(), publicados));
         if (caso == "sin-archivo")
@@ -639,6 +659,7 @@ private slots:
         OpcionesConstruccion o = opciones(jar, salida, rutaDris, dir.path());
         o.paquete = deb;
         o.limites = dir.filePath("uls.csv");
+        o.requerimientos = dir.filePath("ears.csv");
         ResumenConstruccion r;
         QString error;
         QVERIFY(!construirBase(o, &r, &error));
