@@ -3,7 +3,7 @@
 # code includes a Qt Widgets or Gui header. The floors, from the bottom:
 #   0 storage/                                  the database and the log
 #   1 profiles/ data (perfilactual.h, perfiles.*)
-#   2 evaluation/ and catalogue/ data (valoresrecomendados.*, resultados.*,
+#   2 evaluation/ and catalogue/ data (valoresrecomendados.*, resultados.*, adecuacion.*,
 #     limitessuperiores.*, fuentes.*, informe.*, sesion.h, catalogo.*,
 #     medidas.*, cifras.*)
 #   3 resources/, windows/common/               what every window uses
@@ -20,7 +20,7 @@ floor() {
     case "$1" in
     storage/*) echo 0 ;;
     profiles/perfilactual.h | profiles/perfiles.*) echo 1 ;;
-    evaluation/valoresrecomendados.* | evaluation/resultados.* | evaluation/sesion.h | \
+    evaluation/valoresrecomendados.* | evaluation/resultados.* | evaluation/sesion.h | evaluation/adecuacion.* | \
         evaluation/limitessuperiores.* | evaluation/fuentes.* | evaluation/informe.* | catalogue/catalogo.* | catalogue/medidas.* | \
         catalogue/cifras.*) echo 2 ;;
     resources/* | windows/common/*) echo 3 ;;
