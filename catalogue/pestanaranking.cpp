@@ -28,7 +28,8 @@ void ControlesRanking::construir(QWidget* marco)
     lbl_3_1 = etiqueta(marco, "lbl_3_1",
                        QStringLiteral("This utility is complementary to the previous one. It "
                                       "displays for each food, the selected nutrient in one "
-                                      "hundred grams of an edible portion."));
+                                      "hundred grams of an edible portion. Foods without a "
+                                      "known value (and those with 0) are not listed."));
     lbl_3_2 = etiqueta(marco, "lbl_3_2",
                        QStringLiteral("Select a nutrient and click Sort. Once displayed, right "
                                       "click the items to set weekly intakes or to display all "
