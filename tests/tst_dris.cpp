@@ -9,9 +9,13 @@
 #include "windows/main/pestanadris.h"
 #include "windows/main/ventanaprincipal.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QFont>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -39,7 +43,32 @@ struct Escena
     RejillaDatos* rejilla(int n)
     {
         const auto& u = f->ui();
-        return std::array<RejillaDatos*, 4>{u.dgr_dri1, u.dgr_dri2, u.dgr_dri3, u.dgr_dri4}[n];
+        return std::array<RejillaDatos*, 5>{u.dgr_dri1, u.dgr_dri2, u.dgr_dri3, u.dgr_dri4,
+                                            u.dgr_ul}[n];
+    }
+    // The pristine copies of the reference values a database of this release
+    // holds, as the fixture delivers them.
+    void copiarEntregadas()
+    {
+        for (const char* t : {"DRIs", "ULs"})
+            fx.ejecutar(QStringLiteral("create table %1_delivered as select * from %1").arg(t));
+    }
+    // Asks for the pop-up menu over a cell, by a right click or by the Menu
+    // key on the current cell, and returns its entry `nombre`.
+    QAction* menu(RejillaDatos* r, const QModelIndex& celda, const char* nombre,
+                  bool teclado = false)
+    {
+        static_cast<QTableView*>(r)->scrollTo(celda);
+        const QPoint p = r->visualRect(celda).center();
+        if (teclado) {
+            r->setCurrentIndex(celda);
+            QContextMenuEvent evento(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+            QApplication::sendEvent(r, &evento);
+        } else {
+            QContextMenuEvent evento(QContextMenuEvent::Mouse, p, r->viewport()->mapToGlobal(p));
+            QApplication::sendEvent(r->viewport(), &evento);
+        }
+        return f->findChild<QAction*>(QLatin1String(nombre));
     }
     // The `DRIs` keys of a grid's rows, in order, found by the hidden id.
     QStringList claves(RejillaDatos* r)
@@ -307,6 +336,188 @@ private slots:
         const QList<QTreeWidgetItem*> calcio =
             e.f->ui().lsv_wri->findItems(QStringLiteral("Calcium, Ca"), Qt::MatchExactly, 0);
         QCOMPARE(calcio.first()->text(6), QStringLiteral("1800 mg"));
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // A value other than the delivered one is drawn in italic, the delivered
+    // value in its tooltip in the user's digits and the unit of the grid.
+    void marcas_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<QString>("columna");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("consejo");
+        const QString calcio = QString::fromUtf8("Delivered value: ١٠٠٠ mg");
+        QTest::newRow("its own unit") << 3 << "Calcium_Ca"
+                                      << "Males 19 - 30 y"
+                                      << "1200" << calcio;
+        QTest::newRow("emptied") << 3 << "Calcium_Ca"
+                                 << "Males 19 - 30 y"
+                                 << "" << calcio;
+        QTest::newRow("protein in g/kg") << 0 << "Protein"
+                                         << "Males 19 - 30 y"
+                                         << "1" << QString::fromUtf8("Delivered value: ٠٫٨ g/kg");
+        QTest::newRow("a share of the energy")
+            << 1 << "Total_Lipid"
+            << "Males 19 - 30 y"
+            << "30" << QString::fromUtf8("Delivered value: ٢٧٫٥ %");
+        QTest::newRow("none delivered") << 1 << "Sugars_total"
+                                        << "Infants 0 - 6 m"
+                                        << "5"
+                                        << "Delivered value: none";
+        QTest::newRow("upper limit") << 4 << "Calcium_Ca"
+                                     << "Males 19 - 30 y"
+                                     << "1800" << QString::fromUtf8("Delivered value: ٢٥٠٠ mg");
+    }
+    void marcas()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, clave);
+        QFETCH(QString, columna);
+        QFETCH(QString, tecleado);
+        QFETCH(QString, consejo);
+        QLocale::setDefault(QLocale(QStringLiteral("ar_EG")));
+        Escena e;
+        e.copiarEntregadas();
+        e.abrir();
+        if (n == 4)
+            e.f->ui().opb_limites->click();
+        RejillaDatos* r = e.rejilla(n);
+        const QString tabla = n == 4 ? QStringLiteral("ULs") : QStringLiteral("DRIs");
+        int fila = -1;
+        for (int f = 0; f < r->model()->rowCount(); ++f)
+            if (e.fx.valor(QStringLiteral("select key from %1 where id=%2")
+                               .arg(tabla, r->model()->index(f, 0).data(RolValor).toString()))
+                    .toString() == clave)
+                fila = f;
+        QVERIFY(fila >= 0);
+        const QModelIndex celda = r->model()->index(fila, columnaDe(r, columna));
+        const QModelIndex vecina = celda.siblingAtColumn(celda.column() + 1);
+        QVERIFY(!celda.data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(!celda.data(Qt::ToolTipRole).isValid());
+        escribir(r, fila, columna, tecleado);
+        moverAFila(r, fila == 0 ? 1 : 0);
+
+        // Written, and marked as the grid now holds it.
+        QVERIFY(celda.data(Qt::FontRole).value<QFont>().italic());
+        QCOMPARE(celda.data(Qt::ToolTipRole).toString(), consejo);
+        QVERIFY(!vecina.data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(!vecina.data(Qt::ToolTipRole).isValid());
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // Each entry restores what it names, in the table shown, and no more; the
+    // marks go with the values, and the evaluation reads the restored ones.
+    void restaurar()
+    {
+        Escena e;
+        e.copiarEntregadas();
+        e.fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=70 where id=1"));
+        e.fx.ejecutar(QStringLiteral("update DRIs set males3=1200, males4=1100 where "
+                                     "key='Calcium_Ca'"));
+        e.fx.ejecutar(QStringLiteral("update DRIs set males3=2000 where key='Sodium_Na'"));
+        e.fx.ejecutar(QStringLiteral("update ULs set males3=1800 where key='Calcium_Ca'"));
+        e.abrir();
+        RejillaDatos* r = e.rejilla(3);
+        const QModelIndex calcio =
+            r->model()->index(e.fila(r, QStringLiteral("Calcium_Ca")),
+                              columnaDe(r, QStringLiteral("Males 19 - 30 y")));
+        const QModelIndex sodio = calcio.siblingAtRow(e.fila(r, QStringLiteral("Sodium_Na")));
+        const auto valores = [&e] {
+            return e.fx
+                .filas(QStringLiteral(
+                    "select (select males3 || ',' || males4 from DRIs where key='Calcium_Ca'), "
+                    "(select males3 from DRIs where key='Sodium_Na'), (select males3 from ULs "
+                    "where "
+                    "key='Calcium_Ca')"))
+                .first();
+        };
+        QVERIFY(calcio.data(Qt::FontRole).value<QFont>().italic());
+
+        QAction* valor = e.menu(r, calcio, "mnu_restaurarValor");
+        QVERIFY(valor && valor->isVisible() && valor->isEnabled());
+        QVERIFY(qobject_cast<QMenu*>(valor->parent())->isVisible());
+        valor->trigger();
+        QCOMPARE(valores(), (QVariantList{"1000.0,1100.0", 2000.0, 1800.0}));
+        QVERIFY(!calcio.data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(!calcio.data(Qt::ToolTipRole).isValid());
+
+        QVERIFY(!e.menu(r, calcio, "mnu_restaurarValor", true)->isEnabled());
+        QAction* fila = e.f->findChild<QAction*>(QStringLiteral("mnu_restaurarFila"));
+        QVERIFY(fila->isEnabled());
+        fila->trigger();
+        QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 2000.0, 1800.0}));
+
+        QAction* todo = e.menu(r, calcio, "mnu_restaurarTodo");
+        QVERIFY(!fila->isEnabled() && todo->isEnabled());
+        e.msgs.responder(QMessageBox::No);
+        todo->trigger();
+        QCOMPARE(e.msgs.textos(), QStringList{"Restore all delivered reference values? The one "
+                                              "value you changed is replaced by the delivered "
+                                              "one."});
+        QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 2000.0, 1800.0}));
+        todo->trigger();
+        // The upper limits are another table, restored from their own grid.
+        QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 1500.0, 1800.0}));
+        QVERIFY(!sodio.data(Qt::FontRole).value<QFont>().italic());
+        e.f->ui().opb_limites->click();
+        RejillaDatos* limites = e.rejilla(4);
+        e.menu(limites, limites->model()->index(0, 1), "mnu_restaurarTodo")->trigger();
+        QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 1500.0, 2500.0}));
+
+        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
+        QTreeWidgetItem* enLista =
+            e.f->ui()
+                .lsv_wri->findItems(QStringLiteral("Calcium, Ca"), Qt::MatchExactly, 0)
+                .first();
+        QCOMPARE(enLista->text(5), QStringLiteral("1000 mg"));
+        QCOMPARE(enLista->text(6), QStringLiteral("2500 mg"));
+        QVERIFY(!enLista->font(5).italic() && !enLista->font(6).italic());
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // A refused restore changes no value of the table, keeps the marks,
+    // and is logged and told.
+    void restauracionRechazada()
+    {
+        Escena e;
+        e.copiarEntregadas();
+        e.fx.ejecutar(QStringLiteral("update DRIs set males3=1200 where key='Calcium_Ca'"));
+        e.fx.ejecutar(QStringLiteral("update DRIs set males3=2000 where key='Sodium_Na'"));
+        e.fx.ejecutar(QStringLiteral("create trigger rechazo before update on DRIs when "
+                                     "new.key='Sodium_Na' begin select raise(abort, 'refused "
+                                     "here'); end"));
+        e.abrir();
+        RejillaDatos* r = e.rejilla(3);
+        const QModelIndex calcio =
+            r->model()->index(e.fila(r, QStringLiteral("Calcium_Ca")),
+                              columnaDe(r, QStringLiteral("Males 19 - 30 y")));
+        e.menu(r, calcio, "mnu_restaurarTodo")->trigger();
+        QCOMPARE(e.dri(QStringLiteral("males3"), QStringLiteral("Calcium_Ca")).toDouble(), 1200.0);
+        QVERIFY(calcio.data(Qt::FontRole).value<QFont>().italic());
+        QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
+        QCOMPARE(e.msgs.ultimo().texto,
+                 QStringLiteral("An error occurred while saving the reference value"));
+        QCOMPARE(e.fx.entradasLog(), 1);
+        QVERIFY(e.fx.log().contains(QStringLiteral("refused here")));
+    }
+
+    // A file of an earlier release: nothing marked, no restore offered.
+    void sinEntregadas()
+    {
+        Escena e;
+        e.fx.ejecutar(QStringLiteral("update DRIs set males3=1200 where key='Calcium_Ca'"));
+        e.abrir();
+        RejillaDatos* r = e.rejilla(3);
+        const QModelIndex calcio =
+            r->model()->index(e.fila(r, QStringLiteral("Calcium_Ca")),
+                              columnaDe(r, QStringLiteral("Males 19 - 30 y")));
+        QVERIFY(!calcio.data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(!calcio.data(Qt::ToolTipRole).isValid());
+        QAction* valor = e.menu(r, calcio, "mnu_restaurarValor");
+        QVERIFY(!valor->isVisible());
+        QVERIFY(!qobject_cast<QMenu*>(valor->parent())->isVisible());
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 
