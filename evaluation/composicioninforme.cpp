@@ -340,6 +340,8 @@ void ComposicionInforme::componer(const Informe& informe)
 
     texto(htmlEncabezado(informe), m_tablas[0]->inicio());
     tabla(*m_tablas[0], 0);
+    if (const QString nota = htmlNotaEditados(informe); !nota.isEmpty())
+        texto(nota);
     texto(htmlLeyenda());
     if (m_energia) {
         texto(htmlApartado(QStringLiteral("Energy sources")), altoGrafico);

@@ -262,6 +262,42 @@ QString textoLimite(const Juicio& j, const QString& unidad)
     return t;
 }
 
+QString textoReferenciaEntregada(const Juicio& j, const QString& unidad)
+{
+    Juicio entregado = j;
+    entregado.referencia = j.referenciaEntregada;
+    return j.referenciaEntregada ? textoReferencia(entregado, unidad) : QStringLiteral("none");
+}
+
+QString textoLimiteEntregado(const Juicio& j, const QString& unidad)
+{
+    Juicio entregado = j;
+    entregado.limite = j.limiteEntregado;
+    return j.limiteEntregado ? textoLimite(entregado, unidad) : QStringLiteral("none");
+}
+
+namespace {
+
+// The asterisk of a changed value goes after its number ("1200* mg"); an
+// emptied one keeps the asterisk alone.
+QString marcarEditado(const QString& texto, bool editado)
+{
+    if (!editado)
+        return texto;
+    const int espacio = texto.indexOf(QLatin1Char(' '));
+    return espacio < 0 ? texto + QLatin1Char('*')
+                       : texto.left(espacio) + QLatin1Char('*') + texto.mid(espacio);
+}
+
+bool hayEditados(const Informe& informe)
+{
+    return std::any_of(informe.filas.cbegin(), informe.filas.cend(), [](const Informe::Fila& f) {
+        return f.juicio.referenciaEditada || f.juicio.limiteEditado;
+    });
+}
+
+} // namespace
+
 TablaInforme tablaResultados(const Informe& informe)
 {
     TablaInforme t;
@@ -270,14 +306,15 @@ TablaInforme tablaResultados(const Informe& informe)
                              QStringLiteral("Daily"),       QStringLiteral("Reference"),
                              QStringLiteral("Upper limit"), QStringLiteral("Verdict")};
     for (const Informe::Fila& f : informe.filas)
-        t.filas << QStringList{f.nombre,
-                               f.unidad,
-                               numero(f.semana, true),
-                               f.porcentaje ? numero(*f.porcentaje, true) : QString(),
-                               numero(f.juicio.diaria, true),
-                               textoReferencia(f.juicio, f.unidad),
-                               textoLimite(f.juicio, f.unidad),
-                               palabraVeredicto(f.juicio.veredicto)};
+        t.filas << QStringList{
+            f.nombre,
+            f.unidad,
+            numero(f.semana, true),
+            f.porcentaje ? numero(*f.porcentaje, true) : QString(),
+            numero(f.juicio.diaria, true),
+            marcarEditado(textoReferencia(f.juicio, f.unidad), f.juicio.referenciaEditada),
+            marcarEditado(textoLimite(f.juicio, f.unidad), f.juicio.limiteEditado),
+            palabraVeredicto(f.juicio.veredicto)};
     t.numericas = {false, false, true, true, true, false, false, false};
     t.columnaVeredicto = 7;
     return t;
@@ -363,6 +400,13 @@ QString htmlNotaEnergia(const Informe& informe)
         .arg(notas.join(QStringLiteral("; ")));
 }
 
+QString htmlNotaEditados(const Informe& informe)
+{
+    if (!hayEditados(informe))
+        return QString();
+    return QStringLiteral("<p id=\"edited\">* Edited by you, not the delivered value</p>\n");
+}
+
 QString htmlPie()
 {
     return QStringLiteral("<p>Food composition: USDA National Nutrient Database for Standard "
@@ -420,6 +464,7 @@ QString htmlInforme(const Informe& informe, const QString& grafico)
                            .arg(int(std::lround(60.0 * parteBarra(f.porcentaje))))
                            .arg(colorVeredicto(f.juicio.veredicto), texto.toHtmlEscaped());
                    });
+    h += htmlNotaEditados(informe);
     h += htmlLeyenda();
 
     if (reparticionEnergia(informe)) {
@@ -451,7 +496,8 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
                          QStringLiteral("Reference unit"),
                          QStringLiteral("Upper limit a day (unit)"),
                          QStringLiteral("Upper limit applies to"),
-                         QStringLiteral("Verdict")};
+                         QStringLiteral("Verdict"),
+                         QStringLiteral("Edited")};
     for (const Informe::Fila& f : informe.filas) {
         const Juicio& j = f.juicio;
         filas << QStringList{
@@ -466,6 +512,12 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
             j.limite ? numero(*j.limite, false) : QString(),
             j.limite ? aplicacion(j.aplica) : QString(),
             palabraVeredicto(j.veredicto)};
+        QStringList editados;
+        if (j.referenciaEditada)
+            editados << QStringLiteral("reference");
+        if (j.limiteEditado)
+            editados << QStringLiteral("upper limit");
+        filas.last() << editados.join(QStringLiteral("; "));
     }
     return filas;
 }

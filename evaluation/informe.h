@@ -66,6 +66,10 @@ double parteBarra(std::optional<double> porcentaje);
 // two decimals, in the user's format; empty where there is none.
 QString textoReferencia(const Juicio& juicio, const QString& unidad);
 QString textoLimite(const Juicio& juicio, const QString& unidad);
+// The same of the delivered reference and upper limit of a verdict the user
+// changed them for; "none" where none was delivered.
+QString textoReferenciaEntregada(const Juicio& juicio, const QString& unidad);
+QString textoLimiteEntregado(const Juicio& juicio, const QString& unidad);
 
 // A table of the report as its reader sees it: numbers in the user's format.
 struct TablaInforme
@@ -76,7 +80,8 @@ struct TablaInforme
     int columnaVeredicto = -1; // the column drawn with the verdict's bar
 };
 // Nutrient, unit, intake, % WRI, daily, reference, upper limit and the
-// verdict's word, one row for each row of the report.
+// verdict's word, one row for each row of the report; a reference or limit
+// the user changed has an asterisk after its number.
 TablaInforme tablaResultados(const Informe& informe);
 // Food, grams a week, grams a day.
 TablaInforme tablaAlimentos(const Informe& informe);
@@ -103,6 +108,8 @@ QString htmlApartado(const QString& titulo);     // a section's heading
 QString htmlLeyenda();                           // what the bar colours mean
 QString htmlNotaEnergia(const Informe& informe); // the shares and their references
 QString htmlPie();                               // sources; not medical advice
+// What the asterisk of the results means; empty when no row has one.
+QString htmlNotaEditados(const Informe& informe);
 
 // The report as a standalone XHTML document. `grafico`, when given, is the
 // energy chart as a data URI of an image.
@@ -110,8 +117,10 @@ QString htmlInforme(const Informe& informe, const QString& grafico = QString());
 
 // The results and the foods as CSV: UTF-8 with a byte order mark, CRLF line
 // ends, quoted where a field needs it, numbers with a point, a text that
-// would start a formula behind an apostrophe. `csvUnico` puts
-// both in one file, each under a line with its title, a blank line between.
+// would start a formula behind an apostrophe; the results end with the
+// column "Edited", which of reference and upper limit the user changed.
+// `csvUnico` puts both in one file, each under a line with its title, a
+// blank line between.
 QByteArray csvResultados(const Informe& informe);
 QByteArray csvAlimentos(const Informe& informe);
 QByteArray csvUnico(const Informe& informe);

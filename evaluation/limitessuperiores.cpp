@@ -32,11 +32,12 @@ LimitesSuperiores leerLimitesSuperiores(const PerfilActual& perfil)
         return limites;
 
     QString fallo;
+    const QString columna = QLatin1String(columnasGrupo()[grupo]);
     const almacen::Consulta c =
-        almacen::consultar(QStringLiteral("select key, applies, %1 from ULs")
-                               .arg(QLatin1String(columnasGrupo()[grupo])));
+        almacen::consultar(QStringLiteral("select key, applies, %1, id from ULs").arg(columna));
     if (!c.ok)
         fallo = c.entradaLog(QString());
+    const ValoresEntregados entregados = leerValoresEntregados(QStringLiteral("ULs"));
     for (const QVariantList& fila : c.filas) {
         const std::optional<Aplicacion> a = aplicacion(fila.at(1).toString());
         if (!a) {
@@ -50,6 +51,12 @@ LimitesSuperiores leerLimitesSuperiores(const PerfilActual& perfil)
         const double v = fila.at(2).toDouble(&numero);
         if (!fila.at(2).isNull() && numero)
             l.valor = v;
+        const QVariant entregado = entregados.valor(fila.at(3).toLongLong(), columna);
+        if (entregado.isValid() && distintoDelEntregado(fila.at(2), entregado)) {
+            l.editado = true;
+            if (!entregado.isNull())
+                l.entregado = entregado.toDouble();
+        }
         limites.insert(fila.at(0).toString(), l);
     }
     if (!fallo.isEmpty())

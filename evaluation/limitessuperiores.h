@@ -20,6 +20,11 @@ struct LimiteSuperior
 {
     std::optional<double> valor;
     Aplicacion aplica = Aplicacion::Total;
+    // Whether the user changed it on tab 7, and the delivered limit (none
+    // where none was delivered). Nothing is changed in a database without
+    // delivered values.
+    bool editado = false;
+    std::optional<double> entregado;
 };
 
 // The upper limits of the profile's age and sex group, by nutrient key.

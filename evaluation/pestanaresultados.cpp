@@ -17,6 +17,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -369,6 +370,21 @@ void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const 
     const QString explicacion = explicacionVeredicto(j);
     for (int c = 0; c < 7; ++c)
         fila->setToolTip(c, explicacion);
+    // A value the user changed on tab 7 is told apart from the delivered one.
+    const auto marcar = [fila](int columna, const QString& entregado) {
+        QFont letra = fila->font(columna);
+        letra.setItalic(true);
+        fila->setFont(columna, letra);
+        QString consejo = fila->toolTip(columna);
+        if (!consejo.isEmpty())
+            consejo += QLatin1Char('\n');
+        fila->setToolTip(columna,
+                         consejo + QStringLiteral("Edited by you; delivered value: ") + entregado);
+    };
+    if (j.referenciaEditada)
+        marcar(5, textoReferenciaEntregada(j, entrada.unidad));
+    if (j.limiteEditado)
+        marcar(6, textoLimiteEntregado(j, entrada.unidad));
 }
 
 void rellenarResultados(QTreeWidget* lista, const Sesion& sesion)

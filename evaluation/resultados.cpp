@@ -273,15 +273,27 @@ void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRec
         const bool conReferencia =
             referencia(valores, perfil, clave, &valor, &sinUso) == Referencia::Valida;
         const double kcal = kcalPorGramo(clave);
-        if (conReferencia) {
+        j.referenciaEnPorcentaje = kcal > 0;
+        if (conReferencia)
             j.referencia = clave == claveProteina ? valor * perfil.peso.numero() : valor;
-            j.referenciaEnPorcentaje = kcal > 0;
+        QVariant entregada;
+        if (referenciaEditada(valores, perfil, clave, &entregada)) {
+            j.referenciaEditada = true;
+            bool esNumero = false;
+            const double v = entregada.toDouble(&esNumero);
+            if (!entregada.isNull() && esNumero)
+                j.referenciaEntregada = clave == claveProteina ? v * perfil.peso.numero() : v;
         }
 
         const auto l = limites.constFind(clave);
+        if (l != limites.constEnd()) {
+            // What the limit applies to is also that of the delivered one.
+            j.aplica = l->aplica;
+            j.limiteEditado = l->editado;
+            j.limiteEntregado = l->entregado;
+        }
         if (l != limites.constEnd() && l->valor) {
             j.limite = l->valor;
-            j.aplica = l->aplica;
             if (l->aplica == Aplicacion::Retinol) {
                 const auto r = evaluacion.otrasCantidades.constFind(
                     columnaComparada(clave, Aplicacion::Retinol));

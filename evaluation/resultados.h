@@ -50,6 +50,13 @@ struct Juicio
     std::optional<std::pair<double, double>> intervalo;
     Veredicto veredicto = Veredicto::SinJuicio;
     Regla regla = Regla::Ninguna;
+    // Where the user changed the group's reference value or upper limit on
+    // tab 7: the delivered one, in the terms of `referencia` and `limite`
+    // (none where none was delivered).
+    bool referenciaEditada = false;
+    std::optional<double> referenciaEntregada;
+    bool limiteEditado = false;
+    std::optional<double> limiteEntregado;
 };
 
 // The evaluation of a profile's week: every nutrient of the reference table

@@ -9,9 +9,13 @@
 #include "windows/main/pestanadris.h"
 #include "windows/main/ventanaprincipal.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QFont>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -39,15 +43,41 @@ struct Escena
     RejillaDatos* rejilla(int n)
     {
         const auto& u = f->ui();
-        return std::array<RejillaDatos*, 4>{u.dgr_dri1, u.dgr_dri2, u.dgr_dri3, u.dgr_dri4}[n];
+        return std::array<RejillaDatos*, 5>{u.dgr_dri1, u.dgr_dri2, u.dgr_dri3, u.dgr_dri4,
+                                            u.dgr_ul}[n];
     }
-    // The `DRIs` keys of a grid's rows, in order, found by the hidden id.
+    // The pristine copies of the reference values a database of this release
+    // holds, as the fixture delivers them.
+    void copiarEntregadas()
+    {
+        for (const char* t : {"DRIs", "ULs"})
+            fx.ejecutar(QStringLiteral("create table %1_delivered as select * from %1").arg(t));
+    }
+    // Asks for the pop-up menu over a cell, by a right click or by the Menu
+    // key on the current cell, and returns its entry `nombre`.
+    QAction* menu(RejillaDatos* r, const QModelIndex& celda, const char* nombre,
+                  bool teclado = false)
+    {
+        static_cast<QTableView*>(r)->scrollTo(celda);
+        const QPoint p = r->visualRect(celda).center();
+        if (teclado) {
+            r->setCurrentIndex(celda);
+            QContextMenuEvent evento(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+            QApplication::sendEvent(r, &evento);
+        } else {
+            QContextMenuEvent evento(QContextMenuEvent::Mouse, p, r->viewport()->mapToGlobal(p));
+            QApplication::sendEvent(r->viewport(), &evento);
+        }
+        return f->findChild<QAction*>(QLatin1String(nombre));
+    }
+    // The keys of a grid's rows, in order, found by the hidden id.
     QStringList claves(RejillaDatos* r)
     {
         QStringList k;
         for (int fila = 0; fila < r->model()->rowCount(); ++fila)
-            k << fx.valor(QStringLiteral("select key from DRIs where id=") +
-                          r->model()->index(fila, 0).data(RolValor).toString())
+            k << fx.valor(QStringLiteral("select key from %1 where id=%2")
+                              .arg(r == f->ui().dgr_ul ? "ULs" : "DRIs",
+                                   r->model()->index(fila, 0).data(RolValor).toString()))
                      .toString();
         return k;
     }
@@ -307,6 +337,133 @@ private slots:
         const QList<QTreeWidgetItem*> calcio =
             e.f->ui().lsv_wri->findItems(QStringLiteral("Calcium, Ca"), Qt::MatchExactly, 0);
         QCOMPARE(calcio.first()->text(6), QStringLiteral("1800 mg"));
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // A value other than the delivered one is drawn in italic, the delivered
+    // value in its tooltip in the user's digits and the grid's unit; a file
+    // of an earlier release marks nothing and offers no restore.
+    void marcas_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<QString>("columna");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("consejo"); // empty: no delivered values
+        const QString calcio = QString::fromUtf8("Delivered value: ١٠٠٠ mg");
+        const QString hombres = QStringLiteral("Males 19 - 30 y");
+        QTest::newRow("its own unit") << 3 << "Calcium_Ca" << hombres << "1200" << calcio;
+        QTest::newRow("emptied") << 3 << "Calcium_Ca" << hombres << "" << calcio;
+        QTest::newRow("protein in g/kg")
+            << 0 << "Protein" << hombres << "1" << QString::fromUtf8("Delivered value: ٠٫٨ g/kg");
+        QTest::newRow("a share of the energy") << 1 << "Total_Lipid" << hombres << "30"
+                                               << QString::fromUtf8("Delivered value: ٢٧٫٥ %");
+        QTest::newRow("none delivered") << 1 << "Sugars_total"
+                                        << "Infants 0 - 6 m"
+                                        << "5"
+                                        << "Delivered value: none";
+        QTest::newRow("upper limit") << 4 << "Calcium_Ca" << hombres << "1800"
+                                     << QString::fromUtf8("Delivered value: ٢٥٠٠ mg");
+        QTest::newRow("earlier release") << 3 << "Calcium_Ca" << hombres << "1200"
+                                         << "";
+    }
+    void marcas()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, clave);
+        QFETCH(QString, columna);
+        QFETCH(QString, tecleado);
+        QFETCH(QString, consejo);
+        QLocale::setDefault(QLocale(QStringLiteral("ar_EG")));
+        Escena e;
+        if (!consejo.isEmpty())
+            e.copiarEntregadas();
+        e.abrir();
+        if (n == 4)
+            e.f->ui().opb_limites->click();
+        RejillaDatos* r = e.rejilla(n);
+        const int fila = e.fila(r, clave);
+        const QModelIndex celda = r->model()->index(fila, columnaDe(r, columna));
+        const QModelIndex vecina = celda.siblingAtColumn(celda.column() + 1);
+        escribir(r, fila, columna, tecleado);
+        moverAFila(r, fila == 0 ? 1 : 0);
+
+        QCOMPARE(celda.data(Qt::FontRole).value<QFont>().italic(), !consejo.isEmpty());
+        QCOMPARE(celda.data(Qt::ToolTipRole).toString(), consejo);
+        QVERIFY(!vecina.data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(!vecina.data(Qt::ToolTipRole).isValid());
+        QAction* valor = e.menu(r, celda, "mnu_restaurarValor");
+        QCOMPARE(valor->isVisible(), !consejo.isEmpty());
+        QCOMPARE(qobject_cast<QMenu*>(valor->parent())->isVisible(), !consejo.isEmpty());
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // Each entry restores what it names, in the table shown, and no more; the
+    // marks go with the values, and the evaluation reads the restored ones. A
+    // refused restore changes no value of the table, and is logged and told.
+    void restaurar()
+    {
+        Escena e;
+        e.copiarEntregadas();
+        e.fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=70 where id=1"));
+        e.fx.ejecutar("update DRIs set males3=1200, males4=1100 where key='Calcium_Ca'");
+        e.fx.ejecutar("update DRIs set males3=2000 where key='Sodium_Na'");
+        e.fx.ejecutar("update ULs set males3=1800 where key='Calcium_Ca'");
+        e.fx.ejecutar("create trigger rechazo before update on DRIs when new.key='Sodium_Na' "
+                      "begin select raise(abort, 'refused here'); end");
+        e.abrir();
+        RejillaDatos* r = e.rejilla(3);
+        const QModelIndex calcio =
+            r->model()->index(e.fila(r, QStringLiteral("Calcium_Ca")),
+                              columnaDe(r, QStringLiteral("Males 19 - 30 y")));
+        const auto valores = [&e] {
+            return e.fx
+                .filas("select (select males3 || ',' || males4 from DRIs where key='Calcium_Ca'), "
+                       "(select males3 from DRIs where key='Sodium_Na'), (select males3 from ULs "
+                       "where key='Calcium_Ca')")
+                .first();
+        };
+        QAction* todo = e.menu(r, calcio, "mnu_restaurarTodo");
+        todo->trigger();
+        QCOMPARE(valores(), (QVariantList{"1200.0,1100.0", 2000.0, 1800.0}));
+        QVERIFY(calcio.data(Qt::FontRole).value<QFont>().italic());
+        QCOMPARE(e.msgs.ultimo().texto,
+                 QStringLiteral("An error occurred while saving the reference value"));
+        QCOMPARE(e.fx.entradasLog(), 1);
+        QVERIFY(e.fx.log().contains(QStringLiteral("refused here")));
+        e.fx.ejecutar("drop trigger rechazo");
+        e.fx.borrarLog();
+        e.msgs.limpiar();
+
+        e.menu(r, calcio, "mnu_restaurarValor")->trigger();
+        QCOMPARE(valores(), (QVariantList{"1000.0,1100.0", 2000.0, 1800.0}));
+        QVERIFY(!calcio.data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(!calcio.data(Qt::ToolTipRole).isValid());
+        // By the Menu key on the current cell.
+        QVERIFY(!e.menu(r, calcio, "mnu_restaurarValor", true)->isEnabled());
+        QAction* fila = e.f->findChild<QAction*>(QStringLiteral("mnu_restaurarFila"));
+        fila->trigger();
+        QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 2000.0, 1800.0}));
+
+        e.menu(r, calcio, "mnu_restaurarTodo");
+        QVERIFY(!fila->isEnabled() && todo->isEnabled());
+        e.msgs.responder(QMessageBox::No);
+        todo->trigger();
+        QCOMPARE(e.msgs.textos(), QStringList{"Restore all delivered reference values? The one "
+                                              "value you changed is replaced by the delivered "
+                                              "one."});
+        QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 2000.0, 1800.0}));
+        todo->trigger();
+        QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 1500.0, 1800.0}));
+        e.f->ui().opb_limites->click();
+        e.menu(e.rejilla(4), e.rejilla(4)->model()->index(0, 1), "mnu_restaurarTodo")->trigger();
+        QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 1500.0, 2500.0}));
+
+        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
+        QTreeWidgetItem* enLista =
+            e.f->ui().lsv_wri->findItems(QStringLiteral("Calcium, Ca"), Qt::MatchExactly).first();
+        QCOMPARE(enLista->text(5) + enLista->text(6), QStringLiteral("1000 mg2500 mg"));
+        QVERIFY(!enLista->font(5).italic() && !enLista->font(6).italic());
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 

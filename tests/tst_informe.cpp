@@ -217,7 +217,7 @@ private slots:
         for (int i = 0; i < informe.filas.size(); ++i) {
             const Informe::Fila& f = informe.filas.at(i);
             const QStringList& fila = filas.at(i + 1);
-            QCOMPARE(fila.size(), 10);
+            QCOMPARE(fila.size(), 11);
             QCOMPARE(fila.at(0), f.nombre);
             QCOMPARE(fila.at(1), f.unidad);
             bool ok = false;
@@ -249,6 +249,39 @@ private slots:
         QCOMPARE(unico.at(filas.size() + 1), QStringList{QString()});
         QCOMPARE(unico.at(filas.size() + 2), QStringList{QStringLiteral("Foods of the week")});
         QCOMPARE(unico.mid(filas.size() + 3), alimentos);
+    }
+
+    // What the user changed on tab 7 carries an asterisk after its number,
+    // explained once under the table, and is named in the CSV's last column;
+    // the CSV's numbers stay numbers.
+    void editadosMarcados()
+    {
+        for (const char* t : {"DRIs", "ULs"})
+            fx->ejecutar(QStringLiteral("create table %1_delivered as select * from %1").arg(t));
+        fx->ejecutar("update DRIs set females3=1200 where key='Calcium_Ca'");
+        fx->ejecutar("update ULs set females3=2000 where key='Calcium_Ca'");
+        fx->ejecutar("update ULs set females3=null where key='Sodium_Na'");
+        fx->ejecutar("update DRIs set females3=null where key='Vitamin_C_total_ascorbic_acid'");
+        evaluarSemana();
+        const Informe informe = prepararInforme(sesion, {}, nullptr);
+        const QString html = htmlInforme(informe);
+        QCOMPARE(html.count(QStringLiteral("* Edited by you, not the delivered value")), 1);
+        QList<QStringList> tabla;
+        for (const QStringList& f : filasTabla(html, QStringLiteral("results")))
+            tabla << f.mid(0, 1) + f.mid(5, 2);
+        QVERIFY(tabla.contains(QStringList{"Calcium, Ca", "1200* mg", "2000* mg"}));
+        QVERIFY(tabla.contains(QStringList{"Sodium, Na", "1500 mg", "*"}));
+        QVERIFY(tabla.contains(QStringList{"Vitamin C, total ascorbic acid", "*", "2000 mg"}));
+
+        const QList<QStringList> csv = leerCsv(QString::fromUtf8(csvResultados(informe).mid(3)));
+        QCOMPARE(csv.first().last(), QStringLiteral("Edited"));
+        QStringList editados;
+        for (const QStringList& f : csv.mid(1))
+            if (!f.last().isEmpty())
+                editados << f.at(0) + QLatin1Char('=') + f.at(5) + QLatin1Char('/') + f.last();
+        QCOMPARE(editados, (QStringList{"Vitamin C, total ascorbic acid=/reference",
+                                        "Calcium, Ca=1200/reference; upper limit",
+                                        "Sodium, Na=1500/upper limit"}));
     }
 
     // A text cell that would start a formula gets an apostrophe, in every

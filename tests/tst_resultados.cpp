@@ -320,6 +320,36 @@ private slots:
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 
+    // A reference or upper limit the user changed on tab 7 is drawn in
+    // italic, the delivered one told in the terms of the cell under the
+    // verdict's words.
+    void editadosMarcados()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Escena e;
+        for (const char* t : {"DRIs", "ULs"})
+            e.fx.ejecutar(QStringLiteral("create table %1_delivered as select * from %1").arg(t));
+        e.fx.ejecutar("update DRIs set males3=1200 where key='Calcium_Ca'");
+        e.fx.ejecutar("update DRIs set males3=50 where key='Leucine'"); // 42 mg/kg delivered
+        e.fx.ejecutar("update ULs set males3=null where key='Calcium_Ca'");
+        e.fx.ejecutar("update ULs set males3=2000 where key='Sodium_Na'");
+        e.mostrar();
+        // The line added to the verdict's words, in italic; empty where none is.
+        const auto marca = [&e](const char* clave, int columna) {
+            QTreeWidgetItem* fila = e.fila(QLatin1String(clave));
+            const QString resto = fila->toolTip(columna).mid(fila->toolTip(0).size());
+            return fila->font(columna).italic() == !resto.isEmpty() ? resto : QStringLiteral("?");
+        };
+        const QString linea = QStringLiteral("\nEdited by you; delivered value: ");
+        QCOMPARE(marca("Calcium_Ca", 5), linea + QStringLiteral("1000 mg"));
+        QCOMPARE(marca("Calcium_Ca", 6), linea + QStringLiteral("2500 mg"));
+        QCOMPARE(marca("Leucine", 5), linea + QStringLiteral("2,94 g"));
+        QCOMPARE(marca("Sodium_Na", 6), linea + QStringLiteral("2300 mg CDRR"));
+        QCOMPARE(marca("Sodium_Na", 5), QString());
+        QCOMPARE(marca("Calcium_Ca", 4), QString());
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
     // The new columns sort by their numbers, and keep their texts.
     void ordenLimites()
     {

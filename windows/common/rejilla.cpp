@@ -4,6 +4,7 @@
 
 #include "storage/basedatos.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
@@ -68,6 +69,8 @@ void RejillaDatos::congelarColumnas(int cuantas)
         m_congeladas->setSelectionBehavior(selectionBehavior());
         m_congeladas->setSelectionMode(selectionMode());
         viewport()->stackUnder(m_congeladas);
+        // A right click on the frozen columns asks for the same menu.
+        m_congeladas->viewport()->installEventFilter(this);
         connect(verticalScrollBar(), &QAbstractSlider::valueChanged,
                 m_congeladas->verticalScrollBar(), &QAbstractSlider::setValue);
         connect(m_congeladas->verticalScrollBar(), &QAbstractSlider::valueChanged,
@@ -109,6 +112,30 @@ void RejillaDatos::situarCongeladas()
         frameWidth() + (verticalHeader()->isVisible() ? verticalHeader()->width() : 0);
     m_congeladas->setGeometry(izquierda, frameWidth(), anchoCongelado(),
                               viewport()->height() + horizontalHeader()->height());
+}
+
+bool RejillaDatos::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (m_congeladas && objeto == m_congeladas->viewport() &&
+        evento->type() == QEvent::ContextMenu) {
+        const auto* menu = static_cast<QContextMenuEvent*>(evento);
+        emit menuPedido(m_congeladas->indexAt(menu->pos()), menu->globalPos());
+        return true;
+    }
+    return QTableView::eventFilter(objeto, evento);
+}
+
+void RejillaDatos::contextMenuEvent(QContextMenuEvent* evento)
+{
+    if (evento->reason() == QContextMenuEvent::Keyboard) {
+        const QModelIndex actual = currentIndex();
+        const QRect celda = visualRect(actual);
+        emit menuPedido(actual,
+                        viewport()->mapToGlobal(celda.isValid() ? celda.center() : QPoint(0, 0)));
+    } else {
+        emit menuPedido(indexAt(evento->pos()), evento->globalPos());
+    }
+    evento->accept();
 }
 
 void RejillaDatos::resizeEvent(QResizeEvent* evento)
@@ -177,6 +204,16 @@ QString ModeloRejilla::cargar(const QString& sentencia, const QVariantList& valo
     }
     endResetModel();
     return c.ok ? QString() : c.error;
+}
+
+void ModeloRejilla::ponerGuardado(int fila, int columna, const QVariant& valor)
+{
+    if (fila < 0 || fila >= m_filas.size() || columna < 0 || columna >= m_campos.size())
+        return;
+    Fila& f = m_filas[fila];
+    f.valores[columna] = valor;
+    f.pendientes.remove(columna);
+    emit dataChanged(index(fila, columna), index(fila, columna));
 }
 
 void ModeloRejilla::vaciar()

@@ -28,7 +28,14 @@ public:
     // The height that shows every row, the header and the scroll bar.
     int altoCompleto() const;
 
+signals:
+    // The user asked for the pop-up menu at `global`: by the pointer over
+    // `celda` (invalid off the cells), or by the keyboard on the current cell.
+    void menuPedido(const QModelIndex& celda, const QPoint& global);
+
 protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     QModelIndex moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores) override;
     void scrollTo(const QModelIndex& indice, ScrollHint pista = EnsureVisible) override;
@@ -63,6 +70,9 @@ public:
     void vaciar();
     // The query's column names.
     const QStringList& campos() const { return m_campos; }
+    // Takes `valor` as the stored value of a cell, written to the database
+    // by other means than an edit; a pending edit of the cell is dropped.
+    void ponerGuardado(int fila, int columna, const QVariant& valor);
     // The last statement loaded; after a failure, with its values written in.
     const QString& ultimaSentencia() const { return m_sentencia; }
 

@@ -5,13 +5,17 @@
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
+#include "windows/common/roles.h"
 
+#include <QAction>
 #include <QBoxLayout>
+#include <QFont>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -86,6 +90,23 @@ const char* const sentencias[5] = {
     "from ULs order by sorting",
 };
 
+// The units of grids 1 to 3, whose rows have none of their own to show:
+// what their captions say the values are in.
+const char* const unidadesRejilla[3] = {"g/kg", "%", "mg/kg"};
+
+// The grids over the same table as grid `rejilla`: the four of the reference
+// values, or that of the upper limits.
+QList<int> rejillasDeTabla(int rejilla)
+{
+    return rejilla < 4 ? QList<int>{0, 1, 2, 3} : QList<int>{4};
+}
+
+void avisarEscrituraFallida(QWidget* padre)
+{
+    mensajes::errorEscritura(padre,
+                             QStringLiteral("An error occurred while saving the reference value"));
+}
+
 QVariant nulo()
 {
     return QVariant(QMetaType::fromType<double>());
@@ -136,6 +157,40 @@ QVariant ModeloDRIs::alineacion(int columna) const
     return {};
 }
 
+QVariant ModeloDRIs::entregadoDistinto(const QModelIndex& indice) const
+{
+    if (!m_entregados.disponibles || !indice.isValid() || !esEditable(indice.column()))
+        return {};
+    const qint64 id = ModeloRejilla::data(index(indice.row(), 0), RolValor).toLongLong();
+    const QVariant entregado = m_entregados.valor(id, campos().at(indice.column()));
+    if (!entregado.isValid() ||
+        !distintoDelEntregado(ModeloRejilla::data(indice, RolValor), entregado))
+        return {};
+    return entregado;
+}
+
+QVariant ModeloDRIs::data(const QModelIndex& indice, int rol) const
+{
+    if (rol != Qt::FontRole && rol != Qt::ToolTipRole)
+        return ModeloRejilla::data(indice, rol);
+    const QVariant entregado = entregadoDistinto(indice);
+    if (!entregado.isValid())
+        return ModeloRejilla::data(indice, rol);
+    if (rol == Qt::FontRole) {
+        QFont letra;
+        letra.setItalic(true);
+        return letra;
+    }
+    if (entregado.isNull())
+        return QStringLiteral("Delivered value: none");
+    const int columnaUnidad = int(campos().indexOf(QStringLiteral("unit")));
+    const QString unidad =
+        columnaUnidad < 0
+            ? m_unidad
+            : ModeloRejilla::data(index(indice.row(), columnaUnidad), RolValor).toString();
+    return QStringLiteral("Delivered value: %1 %2").arg(textoCelda(entregado), unidad).trimmed();
+}
+
 QVariant ModeloDRIs::headerData(int seccion, Qt::Orientation orientacion, int rol) const
 {
     if (orientacion != Qt::Horizontal || rol != Qt::DisplayRole || seccion < 0 ||
@@ -169,8 +224,7 @@ void ModeloDRIs::escrituraFallida()
 {
     // The cell shows the stored value again; the user must also be told. The
     // failed statement is already in the log.
-    mensajes::errorEscritura(qobject_cast<QWidget*>(QObject::parent()),
-                             QStringLiteral("An error occurred while saving the reference value"));
+    avisarEscrituraFallida(qobject_cast<QWidget*>(QObject::parent()));
 }
 
 QVariant ModeloULs::data(const QModelIndex& indice, int rol) const
@@ -284,6 +338,22 @@ PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana)
     }
     // Turning the switch leaves the grid shown: its pending edit is written.
     connect(ui.opb_limites, &QRadioButton::toggled, this, [this] { confirmarEdiciones(); });
+
+    m_menu = new QMenu(ventana);
+    m_restaurarValor = m_menu->addAction(QStringLiteral("Restore delivered value"), this,
+                                         &PestanaDRIs::restaurarValor);
+    m_restaurarValor->setObjectName(QStringLiteral("mnu_restaurarValor"));
+    m_restaurarFila = m_menu->addAction(QStringLiteral("Restore delivered values of this row"),
+                                        this, &PestanaDRIs::restaurarFila);
+    m_restaurarFila->setObjectName(QStringLiteral("mnu_restaurarFila"));
+    m_restaurarTodo = m_menu->addAction(QStringLiteral("Restore all delivered values"), this,
+                                        &PestanaDRIs::restaurarTodo);
+    m_restaurarTodo->setObjectName(QStringLiteral("mnu_restaurarTodo"));
+    for (int i = 0; i < 5; ++i)
+        connect(m_rejillas[i], &RejillaDatos::menuPedido, this,
+                [this, i](const QModelIndex& celda, const QPoint& donde) {
+                    abrirMenu(i, celda, donde);
+                });
 }
 
 QString PestanaDRIs::sentencia(int rejilla)
@@ -294,7 +364,12 @@ QString PestanaDRIs::sentencia(int rejilla)
 void PestanaDRIs::cargar()
 {
     auto* columna = qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
+    const ValoresEntregados entregados[2] = {leerValoresEntregados(QStringLiteral("DRIs")),
+                                             leerValoresEntregados(QStringLiteral("ULs"))};
     for (int i = 0; i < 5; ++i) {
+        m_modelos[i]->ponerEntregados(entregados[i < 4 ? 0 : 1]);
+        if (i < 3)
+            m_modelos[i]->ponerUnidad(QLatin1String(unidadesRejilla[i]));
         // A grid that cannot load stays empty; the failed connection is
         // already in the log.
         m_modelos[i]->cargar(sentencia(i));
@@ -347,4 +422,96 @@ void PestanaDRIs::liberar()
 {
     for (ModeloDRIs* modelo : m_modelos)
         modelo->vaciar();
+}
+
+QList<PestanaDRIs::Restauracion> PestanaDRIs::editadas(int rejilla, int fila, int columna) const
+{
+    QList<Restauracion> celdas;
+    ModeloDRIs* modelo = m_modelos[rejilla];
+    const int desde = fila < 0 ? 0 : fila;
+    const int hasta = fila < 0 ? modelo->rowCount() : qMin(fila + 1, modelo->rowCount());
+    for (int f = desde; f < hasta; ++f) {
+        const qint64 id = modelo->index(f, 0).data(RolValor).toLongLong();
+        for (int c = 0; c < modelo->columnCount(); ++c) {
+            if (columna >= 0 && c != columna)
+                continue;
+            const QVariant entregado = modelo->entregadoDistinto(modelo->index(f, c));
+            if (entregado.isValid())
+                celdas << Restauracion{modelo, f, c, {id, modelo->campos().at(c), entregado}};
+        }
+    }
+    return celdas;
+}
+
+void PestanaDRIs::abrirMenu(int rejilla, const QModelIndex& celda, const QPoint& donde)
+{
+    // A file of an earlier release has no delivered values to go back to,
+    // and the menu nothing else to offer.
+    const bool conEntregados = m_modelos[rejilla]->conEntregados();
+    for (QAction* a : {m_restaurarValor, m_restaurarFila, m_restaurarTodo})
+        a->setVisible(conEntregados);
+    if (!conEntregados)
+        return;
+    // What is still being typed is the value the cell holds.
+    confirmarEdiciones();
+    m_rejillaMenu = rejilla;
+    m_celdaMenu = celda;
+    m_restaurarValor->setEnabled(celda.isValid() &&
+                                 !editadas(rejilla, celda.row(), celda.column()).isEmpty());
+    m_restaurarFila->setEnabled(celda.isValid() && !editadas(rejilla, celda.row(), -1).isEmpty());
+    bool alguna = false;
+    for (int i : rejillasDeTabla(rejilla))
+        alguna = alguna || !editadas(i, -1, -1).isEmpty();
+    m_restaurarTodo->setEnabled(alguna);
+    m_menu->popup(donde);
+}
+
+void PestanaDRIs::restaurarValor()
+{
+    if (m_celdaMenu.isValid())
+        restaurar(m_rejillaMenu, editadas(m_rejillaMenu, m_celdaMenu.row(), m_celdaMenu.column()));
+}
+
+void PestanaDRIs::restaurarFila()
+{
+    if (m_celdaMenu.isValid())
+        restaurar(m_rejillaMenu, editadas(m_rejillaMenu, m_celdaMenu.row(), -1));
+}
+
+void PestanaDRIs::restaurarTodo()
+{
+    QList<Restauracion> celdas;
+    for (int i : rejillasDeTabla(m_rejillaMenu))
+        celdas << editadas(i, -1, -1);
+    if (celdas.isEmpty())
+        return;
+    const QString cuales =
+        m_rejillaMenu < 4 ? QStringLiteral("reference values") : QStringLiteral("upper limits");
+    const QString cuantas =
+        celdas.size() == 1
+            ? QStringLiteral("The one value you changed is replaced by the delivered one.")
+            : QStringLiteral("The %1 values you changed are replaced by the delivered ones.")
+                  .arg(QLocale().toString(int(celdas.size())));
+    if (!mensajes::preguntar(m_rejillas[m_rejillaMenu],
+                             QStringLiteral("Restore all delivered %1? %2").arg(cuales, cuantas)))
+        return;
+    restaurar(m_rejillaMenu, celdas);
+}
+
+void PestanaDRIs::restaurar(int rejilla, const QList<Restauracion>& celdas)
+{
+    if (celdas.isEmpty())
+        return;
+    QList<CeldaReferencia> valores;
+    for (const Restauracion& r : celdas)
+        valores << r.celda;
+    // As an edit: the grid shows what the database holds, and the next
+    // evaluation reads it; a refusal leaves every value as it was.
+    if (!escribirReferencias(rejilla < 4 ? QStringLiteral("DRIs") : QStringLiteral("ULs"),
+                             valores)) {
+        avisarEscrituraFallida(m_rejillas[rejilla]);
+        return;
+    }
+    for (const Restauracion& r : celdas)
+        r.modelo->ponerGuardado(r.fila, r.columna, r.celda.valor);
 }

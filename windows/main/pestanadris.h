@@ -1,10 +1,15 @@
 #pragma once
 
+#include "evaluation/valoresrecomendados.h"
 #include "windows/common/rejilla.h"
 
+#include <QList>
 #include <QObject>
+#include <QPersistentModelIndex>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QRadioButton;
 class QStackedWidget;
 class QWidget;
@@ -18,6 +23,8 @@ bool leerValorReferencia(const QString& texto, QVariant* valor);
 
 // The rows of `DRIs` that one fixed query selects. The group columns can be
 // edited; an edited row is written back by its id when the user leaves it.
+// A value other than the delivered one is drawn in italic, the delivered
+// value in its tooltip.
 class ModeloDRIs : public ModeloRejilla
 {
     Q_OBJECT
@@ -25,6 +32,16 @@ class ModeloDRIs : public ModeloRejilla
 public:
     using ModeloRejilla::ModeloRejilla;
 
+    // The delivered values of the table, set before the rows load.
+    void ponerEntregados(const ValoresEntregados& entregados) { m_entregados = entregados; }
+    bool conEntregados() const { return m_entregados.disponibles; }
+    // The unit of the values where the query has no unit column ("g/kg").
+    void ponerUnidad(const QString& unidad) { m_unidad = unidad; }
+    // The delivered value of a group cell whose value differs from it; an
+    // invalid QVariant for any other cell.
+    QVariant entregadoDistinto(const QModelIndex& indice) const;
+
+    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
 
@@ -36,6 +53,10 @@ protected:
     void escrituraFallida() override;
     QString texto(const QVariant& valor) const override;
     QVariant alineacion(int columna) const override;
+
+private:
+    ValoresEntregados m_entregados;
+    QString m_unidad;
 };
 
 // The rows of `ULs`, the upper limits, edited as the reference values are;
@@ -77,7 +98,8 @@ struct ControlesDRIs
     void construir(QWidget* marco);
 };
 
-// Tab 7: four grids over the reference values, written back row by row.
+// Tab 7: four grids over the reference values, written back row by row, and
+// one over the upper limits; their pop-up menu restores delivered values.
 class PestanaDRIs : public QObject
 {
     Q_OBJECT
@@ -96,7 +118,33 @@ public:
     static QString sentencia(int rejilla);
 
 private:
+    // A changed cell of a grid and its delivered value.
+    struct Restauracion
+    {
+        ModeloDRIs* modelo = nullptr;
+        int fila = 0;
+        int columna = 0;
+        CeldaReferencia celda;
+    };
+    // The changed cells of grid `rejilla`: of row `fila` (-1: every row), of
+    // column `columna` (-1: every group column).
+    QList<Restauracion> editadas(int rejilla, int fila, int columna) const;
+    // The pop-up menu over a grid: the delivered values restored.
+    void abrirMenu(int rejilla, const QModelIndex& celda, const QPoint& donde);
+    void restaurarValor();
+    void restaurarFila();
+    void restaurarTodo();
+    // Writes the delivered values back, all or none, and shows them.
+    void restaurar(int rejilla, const QList<Restauracion>& celdas);
+
     ControlesDRIs& m_ui;
     RejillaDatos* m_rejillas[5] = {};
     ModeloDRIs* m_modelos[5] = {};
+    QMenu* m_menu = nullptr;
+    QAction* m_restaurarValor = nullptr;
+    QAction* m_restaurarFila = nullptr;
+    QAction* m_restaurarTodo = nullptr;
+    // Where the menu was asked for.
+    int m_rejillaMenu = 0;
+    QPersistentModelIndex m_celdaMenu;
 };
