@@ -26,8 +26,12 @@ bool esTabla(const QSqlDatabase& db, const QString& nombre)
 
 QStringList tablasEntregadas()
 {
-    return {QStringLiteral("total"), QStringLiteral("groups"), QStringLiteral("measures"),
-            copiaEntregada(QStringLiteral("DRIs")), copiaEntregada(QStringLiteral("ULs"))};
+    return {QStringLiteral("total"),
+            QStringLiteral("groups"),
+            QStringLiteral("measures"),
+            copiaEntregada(QStringLiteral("DRIs")),
+            copiaEntregada(QStringLiteral("ULs")),
+            copiaEntregada(QStringLiteral("EARs"))};
 }
 
 QString copiaEntregada(const QString& tabla)

@@ -293,6 +293,27 @@ private slots:
         QVERIFY(almacen::haceFaltaActualizar(otra, entregada));
         QCOMPARE(ejecutarEn(otra, {"pragma user_version=2"}), QString());
         QVERIFY(!almacen::haceFaltaActualizar(otra, entregada));
+
+        // The same version delivered before a reference table was added:
+        // every delivered table counts in the fingerprint.
+        for (const char* tabla : {"EARs_delivered", "ULs_delivered", "measures"}) {
+            QFile::remove(otra);
+            QVERIFY(QFile::copy(entregada, otra));
+            QFile::setPermissions(otra, QFile::ReadOwner | QFile::WriteOwner);
+            QCOMPARE(ejecutarEn(otra, {QStringLiteral("delete from %1").arg(tabla)}), QString());
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "h");
+            db.setDatabaseName(otra);
+            QVERIFY(db.open());
+            const QString huella = almacen::huellaContenido(db);
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("h"));
+            QCOMPARE(ejecutarEn(otra, {QStringLiteral("update about set value='%1' where "
+                                                      "key='content_hash'")
+                                           .arg(huella)}),
+                     QString());
+            QVERIFY2(almacen::haceFaltaActualizar(otra, entregada), tabla);
+        }
         QVERIFY(!almacen::haceFaltaActualizar(entregada, entregada));
 
         QDir(m_dir.path()).mkpath(QStringLiteral("real"));
