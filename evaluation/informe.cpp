@@ -407,6 +407,30 @@ QString htmlNotaEditados(const Informe& informe)
     return QStringLiteral("<p id=\"edited\">* Edited by you, not the delivered value</p>\n");
 }
 
+QString textoDesconocidos(const Evaluacion& evaluacion, const QString& clave)
+{
+    const auto d = evaluacion.desconocidos.constFind(clave);
+    if (d == evaluacion.desconocidos.cend() || d->alimentos == 0)
+        return QString();
+    const QLocale local;
+    QStringList nombres;
+    for (qsizetype i = 0; i < d->lista.size() && i < 5; ++i)
+        nombres << QStringLiteral("%1 %2 g a week")
+                       .arg(d->lista.at(i).first, local.toString(qRound64(d->lista.at(i).second)));
+    if (d->lista.size() > 5)
+        nombres << QStringLiteral("and %1 more").arg(local.toString(d->lista.size() - 5));
+    QString texto =
+        QStringLiteral("%1 of unknown value: %2")
+            .arg(d->alimentos == 1 ? QStringLiteral("1 food")
+                                   : QStringLiteral("%1 foods").arg(local.toString(d->alimentos)),
+                 nombres.join(QStringLiteral("; ")));
+    if (provisional(evaluacion, clave))
+        texto += QStringLiteral("\nThey weigh %1 % of the week's grams: the judgement is "
+                                "provisional.")
+                     .arg(local.toString(qRound(100 * d->gramos / evaluacion.gramosSemana)));
+    return texto;
+}
+
 QString htmlPie()
 {
     return QStringLiteral("<p>Food composition: USDA National Nutrient Database for Standard "

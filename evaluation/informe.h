@@ -55,6 +55,11 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
 // The verdict in words, with the rule that gave it (the results list's
 // tooltip).
 QString explicacionVeredicto(const Juicio& juicio);
+// The foods of unknown value behind a judgement, for its tooltip: "1 food of
+// unknown value: Fish, salmon, ... 280 g a week", the first five by grams;
+// with "provisional" where they weigh 10 % of the week or more. Empty when
+// there are none.
+QString textoDesconocidos(const Evaluacion& evaluacion, const QString& clave);
 // The colour of a verdict, as "#rrggbb" (the results list draws the same).
 QString colorVeredicto(Veredicto veredicto);
 // How much of a verdict bar is filled, 0 to 1: full at 150 % of the

@@ -416,6 +416,13 @@ void rellenarResultados(QTreeWidget* lista, const Sesion& sesion)
         if (porcentaje)
             ponerNumero(fila, 3, redondearDosDecimales(*porcentaje / 7.0));
         ponerJuicio(fila, e, evaluacion.juicios.value(clave));
+        // The foods of unknown value, in the judgement's tooltip.
+        if (const QString desconocidos = textoDesconocidos(evaluacion, clave);
+            !desconocidos.isEmpty())
+            for (int c = 0; c < 7; ++c)
+                fila->setToolTip(c, fila->toolTip(c).isEmpty()
+                                        ? desconocidos
+                                        : fila->toolTip(c) + QLatin1Char('\n') + desconocidos);
         fila->setData(0, RolClaveNutriente, clave);
         filas << fila;
     }

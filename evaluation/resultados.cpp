@@ -359,5 +359,46 @@ Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valore
     Evaluacion evaluacion = extraerResultados(perfil, valores, otras);
     calcularGeneral(evaluacion, perfil, valores);
     juzgar(evaluacion, perfil, valores, limites);
+    contarDesconocidos(evaluacion, perfil, valores);
     return evaluacion;
+}
+
+void contarDesconocidos(Evaluacion& evaluacion, const PerfilActual& perfil,
+                        const ValoresRecomendados& valores)
+{
+    QStringList rechazadas;
+    const QList<QPair<QString, QString>> columnas = valores.columnas(&rechazadas);
+    if (columnas.isEmpty() || !perfil.idPerfil.tieneValor())
+        return;
+    // One row per food of the week: its grams and which values it lacks.
+    QString sentencia = QStringLiteral("select t.description, s.intake");
+    for (const auto& par : columnas)
+        sentencia += QStringLiteral(", t.%1 is null").arg(par.second);
+    sentencia += QStringLiteral(" from saves s inner join total t on t.id=s.food_id where "
+                                "s.intake>0 and s.prof_id=? order by s.intake desc, "
+                                "t.description");
+    const almacen::Consulta c = almacen::consultar(sentencia, {perfil.idPerfil.entero()});
+    if (!c.ok) {
+        escribirLog(c.entradaLog(QStringLiteral("contarDesconocidos() -> ")));
+        return;
+    }
+    for (const QVariantList& fila : c.filas) {
+        const double gramos = fila.value(1).toDouble();
+        evaluacion.gramosSemana += gramos;
+        for (int i = 0; i < columnas.size() && 2 + i < fila.size(); ++i) {
+            if (fila.at(2 + i).toInt() == 0)
+                continue;
+            Desconocidos& d = evaluacion.desconocidos[columnas.at(i).first];
+            ++d.alimentos;
+            d.gramos += gramos;
+            d.lista.append({fila.value(0).toString(), gramos});
+        }
+    }
+}
+
+bool provisional(const Evaluacion& evaluacion, const QString& clave)
+{
+    const auto d = evaluacion.desconocidos.constFind(clave);
+    return d != evaluacion.desconocidos.cend() && evaluacion.gramosSemana > 0 &&
+           d->gramos >= 0.1 * evaluacion.gramosSemana;
 }

@@ -59,6 +59,16 @@ struct Juicio
     std::optional<double> limiteEntregado;
 };
 
+// The foods of the week that have no known value of one nutrient (the food
+// table holds none for them: never measured, not a zero).
+struct Desconocidos
+{
+    int alimentos = 0;
+    double gramos = 0; // their grams a week
+    // Each food's description and grams a week, most grams first.
+    QList<QPair<QString, double>> lista;
+};
+
 // The evaluation of a profile's week: every nutrient of the reference table
 // summed over the recorded intakes and set against the daily reference value
 // of the profile's age and sex group. Numbers only; the results list formats
@@ -77,6 +87,10 @@ struct Evaluacion
     QHash<QString, double> otrasCantidades;
     // The verdict of each nutrient, by key (filled by juzgar).
     QHash<QString, Juicio> juicios;
+    // The foods of the week without a known value, by nutrient key (only
+    // nutrients that have some), and the grams of the whole week.
+    QHash<QString, Desconocidos> desconocidos;
+    double gramosSemana = 0;
 };
 
 // Sums every nutrient over the profile's intakes above 0 g in one statement
@@ -95,6 +109,14 @@ void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
 // upper limit, and the verdict.
 void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRecomendados& valores,
             const LimitesSuperiores& limites);
+
+// Finds, for every nutrient, the foods of the week whose value is unknown.
+void contarDesconocidos(Evaluacion& evaluacion, const PerfilActual& perfil,
+                        const ValoresRecomendados& valores);
+
+// Whether the foods of unknown value weigh so much of the week (10 % of its
+// grams or more) that the nutrient's judgement is only provisional.
+bool provisional(const Evaluacion& evaluacion, const QString& clave);
 
 // The whole evaluation of the week: totals, then protein and energy shares,
 // then the verdict of every nutrient against its reference and limit.

@@ -350,6 +350,32 @@ private slots:
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 
+    // Foods without a known value are named in the judgement's tooltip, most
+    // grams first; from 10 % of the week's grams on the judgement is
+    // provisional.
+    void desconocidos()
+    {
+        Escena e;
+        e.ingerir(Fixture::hamburguesa, 280);
+        e.ingerir(Fixture::leche, 2520);
+        e.mostrar();
+        const Desconocidos d = e.f->sesion().evaluacion.desconocidos.value("Leucine");
+        QCOMPARE(d.alimentos, 1);
+        QCOMPARE(d.gramos, 280.);
+        QVERIFY(!e.f->sesion().evaluacion.desconocidos.contains("Protein"));
+        const QString tip = e.fila("Leucine")->toolTip(3);
+        QVERIFY2(tip.contains("\n1 food of unknown value: McDonald's, Hamburger 280 g a week\n"
+                              "They weigh 10 % of the week's grams: the judgement is provisional."),
+                 qPrintable(tip));
+        QVERIFY(!e.fila("Protein")->toolTip(3).contains("unknown"));
+
+        e.fx.ejecutar("update saves set intake=2521 where food_id=1077");
+        e.mostrar();
+        e.f->ui().tbs_fichas->tabBarClicked(e.f->ui().tbs_fichas->currentIndex());
+        QVERIFY(!provisional(e.f->sesion().evaluacion, "Leucine"));
+        QVERIFY(!e.fila("Leucine")->toolTip(3).contains("provisional"));
+    }
+
     // The new columns sort by their numbers, and keep their texts.
     void ordenLimites()
     {
