@@ -330,8 +330,8 @@ void ComposicionInforme::componer(const Informe& informe)
     };
 
     m_tablas.push_back(std::make_unique<Tabla>(
-        tablaResultados(informe), QList<double>{0.23, 0.05, 0.10, 0.08, 0.09, 0.11, 0.17, 0.17},
-        ancho));
+        tablaResultados(informe),
+        QList<double>{0.16, 0.05, 0.10, 0.08, 0.09, 0.11, 0.12, 0.17, 0.12}, ancho));
     for (const Informe::Fila& f : informe.filas)
         m_tablas.back()->barras.emplace_back(parteBarra(f.porcentaje),
                                              QColor(colorVeredicto(f.juicio.veredicto)));
@@ -340,7 +340,7 @@ void ComposicionInforme::componer(const Informe& informe)
 
     texto(htmlEncabezado(informe), m_tablas[0]->inicio());
     tabla(*m_tablas[0], 0);
-    if (const QString nota = htmlNotaEditados(informe); !nota.isEmpty())
+    if (const QString nota = htmlNotasResultados(informe); !nota.isEmpty())
         texto(nota);
     texto(htmlLeyenda());
     if (m_energia) {

@@ -163,6 +163,8 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
         if (porcentaje)
             f.porcentaje = *porcentaje / 7.0;
         f.juicio = e.juicios.value(clave);
+        f.desconocidos = e.desconocidos.value(clave);
+        f.provisional = provisional(e, clave);
         informe.filas << f;
     }
     informe.alimentos = alimentosSemana(p.idPerfil.entero(), fallo);
@@ -289,6 +291,18 @@ QString marcarEditado(const QString& texto, bool editado)
                        : texto.left(espacio) + QLatin1Char('*') + texto.mid(espacio);
 }
 
+// "1 food, 280 g" of unknown value; empty when none.
+QString textoDesconocidosFila(const Desconocidos& d)
+{
+    if (d.alimentos == 0)
+        return QString();
+    const QLocale local;
+    return QStringLiteral("%1, %2 g")
+        .arg(d.alimentos == 1 ? QStringLiteral("1 food")
+                              : QStringLiteral("%1 foods").arg(local.toString(d.alimentos)),
+             local.toString(qRound64(d.gramos)));
+}
+
 bool hayEditados(const Informe& informe)
 {
     return std::any_of(informe.filas.cbegin(), informe.filas.cend(), [](const Informe::Fila& f) {
@@ -301,10 +315,10 @@ bool hayEditados(const Informe& informe)
 TablaInforme tablaResultados(const Informe& informe)
 {
     TablaInforme t;
-    t.cabecera = QStringList{QStringLiteral("Nutrient"),    QStringLiteral("Unit"),
-                             QStringLiteral("Intake"),      QStringLiteral("% WRI"),
-                             QStringLiteral("Daily"),       QStringLiteral("Reference"),
-                             QStringLiteral("Upper limit"), QStringLiteral("Verdict")};
+    t.cabecera = QStringList{
+        QStringLiteral("Nutrient"),    QStringLiteral("Unit"),    QStringLiteral("Intake"),
+        QStringLiteral("% WRI"),       QStringLiteral("Daily"),   QStringLiteral("Reference"),
+        QStringLiteral("Upper limit"), QStringLiteral("Verdict"), QStringLiteral("Unknown in")};
     for (const Informe::Fila& f : informe.filas)
         t.filas << QStringList{
             f.nombre,
@@ -314,8 +328,10 @@ TablaInforme tablaResultados(const Informe& informe)
             numero(f.juicio.diaria, true),
             marcarEditado(textoReferencia(f.juicio, f.unidad), f.juicio.referenciaEditada),
             marcarEditado(textoLimite(f.juicio, f.unidad), f.juicio.limiteEditado),
-            palabraVeredicto(f.juicio.veredicto)};
-    t.numericas = {false, false, true, true, true, false, false, false};
+            palabraVeredicto(f.juicio.veredicto) +
+                (f.provisional ? QStringLiteral("\u00a0?") : QString()),
+            textoDesconocidosFila(f.desconocidos)};
+    t.numericas = {false, false, true, true, true, false, false, false, false};
     t.columnaVeredicto = 7;
     return t;
 }
@@ -400,11 +416,17 @@ QString htmlNotaEnergia(const Informe& informe)
         .arg(notas.join(QStringLiteral("; ")));
 }
 
-QString htmlNotaEditados(const Informe& informe)
+QString htmlNotasResultados(const Informe& informe)
 {
-    if (!hayEditados(informe))
-        return QString();
-    return QStringLiteral("<p id=\"edited\">* Edited by you, not the delivered value</p>\n");
+    QString notas;
+    if (hayEditados(informe))
+        notas += QStringLiteral("<p id=\"edited\">* Edited by you, not the delivered value</p>\n");
+    if (std::any_of(informe.filas.cbegin(), informe.filas.cend(),
+                    [](const Informe::Fila& f) { return f.provisional; }))
+        notas += QStringLiteral("<p id=\"provisional\">? Provisional: foods without a known "
+                                "value of the nutrient make up 10 % or more of the week's "
+                                "grams</p>\n");
+    return notas;
 }
 
 QString textoDesconocidos(const Evaluacion& evaluacion, const QString& clave)
@@ -488,7 +510,7 @@ QString htmlInforme(const Informe& informe, const QString& grafico)
                            .arg(int(std::lround(60.0 * parteBarra(f.porcentaje))))
                            .arg(colorVeredicto(f.juicio.veredicto), texto.toHtmlEscaped());
                    });
-    h += htmlNotaEditados(informe);
+    h += htmlNotasResultados(informe);
     h += htmlLeyenda();
 
     if (reparticionEnergia(informe)) {
@@ -521,7 +543,10 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
                          QStringLiteral("Upper limit a day (unit)"),
                          QStringLiteral("Upper limit applies to"),
                          QStringLiteral("Verdict"),
-                         QStringLiteral("Edited")};
+                         QStringLiteral("Edited"),
+                         QStringLiteral("Unknown in (foods)"),
+                         QStringLiteral("Unknown in (g a week)"),
+                         QStringLiteral("Provisional")};
     for (const Informe::Fila& f : informe.filas) {
         const Juicio& j = f.juicio;
         filas << QStringList{
@@ -541,7 +566,10 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
             editados << QStringLiteral("reference");
         if (j.limiteEditado)
             editados << QStringLiteral("upper limit");
-        filas.last() << editados.join(QStringLiteral("; "));
+        filas.last() << editados.join(QStringLiteral("; "))
+                     << QString::number(f.desconocidos.alimentos)
+                     << numero(f.desconocidos.gramos, false)
+                     << (f.provisional ? QStringLiteral("yes") : QString());
     }
     return filas;
 }

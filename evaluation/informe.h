@@ -42,6 +42,8 @@ struct Informe
         double semana = 0.0;              // the week's total
         std::optional<double> porcentaje; // "% WRI"
         Juicio juicio;
+        Desconocidos desconocidos; // the foods of the week of unknown value
+        bool provisional = false;  // they weigh 10 % of the week or more
     };
     QList<Fila> filas;
     QList<AlimentoSemana> alimentos;
@@ -84,9 +86,10 @@ struct TablaInforme
     QList<bool> numericas;     // the columns of numbers, aligned right
     int columnaVeredicto = -1; // the column drawn with the verdict's bar
 };
-// Nutrient, unit, intake, % WRI, daily, reference, upper limit and the
-// verdict's word, one row for each row of the report; a reference or limit
-// the user changed has an asterisk after its number.
+// Nutrient, unit, intake, % WRI, daily, reference, upper limit, the
+// verdict's word and the foods of unknown value, one row for each row of the
+// report; a reference or limit the user changed has an asterisk after its
+// number, a provisional verdict a question mark after its word.
 TablaInforme tablaResultados(const Informe& informe);
 // Food, grams a week, grams a day.
 TablaInforme tablaAlimentos(const Informe& informe);
@@ -113,8 +116,9 @@ QString htmlApartado(const QString& titulo);     // a section's heading
 QString htmlLeyenda();                           // what the bar colours mean
 QString htmlNotaEnergia(const Informe& informe); // the shares and their references
 QString htmlPie();                               // sources; not medical advice
-// What the asterisk of the results means; empty when no row has one.
-QString htmlNotaEditados(const Informe& informe);
+// What the asterisk and the question mark of the results mean; empty when
+// no row has either.
+QString htmlNotasResultados(const Informe& informe);
 
 // The report as a standalone XHTML document. `grafico`, when given, is the
 // energy chart as a data URI of an image.
