@@ -213,6 +213,11 @@ QString explicacionVeredicto(const Juicio& j)
                        : QStringLiteral("Above the upper limit"))
                 : QStringLiteral("No reference; within ") + nombreLimite(j);
         break;
+    case Regla::AzucaresTotales:
+        t = QStringLiteral("No verdict: the reference is the guidance for added sugars, and the "
+                           "food table holds only total sugars (those of milk and fruit "
+                           "included)");
+        break;
     case Regla::Ninguna:
         t = QStringLiteral("No reference and no upper limit to judge by");
         break;

@@ -92,8 +92,7 @@ std::optional<std::pair<double, double>> intervaloAceptable(const QString& clave
 
 bool esTecho(const QString& clave)
 {
-    return clave == QLatin1String("Sugars_total") ||
-           clave == QLatin1String("Fatty_acids_total_saturated");
+    return clave == QLatin1String("Fatty_acids_total_saturated");
 }
 
 } // namespace
@@ -310,7 +309,11 @@ void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRec
                 j.parteEnergia =
                     kcal * evaluacion.cantidadesIngeridas.value(clave) * 100.0 / energia;
             const double parte = j.parteEnergia.value_or(0.0);
-            if (esTecho(clave)) {
+            if (clave == QLatin1String("Sugars_total")) {
+                // The 10 % of the energy is the guidance for added sugars;
+                // the table's total sugars count milk's and fruit's too.
+                j.regla = Regla::AzucaresTotales;
+            } else if (esTecho(clave)) {
                 if (j.referencia) {
                     j.regla = Regla::Techo;
                     j.veredicto = parte > *j.referencia ? Veredicto::Exceso : Veredicto::Correcto;

@@ -27,6 +27,9 @@ enum class Regla {
     SinIntervalo, // an energy source, but the group has no acceptable range
     Techo,        // a share of the energy at most the reference
     Limite,       // the upper limit (or sodium's CDRR) alone
+    // Total sugars: the reference is the guidance for added sugars, which
+    // the food table does not hold, so no verdict is drawn.
+    AzucaresTotales,
 };
 
 // The daily view of one nutrient beside its reference and its upper limit.

@@ -128,8 +128,39 @@ private slots:
           "Outside the range of the energy this source should give (20 - 35 %)");
         v("fat inside 30 - 40 % at 1 - 3 years", 2, energia, "Total_Lipid", Veredicto::Correcto,
           "Within the range of the energy this source should give (30 - 40 %)");
-        v("sugars below their ceiling", 6, energia, "Sugars_total", Veredicto::Correcto,
+        // Total sugars: no verdict, whatever their share (here 8 % and 32 %).
+        v("total sugars, 8 % of the energy", 6, energia, "Sugars_total", Veredicto::SinJuicio,
+          "No verdict: the reference is the guidance for added sugars");
+        v("total sugars, 32 % of the energy", 6,
+          "Protein=100, Total_Lipid=100, Carbohydrate=300, Sugars_total=200", "Sugars_total",
+          Veredicto::SinJuicio, "No verdict: the reference is the guidance for added sugars");
+        // Every line at, just below and just above it.
+        v("energy at 90 %", 6, "Energy=2448", "Energy", Veredicto::Correcto,
+          "Energy within 90 - 110 %");
+        v("energy at 110 %", 6, "Energy=2992", "Energy", Veredicto::Correcto,
+          "Energy within 90 - 110 %");
+        v("energy just above 110 %", 6, "Energy=2992.5", "Energy", Veredicto::Atencion,
+          "Energy outside 90 - 110 %");
+        v("carbohydrate at 45 %", 6, "Protein=50, Total_Lipid=100, Carbohydrate=225",
+          "Carbohydrate", Veredicto::Correcto, "Within the range");
+        v("carbohydrate just below 45 %", 6, "Protein=50, Total_Lipid=100, Carbohydrate=224",
+          "Carbohydrate", Veredicto::Atencion, "Outside the range");
+        v("fat at 38 %, 1 - 3 years", 2, "Protein=50, Total_Lipid=50, Carbohydrate=133.55",
+          "Total_Lipid", Veredicto::Correcto,
+          "Within the range of the energy this source "
+          "should give (30 - 40 %)");
+        v("fat at 38 %, 4 - 8 years", 3, "Protein=50, Total_Lipid=50, Carbohydrate=133.55",
+          "Total_Lipid", Veredicto::Atencion,
+          "Outside the range of the energy this source "
+          "should give (25 - 35 %)");
+        v("saturated fat at its ceiling", 6,
+          "Protein=50, Total_Lipid=100, Carbohydrate=175, Fatty_acids_total_saturated=20",
+          "Fatty_acids_total_saturated", Veredicto::Correcto,
           "Within the ceiling set by the reference");
+        v("saturated fat just above its ceiling", 6,
+          "Protein=50, Total_Lipid=100, Carbohydrate=175, Fatty_acids_total_saturated=20.01",
+          "Fatty_acids_total_saturated", Veredicto::Exceso,
+          "Above the ceiling set by the reference");
         v("saturated fat below its ceiling", 6, energia, "Fatty_acids_total_saturated",
           Veredicto::Correcto, "Within the ceiling set by the reference");
         v("saturated fat above its ceiling", 6,
