@@ -75,15 +75,15 @@ run_until_window() {
     t0=$(date +%s)
     in_chroot "QT_QPA_PLATFORM=offscreen exec ./run.sh" >>"$root.run.log" 2>&1 &
     pid=$!
-    until pgrep -f '^/root/alimetra/build/alimetra$' >/dev/null; do
+    until pgrep -f '^/root/alimetra/build/alimetra( |$)' >/dev/null; do
         kill -0 "$pid" 2>/dev/null || { echo "   ./run.sh ended early:"; tail -5 "$root.run.log"; return 1; }
         sleep 0.2
     done
     local up=$(($(date +%s) - t0))
     sleep 3
-    pgrep -f '^/root/alimetra/build/alimetra$' >/dev/null ||
+    pgrep -f '^/root/alimetra/build/alimetra( |$)' >/dev/null ||
         { echo "   the program did not stay up"; return 1; }
-    pkill -f '^/root/alimetra/build/alimetra$'
+    pkill -f '^/root/alimetra/build/alimetra( |$)'
     wait "$pid" || true
     [ -f "$root/root/.local/share/alimetra/sr18.mdb" ] ||
         { echo "   no database in the data folder"; return 1; }
