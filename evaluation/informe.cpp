@@ -441,11 +441,12 @@ QString textoDesconocidos(const Evaluacion& evaluacion, const QString& clave)
         return QString();
     const QLocale local;
     QStringList nombres;
-    for (qsizetype i = 0; i < d->lista.size() && i < 5; ++i)
+    for (qsizetype i = 0; i < d->lista.size(); ++i)
         nombres << QStringLiteral("%1 %2 g a week")
                        .arg(d->lista.at(i).first, local.toString(qRound64(d->lista.at(i).second)));
-    if (d->lista.size() > 5)
-        nombres << QStringLiteral("and %1 more").arg(local.toString(d->lista.size() - 5));
+    if (d->alimentos > d->lista.size())
+        nombres
+            << QStringLiteral("and %1 more").arg(local.toString(d->alimentos - d->lista.size()));
     QString texto =
         QStringLiteral("%1 of unknown value: %2")
             .arg(d->alimentos == 1 ? QStringLiteral("1 food")

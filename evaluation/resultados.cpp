@@ -373,10 +373,15 @@ void contarDesconocidos(Evaluacion& evaluacion, const PerfilActual& perfil,
     const QList<QPair<QString, QString>> columnas = valores.columnas(&rechazadas);
     if (columnas.isEmpty() || !perfil.idPerfil.tieneValor())
         return;
-    // One row per food of the week: its grams and which values it lacks.
+    // One row per food of the week: its grams and which values it lacks,
+    // as bits of whole numbers (62 nutrients to each).
+    constexpr int porMascara = 62;
     QString sentencia = QStringLiteral("select t.description, s.intake");
-    for (const auto& par : columnas)
-        sentencia += QStringLiteral(", t.%1 is null").arg(par.second);
+    for (int i = 0; i < columnas.size(); ++i) {
+        const int bit = i % porMascara;
+        sentencia += bit == 0 ? QStringLiteral(", ") : QStringLiteral(" | ");
+        sentencia += QStringLiteral("((t.%1 is null) << %2)").arg(columnas.at(i).second).arg(bit);
+    }
     sentencia += QStringLiteral(" from saves s inner join total t on t.id=s.food_id where "
                                 "s.intake>0 and s.prof_id=? order by s.intake desc, "
                                 "t.description");
@@ -388,13 +393,15 @@ void contarDesconocidos(Evaluacion& evaluacion, const PerfilActual& perfil,
     for (const QVariantList& fila : c.filas) {
         const double gramos = fila.value(1).toDouble();
         evaluacion.gramosSemana += gramos;
-        for (int i = 0; i < columnas.size() && 2 + i < fila.size(); ++i) {
-            if (fila.at(2 + i).toInt() == 0)
+        for (int i = 0; i < columnas.size(); ++i) {
+            const qint64 mascara = fila.value(2 + i / porMascara).toLongLong();
+            if (((mascara >> (i % porMascara)) & 1) == 0)
                 continue;
             Desconocidos& d = evaluacion.desconocidos[columnas.at(i).first];
             ++d.alimentos;
             d.gramos += gramos;
-            d.lista.append({fila.value(0).toString(), gramos});
+            if (d.lista.size() < Desconocidos::nombrados)
+                d.lista.append({fila.value(0).toString(), gramos});
         }
     }
 }

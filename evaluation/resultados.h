@@ -68,8 +68,10 @@ struct Desconocidos
 {
     int alimentos = 0;
     double gramos = 0; // their grams a week
-    // Each food's description and grams a week, most grams first.
+    // The first foods' descriptions and grams a week, most grams first (at
+    // most `nombrados` of them).
     QList<QPair<QString, double>> lista;
+    static constexpr int nombrados = 5;
 };
 
 // The evaluation of a profile's week: every nutrient of the reference table
