@@ -9,6 +9,7 @@
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"
+#include "windows/common/etiquetarecortada.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"

@@ -48,22 +48,6 @@ private:
     qint64 m_ultimo = 0;
 };
 
-// A one-line label that never widens its window, whatever its text: a text
-// longer than the label is drawn cut short with "...", line breaks and other
-// control characters as blanks. text() stays the whole text.
-class EtiquetaRecortada : public QLabel
-{
-public:
-    explicit EtiquetaRecortada(QWidget* padre = nullptr);
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-    // The text as drawn in a width of `ancho` pixels.
-    QString textoVisible(int ancho) const;
-
-protected:
-    void paintEvent(QPaintEvent* evento) override;
-};
-
 // A list view in report form whose columns carry the given captions and keys.
 QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList& titulos,
                           const QStringList& claves);

@@ -1,6 +1,7 @@
 #include "windows/main/interfaz.h"
 
 #include "windows/common/controles.h"
+#include "windows/common/etiquetarecortada.h"
 
 #include <QFrame>
 #include <QLabel>
