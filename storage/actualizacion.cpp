@@ -1,5 +1,6 @@
 #include "storage/actualizacion.h"
 
+#include "storage/archivos.h"
 #include "storage/basedatos.h"
 #include "storage/esquema.h"
 #include "storage/registro.h"
@@ -27,15 +28,6 @@ namespace {
 QString errorSistema()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-bool mismoArchivo(const QString& a, const QString& b)
-{
-    struct stat x;
-    struct stat y;
-    return ::stat(QFile::encodeName(a).constData(), &x) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &y) == 0 && x.st_dev == y.st_dev &&
-           x.st_ino == y.st_ino;
 }
 
 // Copies `origen` into `destino` (open for writing) in pieces and puts it on

@@ -100,6 +100,15 @@ bool guardarArchivo(const QString& ruta, const QByteArray& datos, QString* fallo
     return guardarArchivos({{ruta, datos}}, nullptr, fallo);
 }
 
+bool mismoArchivo(const QString& a, const QString& b)
+{
+    struct stat x;
+    struct stat y;
+    return ::stat(QFile::encodeName(a).constData(), &x) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
+}
+
 bool esArchivoNormal(const QString& ruta, QString* motivo)
 {
     struct stat datos;

@@ -26,6 +26,9 @@ bool guardarArchivos(const QList<QPair<QString, QByteArray>>& archivos, QString*
 // One file the same way.
 bool guardarArchivo(const QString& ruta, const QByteArray& datos, QString* fallo);
 
+// Whether both paths name one file (by another name, a link included).
+bool mismoArchivo(const QString& a, const QString& b);
+
 // Whether `ruta` is a regular file (a link is followed), found without
 // opening it; false, with what it is instead in `motivo`, naming it.
 bool esArchivoNormal(const QString& ruta, QString* motivo);

@@ -449,11 +449,7 @@ namespace {
 // included.
 bool esLaBaseAbierta(const QFileInfo& destino)
 {
-    struct stat a;
-    struct stat b;
-    return ::stat(QFile::encodeName(destino.absoluteFilePath()).constData(), &a) == 0 &&
-           ::stat(QFile::encodeName(base().databaseName()).constData(), &b) == 0 &&
-           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    return mismoArchivo(destino.absoluteFilePath(), base().databaseName());
 }
 
 // The temporary copies that a backup interrupted for good (power cut, kill)
@@ -558,14 +554,6 @@ bool entero(const QVariant& valor, const QString& tipo, qint64 minimo, qint64 ma
     return v >= minimo && v <= maximo;
 }
 
-bool esTablaEn(const QSqlDatabase& db, const QString& nombre)
-{
-    QSqlQuery tipo(db);
-    tipo.prepare(QStringLiteral("select type from sqlite_master where name=? collate nocase"));
-    tipo.addBindValue(nombre);
-    return tipo.exec() && tipo.next() && tipo.value(0).toString() == QLatin1String("table");
-}
-
 // A reference value as read: a number, empty (null), or not valid.
 struct Celda
 {
@@ -632,13 +620,13 @@ QString leerValores(const QSqlDatabase& copia, const QString& tabla, Respaldo& r
     QHash<QString, QHash<QString, Celda>> actuales, entregadas, suyas, suyasEntregadas;
     QString m = leerCeldas(base(), tabla, grupos, actuales);
     const QString copiaTabla = copiaEntregada(tabla);
-    const bool conEntregadas = esTablaEn(base(), copiaTabla);
+    const bool conEntregadas = esTabla(base(), copiaTabla);
     if (m.isEmpty() && conEntregadas)
         m = leerCeldas(base(), copiaTabla, grupos, entregadas);
-    if (m.isEmpty() && esTablaEn(copia, tabla))
+    if (m.isEmpty() && esTabla(copia, tabla))
         m = leerCeldas(copia, tabla, grupos, suyas);
     if (m.isEmpty()) {
-        if (esTablaEn(copia, copiaTabla))
+        if (esTabla(copia, copiaTabla))
             m = leerCeldas(copia, copiaTabla, grupos, suyasEntregadas);
         else
             suyasEntregadas = entregadas;
@@ -684,8 +672,8 @@ QString leerValores(const QSqlDatabase& copia, const QString& tabla, Respaldo& r
 QString leerRetirados(const QSqlDatabase& copia, const QSet<qint64>& faltan, Respaldo& r)
 {
     const QStringList suyas = columnasTabla(copia, QStringLiteral("total"));
-    if (faltan.isEmpty() || !esTablaEn(copia, QStringLiteral("total")) ||
-        !esTablaEn(base(), QStringLiteral("withdrawn")))
+    if (faltan.isEmpty() || !esTabla(copia, QStringLiteral("total")) ||
+        !esTabla(base(), QStringLiteral("withdrawn")))
         return QString();
     QStringList comunes;
     for (const QString& c : columnasTabla(base(), QStringLiteral("total")))
@@ -834,7 +822,7 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
 
 bool hayTabla(const QString& nombre)
 {
-    return baseAbierta() && esTablaEn(base(), nombre);
+    return baseAbierta() && esTabla(base(), nombre);
 }
 
 namespace {
@@ -909,15 +897,8 @@ std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
                     {"DRIs", {"key"}}};
                 for (const auto& [t, columnas] : requeridas) {
                     const QString tabla = QLatin1String(t);
-                    QSqlQuery tipo(copia);
-                    tipo.prepare(
-                        QStringLiteral("select type from sqlite_master where name=? collate "
-                                       "nocase"));
-                    tipo.addBindValue(tabla);
-                    const bool esTabla = tipo.exec() && tipo.next() &&
-                                         tipo.value(0).toString() == QLatin1String("table");
                     const QStringList suyas = columnasTabla(copia, tabla);
-                    if (!esTabla && motivo.isEmpty())
+                    if (!esTabla(copia, tabla) && motivo.isEmpty())
                         motivo = QStringLiteral("it has no table %1").arg(tabla);
                     for (const QString& c : columnas)
                         if (!suyas.contains(c) && motivo.isEmpty())

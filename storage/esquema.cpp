@@ -14,15 +14,15 @@ namespace {
 const QStringList referenciasEditables = {QStringLiteral("DRIs"), QStringLiteral("ULs"),
                                           QStringLiteral("EARs")};
 
+} // namespace
+
 bool esTabla(const QSqlDatabase& db, const QString& nombre)
 {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("select 1 from sqlite_master where type='table' and name=?"));
-    q.addBindValue(nombre);
-    return q.exec() && q.next();
+    QSqlQuery tipo(db);
+    tipo.prepare(QStringLiteral("select type from sqlite_master where name=? collate nocase"));
+    tipo.addBindValue(nombre);
+    return tipo.exec() && tipo.next() && tipo.value(0).toString() == QLatin1String("table");
 }
-
-} // namespace
 
 QStringList tablasEntregadas()
 {

@@ -14,6 +14,10 @@ namespace almacen {
 // change of the tables; the upgrade carries the user's rows over.
 inline constexpr int versionBase = 1;
 
+// Whether `nombre` (in any case) is a table of `db`: a view or another
+// object of that name is not.
+bool esTabla(const QSqlDatabase& db, const QString& nombre);
+
 // The tables the builder delivers and the user never changes, with the
 // pristine copies of the reference values (the user edits `DRIs`, `ULs` and
 // `EARs` themselves, so their delivered values are kept beside them).
