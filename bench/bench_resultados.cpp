@@ -107,7 +107,7 @@ void medirPestana(const char* nombre, int alimentos, bool conFuentes = false)
         });
     QFile log(QStringLiteral("errors.log"));
     std::printf("    (%d rows in the results list, errors.log %lld bytes)\n",
-                f.ui().lsv_wri->topLevelItemCount(), log.exists() ? qint64(log.size()) : 0LL);
+                f.ui().lsv_wri->model()->rowCount(), log.exists() ? qint64(log.size()) : 0LL);
     if (conFuentes)
         medirFuentes(f);
 }

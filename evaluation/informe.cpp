@@ -46,21 +46,6 @@ QString nombreLimite(const Juicio& j)
                                         : QStringLiteral("the upper limit");
 }
 
-QString palabraVeredicto(Veredicto v)
-{
-    switch (v) {
-    case Veredicto::Atencion:
-        return QStringLiteral("attention");
-    case Veredicto::Correcto:
-        return QStringLiteral("good");
-    case Veredicto::Exceso:
-        return QStringLiteral("excess");
-    case Veredicto::SinJuicio:
-        break;
-    }
-    return QStringLiteral("none");
-}
-
 const Informe::Fila* filaDe(const Informe& informe, const QString& clave)
 {
     for (const Informe::Fila& f : informe.filas)
@@ -159,9 +144,7 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
         f.nombre = entrada.nombre;
         f.unidad = entrada.unidad;
         f.semana = e.cantidadesIngeridas.value(clave, 0.0);
-        const std::optional<double> porcentaje = e.porcentajesRecomendacion.value(clave, 0.0);
-        if (porcentaje)
-            f.porcentaje = *porcentaje / 7.0;
+        f.porcentaje = e.porcentajesRecomendacion.value(clave, 0.0);
         f.juicio = e.juicios.value(clave);
         f.desconocidos = e.desconocidos.value(clave);
         f.provisional = provisional(e, clave);
@@ -171,47 +154,136 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
     return informe;
 }
 
-QString explicacionVeredicto(const Juicio& j)
+QString palabrasJuicio(const Juicio& j)
 {
-    const bool conLimite = j.limite && j.comparada;
     const QString intervalo =
         j.intervalo ? QStringLiteral(" (%1 - %2 %)")
                           .arg(numero(j.intervalo->first, true), numero(j.intervalo->second, true))
                     : QString();
+    const double parte = j.parteEnergia.value_or(0.0);
+    switch (j.regla) {
+    case Regla::Energia: {
+        const double p = j.referencia && *j.referencia > 0 ? j.diaria * 100 / *j.referencia : 0;
+        return j.veredicto == Veredicto::Correcto
+                   ? QStringLiteral("Within 90 - 110 % of the reference")
+                   : (p < 90 ? QStringLiteral("Below 90 % of the reference")
+                             : QStringLiteral("Above 110 % of the reference"));
+    }
+    case Regla::Intervalo:
+        if (j.veredicto == Veredicto::Correcto)
+            return QStringLiteral("Within its range") + intervalo;
+        return (parte < j.intervalo->first ? QStringLiteral("Below its range")
+                                           : QStringLiteral("Above its range")) +
+               intervalo;
+    case Regla::SinIntervalo:
+        return QStringLiteral("No range for this age group");
+    case Regla::Techo:
+        return j.veredicto == Veredicto::Exceso ? QStringLiteral("Above its ceiling")
+                                                : QStringLiteral("Within its ceiling");
+    case Regla::AzucaresTotales:
+        return QStringLiteral("No verdict: total sugars");
+    case Regla::Requerimiento:
+    case Regla::IngestaAdecuada:
+    case Regla::Limite:
+    case Regla::Ninguna:
+        break;
+    }
+    return adecuacion::palabras(j.banda);
+}
+
+QString textoJuicio(const Juicio& j, const Desconocidos& desconocidos, bool provisional)
+{
+    QString t = palabrasJuicio(j);
+    if (j.probabilidad)
+        t += QStringLiteral(", ") + adecuacion::textoProbabilidad(*j.probabilidad);
+    if (desconocidos.alimentos == 1)
+        t += QStringLiteral(", 1 food unknown");
+    else if (desconocidos.alimentos > 1)
+        t += QStringLiteral(", %1 foods unknown").arg(QLocale().toString(desconocidos.alimentos));
+    if (provisional)
+        t += QStringLiteral("\u00a0?");
+    return t;
+}
+
+double ordenJuicio(const Juicio& j)
+{
+    // Band by band, from the likely inadequate to the nothing to judge by;
+    // within a band by the chance of meeting the need.
+    int banda = 5;
+    switch (j.veredicto) {
+    case Veredicto::Atencion:
+        banda = 0;
+        break;
+    case Veredicto::AtencionLeve:
+        banda = 1;
+        break;
+    case Veredicto::NoJuzgable:
+        banda = 2;
+        break;
+    case Veredicto::Correcto:
+        banda = 3;
+        break;
+    case Veredicto::Exceso:
+        banda = 4;
+        break;
+    case Veredicto::SinJuicio:
+        break;
+    }
+    return banda + 0.5 * j.probabilidad.value_or(0.0);
+}
+
+QString explicacionVeredicto(const Juicio& j)
+{
+    using adecuacion::Banda;
+    const bool conLimite = j.limite && j.comparada;
     QString t;
     switch (j.regla) {
-    case Regla::Referencia:
-        t = j.veredicto == Veredicto::Atencion ? QStringLiteral("Below 70 % of the reference")
-                                               : QStringLiteral("70 % of the reference or more");
+    case Regla::Requerimiento:
+    case Regla::IngestaAdecuada:
+        switch (j.banda) {
+        case Banda::ProbablementeInadecuada:
+            t = QStringLiteral("Below the average requirement (EAR): the intake likely falls "
+                               "short of the person's need");
+            break;
+        case Banda::PosiblementeInadecuada:
+            t = QStringLiteral("From the average requirement (EAR) to below the RDA: the intake "
+                               "may fall short of the person's need");
+            break;
+        case Banda::NoJuzgable:
+            t = QStringLiteral("Below the adequate intake (AI): an AI is not a requirement, so "
+                               "an intake below it cannot be called inadequate");
+            break;
+        default:
+            t = j.regla == Regla::Requerimiento
+                    ? QStringLiteral("At or above the RDA")
+                    : QStringLiteral("At or above the adequate intake (AI)");
+        }
+        if (j.probabilidad)
+            t += QStringLiteral(".\nChance that this usual intake meets the person's need: %1")
+                     .arg(adecuacion::textoProbabilidad(*j.probabilidad));
+        else if (j.sesgado && j.regla == Regla::Requerimiento)
+            t += QStringLiteral(".\nNo chance is given: the requirement for iron is skewed "
+                                "(children, women who menstruate), so only the band is shown");
         if (conLimite)
-            t += QStringLiteral(", within ") + nombreLimite(j);
+            t += QStringLiteral(".\nWithin ") + nombreLimite(j);
         break;
     case Regla::Energia:
-        t = j.veredicto == Veredicto::Atencion
-                ? QStringLiteral("Energy outside 90 - 110 % of the reference")
-                : QStringLiteral("Energy within 90 - 110 % of the reference");
+        t = QStringLiteral("Energy is judged by 90 - 110 % of the reference");
         break;
     case Regla::Intervalo:
-        t = (j.veredicto == Veredicto::Atencion
-                 ? QStringLiteral("Outside the range of the energy this source should give")
-                 : QStringLiteral("Within the range of the energy this source should give")) +
-            intervalo;
+        t = QStringLiteral("Judged by the share of the energy this source should give");
         break;
     case Regla::SinIntervalo:
         t = QStringLiteral("No range of the energy this source should give is set for this "
                            "age group: the reference is shown, not judged by");
         break;
     case Regla::Techo:
-        t = j.veredicto == Veredicto::Exceso
-                ? QStringLiteral("Above the ceiling set by the reference")
-                : QStringLiteral("Within the ceiling set by the reference");
+        t = QStringLiteral("Judged by the ceiling the reference sets on its share of the energy");
         break;
     case Regla::Limite:
-        t = j.veredicto == Veredicto::Exceso
-                ? (j.aplica == Aplicacion::Cdrr
-                       ? QStringLiteral("Above the CDRR: the intake above which to reduce it")
-                       : QStringLiteral("Above the upper limit"))
-                : QStringLiteral("No reference; within ") + nombreLimite(j);
+        t = j.aplica == Aplicacion::Cdrr
+                ? QStringLiteral("Above the CDRR: the intake above which to reduce it")
+                : QStringLiteral("Above the upper limit: a risk of adverse effects");
         break;
     case Regla::AzucaresTotales:
         t = QStringLiteral("No verdict: the reference is the guidance for added sugars, and the "
@@ -219,7 +291,9 @@ QString explicacionVeredicto(const Juicio& j)
                            "included)");
         break;
     case Regla::Ninguna:
-        t = QStringLiteral("No reference and no upper limit to judge by");
+        t = QStringLiteral("No reference for this group");
+        if (conLimite)
+            t += QStringLiteral("; within ") + nombreLimite(j);
         break;
     }
     if (j.parteEnergia)
@@ -231,15 +305,42 @@ QString colorVeredicto(Veredicto v)
 {
     switch (v) {
     case Veredicto::Atencion:
-        return QStringLiteral("#e09a1e");
+        return QStringLiteral("#e07b1a");
+    case Veredicto::AtencionLeve:
+        return QStringLiteral("#f2c14e");
     case Veredicto::Correcto:
         return QStringLiteral("#3ca54a");
     case Veredicto::Exceso:
         return QStringLiteral("#d63a32");
+    case Veredicto::NoJuzgable:
+        return QStringLiteral("#6f8fb8");
     case Veredicto::SinJuicio:
         break;
     }
     return QStringLiteral("#a8a8a8");
+}
+
+QList<QPair<Veredicto, QString>> muestrasLeyenda()
+{
+    using adecuacion::Banda;
+    using adecuacion::palabras;
+    return {{Veredicto::Atencion,
+             palabras(Banda::ProbablementeInadecuada) + QStringLiteral(" (or outside its range)")},
+            {Veredicto::AtencionLeve, palabras(Banda::PosiblementeInadecuada)},
+            {Veredicto::Correcto,
+             palabras(Banda::ProbablementeAdecuada) + QStringLiteral(" (or within its range)")},
+            {Veredicto::Exceso, palabras(Banda::SobreLimite) + QStringLiteral(" (or a ceiling)")},
+            {Veredicto::NoJuzgable, palabras(Banda::NoJuzgable)},
+            {Veredicto::SinJuicio, palabras(Banda::SinReferencia)}};
+}
+
+QString notaLeyenda()
+{
+    return QStringLiteral(
+        "The week is taken as the usual intake; the percentage after the words is the chance "
+        "that it meets the person's need. \"?\": foods of unknown value make 10 % of the week's "
+        "grams or more. \"% WRI\": percentage of the weekly recommended intake = 7 x the daily "
+        "reference.");
 }
 
 double parteBarra(std::optional<double> porcentaje)
@@ -321,21 +422,17 @@ TablaInforme tablaResultados(const Informe& informe)
 {
     TablaInforme t;
     t.cabecera = QStringList{
-        QStringLiteral("Nutrient"),    QStringLiteral("Unit"),    QStringLiteral("Intake"),
-        QStringLiteral("% WRI"),       QStringLiteral("Daily"),   QStringLiteral("Reference"),
-        QStringLiteral("Upper limit"), QStringLiteral("Verdict"), QStringLiteral("Unknown in")};
+        QStringLiteral("Nutrient"),    QStringLiteral("Unit"),      QStringLiteral("Intake"),
+        QStringLiteral("% WRI"),       QStringLiteral("Daily"),     QStringLiteral("Reference"),
+        QStringLiteral("Upper limit"), QStringLiteral("Judgement"), QStringLiteral("Unknown in")};
     for (const Informe::Fila& f : informe.filas)
         t.filas << QStringList{
-            f.nombre,
-            f.unidad,
-            numero(f.semana, true),
-            f.porcentaje ? numero(*f.porcentaje, true) : QString(),
-            numero(f.juicio.diaria, true),
+            f.nombre, f.unidad, numero(f.semana, true),
+            f.porcentaje ? numero(*f.porcentaje, true) : QString(), numero(f.juicio.diaria, true),
             marcarEditado(textoReferencia(f.juicio, f.unidad), f.juicio.referenciaEditada),
             marcarEditado(textoLimite(f.juicio, f.unidad), f.juicio.limiteEditado),
-            palabraVeredicto(f.juicio.veredicto) +
-                (f.provisional ? QStringLiteral("\u00a0?") : QString()),
-            textoDesconocidosFila(f.desconocidos)};
+            // The foods of unknown value have their own column here.
+            textoJuicio(f.juicio, {}, f.provisional), textoDesconocidosFila(f.desconocidos)};
     t.numericas = {false, false, true, true, true, false, false, false, false};
     t.columnaVeredicto = 7;
     return t;
@@ -387,17 +484,20 @@ QString htmlApartado(const QString& titulo)
     return QStringLiteral("<h2 style=\"font-size:13pt\">%1</h2>\n").arg(titulo.toHtmlEscaped());
 }
 
+QString htmlMuestras()
+{
+    QStringList muestras;
+    for (const auto& [veredicto, texto] : muestrasLeyenda())
+        muestras << QStringLiteral("<span style=\"color:%1\">&#9632;</span>&#160;%2")
+                        .arg(colorVeredicto(veredicto), texto.toHtmlEscaped());
+    return muestras.join(QStringLiteral(" &#160;"));
+}
+
 QString htmlLeyenda()
 {
-    return QStringLiteral("<p>Bar colours: <span style=\"color:%1\">amber</span> below 70 % of the "
-                          "reference (energy sources: outside their range), <span "
-                          "style=\"color:%2\">green</span> 70 % and above, <span "
-                          "style=\"color:%3\">red</span> above the upper limit or a ceiling, <span "
-                          "style=\"color:%4\">grey</span> nothing to judge by. The bar is full at "
-                          "150 % of the reference; the mark stands at 100 %. \"% WRI\": percentage "
-                          "of the weekly recommended intake = 7 x the daily reference.</p>\n")
-        .arg(colorVeredicto(Veredicto::Atencion), colorVeredicto(Veredicto::Correcto),
-             colorVeredicto(Veredicto::Exceso), colorVeredicto(Veredicto::SinJuicio));
+    return QStringLiteral("<p>%1<br/>%2 The bar is full at 150 % of the reference; the mark "
+                          "stands at 100 %.</p>\n")
+        .arg(htmlMuestras(), notaLeyenda().toHtmlEscaped());
 }
 
 QString htmlNotaEnergia(const Informe& informe)
@@ -548,7 +648,9 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
                          QStringLiteral("Reference unit"),
                          QStringLiteral("Upper limit a day (unit)"),
                          QStringLiteral("Upper limit applies to"),
-                         QStringLiteral("Verdict"),
+                         QStringLiteral("Average requirement a day (unit)"),
+                         QStringLiteral("Judgement"),
+                         QStringLiteral("Chance of meeting the need (%)"),
                          QStringLiteral("Edited"),
                          QStringLiteral("Unknown in (foods)"),
                          QStringLiteral("Unknown in (g a week)"),
@@ -566,12 +668,16 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
                          : QString(),
             j.limite ? numero(*j.limite, false) : QString(),
             j.limite ? aplicacion(j.aplica) : QString(),
-            palabraVeredicto(j.veredicto)};
+            j.requerimiento ? numero(*j.requerimiento, false) : QString(),
+            palabrasJuicio(j),
+            j.probabilidad ? numero(*j.probabilidad * 100, false) : QString()};
         QStringList editados;
         if (j.referenciaEditada)
             editados << QStringLiteral("reference");
         if (j.limiteEditado)
             editados << QStringLiteral("upper limit");
+        if (j.requerimientoEditado)
+            editados << QStringLiteral("average requirement");
         filas.last() << editados.join(QStringLiteral("; "))
                      << QString::number(f.desconocidos.alimentos)
                      << numero(f.desconocidos.gramos, false)

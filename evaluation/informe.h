@@ -54,8 +54,19 @@ struct Informe
 // description of a failed read.
 Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString* fallo);
 
-// The verdict in words, with the rule that gave it (the results list's
-// tooltip).
+// The judgement in words: the band ("Possibly inadequate"), or the rule of
+// energy and its sources ("Within 90 - 110 % of the reference").
+QString palabrasJuicio(const Juicio& juicio);
+// The judgement as the results list and the report show it: the words, the
+// chance of meeting the need, how many foods are of unknown value, and a "?"
+// when they make the judgement provisional ("Possibly inadequate, 84 %, 1
+// food unknown").
+QString textoJuicio(const Juicio& juicio, const Desconocidos& desconocidos, bool provisional);
+// What the judgement column sorts by: band by band, from the likely
+// inadequate to the nothing to judge by, then by the chance.
+double ordenJuicio(const Juicio& juicio);
+// The rule that gave the judgement, in a sentence or two (the results
+// list's tooltip).
 QString explicacionVeredicto(const Juicio& juicio);
 // The foods of unknown value behind a judgement, for its tooltip: "1 food of
 // unknown value: Fish, salmon, ... 280 g a week", the first five by grams;
@@ -64,6 +75,10 @@ QString explicacionVeredicto(const Juicio& juicio);
 QString textoDesconocidos(const Evaluacion& evaluacion, const QString& clave);
 // The colour of a verdict, as "#rrggbb" (the results list draws the same).
 QString colorVeredicto(Veredicto veredicto);
+// The colours of the legend under the results and in the report, each with
+// its words, and the line that follows them.
+QList<QPair<Veredicto, QString>> muestrasLeyenda();
+QString notaLeyenda();
 // How much of a verdict bar is filled, 0 to 1: full at 150 % of the
 // reference, and full where there is no percentage.
 double parteBarra(std::optional<double> porcentaje);
@@ -111,9 +126,10 @@ std::optional<ReparticionEnergia> reparticionEnergia(const Informe& informe);
 
 // The pieces of the report in HTML (inline styles only), shared by the HTML
 // file and the printed pages.
-QString htmlEncabezado(const Informe& informe);  // title, date and the profile
-QString htmlApartado(const QString& titulo);     // a section's heading
-QString htmlLeyenda();                           // what the bar colours mean
+QString htmlEncabezado(const Informe& informe); // title, date and the profile
+QString htmlApartado(const QString& titulo);    // a section's heading
+QString htmlLeyenda();                          // what the bar colours mean
+QString htmlMuestras(); // the colours of the legend with their words, on one line
 QString htmlNotaEnergia(const Informe& informe); // the shares and their references
 QString htmlPie();                               // sources; not medical advice
 // What the asterisk and the question mark of the results mean; empty when

@@ -1,19 +1,20 @@
 #include "evaluation/ordenacion.h"
 
+#include "evaluation/modeloresultados.h"
 #include "storage/basedatos.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
 
 // Flips the remembered direction of the clicked column's caption.
-Qt::SortOrder alternar(QTreeWidget* lista, int columna, QHash<QString, bool>& ordenColumnas)
+Qt::SortOrder alternar(const QString& titulo, QHash<QString, bool>& ordenColumnas)
 {
-    const QString titulo = lista->headerItem()->text(columna);
     const bool ascendente = !ordenColumnas.value(titulo, false);
     ordenColumnas[titulo] = ascendente;
     return ascendente ? Qt::AscendingOrder : Qt::DescendingOrder;
@@ -25,10 +26,8 @@ QString claveColumna(QTreeWidget* lista, int columna)
 }
 
 // Gives every row its sort text for the column, and shows the text the
-// zero-filled form comes back as. With `conTexto` the cells hold a number
-// followed by words (a unit, what a limit applies to): the number leads the
-// sort and the cell is left as it is.
-void prepararColumnaNumerica(QTreeWidget* lista, int columna, bool conTexto = false)
+// zero-filled form comes back as.
+void prepararColumnaNumerica(QTreeWidget* lista, int columna)
 {
     const int filas = lista->topLevelItemCount();
     const QLocale local;
@@ -38,13 +37,12 @@ void prepararColumnaNumerica(QTreeWidget* lista, int columna, bool conTexto = fa
         const QSignalBlocker bloqueo(lista->model());
         for (int i = 0; i < filas; ++i) {
             QTreeWidgetItem* fila = lista->topLevelItem(i);
-            const QString texto = conTexto ? fila->text(columna).section(QLatin1Char(' '), 0, 0)
-                                           : fila->text(columna);
+            const QString texto = fila->text(columna);
             // An empty cell has no value to show (a nutrient without a
             // reference, say): it stays empty and sorts below every number.
             const QString clave = texto.isEmpty() ? QString() : clavePadded(texto, local);
             fila->setData(columna, RolClaveOrden, clave);
-            if (!conTexto && !texto.isEmpty() && textoRestaurado(clave, local) != texto)
+            if (!texto.isEmpty() && textoRestaurado(clave, local) != texto)
                 cambiadas << fila;
         }
     }
@@ -53,33 +51,29 @@ void prepararColumnaNumerica(QTreeWidget* lista, int columna, bool conTexto = fa
                       textoRestaurado(fila->data(columna, RolClaveOrden).toString(), local));
 }
 
-void ordenar(QTreeWidget* lista, int columna, Qt::SortOrder orden, bool numerica,
-             bool conTexto = false)
+void ordenar(QTreeWidget* lista, int columna, Qt::SortOrder orden, bool numerica)
 {
     if (numerica)
-        prepararColumnaNumerica(lista, columna, conTexto);
+        prepararColumnaNumerica(lista, columna);
     lista->header()->setSortIndicatorShown(true);
     lista->sortItems(columna, orden);
 }
 
 } // namespace
 
-void ordenarColumnasWRI(QTreeWidget* lista, int columna, QHash<QString, bool>& ordenColumnas,
+void ordenarColumnasWRI(QTreeView* lista, int columna, QHash<QString, bool>& ordenColumnas,
                         QString& ultimaColumnaWRI, bool reaplicar)
 {
-    if (columna < 0 || columna >= lista->columnCount())
+    auto* orden = qobject_cast<OrdenResultados*>(lista->model());
+    if (!orden || columna < 0 || columna >= orden->columnCount())
         return;
-    const Qt::SortOrder orden =
-        reaplicar ? lista->header()->sortIndicatorOrder() : alternar(lista, columna, ordenColumnas);
-    const QString clave = claveColumna(lista, columna);
-    // "Daily" is a plain number like "Intake"; "Reference" and "Upper limit"
-    // follow their number with a unit.
-    const bool conTexto = clave == QLatin1String("seis") || clave == QLatin1String("siete");
-    ordenar(lista, columna, orden,
-            conTexto || clave == QLatin1String("tres") || clave == QLatin1String("cuatro") ||
-                clave == QLatin1String("cinco"),
-            conTexto);
-    ultimaColumnaWRI = clave;
+    Qt::SortOrder sentido = lista->header()->sortIndicatorOrder();
+    if (!reaplicar)
+        sentido = alternar(orden->headerData(columna, Qt::Horizontal).toString(), ordenColumnas);
+    orden->ordenar(columna, sentido);
+    lista->header()->setSortIndicatorShown(true);
+    lista->header()->setSortIndicator(columna, sentido);
+    ultimaColumnaWRI = orden->headerData(columna, Qt::Horizontal, RolClaveColumna).toString();
 }
 
 void ordenarColumnasOrdenado(QTreeWidget* lista, int columna, QHash<QString, bool>& ordenColumnas)
@@ -87,6 +81,6 @@ void ordenarColumnasOrdenado(QTreeWidget* lista, int columna, QHash<QString, boo
     if (columna < 0 || columna >= lista->columnCount())
         return;
     almacen::Ocupado ocupado;
-    ordenar(lista, columna, alternar(lista, columna, ordenColumnas),
+    ordenar(lista, columna, alternar(lista->headerItem()->text(columna), ordenColumnas),
             claveColumna(lista, columna) == QLatin1String("dos"));
 }

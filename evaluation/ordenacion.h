@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 
+class QTreeView;
 class QTreeWidget;
 
 // Sorting the lists by a click on a column header. The sort direction of
@@ -10,11 +11,11 @@ class QTreeWidget;
 // that caption was ascending; a missing entry counts as false): one table,
 // held by the session, serves every sortable list.
 
-// The results list (tab 5): a click on a header toggles that column's
-// direction and sorts; with `reaplicar` the list's current direction is kept
-// (used when the rebuilt list is sorted again). The column's key goes into
-// `ultimaColumnaWRI`.
-void ordenarColumnasWRI(QTreeWidget* lista, int columna, QHash<QString, bool>& ordenColumnas,
+// The results list (tab 5), a view over an OrdenResultados: a click on a
+// header toggles that column's direction and sorts; with `reaplicar` the
+// list's current direction is kept (used when the rebuilt list is sorted
+// again). The column's key goes into `ultimaColumnaWRI`.
+void ordenarColumnasWRI(QTreeView* lista, int columna, QHash<QString, bool>& ordenColumnas,
                         QString& ultimaColumnaWRI, bool reaplicar = false);
 
 // The ranking list (tab 3): a click on a header toggles and sorts.

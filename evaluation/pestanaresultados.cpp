@@ -1,6 +1,7 @@
 #include "evaluation/pestanaresultados.h"
 
 #include "evaluation/informe.h"
+#include "evaluation/modeloresultados.h"
 #include "evaluation/ordenacion.h"
 #include "evaluation/resultados.h"
 #include "evaluation/salidainforme.h"
@@ -27,15 +28,10 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
-
-// The captions of the results columns: the four first ones, then what
-// stands beside them.
-const char* const titulosResultados[] = {"Nutrient", "Unit",      "Intake",     "% WRI",
-                                         "Daily",    "Reference", "Upper limit"};
 
 QColor colorPantalla(Veredicto v)
 {
@@ -74,14 +70,17 @@ private:
         if (!veredicto.isValid())
             return;
         QColor color = colorPantalla(Veredicto(veredicto.toInt()));
+        const bool provisional = indice.data(RolProvisional).toBool();
         bool esNumero = false;
         const double porcentaje =
             QLocale().toDouble(indice.data(Qt::DisplayRole).toString(), &esNumero);
         pintor->save();
         color.setAlpha(esNumero ? 120 : 60);
         const double parte = esNumero ? qBound(0.0, porcentaje / 150.0, 1.0) : 1.0;
-        pintor->fillRect(
-            QRect(celda.left(), celda.top(), int(celda.width() * parte), celda.height()), color);
+        const QRect barra(celda.left(), celda.top(), int(celda.width() * parte), celda.height());
+        // A provisional judgement is hatched: foods of unknown value weigh
+        // much of the week.
+        pintor->fillRect(barra, provisional ? QBrush(color, Qt::BDiagPattern) : QBrush(color));
         if (esNumero) {
             const int marca = celda.left() + celda.width() * 2 / 3;
             pintor->setPen(QColor(0, 0, 0, 90));
@@ -116,36 +115,30 @@ void ControlesResultados::construir(QWidget* marco)
                                                      {&img_5_4, "img_5_4"},
                                                      {&lbl_5_5, "lbl_5_5"}});
 
-    QStringList titulos;
-    for (const char* t : titulosResultados)
-        titulos << QLatin1String(t);
-    lsv_wri = listaInforme(marco, "lsv_wri", titulos,
-                           {QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres"),
-                            QStringLiteral("cuatro"), QStringLiteral("cinco"),
-                            QStringLiteral("seis"), QStringLiteral("siete")});
+    lsv_wri = crear<QTreeView>(marco, "lsv_wri");
+    resultados = new ModeloResultados(lsv_wri);
+    orden = new OrdenResultados(lsv_wri);
+    orden->setDynamicSortFilter(false);
+    orden->setSourceModel(resultados);
+    lsv_wri->setModel(orden);
+    lsv_wri->setRootIsDecorated(false);
+    lsv_wri->setUniformRowHeights(true);
+    lsv_wri->setAllColumnsShowFocus(true);
+    lsv_wri->header()->setSectionsMovable(false);
+    lsv_wri->header()->setStretchLastSection(false);
     lsv_wri->setColumnWidth(0, 190);
     for (int i = 1; i < 4; ++i)
         lsv_wri->setColumnWidth(i, 70);
     lsv_wri->setColumnWidth(4, 70);
     lsv_wri->setColumnWidth(5, 90);
     lsv_wri->setColumnWidth(6, 185);
+    lsv_wri->setColumnWidth(7, 260);
     lsv_wri->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    lsv_wri->setItemDelegateForColumn(3, new DelegadoVeredicto(lsv_wri));
+    lsv_wri->setItemDelegateForColumn(ModeloResultados::Wri, new DelegadoVeredicto(lsv_wri));
     lsv_wri->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    const auto muestra = [](Veredicto v) {
-        return QStringLiteral("<span style=\"color:%1\">&#9632;</span>")
-            .arg(colorPantalla(v).name());
-    };
-    lbl_5_8 =
-        etiqueta(marco, "lbl_5_8",
-                 QStringLiteral(
-                     "%1 below 70 % of the reference (energy, energy sources: outside their range) "
-                     "&nbsp;%2 70 % and above &nbsp;%3 above the upper limit (or a ceiling) "
-                     "&nbsp;%4 no reference and no limit. &nbsp;\"% WRI\": percentage of the "
-                     "weekly recommended intake = 7 x the daily reference.")
-                     .arg(muestra(Veredicto::Atencion), muestra(Veredicto::Correcto),
-                          muestra(Veredicto::Exceso), muestra(Veredicto::SinJuicio)));
+    lbl_5_8 = etiqueta(marco, "lbl_5_8",
+                       htmlMuestras() + QStringLiteral("<br/>") + notaLeyenda().toHtmlEscaped());
     lbl_5_8->setTextFormat(Qt::RichText);
 
     auto* v = new QVBoxLayout(marco);
@@ -170,18 +163,18 @@ void ControlesResultados::construir(QWidget* marco)
 PestanaResultados::PestanaResultados(ControlesResultados& ui, Sesion& sesion, QWidget* ventana)
     : QObject(ventana), m_ui(ui), m_sesion(sesion)
 {
-    QTreeWidget* lista = m_ui.lsv_wri;
+    QTreeView* lista = m_ui.lsv_wri;
     lista->header()->setSectionsClickable(true);
     connect(lista->header(), &QHeaderView::sectionClicked, this, [this](int columna) {
         ordenarColumnasWRI(m_ui.lsv_wri, columna, m_sesion.ordenColumnas,
                            m_sesion.ultimaColumnaWRI);
     });
     // Double click or Enter on a row, or the pop-up menu, shows its sources.
-    connect(lista, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* fila) { mostrarFuentes(fila); });
+    connect(lista, &QTreeView::activated, this,
+            [this](const QModelIndex& fila) { mostrarFuentes(fila); });
     connect(lista, &QWidget::customContextMenuRequested, this, [this](const QPoint& punto) {
-        QTreeWidgetItem* fila = m_ui.lsv_wri->itemAt(punto);
-        if (!fila)
+        const QPersistentModelIndex fila = m_ui.lsv_wri->indexAt(punto);
+        if (!fila.isValid())
             return;
         QMenu menu(m_ui.lsv_wri);
         menu.addAction(QStringLiteral("Show sources"), this,
@@ -195,9 +188,9 @@ PestanaResultados::PestanaResultados(ControlesResultados& ui, Sesion& sesion, QW
     habilitarInforme(QStringLiteral("Show the results of a profile with its personal data first"));
 }
 
-void PestanaResultados::mostrarFuentes(QTreeWidgetItem* fila)
+void PestanaResultados::mostrarFuentes(const QModelIndex& fila)
 {
-    const QString clave = fila ? fila->data(0, RolClaveNutriente).toString() : QString();
+    const QString clave = fila.data(RolClaveNutriente).toString();
     if (!clave.isEmpty())
         ::mostrarFuentes(m_ui.lsv_wri->window(), m_sesion, clave);
 }
@@ -211,19 +204,17 @@ void PestanaResultados::cerrarFuentes()
 
 void PestanaResultados::mostrar()
 {
-    QTreeWidget* lista = m_ui.lsv_wri;
-    mostrarCantidadesRecomendadas(lista, m_sesion);
-    lista->viewport()->update();
+    QTreeView* lista = m_ui.lsv_wri;
+    m_ui.orden->olvidarOrden();
+    mostrarCantidadesRecomendadas(m_ui.resultados, m_sesion);
     const bool conIngestas = semanaConAlimentos(m_sesion.perfilActual.idPerfil.entero(), nullptr);
     habilitarInforme(conIngestas ? QString()
                                  : QStringLiteral("The profile has no intakes to report yet"));
     // The rebuilt rows keep the order the user chose last, in the direction
     // the list still shows.
     const QString ultima = m_sesion.ultimaColumnaWRI;
-    if (ultima.isEmpty())
-        return;
-    for (int columna = 0; columna < lista->columnCount(); ++columna) {
-        if (lista->headerItem()->data(columna, RolClaveColumna).toString() == ultima) {
+    for (int columna = 0; !ultima.isEmpty() && columna < ModeloResultados::Columnas; ++columna) {
+        if (ModeloResultados::claveColumna(columna) == ultima) {
             ordenarColumnasWRI(lista, columna, m_sesion.ordenColumnas, m_sesion.ultimaColumnaWRI,
                                /*reaplicar*/ true);
             break;
@@ -233,7 +224,7 @@ void PestanaResultados::mostrar()
 
 void PestanaResultados::vaciar()
 {
-    m_ui.lsv_wri->clear();
+    m_ui.resultados->vaciar();
     habilitarInforme(QStringLiteral("The profile's personal data are missing: fill in tab 1"));
 }
 
@@ -251,8 +242,8 @@ Informe PestanaResultados::informeActual(bool* ok)
     m_sesion.establecerValoresRecomendados();
     mostrar();
     QStringList orden;
-    for (int i = 0; i < m_ui.lsv_wri->topLevelItemCount(); ++i)
-        orden << m_ui.lsv_wri->topLevelItem(i)->data(0, RolClaveNutriente).toString();
+    for (int i = 0; i < m_ui.orden->rowCount(); ++i)
+        orden << m_ui.orden->index(i, 0).data(RolClaveNutriente).toString();
     QString fallo;
     Informe informe = prepararInforme(m_sesion, orden, &fallo);
     *ok = fallo.isEmpty() && !informe.alimentos.isEmpty();
@@ -359,87 +350,12 @@ void PestanaResultados::exportarCsv()
         int(qstrlen("-results")));
 }
 
-void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const Juicio& j)
-{
-    ponerNumero(fila, 4, redondearDosDecimales(j.diaria));
-    if (j.referencia)
-        fila->setText(5, textoReferencia(j, entrada.unidad));
-    if (j.limite)
-        fila->setText(6, textoLimite(j, entrada.unidad));
-    fila->setData(3, RolVeredicto, int(j.veredicto));
-    const QString explicacion = explicacionVeredicto(j);
-    for (int c = 0; c < 7; ++c)
-        fila->setToolTip(c, explicacion);
-    // A value the user changed on tab 7 is told apart from the delivered one.
-    const auto marcar = [fila](int columna, const QString& entregado) {
-        QFont letra = fila->font(columna);
-        letra.setItalic(true);
-        fila->setFont(columna, letra);
-        QString consejo = fila->toolTip(columna);
-        if (!consejo.isEmpty())
-            consejo += QLatin1Char('\n');
-        fila->setToolTip(columna,
-                         consejo + QStringLiteral("Edited by you; delivered value: ") + entregado);
-    };
-    if (j.referenciaEditada)
-        marcar(5, textoReferenciaEntregada(j, entrada.unidad));
-    if (j.limiteEditado)
-        marcar(6, textoLimiteEntregado(j, entrada.unidad));
-}
-
-void rellenarResultados(QTreeWidget* lista, const Sesion& sesion)
-{
-    QString fallo;
-    lista->clear();
-    const ValoresRecomendados& valores = sesion.valoresRecomendados;
-    const Evaluacion& evaluacion = sesion.evaluacion;
-    QList<QTreeWidgetItem*> filas;
-    filas.reserve(valores.claves().size());
-    for (const QString& clave : valores.claves()) {
-        const EntradaReferencia& e = valores.entrada(clave);
-        auto* fila = new FilaNumerica;
-        fila->setText(0, e.nombre);
-        if (esCategoriaConocida(e.icono))
-            fila->setIcon(0, iconoCategoria(e.icono));
-        else
-            fallo = QStringLiteral("The nutrient \"%1\" has an unknown icon key \"%2\"")
-                        .arg(clave, e.icono);
-        fila->setText(1, e.unidad);
-
-        ponerNumero(fila, 2,
-                    redondearDosDecimales(evaluacion.cantidadesIngeridas.value(clave, 0.0)));
-
-        // A nutrient without a reference to compare with keeps an empty cell
-        // that carries no number, so it sorts lowest.
-        const std::optional<double> porcentaje =
-            evaluacion.porcentajesRecomendacion.value(clave, 0.0);
-        if (porcentaje)
-            ponerNumero(fila, 3, redondearDosDecimales(*porcentaje / 7.0));
-        ponerJuicio(fila, e, evaluacion.juicios.value(clave));
-        // The foods of unknown value, in the judgement's tooltip.
-        if (const QString desconocidos = textoDesconocidos(evaluacion, clave);
-            !desconocidos.isEmpty())
-            for (int c = 0; c < 7; ++c)
-                fila->setToolTip(c, fila->toolTip(c).isEmpty()
-                                        ? desconocidos
-                                        : fila->toolTip(c) + QLatin1Char('\n') + desconocidos);
-        fila->setData(0, RolClaveNutriente, clave);
-        filas << fila;
-    }
-    lista->addTopLevelItems(filas);
-
-    if (!fallo.isEmpty())
-        escribirLog(QStringLiteral("rellenarResultados() -> ") + fallo);
-}
-
-void mostrarCantidadesRecomendadas(QTreeWidget* lista, Sesion& sesion)
+void mostrarCantidadesRecomendadas(ModeloResultados* resultados, Sesion& sesion)
 {
     almacen::Ocupado ocupado;
     // The next click on any results column sorts ascending.
-    for (const char* titulo : titulosResultados)
-        sesion.ordenColumnas[QLatin1String(titulo)] = false;
-    sesion.limitesSuperiores = leerLimitesSuperiores(sesion.perfilActual);
-    sesion.evaluacion =
-        evaluar(sesion.perfilActual, sesion.valoresRecomendados, sesion.limitesSuperiores);
-    rellenarResultados(lista, sesion);
+    for (int c = 0; c < ModeloResultados::Columnas; ++c)
+        sesion.ordenColumnas[ModeloResultados::titulo(c)] = false;
+    sesion.evaluar();
+    resultados->cargar(sesion);
 }

@@ -6,8 +6,10 @@
 
 class QLabel;
 class QPushButton;
-class QTreeWidgetItem;
-class QTreeWidget;
+class ModeloResultados;
+class OrdenResultados;
+class QModelIndex;
+class QTreeView;
 class QWidget;
 class Sesion;
 struct Informe;
@@ -26,7 +28,10 @@ struct ControlesResultados
     QLabel* img_5_2 = nullptr;
     QLabel* img_5_3 = nullptr;
     QLabel* img_5_4 = nullptr;
-    QTreeWidget* lsv_wri = nullptr;
+    QTreeView* lsv_wri = nullptr;
+    // The rows of the list, and the order they are shown in.
+    ModeloResultados* resultados = nullptr;
+    OrdenResultados* orden = nullptr;
     // Under the list: what the colours and "% WRI" mean.
     QLabel* lbl_5_8 = nullptr;
     // The week's report: printed, or saved as PDF, HTML or CSV.
@@ -51,7 +56,7 @@ public:
     // Removes every row of the results list.
     void vaciar();
     // Opens the window of the foods that supply a row's nutrient.
-    void mostrarFuentes(QTreeWidgetItem* fila);
+    void mostrarFuentes(const QModelIndex& fila);
     // Closes the sources windows (the main window is closing).
     void cerrarFuentes();
 
@@ -85,14 +90,6 @@ private:
     Sesion& m_sesion;
 };
 
-struct EntradaReferencia;
-struct Juicio;
-// Fills the cells beside the first four of a results row: daily amount,
-// reference, upper limit, and the verdict the "% WRI" cell is drawn with.
-void ponerJuicio(QTreeWidgetItem* fila, const EntradaReferencia& entrada, const Juicio& juicio);
-
-// Rebuilds the rows of the results list from the session's evaluation.
-void rellenarResultados(QTreeWidget* lista, const Sesion& sesion);
-
-// The whole evaluation of tab 5: totals, protein and energy shares, list.
-void mostrarCantidadesRecomendadas(QTreeWidget* lista, Sesion& sesion);
+// The whole evaluation of tab 5: totals, protein and energy shares, and the
+// rows of the list.
+void mostrarCantidadesRecomendadas(ModeloResultados* resultados, Sesion& sesion);

@@ -208,9 +208,10 @@ Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendad
         const QVariant& cantidad = fila.at(2 * i);
         const QVariant& porcentaje = fila.at(2 * i + 1);
         evaluacion.cantidadesIngeridas.insert(clave, numero(cantidad));
+        // The statement gives the week against the daily reference.
         evaluacion.porcentajesRecomendacion.insert(
             clave, sinReferencia.contains(clave) ? std::nullopt
-                                                 : std::optional<double>(numero(porcentaje)));
+                                                 : std::optional<double>(numero(porcentaje) / 7.0));
     }
     return evaluacion;
 }
@@ -228,8 +229,8 @@ void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
         if (referencia(valores, perfil, claveProteina, &valor, &fallo) != Referencia::Valida)
             porcentajes.insert(claveProteina, std::nullopt);
         else if (peso.numero() > 0)
-            porcentajes.insert(claveProteina,
-                               cantidades.value(claveProteina) * 100.0 / (valor * peso.numero()));
+            porcentajes.insert(claveProteina, cantidades.value(claveProteina) * 100.0 /
+                                                  (valor * peso.numero()) / 7.0);
         else
             porcentajes.insert(claveProteina, 0.0);
     }
@@ -246,9 +247,9 @@ void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
             porcentajes.insert(clave, 0.0);
         } else {
             // The share of the energy in percent, against the share the
-            // reference asks for, on the weekly scale of the table.
+            // reference asks for.
             const double parte = fuente.kcalPorGramo * cantidades.value(clave) / energia;
-            porcentajes.insert(clave, 7.0 * (parte * 100.0 * 100.0) / valor);
+            porcentajes.insert(clave, parte * 100.0 * 100.0 / valor);
         }
     }
 
@@ -256,8 +257,82 @@ void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
         escribirLog(QStringLiteral("calcularGeneral() -> ") + fallo);
 }
 
+namespace {
+
+adecuacion::Limite limiteAdecuacion(Aplicacion a)
+{
+    switch (a) {
+    case Aplicacion::Retinol:
+        return adecuacion::Limite::Retinol;
+    case Aplicacion::Suplementos:
+        return adecuacion::Limite::Suplementos;
+    case Aplicacion::Cdrr:
+        return adecuacion::Limite::Cdrr;
+    case Aplicacion::Total:
+        break;
+    }
+    return adecuacion::Limite::Total;
+}
+
+Veredicto veredictoDe(adecuacion::Banda banda)
+{
+    using adecuacion::Banda;
+    switch (banda) {
+    case Banda::SobreLimite:
+    case Banda::SobreCdrr:
+        return Veredicto::Exceso;
+    case Banda::ProbablementeInadecuada:
+        return Veredicto::Atencion;
+    case Banda::PosiblementeInadecuada:
+        return Veredicto::AtencionLeve;
+    case Banda::ProbablementeAdecuada:
+        return Veredicto::Correcto;
+    case Banda::NoJuzgable:
+        return Veredicto::NoJuzgable;
+    case Banda::SinReferencia:
+        break;
+    }
+    return Veredicto::SinJuicio;
+}
+
+// A nutrient judged by its requirement, adequate intake and upper limit.
+void juzgarAdecuacion(Juicio& j, const QString& clave)
+{
+    adecuacion::Entrada e;
+    e.diario = j.diaria;
+    e.ear = j.requerimiento;
+    // A reference of 0 judges nothing.
+    if (j.referencia && *j.referencia > 0)
+        e.referencia = j.referencia;
+    else
+        e.ear.reset();
+    e.limite = j.limite;
+    e.aplica = j.limite ? limiteAdecuacion(j.aplica) : adecuacion::Limite::Ninguno;
+    e.retinol = j.comparada.value_or(0.0);
+    // Iron's requirement is skewed (children, women who menstruate): no
+    // normal curve gives its chance.
+    e.sesgado = j.sesgado = clave == QLatin1String("Iron_Fe");
+    const adecuacion::Juicio a = adecuacion::juzgar(e);
+    j.banda = a.banda;
+    j.probabilidad = a.probabilidad;
+    j.veredicto = veredictoDe(a.banda);
+    switch (a.banda) {
+    case adecuacion::Banda::SobreLimite:
+    case adecuacion::Banda::SobreCdrr:
+        j.regla = Regla::Limite;
+        break;
+    case adecuacion::Banda::SinReferencia:
+        j.regla = Regla::Ninguna;
+        break;
+    default:
+        j.regla = e.ear ? Regla::Requerimiento : Regla::IngestaAdecuada;
+    }
+}
+
+} // namespace
+
 void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRecomendados& valores,
-            const LimitesSuperiores& limites)
+            const LimitesSuperiores& limites, const Requerimientos& requerimientos)
 {
     evaluacion.juicios.clear();
     const double energia = energiaSemana(evaluacion.cantidadesIngeridas);
@@ -282,6 +357,11 @@ void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRec
             const double v = entregada.toDouble(&esNumero);
             if (!entregada.isNull() && esNumero)
                 j.referenciaEntregada = clave == claveProteina ? v * perfil.peso.numero() : v;
+        }
+        if (const auto r = requerimientos.constFind(clave); r != requerimientos.constEnd()) {
+            j.requerimiento = r->valor;
+            j.requerimientoEditado = r->editado;
+            j.requerimientoEntregado = r->entregado;
         }
 
         const auto l = limites.constFind(clave);
@@ -329,27 +409,19 @@ void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRec
             }
         } else if (clave == QLatin1String("Energy")) {
             if (porcentaje) {
-                const double p = *porcentaje / 7.0;
                 j.regla = Regla::Energia;
-                j.veredicto = p >= 90.0 && p <= 110.0 ? Veredicto::Correcto : Veredicto::Atencion;
+                j.veredicto = *porcentaje >= 90.0 && *porcentaje <= 110.0 ? Veredicto::Correcto
+                                                                          : Veredicto::Atencion;
             }
-        } else if (j.limite && j.comparada && *j.comparada > *j.limite) {
-            j.regla = Regla::Limite;
-            j.veredicto = Veredicto::Exceso;
-        } else if (porcentaje) {
-            j.regla = Regla::Referencia;
-            j.veredicto = *porcentaje / 7.0 < 70.0 ? Veredicto::Atencion : Veredicto::Correcto;
-        } else if (j.limite && j.comparada) {
-            // No reference, but within the limit.
-            j.regla = Regla::Limite;
-            j.veredicto = Veredicto::Correcto;
+        } else {
+            juzgarAdecuacion(j, clave);
         }
         evaluacion.juicios.insert(clave, j);
     }
 }
 
 Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valores,
-                   const LimitesSuperiores& limites)
+                   const LimitesSuperiores& limites, const Requerimientos& requerimientos)
 {
     // The columns some limits are set against, where the food table has them.
     QStringList otras;
@@ -361,7 +433,7 @@ Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valore
     }
     Evaluacion evaluacion = extraerResultados(perfil, valores, otras);
     calcularGeneral(evaluacion, perfil, valores);
-    juzgar(evaluacion, perfil, valores, limites);
+    juzgar(evaluacion, perfil, valores, limites, requerimientos);
     contarDesconocidos(evaluacion, perfil, valores);
     return evaluacion;
 }

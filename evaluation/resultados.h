@@ -1,5 +1,6 @@
 #pragma once
 
+#include "evaluation/adecuacion.h"
 #include "evaluation/limitessuperiores.h"
 #include "evaluation/valoresrecomendados.h"
 #include "profiles/perfilactual.h"
@@ -12,21 +13,24 @@
 
 // What the week of one nutrient comes to, shown by its colour.
 enum class Veredicto {
-    SinJuicio, // grey: neither a reference nor a limit to judge by (or an infant's energy share)
-    Atencion,  // amber: below 70 % of the reference, or outside the range the nutrient asks for
-    Correcto,  // green: 70 % of the reference or more, or inside its range, and within the limit
-    Exceso,    // red: above the upper limit, or a share of the energy above its ceiling
+    SinJuicio,    // grey: no reference for the group, or no verdict drawn (total sugars)
+    Atencion,     // amber: likely inadequate (below the EAR), or outside the range asked for
+    AtencionLeve, // light amber: possibly inadequate (from the EAR to below the RDA)
+    Correcto,     // green: likely adequate, or inside the range the nutrient asks for
+    Exceso,       // red: above the upper limit (or the CDRR), or a share above its ceiling
+    NoJuzgable,   // neutral: below an adequate intake, which says nothing of inadequacy
 };
 
 // The rule a verdict was reached by, so that its words can say so.
 enum class Regla {
-    Ninguna,      // neither a reference nor a limit to judge by
-    Referencia,   // 70 % of the daily reference, within the upper limit
-    Energia,      // energy: 90 to 110 % of the reference
-    Intervalo,    // an energy source's share within its acceptable range
-    SinIntervalo, // an energy source, but the group has no acceptable range
-    Techo,        // a share of the energy at most the reference
-    Limite,       // the upper limit (or sodium's CDRR) alone
+    Ninguna,         // neither a reference nor a limit to judge by
+    Requerimiento,   // the average requirement and the RDA (with the chance of meeting one's need)
+    IngestaAdecuada, // an adequate intake (AI) alone
+    Energia,         // energy: 90 to 110 % of the reference
+    Intervalo,       // an energy source's share within its acceptable range
+    SinIntervalo,    // an energy source, but the group has no acceptable range
+    Techo,           // a share of the energy at most the reference
+    Limite,          // above the upper limit (or sodium's CDRR)
     // Total sugars: the reference is the guidance for added sugars, which
     // the food table does not hold, so no verdict is drawn.
     AzucaresTotales,
@@ -51,6 +55,15 @@ struct Juicio
     std::optional<double> parteEnergia;
     // The acceptable range of an energy source's share, in percent.
     std::optional<std::pair<double, double>> intervalo;
+    // The average requirement of the group (per kg x weight where the
+    // reference is), where it has one.
+    std::optional<double> requerimiento;
+    // The band of the judgement and, for a nutrient with an average
+    // requirement, the chance (0-1) that this usual intake meets the
+    // person's need; none for iron, whose requirement is skewed.
+    adecuacion::Banda banda = adecuacion::Banda::SinReferencia;
+    std::optional<double> probabilidad;
+    bool sesgado = false;
     Veredicto veredicto = Veredicto::SinJuicio;
     Regla regla = Regla::Ninguna;
     // Where the user changed the group's reference value or upper limit on
@@ -60,6 +73,8 @@ struct Juicio
     std::optional<double> referenciaEntregada;
     bool limiteEditado = false;
     std::optional<double> limiteEntregado;
+    bool requerimientoEditado = false;
+    std::optional<double> requerimientoEntregado;
 };
 
 // The foods of the week that have no known value of one nutrient (the food
@@ -83,9 +98,10 @@ struct Evaluacion
     // The week's total of each nutrient, by nutrient key (0 when the week
     // holds none of it).
     QHash<QString, double> cantidadesIngeridas;
-    // The week's total x 100 / daily reference value, by nutrient key: seven
-    // times the percentage shown. No value when the group has no usable
-    // reference value (none determined, or 0): the intake is still shown.
+    // The daily intake x 100 / daily reference value, by nutrient key (the
+    // "% WRI" shown: the week against seven times the reference). No value
+    // when the group has no usable reference value (none determined, or 0):
+    // the intake is still shown.
     QHash<QString, std::optional<double>> porcentajesRecomendacion;
     // The week's totals of further columns of `total` summed in the same
     // statement (the retinol that vitamin A's limit is set against).
@@ -110,10 +126,11 @@ Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendad
 void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
                      const ValoresRecomendados& valores);
 
-// Judges every nutrient of the evaluation: daily amount, reference and
-// upper limit, and the verdict.
+// Judges every nutrient of the evaluation: daily amount, reference, average
+// requirement and upper limit, and the verdict. The week is taken as the
+// person's usual intake.
 void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRecomendados& valores,
-            const LimitesSuperiores& limites);
+            const LimitesSuperiores& limites, const Requerimientos& requerimientos = {});
 
 // Finds, for every nutrient, the foods of the week whose value is unknown.
 void contarDesconocidos(Evaluacion& evaluacion, const PerfilActual& perfil,
@@ -126,7 +143,8 @@ bool provisional(const Evaluacion& evaluacion, const QString& clave);
 // The whole evaluation of the week: totals, then protein and energy shares,
 // then the verdict of every nutrient against its reference and limit.
 Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valores,
-                   const LimitesSuperiores& limites = {});
+                   const LimitesSuperiores& limites = {},
+                   const Requerimientos& requerimientos = {});
 
 // The kilocalories of one gram of an energy source (carbohydrate, sugars,
 // fat, saturated fat); 0 for any other nutrient.

@@ -31,8 +31,6 @@ public:
 
     PerfilActual perfilActual;
     ValoresRecomendados valoresRecomendados;
-    // The upper limits of the current profile's group, read with each evaluation.
-    LimitesSuperiores limitesSuperiores;
     Evaluacion evaluacion;
     // Sort direction by column caption, and the results column sorted last.
     QHash<QString, bool> ordenColumnas;
@@ -46,6 +44,15 @@ public:
     {
         valoresRecomendados = ::establecerValoresRecomendados(perfilActual);
         ordenColumnas.clear();
+    }
+
+    // Evaluates the current profile's week afresh against the reference
+    // values, the upper limits and the average requirements of its group.
+    void evaluar()
+    {
+        evaluacion =
+            ::evaluar(perfilActual, valoresRecomendados, leerLimitesSuperiores(perfilActual),
+                      leerRequerimientos(perfilActual));
     }
 
     // Tells whoever depends on the current profile that it changed.

@@ -3,6 +3,7 @@
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
+#include "apoyo/vista.h"
 #include "evaluation/valoresrecomendados.h"
 #include "windows/common/rejilla.h"
 #include "windows/common/roles.h"
@@ -275,10 +276,9 @@ private slots:
             e.abrir();
         e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
         // 392 g against 1 g/kg x 70 kg a day for seven days.
-        const QList<QTreeWidgetItem*> proteina =
-            e.f->ui().lsv_wri->findItems(QStringLiteral("Protein"), Qt::MatchExactly, 0);
-        QCOMPARE(proteina.size(), 1);
-        QCOMPARE(proteina.first()->text(3), QStringLiteral("80"));
+        const vista::Fila proteina = vista::buscar(e.f->ui().lsv_wri, QStringLiteral("Protein"));
+        QVERIFY(proteina);
+        QCOMPARE(proteina.text(3), QStringLiteral("80"));
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 
@@ -334,9 +334,8 @@ private slots:
         e.f->ui().opb_recomendados->click();
         QCOMPARE(e.fx.valor("select males3 from ULs where key='Calcium_Ca'").toDouble(), 1800.0);
         e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
-        const QList<QTreeWidgetItem*> calcio =
-            e.f->ui().lsv_wri->findItems(QStringLiteral("Calcium, Ca"), Qt::MatchExactly, 0);
-        QCOMPARE(calcio.first()->text(6), QStringLiteral("1800 mg"));
+        QCOMPARE(vista::buscar(e.f->ui().lsv_wri, QStringLiteral("Calcium, Ca")).text(6),
+                 QStringLiteral("1800 mg"));
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 
@@ -460,10 +459,9 @@ private slots:
         QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 1500.0, 2500.0}));
 
         e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
-        QTreeWidgetItem* enLista =
-            e.f->ui().lsv_wri->findItems(QStringLiteral("Calcium, Ca"), Qt::MatchExactly).first();
-        QCOMPARE(enLista->text(5) + enLista->text(6), QStringLiteral("1000 mg2500 mg"));
-        QVERIFY(!enLista->font(5).italic() && !enLista->font(6).italic());
+        const vista::Fila enLista = vista::buscar(e.f->ui().lsv_wri, QStringLiteral("Calcium, Ca"));
+        QCOMPARE(enLista.text(5) + enLista.text(6), QStringLiteral("1000 mg2500 mg"));
+        QVERIFY(!enLista.font(5).italic() && !enLista.font(6).italic());
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 

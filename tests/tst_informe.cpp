@@ -97,9 +97,7 @@ class TstInforme : public QObject
     {
         extraerDatosPersonales(sesion.perfilActual);
         sesion.establecerValoresRecomendados();
-        sesion.limitesSuperiores = leerLimitesSuperiores(sesion.perfilActual);
-        sesion.evaluacion =
-            evaluar(sesion.perfilActual, sesion.valoresRecomendados, sesion.limitesSuperiores);
+        sesion.evaluar();
     }
 
 private slots:
@@ -171,7 +169,7 @@ private slots:
             const std::optional<double> p = e.porcentajesRecomendacion.value(clave);
             if (p) {
                 ++conPorcentaje;
-                QCOMPARE(fila.at(3).toDouble(), redondearDosDecimales(*p / 7.0));
+                QCOMPARE(fila.at(3).toDouble(), redondearDosDecimales(*p));
             } else {
                 QVERIFY(fila.at(3).isEmpty());
             }
@@ -217,7 +215,7 @@ private slots:
         for (int i = 0; i < informe.filas.size(); ++i) {
             const Informe::Fila& f = informe.filas.at(i);
             const QStringList& fila = filas.at(i + 1);
-            QCOMPARE(fila.size(), 14);
+            QCOMPARE(fila.size(), 16);
             QCOMPARE(fila.at(0), f.nombre);
             QCOMPARE(fila.at(1), f.unidad);
             bool ok = false;
@@ -274,11 +272,11 @@ private slots:
         QVERIFY(tabla.contains(QStringList{"Vitamin C, total ascorbic acid", "*", "2000 mg"}));
 
         const QList<QStringList> csv = leerCsv(QString::fromUtf8(csvResultados(informe).mid(3)));
-        QCOMPARE(csv.first().at(10), QStringLiteral("Edited"));
+        QCOMPARE(csv.first().at(12), QStringLiteral("Edited"));
         QStringList editados;
         for (const QStringList& f : csv.mid(1))
-            if (!f.at(10).isEmpty())
-                editados << f.at(0) + QLatin1Char('=') + f.at(5) + QLatin1Char('/') + f.at(10);
+            if (!f.at(12).isEmpty())
+                editados << f.at(0) + QLatin1Char('=') + f.at(5) + QLatin1Char('/') + f.at(12);
         QCOMPARE(editados, (QStringList{"Vitamin C, total ascorbic acid=/reference",
                                         "Calcium, Ca=1200/reference; upper limit",
                                         "Sodium, Na=1500/upper limit"}));
@@ -304,14 +302,13 @@ private slots:
                                         QStringLiteral("Isoleucine/\u00a0?/1 food, 280 g")}));
 
         const QList<QStringList> csv = leerCsv(QString::fromUtf8(csvResultados(informe).mid(3)));
-        QCOMPARE(csv.first().mid(11),
+        QCOMPARE(csv.first().mid(13),
                  (QStringList{"Unknown in (foods)", "Unknown in (g a week)", "Provisional"}));
         for (const QStringList& f : csv.mid(1)) {
-            const bool leucina = f.at(0) == QLatin1String("Leucine");
-            QCOMPARE(f.mid(11), leucina ? (QStringList{"1", "280", "yes"})
-                                : f.at(0) == QLatin1String("Isoleucine")
-                                    ? f.mid(11)
-                                    : (QStringList{"0", "0", ""}));
+            const bool marcada =
+                f.at(0) == QLatin1String("Leucine") || f.at(0) == QLatin1String("Isoleucine");
+            QCOMPARE(f.mid(13),
+                     marcada ? (QStringList{"1", "280", "yes"}) : (QStringList{"0", "0", ""}));
         }
     }
 

@@ -3,12 +3,14 @@
 
 #include "apoyo/escena.h"
 #include "catalogue/cifras.h"
+#include "evaluation/modeloresultados.h"
 #include "evaluation/ordenacion.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
 
 #include <QComboBox>
 #include <QRandomGenerator>
+#include <QStandardItemModel>
 
 #include <algorithm>
 
@@ -18,30 +20,48 @@ namespace {
 QHash<QString, bool> ordenColumnas;
 QString ultimaColumnaWRI;
 
-void ordenarWRI(QTreeWidget* lista, int columna, bool reaplicar = false)
+// A list shaped like the results list: Nutrient, Unit, Intake, % WRI, its
+// numeric cells sorting as the results' do.
+struct ListaResultados
 {
-    ordenarColumnasWRI(lista, columna, ordenColumnas, ultimaColumnaWRI, reaplicar);
-}
+    QStandardItemModel filas;
+    OrdenResultados orden;
+    QTreeView vista;
 
-// A list shaped like the results list: Nutrient, Unit, Intake, % WRI.
-std::unique_ptr<QTreeWidget> listaResultados(const QStringList& intake)
-{
-    auto l = std::make_unique<QTreeWidget>();
-    l->setHeaderLabels({"Nutrient", "Unit", "Intake", "% WRI"});
-    const char* const claves[] = {"uno", "dos", "tres", "cuatro"};
-    for (int i = 0; i < 4; ++i)
-        l->headerItem()->setData(i, RolClaveColumna, QLatin1String(claves[i]));
-    for (const QString& t : intake) {
-        auto* f = new FilaNumerica(l.get());
-        f->setText(2, t);
-        f->setText(3, t);
+    explicit ListaResultados(const QStringList& textos)
+    {
+        filas.setHorizontalHeaderLabels({"Nutrient", "Unit", "Intake", "% WRI"});
+        const char* const claves[] = {"uno", "dos", "tres", "cuatro"};
+        for (int i = 0; i < 4; ++i)
+            filas.setHeaderData(i, Qt::Horizontal, QLatin1String(claves[i]), RolClaveColumna);
+        poner(textos);
+        orden.setSourceModel(&filas);
+        orden.setDynamicSortFilter(false);
+        vista.setModel(&orden);
     }
-    return l;
+    void poner(const QStringList& textos)
+    {
+        filas.setRowCount(0);
+        for (const QString& t : textos) {
+            QList<QStandardItem*> fila{new QStandardItem, new QStandardItem};
+            for (int i = 0; i < 2; ++i) {
+                fila << new QStandardItem(t);
+                fila.last()->setData(ModeloResultados::claveOrden(t), RolClaveOrden);
+            }
+            filas.appendRow(fila);
+        }
+        orden.olvidarOrden();
+    }
+};
+
+void ordenarWRI(ListaResultados& l, int columna, bool reaplicar = false)
+{
+    ordenarColumnasWRI(&l.vista, columna, ordenColumnas, ultimaColumnaWRI, reaplicar);
 }
 
-QStringList columna(const QTreeWidget& l, int c)
+QStringList columna(const ListaResultados& l, int c)
 {
-    return Escena::textos(&l, c);
+    return Escena::textos(&l.vista, c);
 }
 
 // What the zero-filled method shows: pad every cell, sort the texts (ties
@@ -96,11 +116,11 @@ private slots:
     void celdaVaciaQuedaVaciaYAbajo()
     {
         // A "% WRI" without a reference value is not 0 %: it keeps its empty cell.
-        auto l = listaResultados({"5", "", "0,5"});
-        ordenarWRI(l.get(), 3);
-        QCOMPARE(columna(*l, 3), (QStringList{"", "0,5", "5"}));
-        ordenarWRI(l.get(), 3);
-        QCOMPARE(columna(*l, 3), (QStringList{"5", "0,5", ""}));
+        ListaResultados l({"5", "", "0,5"});
+        ordenarWRI(l, 3);
+        QCOMPARE(columna(l, 3), (QStringList{"", "0,5", "5"}));
+        ordenarWRI(l, 3);
+        QCOMPARE(columna(l, 3), (QStringList{"5", "0,5", ""}));
     }
 
     void comoTextoRelleno_data()
@@ -123,14 +143,14 @@ private slots:
         QFETCH(QStringList, textos);
         QFETCH(QStringList, ascendente);
 
-        auto l = listaResultados(textos);
-        ordenarWRI(l.get(), 3);
-        QCOMPARE(columna(*l, 3), ascendente);
-        QCOMPARE(columna(*l, 3), porTextoRelleno(textos, true));
-        ordenarWRI(l.get(), 3);
-        QCOMPARE(columna(*l, 3), porTextoRelleno(textos, false));
+        ListaResultados l(textos);
+        ordenarWRI(l, 3);
+        QCOMPARE(columna(l, 3), ascendente);
+        QCOMPARE(columna(l, 3), porTextoRelleno(textos, true));
+        ordenarWRI(l, 3);
+        QCOMPARE(columna(l, 3), porTextoRelleno(textos, false));
         // Both numeric cells of a row held the same text: neither was rewritten.
-        QCOMPARE(columna(*l, 2), columna(*l, 3));
+        QCOMPARE(columna(l, 2), columna(l, 3));
     }
 
     // Every kind of number the lists show: ranking values as stored (up to
@@ -159,36 +179,48 @@ private slots:
         for (double v : valores)
             textos << ::textoNumero(v);
 
-        auto l = listaResultados(textos);
-        for (int i = 0; i < l->topLevelItemCount(); ++i)
-            ponerNumero(l->topLevelItem(i), 2, valores.at(i));
-        ordenarWRI(l.get(), 2);
-        QCOMPARE(columna(*l, 2), porTextoRelleno(textos, true));
+        ListaResultados l(textos);
+        ordenarWRI(l, 2);
+        QCOMPARE(columna(l, 2), porTextoRelleno(textos, true));
         // In numeric order, in the user's digits.
         double anterior = -1;
-        for (const QString& t : columna(*l, 2)) {
+        for (const QString& t : columna(l, 2)) {
             const std::optional<double> v = cifras::leerDecimal(t, QLocale());
             QVERIFY2(v && *v >= anterior, qPrintable(t));
             anterior = *v;
         }
-        ordenarWRI(l.get(), 2);
-        QCOMPARE(columna(*l, 2), porTextoRelleno(textos, false));
+        ordenarWRI(l, 2);
+        QCOMPARE(columna(l, 2), porTextoRelleno(textos, false));
     }
 
     void alternarYReaplicar()
     {
-        auto l = listaResultados({"100", "9.5", "10", "0"});
-        ordenarWRI(l.get(), 3);
+        ListaResultados l({"100", "9.5", "10", "0"});
+        ordenarWRI(l, 3);
         QCOMPARE(ultimaColumnaWRI, QStringLiteral("cuatro"));
-        ordenarWRI(l.get(), 3); // now descending
+        ordenarWRI(l, 3); // now descending
 
         // Rebuilt rows are sorted again the way the list was, without a toggle.
-        l->clear();
-        for (const char* t : {"7", "70", "0,5"})
-            (new FilaNumerica(l.get()))->setText(3, QLatin1String(t));
-        ordenarWRI(l.get(), 3, true);
-        QCOMPARE(columna(*l, 3), (QStringList{"70", "7", "0,5"}));
+        l.poner({"7", "70", "0,5"});
+        ordenarWRI(l, 3, true);
+        QCOMPARE(columna(l, 3), (QStringList{"70", "7", "0,5"}));
         QCOMPARE(ordenColumnas.value(QStringLiteral("% WRI")), false);
+    }
+
+    // Rows that tie keep the order the list showed, in either direction, as
+    // a list sorted in place does.
+    void empatesGuardanElOrden()
+    {
+        ListaResultados l({"3", "1", "2", "4"});
+        const char* const unidades[] = {"mg", "g", "mg", "g"};
+        for (int i = 0; i < 4; ++i)
+            l.filas.item(i, 1)->setText(QLatin1String(unidades[i]));
+        ordenarWRI(l, 2);
+        ordenarWRI(l, 1);
+        QCOMPARE(columna(l, 2), (QStringList{"1", "4", "2", "3"}));
+        ordenarWRI(l, 2); // descending: 4 3 2 1
+        ordenarWRI(l, 1); // descending too: "mg" first, each unit still 4 3 2 1
+        QCOMPARE(columna(l, 2), (QStringList{"3", "2", "4", "1"}));
     }
 
     void rankingCompartePorTitulo()

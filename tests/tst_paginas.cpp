@@ -24,9 +24,7 @@ Informe informeDe(Sesion& sesion)
 {
     extraerDatosPersonales(sesion.perfilActual);
     sesion.establecerValoresRecomendados();
-    sesion.limitesSuperiores = leerLimitesSuperiores(sesion.perfilActual);
-    sesion.evaluacion =
-        evaluar(sesion.perfilActual, sesion.valoresRecomendados, sesion.limitesSuperiores);
+    sesion.evaluar();
     QString fallo;
     Informe informe = prepararInforme(sesion, {}, &fallo);
     if (!fallo.isEmpty())

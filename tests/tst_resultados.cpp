@@ -3,6 +3,7 @@
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
+#include "apoyo/vista.h"
 #include "evaluation/resultados.h"
 #include "evaluation/valoresrecomendados.h"
 #include "evaluation/ventanafuentes.h"
@@ -61,39 +62,12 @@ struct Escena
         }
         f->ui().tbs_fichas->setCurrentWidget(f->ui().frm_cinco);
     }
-    QTreeWidgetItem* fila(const QString& clave)
+    vista::Fila fila(const QString& clave)
     {
-        const QList<QTreeWidgetItem*> filas = f->ui().lsv_wri->findItems(
-            f->sesion().valoresRecomendados.entrada(clave).nombre, Qt::MatchExactly, 0);
-        return filas.isEmpty() ? nullptr : filas.first();
+        return vista::buscar(f->ui().lsv_wri,
+                             f->sesion().valoresRecomendados.entrada(clave).nombre);
     }
-    static QStringList textos(const QTreeWidget* l, int c = 0)
-    {
-        QStringList t;
-        for (int i = 0; i < l->topLevelItemCount(); ++i)
-            t << l->topLevelItem(i)->text(c);
-        return t;
-    }
-    static void pulsarCabecera(QTreeWidget* l, int seccion)
-    {
-        QHeaderView* h = l->header();
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
-                          QPoint(h->sectionViewportPosition(seccion) + 5, h->height() / 2));
-    }
-    static void dobleClic(QTreeWidget* l, int fila)
-    {
-        const QPoint p = l->visualItemRect(l->topLevelItem(fila)).center();
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
-        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
-        QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
-    }
-    QStringList columna(int c)
-    {
-        QStringList t;
-        for (int i = 0; i < f->ui().lsv_wri->topLevelItemCount(); ++i)
-            t << f->ui().lsv_wri->topLevelItem(i)->text(c);
-        return t;
-    }
+    QStringList columna(int c) { return vista::textos(f->ui().lsv_wri, c); }
 };
 
 } // namespace
@@ -214,10 +188,10 @@ private slots:
         e.ingerir(prueba, 100);
         e.mostrar();
 
-        QTreeWidgetItem* fila = e.fila(clave);
+        const vista::Fila fila = e.fila(clave);
         QVERIFY(fila);
-        QCOMPARE(fila->text(2), ingesta);
-        QCOMPARE(fila->text(3), porcentaje);
+        QCOMPARE(fila.text(2), ingesta);
+        QCOMPARE(fila.text(3), porcentaje);
         // A missing reference is data, not a failure.
         QCOMPARE(e.fx.entradasLog(), 0);
     }
@@ -250,10 +224,10 @@ private slots:
 
         // Leucine: butter 0.083 x 2. Sodium: butter 714 x 2 + hamburger 502 x 3,
         // without a thousands separator. Protein 40.46 g against 0.8 g/kg x 70 kg x 7.
-        QCOMPARE((QStringList{e.fila(QStringLiteral("Leucine"))->text(2),
-                              e.fila(QStringLiteral("Sodium_Na"))->text(2),
-                              e.fila(QStringLiteral("Protein"))->text(2),
-                              e.fila(QStringLiteral("Protein"))->text(3)}),
+        QCOMPARE((QStringList{e.fila(QStringLiteral("Leucine")).text(2),
+                              e.fila(QStringLiteral("Sodium_Na")).text(2),
+                              e.fila(QStringLiteral("Protein")).text(2),
+                              e.fila(QStringLiteral("Protein")).text(3)}),
                  esperado);
         QCOMPARE(e.fx.entradasLog(), 0);
     }
@@ -266,10 +240,10 @@ private slots:
         e.mostrar();
 
         // The row is still shown, only without its icon; the others keep theirs.
-        QTreeWidgetItem* calcio = e.fila(QStringLiteral("Calcium_Ca"));
-        QVERIFY(calcio && calcio->icon(0).isNull());
-        QCOMPARE(calcio->text(2), QStringLiteral("24"));
-        QVERIFY(!e.fila(QStringLiteral("Sodium_Na"))->icon(0).isNull());
+        const vista::Fila calcio = e.fila(QStringLiteral("Calcium_Ca"));
+        QVERIFY(calcio && calcio.icon(0).isNull());
+        QCOMPARE(calcio.text(2), QStringLiteral("24"));
+        QVERIFY(!e.fila(QStringLiteral("Sodium_Na")).icon(0).isNull());
         QCOMPARE(e.fx.entradasLog(), 1);
         QVERIFY(e.fx.log().contains(QStringLiteral("rellenarResultados() -> ")));
     }
@@ -284,14 +258,14 @@ private slots:
         QTest::addColumn<int>("veredicto");
         const QLocale ingles(QLocale::English, QLocale::UnitedStates);
         const QLocale aleman(QLocale::German, QLocale::Germany);
-        // Calcium 24 x 2 + 126 x 3 = 426 mg a week: below 70 %.
+        // Calcium 24 x 2 + 126 x 3 = 426 mg a week: below its EAR.
         QTest::newRow("calcium") << ingles << "Calcium_Ca"
                                  << QStringList{"60.86", "1000 mg", "2500 mg"}
                                  << int(Veredicto::Atencion);
         // Sodium 2934 mg a week, 419.14 a day.
         QTest::newRow("sodium, CDRR")
             << ingles << "Sodium_Na" << QStringList{"419.14", "1500 mg", "2300 mg CDRR"}
-            << int(Veredicto::Atencion);
+            << int(Veredicto::NoJuzgable);
         QTest::newRow("protein, per kg x weight, decimal comma")
             << aleman << "Protein" << QStringList{"5,78", "56 g", ""} << int(Veredicto::Atencion);
         QTest::newRow("an energy source's percentage")
@@ -312,10 +286,10 @@ private slots:
         e.ingerir(Fixture::mantequilla, 200);
         e.ingerir(Fixture::hamburguesa, 300);
         e.mostrar();
-        QTreeWidgetItem* fila = e.fila(clave);
+        const vista::Fila fila = e.fila(clave);
         QVERIFY(fila);
-        QCOMPARE((QStringList{fila->text(4), fila->text(5), fila->text(6)}), celdas);
-        QCOMPARE(fila->data(3, RolVeredicto).toInt(), veredicto);
+        QCOMPARE((QStringList{fila.text(4), fila.text(5), fila.text(6)}), celdas);
+        QCOMPARE(fila.dato(3, RolVeredicto).toInt(), veredicto);
         QVERIFY(!e.f->ui().lbl_5_8->text().isEmpty());
         QCOMPARE(e.fx.entradasLog(), 0);
     }
@@ -336,9 +310,9 @@ private slots:
         e.mostrar();
         // The line added to the verdict's words, in italic; empty where none is.
         const auto marca = [&e](const char* clave, int columna) {
-            QTreeWidgetItem* fila = e.fila(QLatin1String(clave));
-            const QString resto = fila->toolTip(columna).mid(fila->toolTip(0).size());
-            return fila->font(columna).italic() == !resto.isEmpty() ? resto : QStringLiteral("?");
+            const vista::Fila fila = e.fila(QLatin1String(clave));
+            const QString resto = fila.toolTip(columna).mid(fila.toolTip(0).size());
+            return fila.font(columna).italic() == !resto.isEmpty() ? resto : QStringLiteral("?");
         };
         const QString linea = QStringLiteral("\nEdited by you; delivered value: ");
         QCOMPARE(marca("Calcium_Ca", 5), linea + QStringLiteral("1000 mg"));
@@ -363,17 +337,17 @@ private slots:
         QCOMPARE(d.alimentos, 1);
         QCOMPARE(d.gramos, 280.);
         QVERIFY(!e.f->sesion().evaluacion.desconocidos.contains("Protein"));
-        const QString tip = e.fila("Leucine")->toolTip(3);
+        const QString tip = e.fila("Leucine").toolTip(3);
         QVERIFY2(tip.contains("\n1 food of unknown value: McDonald's, Hamburger 280 g a week\n"
                               "They weigh 10 % of the week's grams: the judgement is provisional."),
                  qPrintable(tip));
-        QVERIFY(!e.fila("Protein")->toolTip(3).contains("unknown"));
+        QVERIFY(!e.fila("Protein").toolTip(3).contains("unknown"));
 
         e.fx.ejecutar("update saves set intake=2521 where food_id=1077");
         e.mostrar();
         e.f->ui().tbs_fichas->tabBarClicked(e.f->ui().tbs_fichas->currentIndex());
         QVERIFY(!provisional(e.f->sesion().evaluacion, "Leucine"));
-        QVERIFY(!e.fila("Leucine")->toolTip(3).contains("provisional"));
+        QVERIFY(!e.fila("Leucine").toolTip(3).contains("provisional"));
     }
 
     // The new columns sort by their numbers, and keep their texts.
@@ -383,7 +357,7 @@ private slots:
         e.ingerir(Fixture::mantequilla, 100);
         e.mostrar();
         const QStringList antes = e.columna(6);
-        Escena::pulsarCabecera(e.f->ui().lsv_wri, 6);
+        vista::pulsarCabecera(e.f->ui().lsv_wri, 6);
         QStringList despues = e.columna(6);
         QCOMPARE(despues.mid(despues.size() - 3),
                  (QStringList{"2000 mg", "2300 mg CDRR", "2500 mg"}));
@@ -404,28 +378,28 @@ private slots:
         e.ingerir(Fixture::manzana, 300);
         e.ingerir(prueba, 100);
         e.mostrar();
-        QTreeWidget* lista = e.f->ui().lsv_wri;
-        QTreeWidgetItem* calcio = e.fila(QStringLiteral("Calcium_Ca"));
-        lista->scrollToItem(calcio);
-        const int n = int(lista->indexOfTopLevelItem(calcio));
-        Escena::dobleClic(lista, n);
-        Escena::dobleClic(lista, n);
+        QTreeView* lista = e.f->ui().lsv_wri;
+        const vista::Fila calcio = e.fila(QStringLiteral("Calcium_Ca"));
+        const int n = calcio.fila;
+        lista->scrollTo(lista->model()->index(n, 0));
+        vista::dobleClic(lista, n);
+        vista::dobleClic(lista, n);
         const QList<VentanaFuentes*> ventanas =
             e.f->findChildren<VentanaFuentes*>(QString(), Qt::FindDirectChildrenOnly);
         QCOMPARE(int(ventanas.size()), 1);
         QTreeWidget* fuentes = ventanas.first()->lsv_fuentes;
-        QCOMPARE(Escena::textos(fuentes),
+        QCOMPARE(vista::textos(fuentes),
                  (QStringList{"Milk, whole, 3.25% milkfat", "Butter, salted",
                               "Apples, raw, with skin", "Test food"}));
         double suma = 0;
-        for (const QString& t : Escena::textos(fuentes, 2).mid(0, 3))
+        for (const QString& t : vista::textos(fuentes, 2).mid(0, 3))
             suma += QLocale().toDouble(t);
-        QCOMPARE(QLocale().toString(suma), calcio->text(2));
+        QCOMPARE(QLocale().toString(suma), calcio.text(2));
         QCOMPARE(fuentes->topLevelItem(3)->text(2), QStringLiteral("unknown"));
         QVERIFY(ventanas.first()->lbl_desconocidos->isVisibleTo(ventanas.first()));
         // Enter on another row opens that nutrient's window beside it.
         lista->setFocus();
-        lista->setCurrentItem(e.fila(QStringLiteral("Sodium_Na")));
+        lista->setCurrentIndex(lista->model()->index(e.fila(QStringLiteral("Sodium_Na")).fila, 0));
         QTest::keyClick(lista, Qt::Key_Return);
         QCOMPARE(
             int(e.f->findChildren<VentanaFuentes*>(QString(), Qt::FindDirectChildrenOnly).size()),

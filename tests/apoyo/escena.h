@@ -2,6 +2,7 @@
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
+#include "apoyo/vista.h"
 #include "catalogue/ficha.h"
 #include "windows/main/ventanaprincipal.h"
 
@@ -30,32 +31,13 @@ struct Escena
     }
     InterfazPrincipal& ui() { return f->ui(); }
 
-    static QStringList textos(const QTreeWidget* l, int c = 0)
+    static QStringList textos(const QTreeView* l, int c = 0) { return vista::textos(l, c); }
+    static void pulsar(QTreeView* l, int fila, Qt::MouseButton boton = Qt::LeftButton)
     {
-        QStringList t;
-        for (int i = 0; i < l->topLevelItemCount(); ++i)
-            t << l->topLevelItem(i)->text(c);
-        return t;
+        vista::pulsar(l, fila, boton);
     }
-    static void pulsar(QTreeWidget* l, int fila, Qt::MouseButton boton = Qt::LeftButton)
-    {
-        QTest::mouseClick(l->viewport(), boton, {},
-                          l->visualItemRect(l->topLevelItem(fila)).center());
-    }
-    // A widget's double click arrives as press, release, double click, release.
-    static void dobleClic(QTreeWidget* l, int fila)
-    {
-        const QPoint p = l->visualItemRect(l->topLevelItem(fila)).center();
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
-        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
-        QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
-    }
-    static void pulsarCabecera(QTreeWidget* l, int seccion)
-    {
-        QHeaderView* h = l->header();
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
-                          QPoint(h->sectionViewportPosition(seccion) + 5, h->height() / 2));
-    }
+    static void dobleClic(QTreeView* l, int fila) { vista::dobleClic(l, fila); }
+    static void pulsarCabecera(QTreeView* l, int seccion) { vista::pulsarCabecera(l, seccion); }
     QList<Ficha*> fichas() const
     {
         return f->findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly);

@@ -62,6 +62,14 @@ const char* const limites[][3] = {
      ",,1200,1500,1800,2300,2300,2300,2300,2300,1800,2300,2300,2300,2300,2300"},
 };
 
+// The average requirements of four nutrients: key, the sixteen values.
+const char* const requerimientos[][2] = {
+    {"Protein", ",1,0.87,0.76,0.76,0.73,0.66,0.66,0.66,0.66,0.76,0.71,0.66,0.66,0.66,0.66"},
+    {"Leucine", ",75,50.8,39.5,39.5,37.9,33.9,33.9,33.9,33.9,37.9,35.5,33.9,33.9,33.9,33.9"},
+    {"Vitamin_C_total_ascorbic_acid", ",,13,22,39,63,75,75,75,75,39,56,60,60,60,60"},
+    {"Calcium_Ca", ",,500,800,1100,1100,800,800,800,1000,1100,1100,800,800,1000,1000"},
+};
+
 // id, description, group, then the nutrient values in key order ("" for null).
 struct FilaAlimento
 {
@@ -237,6 +245,17 @@ Fixture::Fixture(bool conBase)
         for (const QVariant& v : valoresDe(l[2]))
             q.addBindValue(v);
         q.addBindValue(QLatin1String(l[0]));
+        QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+    }
+    ejecutar(QStringLiteral("create table EARs as select * from DRIs where 0"));
+    for (const auto& r : requerimientos) {
+        q.prepare(QStringLiteral("insert into EARs (id, key, name, unit, sorting, icon, %1) "
+                                 "select id, key, name, unit, sorting, icon, %2 from DRIs where "
+                                 "key=?")
+                      .arg(QLatin1String(columnasGrupo), marcas(16)));
+        for (const QVariant& v : valoresDe(r[1]))
+            q.addBindValue(v);
+        q.addBindValue(QLatin1String(r[0]));
         QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
     }
     ejecutar(QStringLiteral("insert into profiles (name, last) values ('My profile', 1)"));

@@ -19,4 +19,7 @@ enum RolLista {
     // The value a grid cell shows, as stored (its text is in the user's
     // digits).
     RolValor = Qt::UserRole + 12,
+    // Whether a results row's judgement is only provisional (a bool): the
+    // foods of unknown value weigh 10 % of the week or more.
+    RolProvisional = Qt::UserRole + 13,
 };
