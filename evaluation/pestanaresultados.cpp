@@ -125,15 +125,14 @@ void ControlesResultados::construir(QWidget* marco)
     lsv_wri->setUniformRowHeights(true);
     lsv_wri->setAllColumnsShowFocus(true);
     lsv_wri->header()->setSectionsMovable(false);
-    lsv_wri->header()->setStretchLastSection(false);
-    lsv_wri->setColumnWidth(0, 190);
+    // The judgement's words take what the numbers leave.
+    lsv_wri->header()->setStretchLastSection(true);
+    lsv_wri->setColumnWidth(0, 230);
     for (int i = 1; i < 4; ++i)
         lsv_wri->setColumnWidth(i, 70);
     lsv_wri->setColumnWidth(4, 70);
     lsv_wri->setColumnWidth(5, 90);
     lsv_wri->setColumnWidth(6, 185);
-    lsv_wri->setColumnWidth(7, 260);
-    lsv_wri->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lsv_wri->setItemDelegateForColumn(ModeloResultados::Wri, new DelegadoVeredicto(lsv_wri));
     lsv_wri->setContextMenuPolicy(Qt::CustomContextMenu);
 
