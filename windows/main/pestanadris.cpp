@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -69,7 +70,7 @@ bool esGrupo(const QString& campo)
     return d >= 2 && d < descripcionAplica;
 }
 
-const char* const sentencias[5] = {
+const char* const sentencias[] = {
     "select id, infants1, infants2, children1, children2, males1, males2, males3, males4, "
     "males5, males6, females1, females2, females3, females4, females5, females6 from DRIs "
     "where key in ('Protein', 'Empty')",
@@ -90,15 +91,33 @@ const char* const sentencias[5] = {
     "from ULs order by sorting",
 };
 
+// The table behind each grid and what its values are called.
+const struct
+{
+    const char* nombre;
+    const char* valores;
+} tablas[] = {
+    {"DRIs", "reference values"}, {"DRIs", "reference values"}, {"DRIs", "reference values"},
+    {"DRIs", "reference values"}, {"ULs", "upper limits"},
+};
+
 // The units of grids 1 to 3, whose rows have none of their own to show:
 // what their captions say the values are in.
 const char* const unidadesRejilla[3] = {"g/kg", "%", "mg/kg"};
 
-// The grids over the same table as grid `rejilla`: the four of the reference
-// values, or that of the upper limits.
+QString tablaDe(int rejilla)
+{
+    return QLatin1String(tablas[rejilla].nombre);
+}
+
+// The grids over the same table as grid `rejilla`.
 QList<int> rejillasDeTabla(int rejilla)
 {
-    return rejilla < 4 ? QList<int>{0, 1, 2, 3} : QList<int>{4};
+    QList<int> mismas;
+    for (int i = 0; i < int(std::size(tablas)); ++i)
+        if (tablaDe(i) == tablaDe(rejilla))
+            mismas << i;
+    return mismas;
 }
 
 void avisarEscrituraFallida(QWidget* padre)
@@ -171,6 +190,19 @@ QVariant ModeloDRIs::entregadoDistinto(const QModelIndex& indice) const
 
 QVariant ModeloDRIs::data(const QModelIndex& indice, int rol) const
 {
+    if (rol == Qt::DisplayRole && indice.isValid() && indice.column() < campos().size() &&
+        campos().at(indice.column()) == QLatin1String("applies")) {
+        const QString aplica = ModeloRejilla::data(indice, rol).toString();
+        if (aplica == QLatin1String("total"))
+            return QStringLiteral("total intake");
+        if (aplica == QLatin1String("retinol"))
+            return QStringLiteral("retinol only");
+        if (aplica == QLatin1String("supplements"))
+            return QStringLiteral("supplements only");
+        if (aplica == QLatin1String("cdrr"))
+            return QStringLiteral("total intake (CDRR)");
+        return aplica;
+    }
     if (rol != Qt::FontRole && rol != Qt::ToolTipRole)
         return ModeloRejilla::data(indice, rol);
     const QVariant entregado = entregadoDistinto(indice);
@@ -227,24 +259,6 @@ void ModeloDRIs::escrituraFallida()
     avisarEscrituraFallida(qobject_cast<QWidget*>(QObject::parent()));
 }
 
-QVariant ModeloULs::data(const QModelIndex& indice, int rol) const
-{
-    if (rol == Qt::DisplayRole && indice.isValid() && indice.column() < campos().size() &&
-        campos().at(indice.column()) == QLatin1String("applies")) {
-        const QString aplica = ModeloDRIs::data(indice, rol).toString();
-        if (aplica == QLatin1String("total"))
-            return QStringLiteral("total intake");
-        if (aplica == QLatin1String("retinol"))
-            return QStringLiteral("retinol only");
-        if (aplica == QLatin1String("supplements"))
-            return QStringLiteral("supplements only");
-        if (aplica == QLatin1String("cdrr"))
-            return QStringLiteral("total intake (CDRR)");
-        return aplica;
-    }
-    return ModeloDRIs::data(indice, rol);
-}
-
 void ControlesDRIs::construir(QWidget* marco)
 {
     Label17 = etiqueta(marco, "Label17",
@@ -266,12 +280,18 @@ void ControlesDRIs::construir(QWidget* marco)
     opb_limites = crear<QRadioButton>(marco, "opb_limites");
     opb_limites->setText(QStringLiteral("Upper limits"));
     stk_dris = crear<QStackedWidget>(marco, "stk_dris");
-    auto* recomendados = new QWidget(stk_dris);
-    auto* limites = new QWidget(stk_dris);
-    stk_dris->addWidget(recomendados);
-    stk_dris->addWidget(limites);
-    QObject::connect(opb_limites, &QRadioButton::toggled, stk_dris,
-                     [this](bool activo) { stk_dris->setCurrentIndex(activo ? 1 : 0); });
+    // Each option shows its page.
+    QRadioButton* const opciones[] = {opb_recomendados, opb_limites};
+    for (int pagina = 0; pagina < int(std::size(opciones)); ++pagina) {
+        stk_dris->addWidget(new QWidget(stk_dris));
+        QObject::connect(opciones[pagina], &QRadioButton::toggled, stk_dris,
+                         [this, pagina](bool activo) {
+                             if (activo)
+                                 stk_dris->setCurrentIndex(pagina);
+                         });
+    }
+    QWidget* const recomendados = stk_dris->widget(0);
+    QWidget* const limites = stk_dris->widget(1);
     Label25 = etiqueta(limites, "Label25",
                        QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
                                       "Intake Levels), in the units of the second column; empty "
@@ -329,15 +349,17 @@ void ControlesDRIs::construir(QWidget* marco)
 
 PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana), m_ui(ui)
 {
-    RejillaDatos* rejillas[5] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3, ui.dgr_dri4, ui.dgr_ul};
-    for (int i = 0; i < 5; ++i) {
-        m_rejillas[i] = rejillas[i];
-        m_modelos[i] = i < 4 ? new ModeloDRIs(m_rejillas[i]) : new ModeloULs(m_rejillas[i]);
+    static_assert(std::size(sentencias) == rejillas && std::size(tablas) == rejillas);
+    RejillaDatos* const todas[rejillas] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3, ui.dgr_dri4,
+                                           ui.dgr_ul};
+    for (int i = 0; i < rejillas; ++i) {
+        m_rejillas[i] = todas[i];
+        m_modelos[i] = new ModeloDRIs(tablaDe(i), m_rejillas[i]);
         m_rejillas[i]->setModel(m_modelos[i]);
         m_rejillas[i]->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     }
     // Turning the switch leaves the grid shown: its pending edit is written.
-    connect(ui.opb_limites, &QRadioButton::toggled, this, [this] { confirmarEdiciones(); });
+    connect(ui.stk_dris, &QStackedWidget::currentChanged, this, [this] { confirmarEdiciones(); });
 
     m_menu = new QMenu(ventana);
     m_restaurarValor = m_menu->addAction(QStringLiteral("Restore delivered value"), this,
@@ -349,7 +371,7 @@ PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana)
     m_restaurarTodo = m_menu->addAction(QStringLiteral("Restore all delivered values"), this,
                                         &PestanaDRIs::restaurarTodo);
     m_restaurarTodo->setObjectName(QStringLiteral("mnu_restaurarTodo"));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < rejillas; ++i)
         connect(m_rejillas[i], &RejillaDatos::menuPedido, this,
                 [this, i](const QModelIndex& celda, const QPoint& donde) {
                     abrirMenu(i, celda, donde);
@@ -364,10 +386,11 @@ QString PestanaDRIs::sentencia(int rejilla)
 void PestanaDRIs::cargar()
 {
     auto* columna = qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
-    const ValoresEntregados entregados[2] = {leerValoresEntregados(QStringLiteral("DRIs")),
-                                             leerValoresEntregados(QStringLiteral("ULs"))};
-    for (int i = 0; i < 5; ++i) {
-        m_modelos[i]->ponerEntregados(entregados[i < 4 ? 0 : 1]);
+    QHash<QString, ValoresEntregados> entregados;
+    for (int i = 0; i < rejillas; ++i) {
+        if (!entregados.contains(tablaDe(i)))
+            entregados.insert(tablaDe(i), leerValoresEntregados(tablaDe(i)));
+        m_modelos[i]->ponerEntregados(entregados.value(tablaDe(i)));
         if (i < 3)
             m_modelos[i]->ponerUnidad(QLatin1String(unidadesRejilla[i]));
         // A grid that cannot load stays empty; the failed connection is
@@ -485,8 +508,7 @@ void PestanaDRIs::restaurarTodo()
         celdas << editadas(i, -1, -1);
     if (celdas.isEmpty())
         return;
-    const QString cuales =
-        m_rejillaMenu < 4 ? QStringLiteral("reference values") : QStringLiteral("upper limits");
+    const QString cuales = QLatin1String(tablas[m_rejillaMenu].valores);
     const QString cuantas =
         celdas.size() == 1
             ? QStringLiteral("The one value you changed is replaced by the delivered one.")
@@ -507,8 +529,7 @@ void PestanaDRIs::restaurar(int rejilla, const QList<Restauracion>& celdas)
         valores << r.celda;
     // As an edit: the grid shows what the database holds, and the next
     // evaluation reads it; a refusal leaves every value as it was.
-    if (!escribirReferencias(rejilla < 4 ? QStringLiteral("DRIs") : QStringLiteral("ULs"),
-                             valores)) {
+    if (!escribirReferencias(tablaDe(rejilla), valores)) {
         avisarEscrituraFallida(m_rejillas[rejilla]);
         return;
     }
