@@ -2,6 +2,7 @@
 
 #include "catalogue/cifras.h"
 #include "evaluation/valoresrecomendados.h"
+#include "storage/basedatos.h"
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
@@ -89,6 +90,9 @@ const char* const sentencias[] = {
     "select id, name, unit, applies, infants1, infants2, children1, children2, males1, males2, "
     "males3, males4, males5, males6, females1, females2, females3, females4, females5, females6 "
     "from ULs order by sorting",
+    "select id, name, unit, infants1, infants2, children1, children2, males1, males2, males3, "
+    "males4, males5, males6, females1, females2, females3, females4, females5, females6 from "
+    "EARs order by sorting",
 };
 
 // The table behind each grid and what its values are called.
@@ -98,8 +102,10 @@ const struct
     const char* valores;
 } tablas[] = {
     {"DRIs", "reference values"}, {"DRIs", "reference values"}, {"DRIs", "reference values"},
-    {"DRIs", "reference values"}, {"ULs", "upper limits"},
+    {"DRIs", "reference values"}, {"ULs", "upper limits"},      {"EARs", "average requirements"},
 };
+// The grid of the average requirements, whose table older files lack.
+constexpr int rejillaRequerimientos = 5;
 
 // The units of grids 1 to 3, whose rows have none of their own to show:
 // what their captions say the values are in.
@@ -279,9 +285,11 @@ void ControlesDRIs::construir(QWidget* marco)
     opb_recomendados->setChecked(true);
     opb_limites = crear<QRadioButton>(marco, "opb_limites");
     opb_limites->setText(QStringLiteral("Upper limits"));
+    opb_requerimientos = crear<QRadioButton>(marco, "opb_requerimientos");
+    opb_requerimientos->setText(QStringLiteral("Average requirements"));
     stk_dris = crear<QStackedWidget>(marco, "stk_dris");
     // Each option shows its page.
-    QRadioButton* const opciones[] = {opb_recomendados, opb_limites};
+    QRadioButton* const opciones[] = {opb_recomendados, opb_limites, opb_requerimientos};
     for (int pagina = 0; pagina < int(std::size(opciones)); ++pagina) {
         stk_dris->addWidget(new QWidget(stk_dris));
         QObject::connect(opciones[pagina], &QRadioButton::toggled, stk_dris,
@@ -292,6 +300,7 @@ void ControlesDRIs::construir(QWidget* marco)
     }
     QWidget* const recomendados = stk_dris->widget(0);
     QWidget* const limites = stk_dris->widget(1);
+    QWidget* const requerimientos = stk_dris->widget(2);
     Label25 = etiqueta(limites, "Label25",
                        QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
                                       "Intake Levels), in the units of the second column; empty "
@@ -303,6 +312,18 @@ void ControlesDRIs::construir(QWidget* marco)
     paginaLimites->setContentsMargins(0, 0, 0, 0);
     paginaLimites->addWidget(Label25);
     paginaLimites->addWidget(dgr_ul, 1);
+    Label26 = etiqueta(requerimientos, "Label26",
+                       QStringLiteral("Average requirements (EAR): the daily intake that meets "
+                                      "the needs of half the healthy people of a group, in the "
+                                      "units of the second column (protein in grams and amino "
+                                      "acids in milligrams for each kilogram of body weight); "
+                                      "empty where none is set. The judgement of tab 5 uses them "
+                                      "with the recommended values."));
+    dgr_ear = crear<RejillaDatos>(requerimientos, "dgr_ear");
+    auto* paginaRequerimientos = new QVBoxLayout(requerimientos);
+    paginaRequerimientos->setContentsMargins(0, 0, 0, 0);
+    paginaRequerimientos->addWidget(Label26);
+    paginaRequerimientos->addWidget(dgr_ear, 1);
     marco = recomendados;
 
     Label18 = etiqueta(marco, "Label18",
@@ -329,6 +350,7 @@ void ControlesDRIs::construir(QWidget* marco)
     auto* interruptor = new QHBoxLayout;
     interruptor->addWidget(opb_recomendados);
     interruptor->addWidget(opb_limites);
+    interruptor->addWidget(opb_requerimientos);
     interruptor->addStretch(1);
     exterior->addLayout(interruptor);
     exterior->addWidget(stk_dris, 1);
@@ -350,8 +372,8 @@ void ControlesDRIs::construir(QWidget* marco)
 PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana), m_ui(ui)
 {
     static_assert(std::size(sentencias) == rejillas && std::size(tablas) == rejillas);
-    RejillaDatos* const todas[rejillas] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3, ui.dgr_dri4,
-                                           ui.dgr_ul};
+    RejillaDatos* const todas[rejillas] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3,
+                                           ui.dgr_dri4, ui.dgr_ul,   ui.dgr_ear};
     for (int i = 0; i < rejillas; ++i) {
         m_rejillas[i] = todas[i];
         m_modelos[i] = new ModeloDRIs(tablaDe(i), m_rejillas[i]);
@@ -386,8 +408,23 @@ QString PestanaDRIs::sentencia(int rejilla)
 void PestanaDRIs::cargar()
 {
     auto* columna = qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
+    // A file of an earlier release has no average requirements: their
+    // option is offered again by a file that has them.
+    const bool conRequerimientos =
+        !almacen::baseAbierta() || almacen::hayTabla(tablaDe(rejillaRequerimientos));
+    if (!conRequerimientos && m_ui.opb_requerimientos->isChecked())
+        m_ui.opb_recomendados->setChecked(true);
+    m_ui.opb_requerimientos->setEnabled(conRequerimientos);
+    m_ui.opb_requerimientos->setToolTip(
+        conRequerimientos ? QString()
+                          : QStringLiteral("This database file has no average requirements"));
     QHash<QString, ValoresEntregados> entregados;
     for (int i = 0; i < rejillas; ++i) {
+        if (i == rejillaRequerimientos && !conRequerimientos) {
+            m_modelos[i]->ponerEntregados({});
+            m_modelos[i]->vaciar();
+            continue;
+        }
         if (!entregados.contains(tablaDe(i)))
             entregados.insert(tablaDe(i), leerValoresEntregados(tablaDe(i)));
         m_modelos[i]->ponerEntregados(entregados.value(tablaDe(i)));

@@ -78,18 +78,23 @@ struct ControlesDRIs
     RejillaDatos* dgr_dri2 = nullptr;
     RejillaDatos* dgr_dri3 = nullptr;
     RejillaDatos* dgr_dri4 = nullptr;
-    // A switch between the four reference grids and the upper limits.
+    // A switch between the four reference grids, the upper limits and the
+    // average requirements.
     QRadioButton* opb_recomendados = nullptr;
     QRadioButton* opb_limites = nullptr;
+    QRadioButton* opb_requerimientos = nullptr;
     QStackedWidget* stk_dris = nullptr;
     QLabel* Label25 = nullptr;
     RejillaDatos* dgr_ul = nullptr;
+    QLabel* Label26 = nullptr;
+    RejillaDatos* dgr_ear = nullptr;
 
     void construir(QWidget* marco);
 };
 
-// Tab 7: four grids over the reference values, written back row by row, and
-// one over the upper limits; their pop-up menu restores delivered values.
+// Tab 7: four grids over the reference values, written back row by row, one
+// over the upper limits and one over the average requirements; their pop-up
+// menu restores delivered values.
 class PestanaDRIs : public QObject
 {
     Q_OBJECT
@@ -98,14 +103,16 @@ public:
     PestanaDRIs(ControlesDRIs& ui, QWidget* ventana);
 
     // Loads the grids; called when the window opens and when another file
-    // takes the place of the database.
+    // takes the place of the database. A file without average requirements
+    // leaves their option disabled.
     void cargar();
     // Writes any value still being edited.
     void confirmarEdiciones();
     // Lets go of the grids' queries before the connection closes.
     void liberar();
 
-    // The statements behind dgr_dri1 .. dgr_dri4 (0 to 3) and dgr_ul (4).
+    // The statements behind dgr_dri1 .. dgr_dri4 (0 to 3), dgr_ul (4) and
+    // dgr_ear (5).
     static QString sentencia(int rejilla);
 
 private:
@@ -129,7 +136,7 @@ private:
     void restaurar(int rejilla, const QList<Restauracion>& celdas);
 
     ControlesDRIs& m_ui;
-    static constexpr int rejillas = 5;
+    static constexpr int rejillas = 6;
     RejillaDatos* m_rejillas[rejillas] = {};
     ModeloDRIs* m_modelos[rejillas] = {};
     QMenu* m_menu = nullptr;
