@@ -229,7 +229,8 @@ bool distintoDelEntregado(const QVariant& valor, const QVariant& entregado)
 
 bool escribirReferencias(const QString& tabla, const QList<CeldaReferencia>& celdas)
 {
-    if (tabla != QLatin1String("DRIs") && tabla != QLatin1String("ULs")) {
+    if (tabla != QLatin1String("DRIs") && tabla != QLatin1String("ULs") &&
+        tabla != QLatin1String("EARs")) {
         escribirLog(
             QStringLiteral("escribirReferencias() -> No reference table \"%1\"").arg(tabla));
         return false;

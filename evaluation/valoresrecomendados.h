@@ -114,7 +114,7 @@ struct CeldaReferencia
     QVariant valor;  // a double, or a null one for none
 };
 
-// Stores `celdas` in `tabla` ("DRIs" or "ULs"): one statement for the cells of
+// Stores `celdas` in `tabla` ("DRIs", "ULs" or "EARs"): one statement for the cells of
 // one row, one transaction for those of several rows, each value bound. False
 // when the database refused; the failure is logged.
 bool escribirReferencias(const QString& tabla, const QList<CeldaReferencia>& celdas);

@@ -1,5 +1,6 @@
-// Tab 7: the four grids over the reference values, what they accept and when
-// an edit reaches the database and the next evaluation.
+// Tab 7: the four grids over the reference values, those over the upper
+// limits and the average requirements, what they accept and when an edit
+// reaches the database and the next evaluation.
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -44,8 +46,8 @@ struct Escena
     RejillaDatos* rejilla(int n)
     {
         const auto& u = f->ui();
-        return std::array<RejillaDatos*, 5>{u.dgr_dri1, u.dgr_dri2, u.dgr_dri3, u.dgr_dri4,
-                                            u.dgr_ul}[n];
+        return std::array<RejillaDatos*, 6>{u.dgr_dri1, u.dgr_dri2, u.dgr_dri3,
+                                            u.dgr_dri4, u.dgr_ul,   u.dgr_ear}[n];
     }
     // The pristine copies of the reference values a database of this release
     // holds, as the fixture delivers them.
@@ -53,6 +55,15 @@ struct Escena
     {
         for (const char* t : {"DRIs", "ULs"})
             fx.ejecutar(QStringLiteral("create table %1_delivered as select * from %1").arg(t));
+    }
+    // The average requirements, which the fixture lacks as a file of an
+    // earlier release does: the reference values' nutrients, calcium's
+    // requirement for males of 19 to 30 lower than its allowance.
+    void crearRequerimientos()
+    {
+        fx.ejecutar("create table EARs as select * from DRIs where key <> 'Empty'");
+        fx.ejecutar("update EARs set males3=800 where key='Calcium_Ca'");
+        fx.ejecutar("create table EARs_delivered as select * from EARs");
     }
     // Asks for the pop-up menu over a cell, by a right click or by the Menu
     // key on the current cell, and returns its entry `nombre`.
@@ -77,7 +88,9 @@ struct Escena
         QStringList k;
         for (int fila = 0; fila < r->model()->rowCount(); ++fila)
             k << fx.valor(QStringLiteral("select key from %1 where id=%2")
-                              .arg(r == f->ui().dgr_ul ? "ULs" : "DRIs",
+                              .arg(r == f->ui().dgr_ul    ? "ULs"
+                                   : r == f->ui().dgr_ear ? "EARs"
+                                                          : "DRIs",
                                    r->model()->index(fila, 0).data(RolValor).toString()))
                      .toString();
         return k;
@@ -462,6 +475,92 @@ private slots:
         const vista::Fila enLista = vista::buscar(e.f->ui().lsv_wri, QStringLiteral("Calcium, Ca"));
         QCOMPARE(enLista.text(5) + enLista.text(6), QStringLiteral("1000 mg2500 mg"));
         QVERIFY(!enLista.font(5).italic() && !enLista.font(6).italic());
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // The average requirements: a sixth grid behind the switch, edited,
+    // marked and restored as the upper limits are.
+    void requerimientos()
+    {
+        Escena e;
+        e.crearRequerimientos();
+        e.abrir();
+        const auto& u = e.f->ui();
+        QVERIFY(u.opb_requerimientos->isEnabled() && !u.dgr_ear->isVisible());
+        u.opb_requerimientos->click();
+        RejillaDatos* r = u.dgr_ear;
+        QVERIFY(r->isVisible() && u.Label26->isVisible() && !u.dgr_ul->isVisible());
+        // Every nutrient, in the order of `sorting`.
+        QCOMPARE(e.claves(r).size(), 11);
+        QCOMPARE(e.claves(r).first(), QStringLiteral("Energy"));
+        const QString hombres = QStringLiteral("Males 19 - 30 y");
+        const int calcio = e.fila(r, QStringLiteral("Calcium_Ca"));
+        const int sodio = e.fila(r, QStringLiteral("Sodium_Na"));
+        const QModelIndex celda = r->model()->index(calcio, columnaDe(r, hombres));
+        const auto guardados = [&e] {
+            return e.fx
+                .filas("select (select males3 from EARs where key='Calcium_Ca'), (select males3 "
+                       "from EARs where key='Sodium_Na'), (select males3 from DRIs where "
+                       "key='Calcium_Ca')")
+                .first();
+        };
+
+        escribir(r, calcio, hombres, QStringLiteral("12abc"));
+        moverAFila(r, sodio);
+        QTRY_COMPARE(e.msgs.textos(), QStringList{"Please, set the reference value as a number "
+                                                  "(or leave it empty)"});
+        QCOMPARE(guardados(), (QVariantList{800.0, 1500.0, 1000.0}));
+        QVERIFY(!celda.data(Qt::FontRole).value<QFont>().italic());
+
+        escribir(r, calcio, hombres, QStringLiteral("850"));
+        moverAFila(r, sodio);
+        escribir(r, sodio, hombres, QStringLiteral("1200"));
+        // Turning the switch writes the pending edit.
+        u.opb_limites->click();
+        QCOMPARE(guardados(), (QVariantList{850.0, 1200.0, 1000.0}));
+        QVERIFY(celda.data(Qt::FontRole).value<QFont>().italic());
+        QCOMPARE(celda.data(Qt::ToolTipRole).toString(), QStringLiteral("Delivered value: 800 mg"));
+
+        u.opb_requerimientos->click();
+        e.menu(r, celda, "mnu_restaurarValor")->trigger();
+        QCOMPARE(guardados(), (QVariantList{800.0, 1200.0, 1000.0}));
+        QVERIFY(!celda.data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(!celda.data(Qt::ToolTipRole).isValid());
+        // Restoring all asks first and touches only this table.
+        escribir(r, calcio, hombres, QStringLiteral("900"));
+        moverAFila(r, sodio);
+        e.msgs.limpiar();
+        e.menu(r, celda, "mnu_restaurarTodo")->trigger();
+        QCOMPARE(e.msgs.textos(), QStringList{"Restore all delivered average requirements? The 2 "
+                                              "values you changed are replaced by the delivered "
+                                              "ones."});
+        QCOMPARE(guardados(), (QVariantList{800.0, 1500.0, 1000.0}));
+        QCOMPARE(e.fx.entradasLog(), 0);
+    }
+
+    // A file without average requirements offers no such option, logging
+    // nothing; another file brings the option back, or takes it away.
+    void sinRequerimientos()
+    {
+        Escena e;
+        e.abrir();
+        const auto& u = e.f->ui();
+        QVERIFY(!u.opb_requerimientos->isEnabled());
+        QCOMPARE(u.opb_requerimientos->toolTip(),
+                 QStringLiteral("This database file has no average requirements"));
+        QCOMPARE(u.dgr_ear->model()->rowCount(), 0);
+
+        e.crearRequerimientos();
+        e.f->sesion().anunciarCambioDePerfil(Sesion::Cambio::Base);
+        QVERIFY(u.opb_requerimientos->isEnabled() && u.opb_requerimientos->toolTip().isEmpty());
+        u.opb_requerimientos->click();
+        QCOMPARE(u.dgr_ear->model()->rowCount(), 11);
+
+        e.fx.ejecutar("drop table EARs");
+        e.fx.ejecutar("drop table EARs_delivered");
+        e.f->sesion().anunciarCambioDePerfil(Sesion::Cambio::Base);
+        QVERIFY(!u.opb_requerimientos->isEnabled() && u.opb_recomendados->isChecked());
+        QVERIFY(u.dgr_dri4->isVisible() && u.dgr_ear->model()->rowCount() == 0);
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 

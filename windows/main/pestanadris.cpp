@@ -2,6 +2,7 @@
 
 #include "catalogue/cifras.h"
 #include "evaluation/valoresrecomendados.h"
+#include "storage/basedatos.h"
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
@@ -12,6 +13,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -69,7 +71,7 @@ bool esGrupo(const QString& campo)
     return d >= 2 && d < descripcionAplica;
 }
 
-const char* const sentencias[5] = {
+const char* const sentencias[] = {
     "select id, infants1, infants2, children1, children2, males1, males2, males3, males4, "
     "males5, males6, females1, females2, females3, females4, females5, females6 from DRIs "
     "where key in ('Protein', 'Empty')",
@@ -88,17 +90,40 @@ const char* const sentencias[5] = {
     "select id, name, unit, applies, infants1, infants2, children1, children2, males1, males2, "
     "males3, males4, males5, males6, females1, females2, females3, females4, females5, females6 "
     "from ULs order by sorting",
+    "select id, name, unit, infants1, infants2, children1, children2, males1, males2, males3, "
+    "males4, males5, males6, females1, females2, females3, females4, females5, females6 from "
+    "EARs order by sorting",
 };
+
+// The table behind each grid and what its values are called.
+const struct
+{
+    const char* nombre;
+    const char* valores;
+} tablas[] = {
+    {"DRIs", "reference values"}, {"DRIs", "reference values"}, {"DRIs", "reference values"},
+    {"DRIs", "reference values"}, {"ULs", "upper limits"},      {"EARs", "average requirements"},
+};
+// The grid of the average requirements, whose table older files lack.
+constexpr int rejillaRequerimientos = 5;
 
 // The units of grids 1 to 3, whose rows have none of their own to show:
 // what their captions say the values are in.
 const char* const unidadesRejilla[3] = {"g/kg", "%", "mg/kg"};
 
-// The grids over the same table as grid `rejilla`: the four of the reference
-// values, or that of the upper limits.
+QString tablaDe(int rejilla)
+{
+    return QLatin1String(tablas[rejilla].nombre);
+}
+
+// The grids over the same table as grid `rejilla`.
 QList<int> rejillasDeTabla(int rejilla)
 {
-    return rejilla < 4 ? QList<int>{0, 1, 2, 3} : QList<int>{4};
+    QList<int> mismas;
+    for (int i = 0; i < int(std::size(tablas)); ++i)
+        if (tablaDe(i) == tablaDe(rejilla))
+            mismas << i;
+    return mismas;
 }
 
 void avisarEscrituraFallida(QWidget* padre)
@@ -171,6 +196,19 @@ QVariant ModeloDRIs::entregadoDistinto(const QModelIndex& indice) const
 
 QVariant ModeloDRIs::data(const QModelIndex& indice, int rol) const
 {
+    if (rol == Qt::DisplayRole && indice.isValid() && indice.column() < campos().size() &&
+        campos().at(indice.column()) == QLatin1String("applies")) {
+        const QString aplica = ModeloRejilla::data(indice, rol).toString();
+        if (aplica == QLatin1String("total"))
+            return QStringLiteral("total intake");
+        if (aplica == QLatin1String("retinol"))
+            return QStringLiteral("retinol only");
+        if (aplica == QLatin1String("supplements"))
+            return QStringLiteral("supplements only");
+        if (aplica == QLatin1String("cdrr"))
+            return QStringLiteral("total intake (CDRR)");
+        return aplica;
+    }
     if (rol != Qt::FontRole && rol != Qt::ToolTipRole)
         return ModeloRejilla::data(indice, rol);
     const QVariant entregado = entregadoDistinto(indice);
@@ -227,24 +265,6 @@ void ModeloDRIs::escrituraFallida()
     avisarEscrituraFallida(qobject_cast<QWidget*>(QObject::parent()));
 }
 
-QVariant ModeloULs::data(const QModelIndex& indice, int rol) const
-{
-    if (rol == Qt::DisplayRole && indice.isValid() && indice.column() < campos().size() &&
-        campos().at(indice.column()) == QLatin1String("applies")) {
-        const QString aplica = ModeloDRIs::data(indice, rol).toString();
-        if (aplica == QLatin1String("total"))
-            return QStringLiteral("total intake");
-        if (aplica == QLatin1String("retinol"))
-            return QStringLiteral("retinol only");
-        if (aplica == QLatin1String("supplements"))
-            return QStringLiteral("supplements only");
-        if (aplica == QLatin1String("cdrr"))
-            return QStringLiteral("total intake (CDRR)");
-        return aplica;
-    }
-    return ModeloDRIs::data(indice, rol);
-}
-
 void ControlesDRIs::construir(QWidget* marco)
 {
     Label17 = etiqueta(marco, "Label17",
@@ -265,13 +285,22 @@ void ControlesDRIs::construir(QWidget* marco)
     opb_recomendados->setChecked(true);
     opb_limites = crear<QRadioButton>(marco, "opb_limites");
     opb_limites->setText(QStringLiteral("Upper limits"));
+    opb_requerimientos = crear<QRadioButton>(marco, "opb_requerimientos");
+    opb_requerimientos->setText(QStringLiteral("Average requirements"));
     stk_dris = crear<QStackedWidget>(marco, "stk_dris");
-    auto* recomendados = new QWidget(stk_dris);
-    auto* limites = new QWidget(stk_dris);
-    stk_dris->addWidget(recomendados);
-    stk_dris->addWidget(limites);
-    QObject::connect(opb_limites, &QRadioButton::toggled, stk_dris,
-                     [this](bool activo) { stk_dris->setCurrentIndex(activo ? 1 : 0); });
+    // Each option shows its page.
+    QRadioButton* const opciones[] = {opb_recomendados, opb_limites, opb_requerimientos};
+    for (int pagina = 0; pagina < int(std::size(opciones)); ++pagina) {
+        stk_dris->addWidget(new QWidget(stk_dris));
+        QObject::connect(opciones[pagina], &QRadioButton::toggled, stk_dris,
+                         [this, pagina](bool activo) {
+                             if (activo)
+                                 stk_dris->setCurrentIndex(pagina);
+                         });
+    }
+    QWidget* const recomendados = stk_dris->widget(0);
+    QWidget* const limites = stk_dris->widget(1);
+    QWidget* const requerimientos = stk_dris->widget(2);
     Label25 = etiqueta(limites, "Label25",
                        QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
                                       "Intake Levels), in the units of the second column; empty "
@@ -283,6 +312,18 @@ void ControlesDRIs::construir(QWidget* marco)
     paginaLimites->setContentsMargins(0, 0, 0, 0);
     paginaLimites->addWidget(Label25);
     paginaLimites->addWidget(dgr_ul, 1);
+    Label26 = etiqueta(requerimientos, "Label26",
+                       QStringLiteral("Average requirements (EAR): the daily intake that meets "
+                                      "the needs of half the healthy people of a group, in the "
+                                      "units of the second column (protein in grams and amino "
+                                      "acids in milligrams for each kilogram of body weight); "
+                                      "empty where none is set. The judgement of tab 5 uses them "
+                                      "with the recommended values."));
+    dgr_ear = crear<RejillaDatos>(requerimientos, "dgr_ear");
+    auto* paginaRequerimientos = new QVBoxLayout(requerimientos);
+    paginaRequerimientos->setContentsMargins(0, 0, 0, 0);
+    paginaRequerimientos->addWidget(Label26);
+    paginaRequerimientos->addWidget(dgr_ear, 1);
     marco = recomendados;
 
     Label18 = etiqueta(marco, "Label18",
@@ -309,6 +350,7 @@ void ControlesDRIs::construir(QWidget* marco)
     auto* interruptor = new QHBoxLayout;
     interruptor->addWidget(opb_recomendados);
     interruptor->addWidget(opb_limites);
+    interruptor->addWidget(opb_requerimientos);
     interruptor->addStretch(1);
     exterior->addLayout(interruptor);
     exterior->addWidget(stk_dris, 1);
@@ -329,15 +371,17 @@ void ControlesDRIs::construir(QWidget* marco)
 
 PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana), m_ui(ui)
 {
-    RejillaDatos* rejillas[5] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3, ui.dgr_dri4, ui.dgr_ul};
-    for (int i = 0; i < 5; ++i) {
-        m_rejillas[i] = rejillas[i];
-        m_modelos[i] = i < 4 ? new ModeloDRIs(m_rejillas[i]) : new ModeloULs(m_rejillas[i]);
+    static_assert(std::size(sentencias) == rejillas && std::size(tablas) == rejillas);
+    RejillaDatos* const todas[rejillas] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3,
+                                           ui.dgr_dri4, ui.dgr_ul,   ui.dgr_ear};
+    for (int i = 0; i < rejillas; ++i) {
+        m_rejillas[i] = todas[i];
+        m_modelos[i] = new ModeloDRIs(tablaDe(i), m_rejillas[i]);
         m_rejillas[i]->setModel(m_modelos[i]);
         m_rejillas[i]->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     }
     // Turning the switch leaves the grid shown: its pending edit is written.
-    connect(ui.opb_limites, &QRadioButton::toggled, this, [this] { confirmarEdiciones(); });
+    connect(ui.stk_dris, &QStackedWidget::currentChanged, this, [this] { confirmarEdiciones(); });
 
     m_menu = new QMenu(ventana);
     m_restaurarValor = m_menu->addAction(QStringLiteral("Restore delivered value"), this,
@@ -349,7 +393,7 @@ PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana)
     m_restaurarTodo = m_menu->addAction(QStringLiteral("Restore all delivered values"), this,
                                         &PestanaDRIs::restaurarTodo);
     m_restaurarTodo->setObjectName(QStringLiteral("mnu_restaurarTodo"));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < rejillas; ++i)
         connect(m_rejillas[i], &RejillaDatos::menuPedido, this,
                 [this, i](const QModelIndex& celda, const QPoint& donde) {
                     abrirMenu(i, celda, donde);
@@ -364,10 +408,26 @@ QString PestanaDRIs::sentencia(int rejilla)
 void PestanaDRIs::cargar()
 {
     auto* columna = qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
-    const ValoresEntregados entregados[2] = {leerValoresEntregados(QStringLiteral("DRIs")),
-                                             leerValoresEntregados(QStringLiteral("ULs"))};
-    for (int i = 0; i < 5; ++i) {
-        m_modelos[i]->ponerEntregados(entregados[i < 4 ? 0 : 1]);
+    // A file of an earlier release has no average requirements: their
+    // option is offered again by a file that has them.
+    const bool conRequerimientos =
+        !almacen::baseAbierta() || almacen::hayTabla(tablaDe(rejillaRequerimientos));
+    if (!conRequerimientos && m_ui.opb_requerimientos->isChecked())
+        m_ui.opb_recomendados->setChecked(true);
+    m_ui.opb_requerimientos->setEnabled(conRequerimientos);
+    m_ui.opb_requerimientos->setToolTip(
+        conRequerimientos ? QString()
+                          : QStringLiteral("This database file has no average requirements"));
+    QHash<QString, ValoresEntregados> entregados;
+    for (int i = 0; i < rejillas; ++i) {
+        if (i == rejillaRequerimientos && !conRequerimientos) {
+            m_modelos[i]->ponerEntregados({});
+            m_modelos[i]->vaciar();
+            continue;
+        }
+        if (!entregados.contains(tablaDe(i)))
+            entregados.insert(tablaDe(i), leerValoresEntregados(tablaDe(i)));
+        m_modelos[i]->ponerEntregados(entregados.value(tablaDe(i)));
         if (i < 3)
             m_modelos[i]->ponerUnidad(QLatin1String(unidadesRejilla[i]));
         // A grid that cannot load stays empty; the failed connection is
@@ -485,8 +545,7 @@ void PestanaDRIs::restaurarTodo()
         celdas << editadas(i, -1, -1);
     if (celdas.isEmpty())
         return;
-    const QString cuales =
-        m_rejillaMenu < 4 ? QStringLiteral("reference values") : QStringLiteral("upper limits");
+    const QString cuales = QLatin1String(tablas[m_rejillaMenu].valores);
     const QString cuantas =
         celdas.size() == 1
             ? QStringLiteral("The one value you changed is replaced by the delivered one.")
@@ -507,8 +566,7 @@ void PestanaDRIs::restaurar(int rejilla, const QList<Restauracion>& celdas)
         valores << r.celda;
     // As an edit: the grid shows what the database holds, and the next
     // evaluation reads it; a refusal leaves every value as it was.
-    if (!escribirReferencias(rejilla < 4 ? QStringLiteral("DRIs") : QStringLiteral("ULs"),
-                             valores)) {
+    if (!escribirReferencias(tablaDe(rejilla), valores)) {
         avisarEscrituraFallida(m_rejillas[rejilla]);
         return;
     }

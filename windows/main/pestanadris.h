@@ -21,16 +21,20 @@ class RejillaDatos;
 // false for anything else.
 bool leerValorReferencia(const QString& texto, QVariant* valor);
 
-// The rows of `DRIs` that one fixed query selects. The group columns can be
-// edited; an edited row is written back by its id when the user leaves it.
-// A value other than the delivered one is drawn in italic, the delivered
-// value in its tooltip.
+// The rows of one reference table (`DRIs`, `ULs` or `EARs`) that one fixed
+// query selects. The group columns can be edited; an edited row is written
+// back by its id when the user leaves it. A value other than the delivered
+// one is drawn in italic, the delivered value in its tooltip. The intake an
+// upper limit applies to is shown, not edited.
 class ModeloDRIs : public ModeloRejilla
 {
     Q_OBJECT
 
 public:
-    using ModeloRejilla::ModeloRejilla;
+    explicit ModeloDRIs(const QString& tabla, QObject* padre = nullptr)
+        : ModeloRejilla(padre), m_tabla(tabla)
+    {
+    }
 
     // The delivered values of the table, set before the rows load.
     void ponerEntregados(const ValoresEntregados& entregados) { m_entregados = entregados; }
@@ -46,7 +50,7 @@ public:
                         int rol = Qt::DisplayRole) const override;
 
 protected:
-    QString tabla() const override { return QStringLiteral("DRIs"); }
+    QString tabla() const override { return m_tabla; }
     bool esEditable(int columna) const override;
     bool leerEntrada(const QVariant& entrada, QVariant* valor) const override;
     void entradaRechazada() override;
@@ -55,23 +59,9 @@ protected:
     QVariant alineacion(int columna) const override;
 
 private:
+    QString m_tabla;
     ValoresEntregados m_entregados;
     QString m_unidad;
-};
-
-// The rows of `ULs`, the upper limits, edited as the reference values are;
-// the intake each limit applies to is shown, not edited.
-class ModeloULs : public ModeloDRIs
-{
-    Q_OBJECT
-
-public:
-    using ModeloDRIs::ModeloDRIs;
-
-    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
-
-protected:
-    QString tabla() const override { return QStringLiteral("ULs"); }
 };
 
 // The controls of tab 7, by the object names they carry.
@@ -88,18 +78,23 @@ struct ControlesDRIs
     RejillaDatos* dgr_dri2 = nullptr;
     RejillaDatos* dgr_dri3 = nullptr;
     RejillaDatos* dgr_dri4 = nullptr;
-    // A switch between the four reference grids and the upper limits.
+    // A switch between the four reference grids, the upper limits and the
+    // average requirements.
     QRadioButton* opb_recomendados = nullptr;
     QRadioButton* opb_limites = nullptr;
+    QRadioButton* opb_requerimientos = nullptr;
     QStackedWidget* stk_dris = nullptr;
     QLabel* Label25 = nullptr;
     RejillaDatos* dgr_ul = nullptr;
+    QLabel* Label26 = nullptr;
+    RejillaDatos* dgr_ear = nullptr;
 
     void construir(QWidget* marco);
 };
 
-// Tab 7: four grids over the reference values, written back row by row, and
-// one over the upper limits; their pop-up menu restores delivered values.
+// Tab 7: four grids over the reference values, written back row by row, one
+// over the upper limits and one over the average requirements; their pop-up
+// menu restores delivered values.
 class PestanaDRIs : public QObject
 {
     Q_OBJECT
@@ -107,14 +102,17 @@ class PestanaDRIs : public QObject
 public:
     PestanaDRIs(ControlesDRIs& ui, QWidget* ventana);
 
-    // Loads the four grids; called once when the window opens.
+    // Loads the grids; called when the window opens and when another file
+    // takes the place of the database. A file without average requirements
+    // leaves their option disabled.
     void cargar();
     // Writes any value still being edited.
     void confirmarEdiciones();
     // Lets go of the grids' queries before the connection closes.
     void liberar();
 
-    // The statements behind dgr_dri1 .. dgr_dri4 (0 to 3) and dgr_ul (4).
+    // The statements behind dgr_dri1 .. dgr_dri4 (0 to 3), dgr_ul (4) and
+    // dgr_ear (5).
     static QString sentencia(int rejilla);
 
 private:
@@ -138,8 +136,9 @@ private:
     void restaurar(int rejilla, const QList<Restauracion>& celdas);
 
     ControlesDRIs& m_ui;
-    RejillaDatos* m_rejillas[5] = {};
-    ModeloDRIs* m_modelos[5] = {};
+    static constexpr int rejillas = 6;
+    RejillaDatos* m_rejillas[rejillas] = {};
+    ModeloDRIs* m_modelos[rejillas] = {};
     QMenu* m_menu = nullptr;
     QAction* m_restaurarValor = nullptr;
     QAction* m_restaurarFila = nullptr;
