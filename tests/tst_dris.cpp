@@ -56,11 +56,11 @@ struct Escena
         for (const char* t : {"DRIs", "ULs"})
             fx.ejecutar(QStringLiteral("create table %1_delivered as select * from %1").arg(t));
     }
-    // The average requirements, which the fixture lacks as a file of an
-    // earlier release does: the reference values' nutrients, calcium's
-    // requirement for males of 19 to 30 lower than its allowance.
+    // Average requirements for every nutrient of the reference values,
+    // calcium's for males of 19 to 30 lower than its allowance.
     void crearRequerimientos()
     {
+        fx.ejecutar("drop table if exists EARs");
         fx.ejecutar("create table EARs as select * from DRIs where key <> 'Empty'");
         fx.ejecutar("update EARs set males3=800 where key='Calcium_Ca'");
         fx.ejecutar("create table EARs_delivered as select * from EARs");
@@ -543,6 +543,7 @@ private slots:
     void sinRequerimientos()
     {
         Escena e;
+        e.fx.ejecutar("drop table EARs"); // a file of an earlier release
         e.abrir();
         const auto& u = e.f->ui();
         QVERIFY(!u.opb_requerimientos->isEnabled());
