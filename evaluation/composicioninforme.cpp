@@ -331,7 +331,7 @@ void ComposicionInforme::componer(const Informe& informe)
 
     m_tablas.push_back(std::make_unique<Tabla>(
         tablaResultados(informe),
-        QList<double>{0.15, 0.05, 0.09, 0.08, 0.09, 0.10, 0.11, 0.21, 0.12}, ancho));
+        QList<double>{0.14, 0.05, 0.09, 0.08, 0.09, 0.11, 0.10, 0.24, 0.10}, ancho));
     for (const Informe::Fila& f : informe.filas)
         m_tablas.back()->barras.emplace_back(parteBarra(f.porcentaje),
                                              QColor(colorVeredicto(f.juicio.veredicto)));

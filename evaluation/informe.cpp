@@ -427,12 +427,15 @@ TablaInforme tablaResultados(const Informe& informe)
         QStringLiteral("Upper limit"), QStringLiteral("Judgement"), QStringLiteral("Unknown in")};
     for (const Informe::Fila& f : informe.filas)
         t.filas << QStringList{
-            f.nombre, f.unidad, numero(f.semana, true),
-            f.porcentaje ? numero(*f.porcentaje, true) : QString(), numero(f.juicio.diaria, true),
+            f.nombre,
+            f.unidad,
+            numero(f.semana, true),
+            f.porcentaje ? numero(*f.porcentaje, true) : QString(),
+            numero(f.juicio.diaria, true),
             marcarEditado(textoReferencia(f.juicio, f.unidad), f.juicio.referenciaEditada),
             marcarEditado(textoLimite(f.juicio, f.unidad), f.juicio.limiteEditado),
-            // The foods of unknown value have their own column here.
-            textoJuicio(f.juicio, {}, f.provisional), textoDesconocidosFila(f.desconocidos)};
+            textoJuicio(f.juicio, f.desconocidos, f.provisional),
+            textoDesconocidosFila(f.desconocidos)};
     t.numericas = {false, false, true, true, true, false, false, false, false};
     t.columnaVeredicto = 7;
     return t;
@@ -669,7 +672,7 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
             j.limite ? numero(*j.limite, false) : QString(),
             j.limite ? aplicacion(j.aplica) : QString(),
             j.requerimiento ? numero(*j.requerimiento, false) : QString(),
-            palabrasJuicio(j),
+            textoJuicio(j, f.desconocidos, f.provisional),
             j.probabilidad ? numero(*j.probabilidad * 100, false) : QString()};
         QStringList editados;
         if (j.referenciaEditada)

@@ -102,9 +102,9 @@ struct TablaInforme
     int columnaVeredicto = -1; // the column drawn with the verdict's bar
 };
 // Nutrient, unit, intake, % WRI, daily, reference, upper limit, the
-// verdict's word and the foods of unknown value, one row for each row of the
-// report; a reference or limit the user changed has an asterisk after its
-// number, a provisional verdict a question mark after its word.
+// judgement as tab 5 shows it and the foods of unknown value, one row for
+// each row of the report; a reference or limit the user changed has an
+// asterisk after its number.
 TablaInforme tablaResultados(const Informe& informe);
 // Food, grams a week, grams a day.
 TablaInforme tablaAlimentos(const Informe& informe);

@@ -272,6 +272,17 @@ Fixture::~Fixture()
     QDir::setCurrent(m_anterior);
 }
 
+bool Fixture::usarCopia(const QString& origen)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_conexion, false);
+    db.close();
+    if (!QFile::copy(origen, ruta(QStringLiteral("sr18.mdb"))))
+        return false;
+    QFile::setPermissions(ruta(QStringLiteral("sr18.mdb")), QFile::ReadOwner | QFile::WriteOwner);
+    db.setDatabaseName(ruta(QStringLiteral("sr18.mdb")));
+    return db.open();
+}
+
 QString Fixture::ruta(const QString& archivo) const
 {
     return m_dir.filePath(archivo);

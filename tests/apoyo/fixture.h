@@ -16,6 +16,9 @@ public:
     ~Fixture();
 
     QString ruta(const QString& archivo) const;
+    // Makes a copy of `origen` the directory's database (for a fixture made
+    // without one) and opens the fixture's connection on it.
+    bool usarCopia(const QString& origen);
     QString log() const;     // the content of errors.log ("" when missing)
     int entradasLog() const; // how many entries errors.log holds
     void borrarLog() const;
