@@ -5,10 +5,10 @@
 // household measures, and a detail window opened with a measure chosen.
 
 #include "bench/medir.h"
-#include "catalogue/ayudamedidas.h"
-#include "catalogue/ficha.h"
-#include "catalogue/pestanabusqueda.h"
-#include "catalogue/pestanaranking.h"
+#include "windows/catalogue/ayudamedidas.h"
+#include "windows/catalogue/ficha.h"
+#include "windows/catalogue/pestanabusqueda.h"
+#include "windows/catalogue/pestanaranking.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>

@@ -7,8 +7,8 @@
 // 1 GB backup takes.
 
 #include "bench/medir.h"
-#include "profiles/dialogoperfil.h"
-#include "profiles/pestanaperfiles.h"
+#include "windows/profiles/dialogoperfil.h"
+#include "windows/profiles/pestanaperfiles.h"
 #include "storage/actualizacion.h"
 #include "storage/basedatos.h"
 #include "windows/common/mensajes.h"

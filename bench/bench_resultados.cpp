@@ -4,7 +4,7 @@
 
 #include "bench/medir.h"
 #include "evaluation/fuentes.h"
-#include "evaluation/ventanafuentes.h"
+#include "windows/evaluation/ventanafuentes.h"
 #include "windows/main/interfaz.h"
 #include "windows/main/ventanaprincipal.h"
 

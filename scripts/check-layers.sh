@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a file of a higher floor, or when data
-# code includes a Qt Widgets or Gui header. The floors, from the bottom:
+# code includes a Qt Widgets or Gui header. Each floor is a folder; from the
+# bottom:
 #   0 storage/                                  the database and the log
-#   1 profiles/ data (perfilactual.h, perfiles.*)
-#   2 evaluation/ and catalogue/ data (valoresrecomendados.*, resultados.*, adecuacion.*,
-#     limitessuperiores.*, fuentes.*, informe.*, sesion.h, catalogo.*,
-#     medidas.*, cifras.*)
+#   1 profiles/                                 the profiles' data
+#   2 catalogue/, evaluation/                   the foods' and the evaluation's data
 #   3 resources/, windows/common/               what every window uses
-#   4 the subsystems' tabs and dialogs, windows/splash/
+#   4 windows/profiles/, windows/catalogue/,    each subsystem's tabs and dialogs,
+#     windows/evaluation/, windows/splash/      the splash window
 #   5 windows/main/                             the main window
 #   6 main.cpp
 # A file may include files of its own floor or below.
@@ -19,12 +19,10 @@ cd "$top"
 floor() {
     case "$1" in
     storage/*) echo 0 ;;
-    profiles/perfilactual.h | profiles/perfiles.*) echo 1 ;;
-    evaluation/valoresrecomendados.* | evaluation/resultados.* | evaluation/sesion.h | evaluation/adecuacion.* | \
-        evaluation/limitessuperiores.* | evaluation/fuentes.* | evaluation/informe.* | catalogue/catalogo.* | catalogue/medidas.* | \
-        catalogue/cifras.*) echo 2 ;;
+    profiles/*) echo 1 ;;
+    catalogue/* | evaluation/*) echo 2 ;;
     resources/* | windows/common/*) echo 3 ;;
-    profiles/* | catalogue/* | evaluation/* | windows/splash/*) echo 4 ;;
+    windows/profiles/* | windows/catalogue/* | windows/evaluation/* | windows/splash/*) echo 4 ;;
     windows/main/*) echo 5 ;;
     main.cpp) echo 6 ;;
     *) echo "" ;;

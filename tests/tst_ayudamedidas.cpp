@@ -2,9 +2,9 @@
 // of dialog `i`, tab 4's read-back line and the detail window's measure list.
 
 #include "apoyo/escena.h"
-#include "catalogue/ayudamedidas.h"
+#include "windows/catalogue/ayudamedidas.h"
 #include "catalogue/cifras.h"
-#include "catalogue/dialogoingesta.h"
+#include "windows/catalogue/dialogoingesta.h"
 #include "windows/common/rejilla.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // weekly intake entry, driven through the main window.
 
 #include "apoyo/escena.h"
-#include "catalogue/pestanabusqueda.h"
+#include "windows/catalogue/pestanabusqueda.h"
 
 #include <QLineEdit>
 #include <QMenu>

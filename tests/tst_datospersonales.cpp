@@ -3,7 +3,7 @@
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "evaluation/valoresrecomendados.h"
-#include "profiles/datospersonales.h"
+#include "windows/profiles/datospersonales.h"
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"

@@ -4,9 +4,9 @@
 // or without a table. Every failure is shown or logged, nothing half applied.
 
 #include "apoyo/escena.h"
-#include "catalogue/ingesta.h"
-#include "profiles/dialogoperfil.h"
-#include "profiles/pestanaperfiles.h"
+#include "windows/catalogue/ingesta.h"
+#include "windows/profiles/dialogoperfil.h"
+#include "windows/profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
 
 #include <QFile>

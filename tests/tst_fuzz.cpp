@@ -6,8 +6,8 @@
 // A fixed seed and 2,000 cases; ALIMETRA_FUZZ_CASES=N runs N instead.
 
 #include "apoyo/escena.h"
-#include "profiles/dialogoperfil.h"
-#include "profiles/pestanaperfiles.h"
+#include "windows/profiles/dialogoperfil.h"
+#include "windows/profiles/pestanaperfiles.h"
 #include "windows/main/pestanadris.h"
 
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 
 #include "apoyo/escena.h"
 #include "catalogue/cifras.h"
-#include "evaluation/modeloresultados.h"
-#include "evaluation/ordenacion.h"
+#include "windows/evaluation/modeloresultados.h"
+#include "windows/evaluation/ordenacion.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
 

@@ -4,9 +4,9 @@
 // the PDF holds the pages the layout counted, on the paper of the locale.
 
 #include "apoyo/fixture.h"
-#include "evaluation/composicioninforme.h"
+#include "windows/evaluation/composicioninforme.h"
 #include "evaluation/limitessuperiores.h"
-#include "evaluation/salidainforme.h"
+#include "windows/evaluation/salidainforme.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"

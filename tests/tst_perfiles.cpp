@@ -3,9 +3,9 @@
 
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
-#include "profiles/dialogoperfil.h"
+#include "windows/profiles/dialogoperfil.h"
 #include "profiles/perfilactual.h"
-#include "profiles/pestanaperfiles.h"
+#include "windows/profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"

@@ -2,7 +2,7 @@
 // dialog `i` and the detail window `n`.
 
 #include "apoyo/escena.h"
-#include "catalogue/dialogoingesta.h"
+#include "windows/catalogue/dialogoingesta.h"
 
 #include <QComboBox>
 #include <QLabel>

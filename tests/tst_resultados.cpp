@@ -6,7 +6,7 @@
 #include "apoyo/vista.h"
 #include "evaluation/resultados.h"
 #include "evaluation/valoresrecomendados.h"
-#include "evaluation/ventanafuentes.h"
+#include "windows/evaluation/ventanafuentes.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"

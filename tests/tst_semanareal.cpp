@@ -4,10 +4,10 @@
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
-#include "catalogue/ficha.h"
+#include "windows/catalogue/ficha.h"
 #include "evaluation/adecuacion.h"
 #include "evaluation/informe.h"
-#include "evaluation/salidainforme.h"
+#include "windows/evaluation/salidainforme.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QTabWidget>

@@ -3,7 +3,7 @@
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
-#include "catalogue/ficha.h"
+#include "windows/catalogue/ficha.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "catalogue/pestanabusqueda.h"
-#include "catalogue/pestanaranking.h"
-#include "evaluation/pestanaresultados.h"
-#include "profiles/datospersonales.h"
-#include "profiles/pestanaperfiles.h"
+#include "windows/catalogue/pestanabusqueda.h"
+#include "windows/catalogue/pestanaranking.h"
+#include "windows/evaluation/pestanaresultados.h"
+#include "windows/profiles/datospersonales.h"
+#include "windows/profiles/pestanaperfiles.h"
 #include "windows/main/pestanadris.h"
 #include "windows/main/pestanaingestas.h"
 

@@ -1,6 +1,6 @@
 #include "windows/main/ventanaprincipal.h"
 
-#include "catalogue/ayudamedidas.h"
+#include "windows/catalogue/ayudamedidas.h"
 #include "profiles/perfiles.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"

@@ -1,4 +1,4 @@
-#include "evaluation/composicioninforme.h"
+#include "windows/evaluation/composicioninforme.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>

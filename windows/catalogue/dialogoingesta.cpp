@@ -1,7 +1,7 @@
-#include "catalogue/dialogoingesta.h"
+#include "windows/catalogue/dialogoingesta.h"
 
-#include "catalogue/ayudamedidas.h"
-#include "catalogue/ingesta.h"
+#include "windows/catalogue/ayudamedidas.h"
+#include "windows/catalogue/ingesta.h"
 #include "profiles/perfilactual.h"
 #include "storage/basedatos.h"
 #include "windows/common/controles.h"

@@ -1,4 +1,4 @@
-#include "catalogue/ingesta.h"
+#include "windows/catalogue/ingesta.h"
 
 #include "catalogue/catalogo.h"
 #include "catalogue/cifras.h"

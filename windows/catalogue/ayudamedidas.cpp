@@ -1,4 +1,4 @@
-#include "catalogue/ayudamedidas.h"
+#include "windows/catalogue/ayudamedidas.h"
 
 #include "catalogue/cifras.h"
 #include "storage/registro.h"

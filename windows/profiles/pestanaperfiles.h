@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profiles/dialogoperfil.h"
+#include "windows/profiles/dialogoperfil.h"
 
 #include <QObject>
 #include <QPointer>

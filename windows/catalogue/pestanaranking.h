@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/dialogoingesta.h"
+#include "windows/catalogue/dialogoingesta.h"
 
 #include <QObject>
 #include <QPointer>

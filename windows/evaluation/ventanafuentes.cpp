@@ -1,4 +1,4 @@
-#include "evaluation/ventanafuentes.h"
+#include "windows/evaluation/ventanafuentes.h"
 
 #include "evaluation/fuentes.h"
 #include "evaluation/resultados.h"

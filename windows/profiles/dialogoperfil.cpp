@@ -1,4 +1,4 @@
-#include "profiles/dialogoperfil.h"
+#include "windows/profiles/dialogoperfil.h"
 
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"

@@ -1,4 +1,4 @@
-#include "profiles/pestanaperfiles.h"
+#include "windows/profiles/pestanaperfiles.h"
 
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"

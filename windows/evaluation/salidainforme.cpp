@@ -1,6 +1,6 @@
-#include "evaluation/salidainforme.h"
+#include "windows/evaluation/salidainforme.h"
 
-#include "evaluation/composicioninforme.h"
+#include "windows/evaluation/composicioninforme.h"
 #include "storage/archivos.h"
 
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "catalogue/ficha.h"
+#include "windows/catalogue/ficha.h"
 
 #include "catalogue/catalogo.h"
 #include "catalogue/medidas.h"

@@ -1,4 +1,4 @@
-#include "profiles/datospersonales.h"
+#include "windows/profiles/datospersonales.h"
 
 #include "catalogue/cifras.h"
 #include "evaluation/sesion.h"

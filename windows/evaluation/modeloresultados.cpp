@@ -1,4 +1,4 @@
-#include "evaluation/modeloresultados.h"
+#include "windows/evaluation/modeloresultados.h"
 
 #include "evaluation/informe.h"
 #include "evaluation/resultados.h"

@@ -1,6 +1,6 @@
-#include "evaluation/ordenacion.h"
+#include "windows/evaluation/ordenacion.h"
 
-#include "evaluation/modeloresultados.h"
+#include "windows/evaluation/modeloresultados.h"
 #include "storage/basedatos.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"

@@ -1,4 +1,4 @@
-#include "catalogue/menulista.h"
+#include "windows/catalogue/menulista.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
