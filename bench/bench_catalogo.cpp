@@ -4,6 +4,7 @@
 // of a detail window, the measure helper refreshed for a food with 15
 // household measures, and a detail window opened with a measure chosen.
 
+#include "apoyo/pantalla.h"
 #include "bench/medir.h"
 #include "windows/catalogue/ayudamedidas.h"
 #include "windows/catalogue/ficha.h"
@@ -28,7 +29,7 @@ int main(int argc, char* argv[])
 
     VentanaPrincipal f;
     f.cargar();
-    InterfazPrincipal& ui = f.ui();
+    Pantalla& ui = ::ui(f);
     QApplication::processEvents();
 
     ui.tbx_buscar->setText(QStringLiteral("milk"));

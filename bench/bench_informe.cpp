@@ -1,6 +1,7 @@
 // Times the week's report of 2,000 recorded foods, from the click on "Save as
 // PDF..." to the written file, and a backup of the delivered database.
 
+#include "apoyo/pantalla.h"
 #include "bench/medir.h"
 #include "storage/basedatos.h"
 #include "windows/common/mensajes.h"
@@ -49,7 +50,7 @@ int main(int argc, char* argv[])
         return 1;
     VentanaPrincipal f;
     f.cargar();
-    f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_cinco);
+    ::ui(f).tbs_fichas->setCurrentWidget(::ui(f).frm_cinco);
     QApplication::processEvents();
 
     const QString pdf = dir.filePath(QStringLiteral("week.pdf"));
@@ -57,7 +58,7 @@ int main(int argc, char* argv[])
         [&pdf](const QString&, const QString&, const QString&) { return pdf; });
     bench::medir(
         "report of 2,000 intakes, computed and written as PDF", 10,
-        [&] { f.ui().cmd_5_2->click(); }, [] {});
+        [&] { ::ui(f).cmd_5_2->click(); }, [] {});
     std::printf("    (%lld bytes of PDF)\n", qint64(QFile(pdf).size()));
     if (qEnvironmentVariableIsSet("ALIMETRA_BENCH_PDF"))
         QFile::copy(pdf, qEnvironmentVariable("ALIMETRA_BENCH_PDF"));

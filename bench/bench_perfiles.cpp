@@ -6,6 +6,7 @@
 // same data from an earlier release's file, and the memory a restore of a
 // 1 GB backup takes.
 
+#include "apoyo/pantalla.h"
 #include "bench/medir.h"
 #include "windows/profiles/dialogoperfil.h"
 #include "windows/profiles/pestanaperfiles.h"
@@ -50,7 +51,7 @@ void enArchivo(const QString& ruta, std::initializer_list<const char*> sentencia
 
 void seleccionar(VentanaPrincipal& f, qint64 id)
 {
-    QTreeWidget* l = f.ui().lsv_perfiles;
+    QTreeWidget* l = ::ui(f).lsv_perfiles;
     for (int i = 0; i < l->topLevelItemCount(); ++i)
         if (l->topLevelItem(i)->data(0, RolIdPerfil).toLongLong() == id)
             l->setCurrentItem(l->topLevelItem(i));
@@ -69,7 +70,7 @@ int main(int argc, char* argv[])
 
     VentanaPrincipal f;
     f.cargar();
-    f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_seis);
+    ::ui(f).tbs_fichas->setCurrentWidget(::ui(f).frm_seis);
     QApplication::processEvents();
 
     // 1,000 profiles in all, the delivered one among them.
@@ -105,7 +106,7 @@ int main(int argc, char* argv[])
             almacen::ejecutarSQL(QStringLiteral("update profiles set last=1 where id=?"), {actual});
             f.perfiles().cargarPerfiles();
             seleccionar(f, origen);
-            f.ui().cmd_perfilGuardar->click();
+            ::ui(f).cmd_perfilGuardar->click();
             p = f.perfiles().dialogo();
             p->tbx_perfil->setText(QStringLiteral("Copy"));
         });

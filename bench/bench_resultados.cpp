@@ -2,6 +2,7 @@
 // week of 100 and of 2,000 recorded foods; and, for the 2,000, the opening of
 // the sources window of the nutrient that most of them supply.
 
+#include "apoyo/pantalla.h"
 #include "bench/medir.h"
 #include "evaluation/fuentes.h"
 #include "windows/evaluation/ventanafuentes.h"
@@ -91,23 +92,23 @@ void medirPestana(const char* nombre, int alimentos, bool conFuentes = false)
     VentanaPrincipal f;
     f.cargar();
     QApplication::processEvents();
-    QTabWidget* pestanas = f.ui().tbs_fichas;
+    QTabWidget* pestanas = ::ui(f).tbs_fichas;
     // The first showing warms the file cache; it is not counted.
-    pestanas->setCurrentWidget(f.ui().frm_cinco);
+    pestanas->setCurrentWidget(::ui(f).frm_cinco);
     QApplication::processEvents();
     bench::medir(
         nombre, 25,
         [&] {
-            pestanas->setCurrentWidget(f.ui().frm_cinco);
+            pestanas->setCurrentWidget(::ui(f).frm_cinco);
             QApplication::processEvents();
         },
         [&] {
-            pestanas->setCurrentWidget(f.ui().frm_uno);
+            pestanas->setCurrentWidget(::ui(f).frm_uno);
             QApplication::processEvents();
         });
     QFile log(QStringLiteral("errors.log"));
     std::printf("    (%d rows in the results list, errors.log %lld bytes)\n",
-                f.ui().lsv_wri->model()->rowCount(), log.exists() ? qint64(log.size()) : 0LL);
+                ::ui(f).lsv_wri->model()->rowCount(), log.exists() ? qint64(log.size()) : 0LL);
     if (conFuentes)
         medirFuentes(f);
 }

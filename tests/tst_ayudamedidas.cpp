@@ -1,6 +1,7 @@
 // Household measures on screen: the helper beside the grams box of tab 2 and
 // of dialog `i`, tab 4's read-back line and the detail window's measure list.
 
+#include "apoyo/pantalla.h"
 #include "apoyo/escena.h"
 #include "windows/catalogue/ayudamedidas.h"
 #include "catalogue/cifras.h"
@@ -293,18 +294,18 @@ private slots:
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
-        f.ui().tbs_fichas->setCurrentIndex(3);
-        RejillaDatos* rejilla = f.ui().dgr_alimentos;
+        ::ui(f).tbs_fichas->setCurrentIndex(3);
+        RejillaDatos* rejilla = ::ui(f).dgr_alimentos;
         QAbstractItemModel* modelo = rejilla->model();
         QHash<QString, int> fila;
         for (int r = 0; r < modelo->rowCount(); ++r)
             fila[modelo->index(r, 2).data().toString()] = r;
         rejilla->setCurrentIndex(modelo->index(fila[leche], 1));
-        QCOMPARE(f.ui().lbl_4_3->text(), QStringLiteral("700 g a week = about 0.4 cup a day"));
+        QCOMPARE(::ui(f).lbl_4_3->text(), QStringLiteral("700 g a week = about 0.4 cup a day"));
         QVERIFY(modelo->setData(modelo->index(fila[leche], 1), "3416"));
-        QCOMPARE(f.ui().lbl_4_3->text(), QStringLiteral("3416 g a week = about 2 cup a day"));
+        QCOMPARE(::ui(f).lbl_4_3->text(), QStringLiteral("3416 g a week = about 2 cup a day"));
         rejilla->setCurrentIndex(modelo->index(fila["McDonald's, Hamburger"], 1));
-        QCOMPARE(f.ui().lbl_4_3->text(), QStringLiteral("350 g a week = about 50 g a day"));
+        QCOMPARE(::ui(f).lbl_4_3->text(), QStringLiteral("350 g a week = about 50 g a day"));
     }
 
     // Tab 4 in Arabic: the grid and its read-back in Arabic digits, and an
@@ -318,14 +319,14 @@ private slots:
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
-        f.ui().tbs_fichas->setCurrentIndex(3);
-        QAbstractItemModel* modelo = f.ui().dgr_alimentos->model();
+        ::ui(f).tbs_fichas->setCurrentIndex(3);
+        QAbstractItemModel* modelo = ::ui(f).dgr_alimentos->model();
         const QModelIndex celda = modelo->index(0, 1);
         QCOMPARE(celda.data().toString(), QString::fromUtf8("٧٠٠"));
-        f.ui().dgr_alimentos->setCurrentIndex(celda);
-        QCOMPARE(f.ui().lbl_4_3->text(), QString::fromUtf8("٧٠٠ g a week = about ٠٫٤ cup a day"));
+        ::ui(f).dgr_alimentos->setCurrentIndex(celda);
+        QCOMPARE(::ui(f).lbl_4_3->text(), QString::fromUtf8("٧٠٠ g a week = about ٠٫٤ cup a day"));
         QVERIFY(modelo->setData(celda, QString::fromUtf8("٣٤١٦")));
-        f.ui().dgr_alimentos->confirmarEdicion();
+        ::ui(f).dgr_alimentos->confirmarEdicion();
         QCOMPARE(fx.valor("select intake from saves where food_id=1077").toInt(), 3416);
         QVERIFY(msgs.textos().isEmpty());
     }

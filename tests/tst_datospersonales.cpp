@@ -1,5 +1,6 @@
 // The personal-data form of tab 1 and the reference values that follow it.
 
+#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "evaluation/valoresrecomendados.h"
@@ -65,10 +66,10 @@ private slots:
             fx.ejecutar(preparacion);
         VentanaPrincipal f;
         f.cargar();
-        QCOMPARE(f.ui().cmb_edad->currentIndex(), edad);
-        QCOMPARE(f.ui().opb_hombre->isChecked(), hombre);
-        QCOMPARE(f.ui().opb_mujer->isChecked(), mujer);
-        QCOMPARE(f.ui().tbx_peso->text(), peso);
+        QCOMPARE(::ui(f).cmb_edad->currentIndex(), edad);
+        QCOMPARE(::ui(f).opb_hombre->isChecked(), hombre);
+        QCOMPARE(::ui(f).opb_mujer->isChecked(), mujer);
+        QCOMPARE(::ui(f).tbx_peso->text(), peso);
         QCOMPARE(faltanDatosPersonales(f.sesion().perfilActual), faltan);
     }
 
@@ -115,13 +116,13 @@ private slots:
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
 
-        f.ui().cmb_edad->setCurrentIndex(edad);
+        ::ui(f).cmb_edad->setCurrentIndex(edad);
         if (genero == 0)
-            f.ui().opb_hombre->setChecked(true);
+            ::ui(f).opb_hombre->setChecked(true);
         else if (genero == 1)
-            f.ui().opb_mujer->setChecked(true);
-        f.ui().tbx_peso->setText(peso);
-        QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
+            ::ui(f).opb_mujer->setChecked(true);
+        ::ui(f).tbx_peso->setText(peso);
+        QTest::mouseClick(::ui(f).cmd_personales, Qt::LeftButton);
 
         if (mensaje.isEmpty()) {
             QCOMPARE(msgs.textos(),
@@ -137,8 +138,8 @@ private slots:
         if (!guardado.isNull())
             QCOMPARE(enTabla.toInt(), guardado.toInt());
         if (genero < 0 && edad >= 0) {
-            QVERIFY(!f.ui().opb_hombre->isChecked());
-            QVERIFY(!f.ui().opb_mujer->isChecked());
+            QVERIFY(!::ui(f).opb_hombre->isChecked());
+            QVERIFY(!::ui(f).opb_mujer->isChecked());
         }
         // A weight of 00 is stored, yet the profile still lacks personal data.
         if (peso == QLatin1String("00"))
@@ -154,16 +155,16 @@ private slots:
         {
             VentanaPrincipal f;
             f.cargar();
-            f.ui().cmb_edad->setCurrentIndex(6);
-            f.ui().opb_hombre->setChecked(true);
-            f.ui().tbx_peso->setText(QString::fromUtf8("٧٠"));
-            QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
+            ::ui(f).cmb_edad->setCurrentIndex(6);
+            ::ui(f).opb_hombre->setChecked(true);
+            ::ui(f).tbx_peso->setText(QString::fromUtf8("٧٠"));
+            QTest::mouseClick(::ui(f).cmd_personales, Qt::LeftButton);
         }
         QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Your personal data have been saved")});
         QCOMPARE(fx.valor(QStringLiteral("select weight from profiles")).toInt(), 70);
         VentanaPrincipal f;
         f.cargar();
-        QCOMPARE(f.ui().tbx_peso->text(), QString::fromUtf8("٧٠"));
+        QCOMPARE(::ui(f).tbx_peso->text(), QString::fromUtf8("٧٠"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
@@ -173,10 +174,10 @@ private slots:
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
-        f.ui().cmb_edad->setCurrentIndex(9);
-        f.ui().opb_mujer->setChecked(true);
-        f.ui().tbx_peso->setText(QStringLiteral("60"));
-        QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
+        ::ui(f).cmb_edad->setCurrentIndex(9);
+        ::ui(f).opb_mujer->setChecked(true);
+        ::ui(f).tbx_peso->setText(QStringLiteral("60"));
+        QTest::mouseClick(::ui(f).cmd_personales, Qt::LeftButton);
         const QVariantList fila =
             fx.filas(QStringLiteral("select age, gender, weight from profiles")).first();
         QCOMPARE(fila[0].toInt(), 9);
@@ -200,10 +201,10 @@ private slots:
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
-        f.ui().cmb_edad->setCurrentIndex(6);
-        f.ui().opb_hombre->setChecked(true);
-        f.ui().tbx_peso->setText(QStringLiteral("80"));
-        QTest::mouseClick(f.ui().cmd_personales, Qt::LeftButton);
+        ::ui(f).cmb_edad->setCurrentIndex(6);
+        ::ui(f).opb_hombre->setChecked(true);
+        ::ui(f).tbx_peso->setText(QStringLiteral("80"));
+        QTest::mouseClick(::ui(f).cmd_personales, Qt::LeftButton);
         QCOMPARE(msgs.textos(),
                  QStringList{QStringLiteral("An error occured while saving your personal data")});
         QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);

@@ -2,6 +2,7 @@
 // limits and the average requirements, what they accept and when an edit
 // reaches the database and the next evaluation.
 
+#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
@@ -41,11 +42,11 @@ struct Escena
     {
         f = std::make_unique<VentanaPrincipal>();
         f->cargar();
-        f->ui().tbs_fichas->setCurrentWidget(f->ui().frm_siete);
+        ::ui(*f).tbs_fichas->setCurrentWidget(::ui(*f).frm_siete);
     }
     RejillaDatos* rejilla(int n)
     {
-        const auto& u = f->ui();
+        const auto& u = ::ui(*f);
         return std::array<RejillaDatos*, 6>{u.dgr_dri1, u.dgr_dri2, u.dgr_dri3,
                                             u.dgr_dri4, u.dgr_ul,   u.dgr_ear}[n];
     }
@@ -88,8 +89,8 @@ struct Escena
         QStringList k;
         for (int fila = 0; fila < r->model()->rowCount(); ++fila)
             k << fx.valor(QStringLiteral("select key from %1 where id=%2")
-                              .arg(r == f->ui().dgr_ul    ? "ULs"
-                                   : r == f->ui().dgr_ear ? "EARs"
+                              .arg(r == ::ui(*f).dgr_ul    ? "ULs"
+                                   : r == ::ui(*f).dgr_ear ? "EARs"
                                                           : "DRIs",
                                    r->model()->index(fila, 0).data(RolValor).toString()))
                      .toString();
@@ -280,16 +281,16 @@ private slots:
         if (como == QLatin1String("row"))
             moverAFila(r, e.fila(r, QStringLiteral("Empty")));
         else if (como == QLatin1String("tab"))
-            e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
+            ::ui(*e.f).tbs_fichas->setCurrentWidget(::ui(*e.f).frm_cinco);
         else
             e.f->close();
 
         QCOMPARE(e.dri(QStringLiteral("males3"), QStringLiteral("Protein")).toDouble(), 1.0);
         if (como == QLatin1String("close"))
             e.abrir();
-        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
+        ::ui(*e.f).tbs_fichas->setCurrentWidget(::ui(*e.f).frm_cinco);
         // 392 g against 1 g/kg x 70 kg a day for seven days.
-        const vista::Fila proteina = vista::buscar(e.f->ui().lsv_wri, QStringLiteral("Protein"));
+        const vista::Fila proteina = vista::buscar(::ui(*e.f).lsv_wri, QStringLiteral("Protein"));
         QVERIFY(proteina);
         QCOMPARE(proteina.text(3), QStringLiteral("80"));
         QCOMPARE(e.fx.entradasLog(), 0);
@@ -324,10 +325,10 @@ private slots:
         Escena e;
         e.fx.ejecutar(QStringLiteral("update profiles set age=6, gender=0, weight=70 where id=1"));
         e.abrir();
-        QVERIFY(!e.f->ui().dgr_ul->isVisible());
-        e.f->ui().opb_limites->click();
-        RejillaDatos* r = e.f->ui().dgr_ul;
-        QVERIFY(r->isVisible() && !e.f->ui().dgr_dri4->isVisible());
+        QVERIFY(!::ui(*e.f).dgr_ul->isVisible());
+        ::ui(*e.f).opb_limites->click();
+        RejillaDatos* r = ::ui(*e.f).dgr_ul;
+        QVERIFY(r->isVisible() && !::ui(*e.f).dgr_dri4->isVisible());
         QStringList claves;
         for (int fila = 0; fila < r->model()->rowCount(); ++fila)
             claves << e.fx.valor(QStringLiteral("select key from ULs where id=") +
@@ -344,10 +345,10 @@ private slots:
         QTRY_COMPARE(e.msgs.textos().size(), 1);
         escribir(r, 1, QStringLiteral("Males 19 - 30 y"), QStringLiteral("1800"));
         // Turning the switch back writes the pending edit.
-        e.f->ui().opb_recomendados->click();
+        ::ui(*e.f).opb_recomendados->click();
         QCOMPARE(e.fx.valor("select males3 from ULs where key='Calcium_Ca'").toDouble(), 1800.0);
-        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
-        QCOMPARE(vista::buscar(e.f->ui().lsv_wri, QStringLiteral("Calcium, Ca")).text(6),
+        ::ui(*e.f).tbs_fichas->setCurrentWidget(::ui(*e.f).frm_cinco);
+        QCOMPARE(vista::buscar(::ui(*e.f).lsv_wri, QStringLiteral("Calcium, Ca")).text(6),
                  QStringLiteral("1800 mg"));
         QCOMPARE(e.fx.entradasLog(), 0);
     }
@@ -392,7 +393,7 @@ private slots:
             e.copiarEntregadas();
         e.abrir();
         if (n == 4)
-            e.f->ui().opb_limites->click();
+            ::ui(*e.f).opb_limites->click();
         RejillaDatos* r = e.rejilla(n);
         const int fila = e.fila(r, clave);
         const QModelIndex celda = r->model()->index(fila, columnaDe(r, columna));
@@ -467,12 +468,12 @@ private slots:
         QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 2000.0, 1800.0}));
         todo->trigger();
         QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 1500.0, 1800.0}));
-        e.f->ui().opb_limites->click();
+        ::ui(*e.f).opb_limites->click();
         e.menu(e.rejilla(4), e.rejilla(4)->model()->index(0, 1), "mnu_restaurarTodo")->trigger();
         QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 1500.0, 2500.0}));
 
-        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_cinco);
-        const vista::Fila enLista = vista::buscar(e.f->ui().lsv_wri, QStringLiteral("Calcium, Ca"));
+        ::ui(*e.f).tbs_fichas->setCurrentWidget(::ui(*e.f).frm_cinco);
+        const vista::Fila enLista = vista::buscar(::ui(*e.f).lsv_wri, QStringLiteral("Calcium, Ca"));
         QCOMPARE(enLista.text(5) + enLista.text(6), QStringLiteral("1000 mg2500 mg"));
         QVERIFY(!enLista.font(5).italic() && !enLista.font(6).italic());
         QCOMPARE(e.fx.entradasLog(), 0);
@@ -485,7 +486,7 @@ private slots:
         Escena e;
         e.crearRequerimientos();
         e.abrir();
-        const auto& u = e.f->ui();
+        const auto& u = ::ui(*e.f);
         QVERIFY(u.opb_requerimientos->isEnabled() && !u.dgr_ear->isVisible());
         u.opb_requerimientos->click();
         RejillaDatos* r = u.dgr_ear;
@@ -545,7 +546,7 @@ private slots:
         Escena e;
         e.fx.ejecutar("drop table EARs"); // a file of an earlier release
         e.abrir();
-        const auto& u = e.f->ui();
+        const auto& u = ::ui(*e.f);
         QVERIFY(!u.opb_requerimientos->isEnabled());
         QCOMPARE(u.opb_requerimientos->toolTip(),
                  QStringLiteral("This database file has no average requirements"));
@@ -571,7 +572,7 @@ private slots:
         e.abrir();
         for (int n = 0; n < 4; ++n)
             QCOMPARE(e.rejilla(n)->model()->rowCount(), 0);
-        QCOMPARE(e.f->ui().dgr_ul->model()->rowCount(), 0);
+        QCOMPARE(::ui(*e.f).dgr_ul->model()->rowCount(), 0);
         e.f->close();
     }
 };

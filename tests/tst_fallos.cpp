@@ -3,6 +3,7 @@
 // write with the same SQLITE_READONLY as a read-only file), damaged, missing
 // or without a table. Every failure is shown or logged, nothing half applied.
 
+#include "apoyo/pantalla.h"
 #include "apoyo/escena.h"
 #include "windows/catalogue/ingesta.h"
 #include "windows/profiles/dialogoperfil.h"
@@ -89,7 +90,7 @@ private slots:
         VentanaPrincipal f;
         f.cargar();
         QVERIFY(almacen::baseAbierta());
-        QVERIFY(f.ui().lbl_base->isHidden());
+        QVERIFY(::ui(f).lbl_base->isHidden());
         QCOMPARE(f.sesion().perfilActual.peso.entero(), 70);
         QCOMPARE(fx.entradasLog(), 0);
     }
@@ -104,23 +105,23 @@ private slots:
             Cerrojo cerrojo(1500, fx.ruta(QStringLiteral("sr18.mdb")));
             f.cargar();
             QVERIFY(!almacen::baseAbierta());
-            QCOMPARE(f.ui().lbl_base->text(),
+            QCOMPARE(::ui(f).lbl_base->text(),
                      QStringLiteral("No database: sr18.mdb is in use by another program"));
-            QVERIFY(!f.ui().lbl_base->isHidden());
+            QVERIFY(!::ui(f).lbl_base->isHidden());
         }
         const QString log = fx.log();
         QVERIFY(log.contains(QStringLiteral("inicio() -> ")));
         QVERIFY(log.contains(QStringLiteral("database is locked")));
         QVERIFY(!log.contains(QStringLiteral("Driver not loaded")));
         // The next action (a click on tab 2) opens it, then runs.
-        QTest::mouseClick(f.ui().tbs_fichas->tabBar(), Qt::LeftButton, {},
-                          f.ui().tbs_fichas->tabBar()->tabRect(1).center());
+        QTest::mouseClick(::ui(f).tbs_fichas->tabBar(), Qt::LeftButton, {},
+                          ::ui(f).tbs_fichas->tabBar()->tabRect(1).center());
         QVERIFY(almacen::baseAbierta());
-        QVERIFY(f.ui().lbl_base->isHidden());
+        QVERIFY(::ui(f).lbl_base->isHidden());
         QCOMPARE(f.sesion().perfilActual.peso.entero(), 70);
-        f.ui().tbx_buscar->setText(QStringLiteral("milk"));
-        QTest::mouseClick(f.ui().cmd_buscar, Qt::LeftButton);
-        QVERIFY(f.ui().lbx_categorias->count() > 0);
+        ::ui(f).tbx_buscar->setText(QStringLiteral("milk"));
+        QTest::mouseClick(::ui(f).cmd_buscar, Qt::LeftButton);
+        QVERIFY(::ui(f).lbx_categorias->count() > 0);
         QCOMPARE(msgs.textos(), QStringList{});
     }
 
@@ -155,7 +156,7 @@ private slots:
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
-        QVERIFY(f.ui().lbl_base->text().startsWith(estado));
+        QVERIFY(::ui(f).lbl_base->text().startsWith(estado));
         const QString log = fx.log();
         QVERIFY(log.contains(QStringLiteral("inicio() -> ")));
         QVERIFY(!log.contains(QStringLiteral("Driver not loaded")));
@@ -259,7 +260,7 @@ private slots:
             RegistroMensajes msgs;
             VentanaPrincipal f;
             f.cargar();
-            f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_cinco);
+            ::ui(f).tbs_fichas->setCurrentWidget(::ui(f).frm_cinco);
             QVERIFY(fx.log().contains(
                 QStringLiteral("extraerResultados() -> There are no reference values\r\n")));
             QVERIFY(!fx.log().contains(QStringLiteral("select  from")));
@@ -270,7 +271,7 @@ private slots:
             RegistroMensajes msgs;
             VentanaPrincipal f;
             f.cargar();
-            f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_cuatro);
+            ::ui(f).tbs_fichas->setCurrentWidget(::ui(f).frm_cuatro);
             QVERIFY(fx.log().contains(
                 QStringLiteral("mostrarTabs() Tab 4 -> There is no current profile\r\n")));
             QVERIFY(!fx.log().contains(QStringLiteral("prof_id")));

@@ -1,6 +1,7 @@
 // Tab 6: the profile list, loading and removing profiles, and the name dialog
 // that creates, copies and renames them.
 
+#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "windows/profiles/dialogoperfil.h"
@@ -70,27 +71,27 @@ struct Escena
         if (!extra.isEmpty())
             fx.ejecutar(extra);
         f.cargar();
-        f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_seis);
+        ::ui(f).tbs_fichas->setCurrentWidget(::ui(f).frm_seis);
     }
     QTreeWidgetItem* item(qint64 id)
     {
-        QTreeWidget* l = f.ui().lsv_perfiles;
+        QTreeWidget* l = ::ui(f).lsv_perfiles;
         for (int i = 0; i < l->topLevelItemCount(); ++i)
             if (l->topLevelItem(i)->data(0, RolIdPerfil).toLongLong() == id)
                 return l->topLevelItem(i);
         return nullptr;
     }
-    void seleccionar(qint64 id) { f.ui().lsv_perfiles->setCurrentItem(item(id)); }
+    void seleccionar(qint64 id) { ::ui(f).lsv_perfiles->setCurrentItem(item(id)); }
     qint64 seleccionado()
     {
-        const QList<QTreeWidgetItem*> s = f.ui().lsv_perfiles->selectedItems();
+        const QList<QTreeWidgetItem*> s = ::ui(f).lsv_perfiles->selectedItems();
         return s.isEmpty() ? 0 : s.first()->data(0, RolIdPerfil).toLongLong();
     }
     QStringList textos()
     {
         QStringList t;
-        for (int i = 0; i < f.ui().lsv_perfiles->topLevelItemCount(); ++i)
-            t << f.ui().lsv_perfiles->topLevelItem(i)->text(0);
+        for (int i = 0; i < ::ui(f).lsv_perfiles->topLevelItemCount(); ++i)
+            t << ::ui(f).lsv_perfiles->topLevelItem(i)->text(0);
         return t;
     }
     // Exactly one row flagged, and the program agrees on which.
@@ -169,18 +170,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&e.f));
         e.seleccionar(id);
         if (dobleClic) {
-            QTreeWidget* l = e.f.ui().lsv_perfiles;
+            QTreeWidget* l = ::ui(e.f).lsv_perfiles;
             const QPoint centro = l->visualItemRect(e.item(id)).center();
             QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, centro);
             QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, centro);
         } else {
-            QTest::mouseClick(e.f.ui().cmd_perfilCargar, Qt::LeftButton);
+            QTest::mouseClick(::ui(e.f).cmd_perfilCargar, Qt::LeftButton);
         }
 
         QCOMPARE(e.msgs.textos(), QStringList{QStringLiteral("Profile loaded")});
         QVERIFY(e.actualEs(id));
         // Tab 1 shows the loaded profile's data.
-        QCOMPARE(e.f.ui().tbx_peso->text(),
+        QCOMPARE(::ui(e.f).tbx_peso->text(),
                  e.fx.valor(QStringLiteral("select weight from profiles where id=%1").arg(id))
                      .toString());
         QCOMPARE(e.seleccionado(), id);
@@ -210,7 +211,7 @@ private slots:
         const QList<QVariantList> antes = e.foto();
         e.msgs.responder(si ? QMessageBox::Yes : QMessageBox::No);
 
-        QTest::mouseClick(e.f.ui().cmd_perfilBorrar, Qt::LeftButton);
+        QTest::mouseClick(::ui(e.f).cmd_perfilBorrar, Qt::LeftButton);
 
         QCOMPARE(e.msgs.textos(), mensajes);
         QCOMPARE(e.msgs.mostrados().first().tipo, mensajes::Tipo::Pregunta);
@@ -252,11 +253,11 @@ private slots:
         if (caso == QLatin1String("lost after opening")) {
             e.seleccionar(otro);
             DialogoPerfil* p = e.abrir(boton);
-            e.f.ui().lsv_perfiles->clearSelection();
+            ::ui(e.f).lsv_perfiles->clearSelection();
             Escena::aceptar(p, QStringLiteral("Name"));
             QCOMPARE(e.f.perfiles().dialogo(), p);
         } else {
-            e.f.ui().lsv_perfiles->clearSelection();
+            ::ui(e.f).lsv_perfiles->clearSelection();
             QVERIFY(!e.abrir(boton));
         }
         QCOMPARE(e.msgs.textos(), QStringList{sinSeleccion});
@@ -315,7 +316,7 @@ private slots:
         QCOMPARE(e.seleccionado(), id);
         QCOMPARE(e.item(id)->text(0), nombre);
         // Tab 1 shows the new profile's empty personal data.
-        QVERIFY(e.f.ui().tbx_peso->text().isEmpty());
+        QVERIFY(::ui(e.f).tbx_peso->text().isEmpty());
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 
@@ -367,7 +368,7 @@ private slots:
         copia[4] = 1;
         QCOMPARE(e.fx.filas(perfil.arg(id))[0], copia);
         QCOMPARE(e.fx.filas(ingestas.arg(id)), ingestasOrigen);
-        QCOMPARE(e.f.ui().tbx_peso->text(), conDatos ? QStringLiteral("58") : QString());
+        QCOMPARE(::ui(e.f).tbx_peso->text(), conDatos ? QStringLiteral("58") : QString());
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 
@@ -447,7 +448,7 @@ private slots:
         QCOMPARE(e.foto(), antes);
         QVERIFY(e.actualEs(1));
         QVERIFY(!e.f.perfiles().dialogo());
-        QCOMPARE(e.f.ui().tbx_peso->text(), QStringLiteral("80"));
+        QCOMPARE(::ui(e.f).tbx_peso->text(), QStringLiteral("80"));
         if (!fallo.startsWith(QLatin1String("delete")))
             QCOMPARE(e.textos().join(QLatin1Char('|')), lista);
         QVERIFY2(e.fx.log().contains(enLog), qPrintable(e.fx.log()));
@@ -486,21 +487,21 @@ private slots:
     void barraDeEstado()
     {
         Escena e;
-        const auto estado = [&e] { return e.f.ui().lbl_perfil->text(); };
+        const auto estado = [&e] { return ::ui(e.f).lbl_perfil->text(); };
         QCOMPARE(estado(), QStringLiteral("Profile: My profile - 19 - 30 years, male, 80 kg"));
         e.seleccionar(otro);
-        QTest::mouseClick(e.f.ui().cmd_perfilCargar, Qt::LeftButton);
+        QTest::mouseClick(::ui(e.f).cmd_perfilCargar, Qt::LeftButton);
         QCOMPARE(estado(), QStringLiteral("Profile: Other - > 70 years, female, 58 kg"));
         Escena::aceptar(e.abrir(QStringLiteral("cmd_perfilGuardar")), QStringLiteral("Copy"));
         QCOMPARE(estado(), QStringLiteral("Profile: Copy - > 70 years, female, 58 kg"));
         Escena::aceptar(e.abrir(QStringLiteral("cmd_perfilNuevo")), QStringLiteral("Ana"));
         QCOMPARE(estado(), QStringLiteral("Profile: Ana - personal data not set yet"));
 
-        e.f.ui().tbs_fichas->setCurrentWidget(e.f.ui().frm_uno);
-        e.f.ui().cmb_edad->setCurrentIndex(3);
-        e.f.ui().opb_mujer->setChecked(true);
-        e.f.ui().tbx_peso->setText(QStringLiteral("21"));
-        QTest::mouseClick(e.f.ui().cmd_personales, Qt::LeftButton);
+        ::ui(e.f).tbs_fichas->setCurrentWidget(::ui(e.f).frm_uno);
+        ::ui(e.f).cmb_edad->setCurrentIndex(3);
+        ::ui(e.f).opb_mujer->setChecked(true);
+        ::ui(e.f).tbx_peso->setText(QStringLiteral("21"));
+        QTest::mouseClick(::ui(e.f).cmd_personales, Qt::LeftButton);
         QCOMPARE(estado(), QStringLiteral("Profile: Ana - 4 - 8 years, female, 21 kg"));
         QCOMPARE(e.f.windowTitle(), QStringLiteral("Alimetra 1.1"));
         QCOMPARE(e.fx.entradasLog(), 0);
@@ -513,8 +514,8 @@ private slots:
         Escena e(QStringLiteral("update profiles set name='x' || replace(hex(zeroblob(5000)), "
                                 "'0', 'ab') || char(10) || 'y' where id=2"));
         e.seleccionar(otro);
-        QTest::mouseClick(e.f.ui().cmd_perfilCargar, Qt::LeftButton);
-        QLabel* linea = e.f.ui().lbl_perfil;
+        QTest::mouseClick(::ui(e.f).cmd_perfilCargar, Qt::LeftButton);
+        QLabel* linea = ::ui(e.f).lbl_perfil;
         QVERIFY(linea->text().size() > 20000);
         QVERIFY(e.f.minimumSizeHint().width() < 1200);
         QVERIFY(e.f.sizeHint().width() < 1600);
@@ -531,21 +532,21 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         Escena e;
-        QCheckBox* opcion = e.f.ui().chk_confirmarEnBarra;
+        QCheckBox* opcion = ::ui(e.f).chk_confirmarEnBarra;
         QVERIFY(!opcion->isChecked());
         opcion->setChecked(true);
         QVERIFY(mensajes::confirmarEnBarra());
         Escena::aceptar(e.abrir(QStringLiteral("cmd_perfilGuardar")), QStringLiteral("Copy"));
         QVERIFY(e.msgs.textos().isEmpty());
-        QCOMPARE(e.f.ui().sbr_estado->currentMessage(), QStringLiteral("Profile saved"));
+        QCOMPARE(::ui(e.f).sbr_estado->currentMessage(), QStringLiteral("Profile saved"));
         Escena::aceptar(e.abrir(QStringLiteral("cmd_perfilNuevo")), QString());
         QCOMPARE(e.msgs.textos(),
                  QStringList{QStringLiteral("Profile name cannot be blank or greater than 200 "
                                             "characters")});
         {
             Escena otra;
-            QVERIFY(otra.f.ui().chk_confirmarEnBarra->isChecked());
-            otra.f.ui().chk_confirmarEnBarra->setChecked(false);
+            QVERIFY(::ui(otra.f).chk_confirmarEnBarra->isChecked());
+            ::ui(otra.f).chk_confirmarEnBarra->setChecked(false);
         }
         QVERIFY(!mensajes::confirmarEnBarra());
     }
@@ -595,7 +596,7 @@ private slots:
         const auto intentar = [&](const QString& ruta) {
             destino = ruta;
             e.msgs.limpiar();
-            QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+            QTest::mouseClick(::ui(e.f).cmd_respaldar, Qt::LeftButton);
             QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
             QVERIFY2(e.msgs.ultimo().texto.contains(QLatin1String("is the working database")),
                      qPrintable(e.msgs.ultimo().texto));
@@ -627,7 +628,7 @@ private slots:
         }
         e.msgs.limpiar();
         destino = e.fx.ruta(QStringLiteral("backup.mdb"));
-        QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+        QTest::mouseClick(::ui(e.f).cmd_respaldar, Qt::LeftButton);
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
         QVERIFY(!QFile::exists(viejo));
         QVERIFY(QFile::exists(nuevo));
@@ -649,12 +650,12 @@ private slots:
         };
         const QList<QVariantList> antes = foto();
         QCOMPARE(antes.size(), 3 + 5);
-        QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+        QTest::mouseClick(::ui(e.f).cmd_respaldar, Qt::LeftButton);
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
 
         QVERIFY(almacen::ejecutarSQL(QStringLiteral("delete from saves where prof_id=2")) > 0);
         QVERIFY(almacen::ejecutarSQL(QStringLiteral("delete from profiles where id=2")) > 0);
-        QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+        QTest::mouseClick(::ui(e.f).cmd_restaurar, Qt::LeftButton);
         QVERIFY(e.msgs.textos().join('|').contains(QLatin1String("the 3 profile(s)")));
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Informacion);
         QCOMPARE(foto(), antes);
@@ -673,7 +674,7 @@ private slots:
         for (const char* ajeno : {"notes.mdb", "other.mdb"}) {
             destino = e.fx.ruta(QLatin1String(ajeno));
             e.msgs.limpiar();
-            QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+            QTest::mouseClick(::ui(e.f).cmd_restaurar, Qt::LeftButton);
             QCOMPARE(e.msgs.mostrados().size(), 1);
             QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
             QCOMPARE(foto(), ahora);
@@ -690,7 +691,7 @@ private slots:
                                               std::pair{"gone.mdb", "was not found"}}) {
             destino = e.fx.ruta(QLatin1String(archivo));
             e.msgs.limpiar();
-            QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+            QTest::mouseClick(::ui(e.f).cmd_restaurar, Qt::LeftButton);
             QCOMPARE(e.msgs.textos(),
                      QStringList{QStringLiteral("The data were not restored:\n") + destino +
                                  QLatin1Char(' ') + QLatin1String(motivo)});
@@ -698,7 +699,7 @@ private slots:
         }
 
         destino = e.fx.ruta(QStringLiteral("missing/backup.mdb"));
-        QTest::mouseClick(e.f.ui().cmd_respaldar, Qt::LeftButton);
+        QTest::mouseClick(::ui(e.f).cmd_respaldar, Qt::LeftButton);
         QCOMPARE(e.msgs.ultimo().tipo, mensajes::Tipo::Error);
         QVERIFY(e.msgs.ultimo().texto.contains(QLatin1String("missing/backup.mdb")));
         QVERIFY(!QFile::exists(destino));
@@ -748,7 +749,7 @@ private slots:
         QString destino = e.fx.ruta(QStringLiteral("wal.mdb"));
         mensajes::instalarElector(
             [&destino](const QString&, const QString&, const QString&) { return destino; });
-        QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+        QTest::mouseClick(::ui(e.f).cmd_restaurar, Qt::LeftButton);
         mensajes::instalarElector({});
         // 3 + Seven + the one in the log; 5 + the carrots of Seven; left out:
         // the long name, the age, five intakes, a reference value.
@@ -848,7 +849,7 @@ private slots:
         QVERIFY(disco.dejarLibres(0));
         mensajes::instalarElector(
             [&](const QString&, const QString&, const QString&) { return respaldo; });
-        QTest::mouseClick(e.f.ui().cmd_restaurar, Qt::LeftButton);
+        QTest::mouseClick(::ui(e.f).cmd_restaurar, Qt::LeftButton);
         mensajes::instalarElector({});
         QVERIFY2(e.msgs.ultimo().texto.startsWith(
                      QStringLiteral("The data could not be restored from %1:\n").arg(respaldo)) &&

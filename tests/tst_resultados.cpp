@@ -1,6 +1,7 @@
 // Tab 5: the week's totals per nutrient, their percentage of the reference
 // value, the list that shows them and its order when the tab is shown again.
 
+#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
@@ -60,14 +61,14 @@ struct Escena
             f = std::make_unique<VentanaPrincipal>();
             f->cargar();
         }
-        f->ui().tbs_fichas->setCurrentWidget(f->ui().frm_cinco);
+        ::ui(*f).tbs_fichas->setCurrentWidget(::ui(*f).frm_cinco);
     }
     vista::Fila fila(const QString& clave)
     {
-        return vista::buscar(f->ui().lsv_wri,
+        return vista::buscar(::ui(*f).lsv_wri,
                              f->sesion().valoresRecomendados.entrada(clave).nombre);
     }
-    QStringList columna(int c) { return vista::textos(f->ui().lsv_wri, c); }
+    QStringList columna(int c) { return vista::textos(::ui(*f).lsv_wri, c); }
 };
 
 } // namespace
@@ -290,7 +291,7 @@ private slots:
         QVERIFY(fila);
         QCOMPARE((QStringList{fila.text(4), fila.text(5), fila.text(6)}), celdas);
         QCOMPARE(fila.dato(3, RolVeredicto).toInt(), veredicto);
-        QVERIFY(!e.f->ui().lbl_5_8->text().isEmpty());
+        QVERIFY(!::ui(*e.f).lbl_5_8->text().isEmpty());
         QCOMPARE(e.fx.entradasLog(), 0);
     }
 
@@ -345,7 +346,7 @@ private slots:
 
         e.fx.ejecutar("update saves set intake=2521 where food_id=1077");
         e.mostrar();
-        e.f->ui().tbs_fichas->tabBarClicked(e.f->ui().tbs_fichas->currentIndex());
+        ::ui(*e.f).tbs_fichas->tabBarClicked(::ui(*e.f).tbs_fichas->currentIndex());
         QVERIFY(!provisional(e.f->sesion().evaluacion, "Leucine"));
         QVERIFY(!e.fila("Leucine").toolTip(3).contains("provisional"));
     }
@@ -357,7 +358,7 @@ private slots:
         e.ingerir(Fixture::mantequilla, 100);
         e.mostrar();
         const QStringList antes = e.columna(6);
-        vista::pulsarCabecera(e.f->ui().lsv_wri, 6);
+        vista::pulsarCabecera(::ui(*e.f).lsv_wri, 6);
         QStringList despues = e.columna(6);
         QCOMPARE(despues.mid(despues.size() - 3),
                  (QStringList{"2000 mg", "2300 mg CDRR", "2500 mg"}));
@@ -378,7 +379,7 @@ private slots:
         e.ingerir(Fixture::manzana, 300);
         e.ingerir(prueba, 100);
         e.mostrar();
-        QTreeView* lista = e.f->ui().lsv_wri;
+        QTreeView* lista = ::ui(*e.f).lsv_wri;
         const vista::Fila calcio = e.fila(QStringLiteral("Calcium_Ca"));
         const int n = calcio.fila;
         lista->scrollTo(lista->model()->index(n, 0));
@@ -415,7 +416,7 @@ private slots:
         e.ingerir(Fixture::mantequilla, 100);
         e.ingerir(Fixture::manzana, 300);
         e.mostrar();
-        QHeaderView* h = e.f->ui().lsv_wri->header();
+        QHeaderView* h = ::ui(*e.f).lsv_wri->header();
         const auto pulsarPorcentaje = [h] {
             QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
                               QPoint(h->sectionViewportPosition(3) + 5, h->height() / 2));
@@ -434,7 +435,7 @@ private slots:
         QVERIFY(ascendente.last() > 100); // numbers, not texts: above 100 comes last
 
         // Re-entering the tab rebuilds the list and sorts it by the last column.
-        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_seis);
+        ::ui(*e.f).tbs_fichas->setCurrentWidget(::ui(*e.f).frm_seis);
         e.ingerir(Fixture::zanahoria, 100);
         e.mostrar();
         const QList<double> otraVez = numeros();
@@ -458,13 +459,13 @@ private slots:
             return destino;
         });
         e.mostrar();
-        QPushButton* pdf = e.f->ui().cmd_5_2;
+        QPushButton* pdf = ::ui(*e.f).cmd_5_2;
         QVERIFY(!pdf->isEnabled());
         QVERIFY(!pdf->toolTip().isEmpty());
 
         e.ingerir(Fixture::leche, 700);
         e.ingerir(Fixture::manzana, 1400);
-        e.f->ui().tbs_fichas->setCurrentWidget(e.f->ui().frm_seis);
+        ::ui(*e.f).tbs_fichas->setCurrentWidget(::ui(*e.f).frm_seis);
         e.mostrar();
         QVERIFY(pdf->isEnabled());
 
@@ -476,7 +477,7 @@ private slots:
         QVERIFY(archivo.size() > 1000);
 
         destino = e.fx.ruta(QStringLiteral("week.html"));
-        e.f->ui().cmd_5_3->click();
+        ::ui(*e.f).cmd_5_3->click();
         QFile html(destino);
         QVERIFY(html.open(QIODevice::ReadOnly));
         const QByteArray pagina = html.readAll();
@@ -491,12 +492,12 @@ private slots:
         QCOMPARE(grafico.size(), QSize(1280, 128));
 
         destino = e.fx.ruta(QStringLiteral("week.csv"));
-        e.f->ui().cmd_5_4->click();
+        ::ui(*e.f).cmd_5_4->click();
         QVERIFY(QFile::exists(e.fx.ruta(QStringLiteral("week-results.csv"))));
         QVERIFY(QFile::exists(e.fx.ruta(QStringLiteral("week-foods.csv"))));
         tipo = QStringLiteral("One CSV file with both tables (*.csv)");
         destino = e.fx.ruta(QStringLiteral("both"));
-        e.f->ui().cmd_5_4->click();
+        ::ui(*e.f).cmd_5_4->click();
         QFile unico(e.fx.ruta(QStringLiteral("both.csv")));
         QVERIFY(unico.open(QIODevice::ReadOnly));
         QVERIFY(unico.readAll().contains("\r\n\r\nFoods of the week\r\n"));

@@ -1,6 +1,7 @@
 // A real week on the delivered database: what the detail window, tab 5, the
 // report and the CSV say of the foods of unknown value and of the judgement.
 
+#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
@@ -54,8 +55,8 @@ private slots:
         QVERIFY(d);
         QCOMPARE(d.text(2), QStringLiteral("unknown"));
 
-        f.ui().tbs_fichas->setCurrentWidget(f.ui().frm_cinco);
-        const vista::Fila enLista = vista::buscar(f.ui().lsv_wri, QStringLiteral("Vitamin D"));
+        ::ui(f).tbs_fichas->setCurrentWidget(::ui(f).frm_cinco);
+        const vista::Fila enLista = vista::buscar(::ui(f).lsv_wri, QStringLiteral("Vitamin D"));
         QVERIFY(enLista);
         const QString juicio = enLista.text(7);
         QVERIFY2(juicio.endsWith(QStringLiteral(", 1 food unknown")), qPrintable(juicio));
@@ -67,13 +68,13 @@ private slots:
         QCOMPARE(*mg.requerimiento, 265.0);
         QCOMPARE(*mg.referencia, 320.0);
         QVERIFY(qAbs(*mg.probabilidad - adecuacion::phi((mg.diaria - 265) / 27.5)) < 1e-12);
-        QVERIFY(vista::buscar(f.ui().lsv_wri, QStringLiteral("Magnesium, Mg"))
+        QVERIFY(vista::buscar(::ui(f).lsv_wri, QStringLiteral("Magnesium, Mg"))
                     .text(7)
                     .contains(adecuacion::textoProbabilidad(*mg.probabilidad)));
         // Iron: the band only.
         const Juicio hierro = f.sesion().evaluacion.juicios.value(QStringLiteral("Iron_Fe"));
         QVERIFY(hierro.requerimiento && !hierro.probabilidad);
-        QVERIFY(!vista::buscar(f.ui().lsv_wri, QStringLiteral("Iron, Fe"))
+        QVERIFY(!vista::buscar(::ui(f).lsv_wri, QStringLiteral("Iron, Fe"))
                      .text(7)
                      .contains(QLatin1Char('%')));
 

@@ -1,6 +1,7 @@
 // The main window as a whole: start-up with and without a usable database,
 // the personal-data guard of the tabs, the confirm-intakes grid and shutdown.
 
+#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
 #include "apoyo/registromensajes.h"
 #include "profiles/perfilactual.h"
@@ -145,8 +146,8 @@ private slots:
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
-        f.ui().tbs_fichas->setCurrentIndex(pestana);
-        QCOMPARE(f.ui().tbs_fichas->currentIndex(), pestana);
+        ::ui(f).tbs_fichas->setCurrentIndex(pestana);
+        QCOMPARE(::ui(f).tbs_fichas->currentIndex(), pestana);
         if (!protegida) {
             QVERIFY(msgs.mostrados().isEmpty());
             return;
@@ -154,16 +155,16 @@ private slots:
         QCOMPARE(msgs.textos(), QStringList{avisoDatos});
         QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Aviso);
         QCOMPARE(msgs.ultimo().titulo, QString());
-        const QWidget* marco = f.ui().tbs_fichas->widget(pestana);
+        const QWidget* marco = ::ui(f).tbs_fichas->widget(pestana);
         for (QWidget* w : marco->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
 
         // Once the data are complete the next visit enables the controls again.
         completarDatos(fx);
-        f.ui().tbs_fichas->setCurrentIndex(0);
+        ::ui(f).tbs_fichas->setCurrentIndex(0);
         f.sesion().perfilActual.peso = Dato::de(70);
         msgs.limpiar();
-        f.ui().tbs_fichas->setCurrentIndex(pestana);
+        ::ui(f).tbs_fichas->setCurrentIndex(pestana);
         QVERIFY(msgs.mostrados().isEmpty());
         for (QWidget* w : marco->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             // The report buttons wait for intakes too, and this profile has none.
@@ -183,8 +184,8 @@ private slots:
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
-        f.ui().tbs_fichas->setCurrentIndex(3);
-        RejillaDatos* rejilla = f.ui().dgr_alimentos;
+        ::ui(f).tbs_fichas->setCurrentIndex(3);
+        RejillaDatos* rejilla = ::ui(f).dgr_alimentos;
         QAbstractItemModel* modelo = rejilla->model();
 
         // Only this profile's intakes above 0; id hidden; only the intake editable.
@@ -257,10 +258,10 @@ private slots:
         QVERIFY(editor);
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("0"));
-        f.ui().tbs_fichas->setCurrentIndex(0);
+        ::ui(f).tbs_fichas->setCurrentIndex(0);
         QCOMPARE(fx.valor(QStringLiteral("select intake from saves where food_id=1001")).toInt(),
                  0);
-        f.ui().tbs_fichas->setCurrentIndex(3);
+        ::ui(f).tbs_fichas->setCurrentIndex(3);
         QCOMPARE(modelo->rowCount(), 1);
         QVERIFY(msgs.mostrados().isEmpty());
     }
@@ -274,11 +275,11 @@ private slots:
         {
             VentanaPrincipal f;
             f.cargar();
-            f.ui().tbs_fichas->setCurrentIndex(3);
-            QAbstractItemModel* modelo = f.ui().dgr_alimentos->model();
+            ::ui(f).tbs_fichas->setCurrentIndex(3);
+            QAbstractItemModel* modelo = ::ui(f).dgr_alimentos->model();
             // Clicking the tab already shown reloads the grid, after writing.
             QVERIFY(modelo->setData(modelo->index(0, ModeloIngestas::ColIngesta), "321"));
-            emit f.ui().tbs_fichas->tabBarClicked(3);
+            emit ::ui(f).tbs_fichas->tabBarClicked(3);
             QCOMPARE(fx.valor(QStringLiteral("select intake from saves")).toInt(), 321);
             QCOMPARE(modelo->index(0, ModeloIngestas::ColIngesta).data().toInt(), 321);
             QVERIFY(modelo->setData(modelo->index(0, ModeloIngestas::ColIngesta), "123"));
@@ -298,10 +299,10 @@ private slots:
         RegistroMensajes msgs;
         VentanaPrincipal f;
         f.cargar();
-        f.ui().tbs_fichas->setCurrentIndex(3);
-        QAbstractItemModel* modelo = f.ui().dgr_alimentos->model();
+        ::ui(f).tbs_fichas->setCurrentIndex(3);
+        QAbstractItemModel* modelo = ::ui(f).dgr_alimentos->model();
         QVERIFY(modelo->setData(modelo->index(0, ModeloIngestas::ColIngesta), "50"));
-        f.ui().tbs_fichas->setCurrentIndex(0);
+        ::ui(f).tbs_fichas->setCurrentIndex(0);
         QCOMPARE(msgs.textos(),
                  QStringList{QStringLiteral("An error occurred while saving intake")});
         QCOMPARE(msgs.ultimo().tipo, mensajes::Tipo::Error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "apoyo/fixture.h"
+#include "apoyo/pantalla.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
 #include "windows/catalogue/ficha.h"
@@ -27,9 +28,9 @@ struct Escena
         fx.ejecutar(QStringLiteral("update profiles set age=4, gender=0, weight=70"));
         f = std::make_unique<VentanaPrincipal>();
         f->cargar();
-        f->ui().tbs_fichas->setCurrentIndex(pestana);
+        ::ui(*f).tbs_fichas->setCurrentIndex(pestana);
     }
-    InterfazPrincipal& ui() { return f->ui(); }
+    Pantalla& ui() { return ::ui(*f); }
 
     static QStringList textos(const QTreeView* l, int c = 0) { return vista::textos(l, c); }
     static void pulsar(QTreeView* l, int fila, Qt::MouseButton boton = Qt::LeftButton)

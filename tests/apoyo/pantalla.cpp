@@ -1,0 +1,127 @@
+#include "apoyo/pantalla.h"
+
+#include <QHash>
+#include <QtTest>
+
+namespace {
+
+// The child called `nombre`; the first one, in the tabs, where a dialog
+// opened later has a control of the same name.
+template <typename T>
+T* buscar(QWidget& ventana, const char* nombre)
+{
+    T* hijo = ventana.findChild<T*>(QLatin1String(nombre));
+    if (!hijo)
+        qWarning("The window has no %s \"%s\"", T::staticMetaObject.className(), nombre);
+    return hijo;
+}
+
+Pantalla encontrar(QWidget& ventana)
+{
+    Pantalla p;
+    p.tbs_fichas = buscar<QTabWidget>(ventana, "tbs_fichas");
+    p.frm_uno = buscar<QWidget>(ventana, "frm_uno");
+    p.frm_dos = buscar<QWidget>(ventana, "frm_dos");
+    p.frm_tres = buscar<QWidget>(ventana, "frm_tres");
+    p.frm_cuatro = buscar<QWidget>(ventana, "frm_cuatro");
+    p.frm_cinco = buscar<QWidget>(ventana, "frm_cinco");
+    p.frm_seis = buscar<QWidget>(ventana, "frm_seis");
+    p.frm_siete = buscar<QWidget>(ventana, "frm_siete");
+    p.sbr_estado = buscar<QStatusBar>(ventana, "sbr_estado");
+    p.lbl_perfil = buscar<QLabel>(ventana, "lbl_perfil");
+    p.lbl_base = buscar<QLabel>(ventana, "lbl_base");
+    p.Frame1 = buscar<QGroupBox>(ventana, "Frame1");
+    p.cmb_edad = buscar<QComboBox>(ventana, "cmb_edad");
+    p.opb_hombre = buscar<QRadioButton>(ventana, "opb_hombre");
+    p.opb_mujer = buscar<QRadioButton>(ventana, "opb_mujer");
+    p.tbx_peso = buscar<QLineEdit>(ventana, "tbx_peso");
+    p.cmd_personales = buscar<QPushButton>(ventana, "cmd_personales");
+    p.lbl_2_1 = buscar<QLabel>(ventana, "lbl_2_1");
+    p.lbl_2_2 = buscar<QLabel>(ventana, "lbl_2_2");
+    p.lbl_2_3 = buscar<QLabel>(ventana, "lbl_2_3");
+    p.lbl_2_4 = buscar<QLabel>(ventana, "lbl_2_4");
+    p.tbx_buscar = buscar<QLineEdit>(ventana, "tbx_buscar");
+    p.cmd_buscar = buscar<QPushButton>(ventana, "cmd_buscar");
+    p.lbx_categorias = buscar<QListWidget>(ventana, "lbx_categorias");
+    p.lsv_alimentos = buscar<QTreeWidget>(ventana, "lsv_alimentos");
+    p.tbx_cantidad = buscar<QLineEdit>(ventana, "tbx_cantidad");
+    p.cmd_guardar = buscar<QPushButton>(ventana, "cmd_guardar");
+    p.ayudaMedidas = p.frm_dos->findChild<AyudaMedidas*>();
+    p.buscador = buscar<QMenu>(ventana, "buscador");
+    p.displayNutrientsBuscador = buscar<QAction>(ventana, "displayNutrientsBuscador");
+    p.lbl_3_1 = buscar<QLabel>(ventana, "lbl_3_1");
+    p.lbl_3_2 = buscar<QLabel>(ventana, "lbl_3_2");
+    p.cmb_nutrientes = buscar<QComboBox>(ventana, "cmb_nutrientes");
+    p.cmb_categorias = buscar<QComboBox>(ventana, "cmb_categorias");
+    p.cmd_listadoOrdenado = buscar<QPushButton>(ventana, "cmd_listadoOrdenado");
+    p.lsv_ordenado = buscar<QTreeWidget>(ventana, "lsv_ordenado");
+    p.listadoOrdenado = buscar<QMenu>(ventana, "listadoOrdenado");
+    p.setIntake = buscar<QAction>(ventana, "setIntake");
+    p.displayNutrients = buscar<QAction>(ventana, "displayNutrients");
+    p.lbl_4_1 = buscar<QLabel>(ventana, "lbl_4_1");
+    p.lbl_4_2 = buscar<QLabel>(ventana, "lbl_4_2");
+    p.dgr_alimentos = buscar<RejillaDatos>(ventana, "dgr_alimentos");
+    p.lbl_4_3 = buscar<QLabel>(ventana, "lbl_4_3");
+    p.lbl_5_1 = buscar<QLabel>(ventana, "lbl_5_1");
+    p.lbl_5_2 = buscar<QLabel>(ventana, "lbl_5_2");
+    p.lbl_5_3 = buscar<QLabel>(ventana, "lbl_5_3");
+    p.lbl_5_4 = buscar<QLabel>(ventana, "lbl_5_4");
+    p.lbl_5_5 = buscar<QLabel>(ventana, "lbl_5_5");
+    p.lbl_5_6 = buscar<QLabel>(ventana, "lbl_5_6");
+    p.lbl_5_7 = buscar<QLabel>(ventana, "lbl_5_7");
+    p.img_5_1 = buscar<QLabel>(ventana, "img_5_1");
+    p.img_5_2 = buscar<QLabel>(ventana, "img_5_2");
+    p.img_5_3 = buscar<QLabel>(ventana, "img_5_3");
+    p.img_5_4 = buscar<QLabel>(ventana, "img_5_4");
+    p.lsv_wri = buscar<QTreeView>(ventana, "lsv_wri");
+    p.lbl_5_8 = buscar<QLabel>(ventana, "lbl_5_8");
+    p.cmd_5_1 = buscar<QPushButton>(ventana, "cmd_5_1");
+    p.cmd_5_2 = buscar<QPushButton>(ventana, "cmd_5_2");
+    p.cmd_5_3 = buscar<QPushButton>(ventana, "cmd_5_3");
+    p.cmd_5_4 = buscar<QPushButton>(ventana, "cmd_5_4");
+    p.Label15 = buscar<QLabel>(ventana, "Label15");
+    p.Label16 = buscar<QLabel>(ventana, "Label16");
+    p.lsv_perfiles = buscar<QTreeWidget>(ventana, "lsv_perfiles");
+    p.cmd_perfilNuevo = buscar<QPushButton>(ventana, "cmd_perfilNuevo");
+    p.cmd_perfilCargar = buscar<QPushButton>(ventana, "cmd_perfilCargar");
+    p.cmd_perfilGuardar = buscar<QPushButton>(ventana, "cmd_perfilGuardar");
+    p.cmd_perfilRenombrar = buscar<QPushButton>(ventana, "cmd_perfilRenombrar");
+    p.cmd_perfilBorrar = buscar<QPushButton>(ventana, "cmd_perfilBorrar");
+    p.cmd_respaldar = buscar<QPushButton>(ventana, "cmd_respaldar");
+    p.cmd_restaurar = buscar<QPushButton>(ventana, "cmd_restaurar");
+    p.chk_confirmarEnBarra = buscar<QCheckBox>(ventana, "chk_confirmarEnBarra");
+    p.lbl_acerca = buscar<QLabel>(ventana, "lbl_acerca");
+    p.Label17 = buscar<QLabel>(ventana, "Label17");
+    p.Label18 = buscar<QLabel>(ventana, "Label18");
+    p.Label19 = buscar<QLabel>(ventana, "Label19");
+    p.Label20 = buscar<QLabel>(ventana, "Label20");
+    p.Label22 = buscar<QLabel>(ventana, "Label22");
+    p.Label23 = buscar<QLabel>(ventana, "Label23");
+    p.Label24 = buscar<QLabel>(ventana, "Label24");
+    p.dgr_dri1 = buscar<RejillaDatos>(ventana, "dgr_dri1");
+    p.dgr_dri2 = buscar<RejillaDatos>(ventana, "dgr_dri2");
+    p.dgr_dri3 = buscar<RejillaDatos>(ventana, "dgr_dri3");
+    p.dgr_dri4 = buscar<RejillaDatos>(ventana, "dgr_dri4");
+    p.opb_recomendados = buscar<QRadioButton>(ventana, "opb_recomendados");
+    p.opb_limites = buscar<QRadioButton>(ventana, "opb_limites");
+    p.opb_requerimientos = buscar<QRadioButton>(ventana, "opb_requerimientos");
+    p.stk_dris = buscar<QStackedWidget>(ventana, "stk_dris");
+    p.Label25 = buscar<QLabel>(ventana, "Label25");
+    p.dgr_ul = buscar<RejillaDatos>(ventana, "dgr_ul");
+    p.Label26 = buscar<QLabel>(ventana, "Label26");
+    p.dgr_ear = buscar<RejillaDatos>(ventana, "dgr_ear");
+    return p;
+}
+
+} // namespace
+
+Pantalla& ui(QWidget& ventana)
+{
+    static QHash<QWidget*, Pantalla> pantallas;
+    auto it = pantallas.find(&ventana);
+    if (it == pantallas.end()) {
+        it = pantallas.insert(&ventana, encontrar(ventana));
+        QObject::connect(&ventana, &QObject::destroyed, [w = &ventana] { pantallas.remove(w); });
+    }
+    return *it;
+}
