@@ -1,12 +1,8 @@
 #include "windows/evaluation/pestanaresultados.h"
 
 #include "evaluation/informe.h"
-#include "windows/evaluation/modeloresultados.h"
-#include "windows/evaluation/ordenacion.h"
 #include "evaluation/resultados.h"
-#include "windows/evaluation/salidainforme.h"
 #include "evaluation/sesion.h"
-#include "windows/evaluation/ventanafuentes.h"
 #include "resources/iconos.h"
 #include "storage/archivos.h"
 #include "storage/basedatos.h"
@@ -15,6 +11,10 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
+#include "windows/evaluation/modeloresultados.h"
+#include "windows/evaluation/ordenacion.h"
+#include "windows/evaluation/salidainforme.h"
+#include "windows/evaluation/ventanafuentes.h"
 
 #include <QDate>
 #include <QDir>
@@ -92,120 +92,130 @@ private:
 
 } // namespace
 
-void ControlesResultados::construir(QWidget* marco)
+PestanaResultados::PestanaResultados(Sesion& sesion, QWidget* padre)
+    : QWidget(padre), m_sesion(sesion)
 {
-    lbl_5_1 = etiqueta(marco, "lbl_5_1",
-                       QStringLiteral("The following chart summons up your weekly nutrients' "
-                                      "intake (third column), displaying their ratio over "
-                                      "recommended ones in the fourth column. You can sort them "
-                                      "by clicking their headers. "));
-    lbl_5_6 = etiqueta(marco, "lbl_5_6",
-                       QStringLiteral("The fourth column is the REFERENCE that underlies your "
-                                      "evaluation."));
-    lbl_5_7 = etiqueta(marco, "lbl_5_7",
-                       QStringLiteral("Note: Recommended intakes of carbohydrates, sugars and "
-                                      "fats are calculated by the percentage they comprise over "
-                                      "the total amount of calories."));
-    QHBoxLayout* leyenda = leyendaCategorias(marco, {{&img_5_1, "img_5_1"},
-                                                     {&lbl_5_2, "lbl_5_2"},
-                                                     {&img_5_2, "img_5_2"},
-                                                     {&lbl_5_3, "lbl_5_3"},
-                                                     {&img_5_3, "img_5_3"},
-                                                     {&lbl_5_4, "lbl_5_4"},
-                                                     {&img_5_4, "img_5_4"},
-                                                     {&lbl_5_5, "lbl_5_5"}});
+    construir();
+    m_lista->header()->setSectionsClickable(true);
+    connect(m_lista->header(), &QHeaderView::sectionClicked, this, [this](int columna) {
+        ordenarColumnasWRI(m_lista, columna, m_sesion.ordenColumnas, m_sesion.ultimaColumnaWRI);
+    });
+    // Double click or Enter on a row, or the pop-up menu, shows its sources.
+    connect(m_lista, &QTreeView::activated, this,
+            [this](const QModelIndex& fila) { mostrarFuentes(fila); });
+    connect(m_lista, &QWidget::customContextMenuRequested, this, [this](const QPoint& punto) {
+        const QPersistentModelIndex fila = m_lista->indexAt(punto);
+        if (!fila.isValid())
+            return;
+        QMenu menu(m_lista);
+        menu.addAction(QStringLiteral("Show sources"), this,
+                       [this, fila] { mostrarFuentes(fila); });
+        menu.exec(m_lista->viewport()->mapToGlobal(punto));
+    });
+    connect(m_imprimir, &QPushButton::clicked, this, &PestanaResultados::imprimir);
+    connect(m_guardarPdf, &QPushButton::clicked, this, &PestanaResultados::guardarPdf);
+    connect(m_guardarHtml, &QPushButton::clicked, this, &PestanaResultados::guardarHtml);
+    connect(m_exportarCsv, &QPushButton::clicked, this, &PestanaResultados::exportarCsv);
+    habilitarInforme(QStringLiteral("Show the results of a profile with its personal data first"));
+}
 
-    lsv_wri = crear<QTreeView>(marco, "lsv_wri");
-    resultados = new ModeloResultados(lsv_wri);
-    orden = new OrdenResultados(lsv_wri);
-    orden->setDynamicSortFilter(false);
-    orden->setSourceModel(resultados);
-    lsv_wri->setModel(orden);
-    lsv_wri->setRootIsDecorated(false);
-    lsv_wri->setUniformRowHeights(true);
-    lsv_wri->setAllColumnsShowFocus(true);
-    lsv_wri->header()->setSectionsMovable(false);
+void PestanaResultados::construir()
+{
+    QLabel* explicacion =
+        etiqueta(this, "lbl_5_1",
+                 QStringLiteral("The following chart summons up your weekly nutrients' "
+                                "intake (third column), displaying their ratio over "
+                                "recommended ones in the fourth column. You can sort them "
+                                "by clicking their headers. "));
+    QLabel* referencia =
+        etiqueta(this, "lbl_5_6",
+                 QStringLiteral("The fourth column is the REFERENCE that underlies your "
+                                "evaluation."));
+    QLabel* nota = etiqueta(this, "lbl_5_7",
+                            QStringLiteral("Note: Recommended intakes of carbohydrates, sugars "
+                                           "and fats are calculated by the percentage they "
+                                           "comprise over the total amount of calories."));
+    QLabel* categorias[8] = {};
+    QHBoxLayout* leyenda = leyendaCategorias(this, {{&categorias[0], "img_5_1"},
+                                                    {&categorias[1], "lbl_5_2"},
+                                                    {&categorias[2], "img_5_2"},
+                                                    {&categorias[3], "lbl_5_3"},
+                                                    {&categorias[4], "img_5_3"},
+                                                    {&categorias[5], "lbl_5_4"},
+                                                    {&categorias[6], "img_5_4"},
+                                                    {&categorias[7], "lbl_5_5"}});
+
+    m_lista = crear<QTreeView>(this, "lsv_wri");
+    m_resultados = new ModeloResultados(m_lista);
+    m_orden = new OrdenResultados(m_lista);
+    m_orden->setDynamicSortFilter(false);
+    m_orden->setSourceModel(m_resultados);
+    m_lista->setModel(m_orden);
+    m_lista->setRootIsDecorated(false);
+    m_lista->setUniformRowHeights(true);
+    m_lista->setAllColumnsShowFocus(true);
+    m_lista->header()->setSectionsMovable(false);
     // The judgement's words take what the numbers leave.
-    lsv_wri->header()->setStretchLastSection(true);
-    lsv_wri->setColumnWidth(0, 230);
-    for (int i = 1; i < 4; ++i)
-        lsv_wri->setColumnWidth(i, 70);
-    lsv_wri->setColumnWidth(4, 70);
-    lsv_wri->setColumnWidth(5, 90);
-    lsv_wri->setColumnWidth(6, 185);
-    lsv_wri->setItemDelegateForColumn(ModeloResultados::Wri, new DelegadoVeredicto(lsv_wri));
-    lsv_wri->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_lista->header()->setStretchLastSection(true);
+    m_lista->setColumnWidth(0, 230);
+    for (int i = 1; i < 5; ++i)
+        m_lista->setColumnWidth(i, 70);
+    m_lista->setColumnWidth(5, 90);
+    m_lista->setColumnWidth(6, 185);
+    m_lista->setItemDelegateForColumn(ModeloResultados::Wri, new DelegadoVeredicto(m_lista));
+    m_lista->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    lbl_5_8 = etiqueta(marco, "lbl_5_8",
-                       htmlMuestras() + QStringLiteral("<br/>") + notaLeyenda().toHtmlEscaped());
-    lbl_5_8->setTextFormat(Qt::RichText);
+    QLabel* colores = etiqueta(
+        this, "lbl_5_8", htmlMuestras() + QStringLiteral("<br/>") + notaLeyenda().toHtmlEscaped());
+    colores->setTextFormat(Qt::RichText);
 
-    auto* v = new QVBoxLayout(marco);
-    v->addWidget(lbl_5_1);
-    v->addWidget(lbl_5_6);
-    v->addWidget(lbl_5_7);
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(explicacion);
+    v->addWidget(referencia);
+    v->addWidget(nota);
     v->addLayout(leyenda);
-    v->addWidget(lsv_wri, 1);
-    v->addWidget(lbl_5_8);
+    v->addWidget(m_lista, 1);
+    v->addWidget(colores);
 
-    cmd_5_1 = boton(marco, "cmd_5_1", QStringLiteral("Print..."));
-    cmd_5_2 = boton(marco, "cmd_5_2", QStringLiteral("Save as PDF..."));
-    cmd_5_3 = boton(marco, "cmd_5_3", QStringLiteral("Save as HTML..."));
-    cmd_5_4 = boton(marco, "cmd_5_4", QStringLiteral("Export CSV..."));
+    m_imprimir = boton(this, "cmd_5_1", QStringLiteral("Print..."));
+    m_guardarPdf = boton(this, "cmd_5_2", QStringLiteral("Save as PDF..."));
+    m_guardarHtml = boton(this, "cmd_5_3", QStringLiteral("Save as HTML..."));
+    m_exportarCsv = boton(this, "cmd_5_4", QStringLiteral("Export CSV..."));
     auto* botones = new QHBoxLayout;
-    for (QPushButton* b : {cmd_5_1, cmd_5_2, cmd_5_3, cmd_5_4})
+    for (QPushButton* b : {m_imprimir, m_guardarPdf, m_guardarHtml, m_exportarCsv})
         botones->addWidget(b);
     botones->addStretch(1);
     v->addLayout(botones);
+
+    m_protegidos = {m_lista, explicacion, referencia, nota, colores};
+    for (QLabel* c : categorias)
+        m_protegidos << c;
 }
 
-PestanaResultados::PestanaResultados(ControlesResultados& ui, Sesion& sesion, QWidget* ventana)
-    : QObject(ventana), m_ui(ui), m_sesion(sesion)
+void PestanaResultados::habilitar(bool completos)
 {
-    QTreeView* lista = m_ui.lsv_wri;
-    lista->header()->setSectionsClickable(true);
-    connect(lista->header(), &QHeaderView::sectionClicked, this, [this](int columna) {
-        ordenarColumnasWRI(m_ui.lsv_wri, columna, m_sesion.ordenColumnas,
-                           m_sesion.ultimaColumnaWRI);
-    });
-    // Double click or Enter on a row, or the pop-up menu, shows its sources.
-    connect(lista, &QTreeView::activated, this,
-            [this](const QModelIndex& fila) { mostrarFuentes(fila); });
-    connect(lista, &QWidget::customContextMenuRequested, this, [this](const QPoint& punto) {
-        const QPersistentModelIndex fila = m_ui.lsv_wri->indexAt(punto);
-        if (!fila.isValid())
-            return;
-        QMenu menu(m_ui.lsv_wri);
-        menu.addAction(QStringLiteral("Show sources"), this,
-                       [this, fila] { mostrarFuentes(fila); });
-        menu.exec(m_ui.lsv_wri->viewport()->mapToGlobal(punto));
-    });
-    connect(m_ui.cmd_5_1, &QPushButton::clicked, this, &PestanaResultados::imprimir);
-    connect(m_ui.cmd_5_2, &QPushButton::clicked, this, &PestanaResultados::guardarPdf);
-    connect(m_ui.cmd_5_3, &QPushButton::clicked, this, &PestanaResultados::guardarHtml);
-    connect(m_ui.cmd_5_4, &QPushButton::clicked, this, &PestanaResultados::exportarCsv);
-    habilitarInforme(QStringLiteral("Show the results of a profile with its personal data first"));
+    for (QWidget* w : std::as_const(m_protegidos))
+        w->setEnabled(completos);
 }
 
 void PestanaResultados::mostrarFuentes(const QModelIndex& fila)
 {
     const QString clave = fila.data(RolClaveNutriente).toString();
     if (!clave.isEmpty())
-        ::mostrarFuentes(m_ui.lsv_wri->window(), m_sesion, clave);
+        ::mostrarFuentes(m_lista->window(), m_sesion, clave);
 }
 
 void PestanaResultados::cerrarFuentes()
 {
-    for (VentanaFuentes* v : m_ui.lsv_wri->window()->findChildren<VentanaFuentes*>(
-             QString(), Qt::FindDirectChildrenOnly))
+    for (VentanaFuentes* v :
+         m_lista->window()->findChildren<VentanaFuentes*>(QString(), Qt::FindDirectChildrenOnly))
         v->close();
 }
 
 void PestanaResultados::mostrar()
 {
-    QTreeView* lista = m_ui.lsv_wri;
-    m_ui.orden->olvidarOrden();
-    mostrarCantidadesRecomendadas(m_ui.resultados, m_sesion);
+    m_orden->olvidarOrden();
+    mostrarCantidadesRecomendadas(m_resultados, m_sesion);
     const bool conIngestas = semanaConAlimentos(m_sesion.perfilActual.idPerfil.entero(), nullptr);
     habilitarInforme(conIngestas ? QString()
                                  : QStringLiteral("The profile has no intakes to report yet"));
@@ -214,7 +224,7 @@ void PestanaResultados::mostrar()
     const QString ultima = m_sesion.ultimaColumnaWRI;
     for (int columna = 0; !ultima.isEmpty() && columna < ModeloResultados::Columnas; ++columna) {
         if (ModeloResultados::claveColumna(columna) == ultima) {
-            ordenarColumnasWRI(lista, columna, m_sesion.ordenColumnas, m_sesion.ultimaColumnaWRI,
+            ordenarColumnasWRI(m_lista, columna, m_sesion.ordenColumnas, m_sesion.ultimaColumnaWRI,
                                /*reaplicar*/ true);
             break;
         }
@@ -223,13 +233,13 @@ void PestanaResultados::mostrar()
 
 void PestanaResultados::vaciar()
 {
-    m_ui.resultados->vaciar();
+    m_resultados->vaciar();
     habilitarInforme(QStringLiteral("The profile's personal data are missing: fill in tab 1"));
 }
 
 void PestanaResultados::habilitarInforme(const QString& motivo)
 {
-    for (QPushButton* b : {m_ui.cmd_5_1, m_ui.cmd_5_2, m_ui.cmd_5_3, m_ui.cmd_5_4}) {
+    for (QPushButton* b : {m_imprimir, m_guardarPdf, m_guardarHtml, m_exportarCsv}) {
         b->setEnabled(motivo.isEmpty());
         b->setToolTip(motivo);
     }
@@ -241,14 +251,14 @@ Informe PestanaResultados::informeActual(bool* ok)
     m_sesion.establecerValoresRecomendados();
     mostrar();
     QStringList orden;
-    for (int i = 0; i < m_ui.orden->rowCount(); ++i)
-        orden << m_ui.orden->index(i, 0).data(RolClaveNutriente).toString();
+    for (int i = 0; i < m_orden->rowCount(); ++i)
+        orden << m_orden->index(i, 0).data(RolClaveNutriente).toString();
     QString fallo;
     Informe informe = prepararInforme(m_sesion, orden, &fallo);
     *ok = fallo.isEmpty() && !informe.alimentos.isEmpty();
     if (!fallo.isEmpty()) {
         escribirLog(QStringLiteral("informeActual() -> ") + fallo);
-        mensajes::error(m_ui.lsv_wri->window(), QStringLiteral("The report could not be made"));
+        mensajes::error(m_lista->window(), QStringLiteral("The report could not be made"));
     }
     return informe;
 }
@@ -280,13 +290,13 @@ void PestanaResultados::imprimir()
     bool ok = false;
     const Informe informe = informeActual(&ok);
     if (ok)
-        salidaInforme::imprimir(m_ui.lsv_wri->window(), informe);
+        salidaInforme::imprimir(m_lista->window(), informe);
 }
 
 void PestanaResultados::guardar(const QString& titulo, const QString& extension,
                                 const QString& filtro, const Escritor& escribir, int reserva)
 {
-    QWidget* ventana = m_ui.lsv_wri->window();
+    QWidget* ventana = m_lista->window();
     QString tipo;
     const QString ruta = mensajes::elegirArchivo(
         ventana, titulo, nombrePropuesto(extension, reserva), filtro, &tipo);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QObject>
+#include <QList>
+#include <QWidget>
 
 #include <functional>
 
-class QLabel;
 class QPushButton;
 class ModeloResultados;
 class OrdenResultados;
@@ -14,47 +14,22 @@ class QWidget;
 class Sesion;
 struct Informe;
 
-// The controls of tab 5, by the object names they carry.
-struct ControlesResultados
-{
-    QLabel* lbl_5_1 = nullptr;
-    QLabel* lbl_5_2 = nullptr;
-    QLabel* lbl_5_3 = nullptr;
-    QLabel* lbl_5_4 = nullptr;
-    QLabel* lbl_5_5 = nullptr;
-    QLabel* lbl_5_6 = nullptr;
-    QLabel* lbl_5_7 = nullptr;
-    QLabel* img_5_1 = nullptr;
-    QLabel* img_5_2 = nullptr;
-    QLabel* img_5_3 = nullptr;
-    QLabel* img_5_4 = nullptr;
-    QTreeView* lsv_wri = nullptr;
-    // The rows of the list, and the order they are shown in.
-    ModeloResultados* resultados = nullptr;
-    OrdenResultados* orden = nullptr;
-    // Under the list: what the colours and "% WRI" mean.
-    QLabel* lbl_5_8 = nullptr;
-    // The week's report: printed, or saved as PDF, HTML or CSV.
-    QPushButton* cmd_5_1 = nullptr;
-    QPushButton* cmd_5_2 = nullptr;
-    QPushButton* cmd_5_3 = nullptr;
-    QPushButton* cmd_5_4 = nullptr;
-
-    void construir(QWidget* marco);
-};
-
-// Tab 5: the week's intake of every nutrient against the reference values.
-class PestanaResultados : public QObject
+// Tab 5: the week's intake of every nutrient against the reference values,
+// judged, and the week's report printed or saved as PDF, HTML or CSV.
+class PestanaResultados : public QWidget
 {
     Q_OBJECT
 
 public:
-    PestanaResultados(ControlesResultados& ui, Sesion& sesion, QWidget* ventana);
+    explicit PestanaResultados(Sesion& sesion, QWidget* padre = nullptr);
 
     // Recomputes and shows the results (the reference values are fresh).
     void mostrar();
     // Removes every row of the results list.
     void vaciar();
+    // Enables the list and its legends while the personal data are
+    // complete, disables them otherwise.
+    void habilitar(bool completos);
     // Opens the window of the foods that supply a row's nutrient.
     void mostrarFuentes(const QModelIndex& fila);
     // Closes the sources windows (the main window is closing).
@@ -67,6 +42,7 @@ public:
     void exportarCsv();
 
 private:
+    void construir();
     // The report of what tab 5 shows, computed afresh; `ok` false (after
     // telling the user) when it cannot be made or holds no food.
     Informe informeActual(bool* ok);
@@ -86,8 +62,17 @@ private:
     // for any file system with `reserva` bytes to spare.
     QString nombrePropuesto(const QString& extension, int reserva = 0) const;
 
-    ControlesResultados& m_ui;
     Sesion& m_sesion;
+    QTreeView* m_lista = nullptr; // lsv_wri
+    ModeloResultados* m_resultados = nullptr;
+    OrdenResultados* m_orden = nullptr;
+    // What goes grey while the personal data are missing.
+    QList<QWidget*> m_protegidos;
+    // The week's report: printed, or saved as PDF, HTML or CSV.
+    QPushButton* m_imprimir = nullptr;    // cmd_5_1
+    QPushButton* m_guardarPdf = nullptr;  // cmd_5_2
+    QPushButton* m_guardarHtml = nullptr; // cmd_5_3
+    QPushButton* m_exportarCsv = nullptr; // cmd_5_4
 };
 
 // The whole evaluation of tab 5: totals, protein and energy shares, and the

@@ -1,19 +1,23 @@
 #include "windows/main/ventanaprincipal.h"
 
-#include "windows/catalogue/ayudamedidas.h"
 #include "profiles/perfiles.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
+#include "windows/catalogue/ayudamedidas.h"
 #include "windows/common/acerca.h"
+#include "windows/common/controles.h"
+#include "windows/common/etiquetarecortada.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
+#include "windows/evaluation/pestanaresultados.h"
 #include "windows/splash/intro.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +30,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <iterator>
 #include <memory>
@@ -51,11 +56,10 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     setWindowIcon(iconoVentana());
     almacen::Ocupado::instalar(&ponerCursorOcupado, &quitarCursorOcupado);
 
-    m_ui.construir(this);
-    mensajes::instalarBarra(
-        [this](const QString& texto) { m_ui.sbr_estado->showMessage(texto, 5000); });
+    construir();
+    mensajes::instalarBarra([this](const QString& texto) { m_barra->showMessage(texto, 5000); });
     // Wide enough to show every tab at once, where the screen allows it.
-    int ancho = qMax(760, m_ui.tbs_fichas->tabBar()->sizeHint().width() + 40);
+    int ancho = qMax(760, m_pestanas->tabBar()->sizeHint().width() + 40);
     int alto = 860;
     if (QScreen* pantalla = screen()) {
         ancho = qMin(ancho, pantalla->availableGeometry().width() - 16);
@@ -67,7 +71,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_busqueda = new PestanaBusqueda(m_ui, m_sesion, this);
     m_ranking = new PestanaRanking(m_ui, m_sesion, this);
     m_ingestas = new PestanaIngestas(m_ui, this);
-    m_resultados = new PestanaResultados(m_ui, m_sesion, this);
     m_perfiles = new PestanaPerfiles(m_ui, m_sesion, this);
     m_dris = new PestanaDRIs(m_ui, this);
 
@@ -78,20 +81,75 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     connect(ayuda, &QShortcut::activated, this, [this] { mostrarAcerca(this); });
 
     // Alt+1 ... Alt+7 go to tab 1 ... 7.
-    for (int i = 0; i < m_ui.tbs_fichas->count(); ++i) {
+    for (int i = 0; i < m_pestanas->count(); ++i) {
         auto* atajo = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this);
-        connect(atajo, &QShortcut::activated, this,
-                [this, i] { m_ui.tbs_fichas->setCurrentIndex(i); });
+        connect(atajo, &QShortcut::activated, this, [this, i] { m_pestanas->setCurrentIndex(i); });
     }
 
-    connect(m_ui.tbs_fichas, &QTabWidget::currentChanged, this, &VentanaPrincipal::cambioDePestana);
+    connect(m_pestanas, &QTabWidget::currentChanged, this, &VentanaPrincipal::cambioDePestana);
     // A click on the tab already shown prepares it again (tab 5 recomputes).
-    connect(m_ui.tbs_fichas, &QTabWidget::tabBarClicked, this, [this](int indice) {
-        if (indice >= 0 && indice == m_ui.tbs_fichas->currentIndex()) {
+    connect(m_pestanas, &QTabWidget::tabBarClicked, this, [this](int indice) {
+        if (indice >= 0 && indice == m_pestanas->currentIndex()) {
             confirmarEdiciones(indice);
             mostrarTabs();
         }
     });
+}
+
+void VentanaPrincipal::agregarPestana(QWidget* pagina, const char* nombre, const QString& titulo,
+                                      const char* clave)
+{
+    pagina->setObjectName(QLatin1String(nombre));
+    const int i = m_pestanas->addTab(pagina, titulo);
+    m_pestanas->tabBar()->setTabData(i, QLatin1String(clave));
+    // On a narrow screen the caption is shortened; the tip tells it whole.
+    m_pestanas->setTabToolTip(i, titulo);
+}
+
+void VentanaPrincipal::construir()
+{
+    auto* raiz = new QVBoxLayout(this);
+    raiz->setContentsMargins(8, 8, 8, 0);
+    m_pestanas = crear<QTabWidget>(this, "tbs_fichas");
+    // Every tab stays in sight: captions are shortened rather than scrolled.
+    m_pestanas->setUsesScrollButtons(false);
+    m_pestanas->setElideMode(Qt::ElideRight);
+    raiz->addWidget(m_pestanas);
+    m_barra = crear<QStatusBar>(this, "sbr_estado");
+    m_barra->setSizeGripEnabled(false);
+    // A long profile name is cut short here, whole in the tooltip.
+    m_perfilActual = crear<EtiquetaRecortada>(m_barra, "lbl_perfil");
+    m_perfilActual->setTextFormat(Qt::PlainText);
+    m_barra->addWidget(m_perfilActual, 1);
+    m_estadoBase = crear<QLabel>(m_barra, "lbl_base");
+    m_estadoBase->setTextFormat(Qt::PlainText);
+    m_estadoBase->hide();
+    m_barra->addPermanentWidget(m_estadoBase);
+    raiz->addWidget(m_barra);
+
+    // The tabs still built from control structs, each in a frame of its own.
+    const auto marco = [this](QFrame*& f, const char* nombre, const QString& titulo,
+                              const char* clave) {
+        f = new QFrame;
+        f->setFrameShape(QFrame::NoFrame);
+        agregarPestana(f, nombre, titulo, clave);
+        return f;
+    };
+    m_ui.ControlesDatos::construir(
+        marco(m_ui.frm_uno, "frm_uno", QStringLiteral("1: Personal data"), "uno"));
+    m_ui.ControlesBusqueda::construir(
+        marco(m_ui.frm_dos, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos"));
+    m_ui.ControlesRanking::construir(
+        marco(m_ui.frm_tres, "frm_tres", QStringLiteral("3: Sort foods by nutrient and set intake"),
+              "tres"));
+    m_ui.ControlesIngestas::construir(
+        marco(m_ui.frm_cuatro, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro"));
+    m_resultados = new PestanaResultados(m_sesion);
+    agregarPestana(m_resultados, "frm_cinco", QStringLiteral("5: Display results"), "cinco");
+    m_ui.ControlesPerfiles::construir(
+        marco(m_ui.frm_seis, "frm_seis", QStringLiteral("6: Manage profiles"), "seis"));
+    m_ui.ControlesDRIs::construir(
+        marco(m_ui.frm_siete, "frm_siete", QStringLiteral("7: Set DRIs"), "siete"));
 }
 
 VentanaPrincipal::~VentanaPrincipal()
@@ -115,7 +173,7 @@ void VentanaPrincipal::cargar(QWidget* presentacion)
     if (presentacion)
         presentacion->close();
     if (!m_avisoInicial.isEmpty())
-        m_ui.sbr_estado->showMessage(m_avisoInicial);
+        m_barra->showMessage(m_avisoInicial);
 }
 
 void VentanaPrincipal::cargarDatos()
@@ -147,9 +205,6 @@ void VentanaPrincipal::inicio()
                        m_ui.cmd_listadoOrdenado,
                        m_ui.lsv_ordenado};
     m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos, m_ui.lbl_4_3};
-    m_controlesCinco = {m_ui.lsv_wri, m_ui.lbl_5_1, m_ui.lbl_5_2, m_ui.lbl_5_3, m_ui.lbl_5_4,
-                        m_ui.lbl_5_5, m_ui.lbl_5_6, m_ui.lbl_5_7, m_ui.img_5_1, m_ui.img_5_2,
-                        m_ui.img_5_3, m_ui.img_5_4, m_ui.lbl_5_8};
 
     if (!fallo.isEmpty()) {
         escribirLog(QStringLiteral("inicio() -> ") + fallo);
@@ -161,8 +216,8 @@ void VentanaPrincipal::inicio()
 void VentanaPrincipal::mostrarEstadoBase()
 {
     const QString estado = almacen::estadoBase();
-    m_ui.lbl_base->setText(estado);
-    m_ui.lbl_base->setVisible(!estado.isEmpty());
+    m_estadoBase->setText(estado);
+    m_estadoBase->setVisible(!estado.isEmpty());
 }
 
 void VentanaPrincipal::reabrirBase()
@@ -209,23 +264,23 @@ void VentanaPrincipal::alCambiarPerfil(Sesion::Cambio cambio)
     }
     if (cambio != Sesion::Cambio::Nombre)
         m_sesion.establecerValoresRecomendados();
-    m_ui.lbl_perfil->setText(resumenPerfil(m_sesion.perfilActual));
+    m_perfilActual->setText(resumenPerfil(m_sesion.perfilActual));
     // The tooltip holds the whole line, within what a tooltip can show.
-    const QString linea = m_ui.lbl_perfil->text();
-    m_ui.lbl_perfil->setToolTip(linea.size() > 400 ? linea.left(400) + QStringLiteral("...")
-                                                   : linea);
+    const QString linea = m_perfilActual->text();
+    m_perfilActual->setToolTip(linea.size() > 400 ? linea.left(400) + QStringLiteral("...")
+                                                  : linea);
 }
 
 void VentanaPrincipal::situarMarcos()
 {
-    const QSignalBlocker bloqueo(m_ui.tbs_fichas);
-    m_ui.tbs_fichas->setCurrentIndex(0);
+    const QSignalBlocker bloqueo(m_pestanas);
+    m_pestanas->setCurrentIndex(0);
     m_pestanaAnterior = 0;
 }
 
 void VentanaPrincipal::confirmarEdiciones(int pestana)
 {
-    const QWidget* marco = m_ui.tbs_fichas->widget(pestana);
+    const QWidget* marco = m_pestanas->widget(pestana);
     if (marco == m_ui.frm_cuatro)
         m_ingestas->confirmarEdicion();
     else if (marco == m_ui.frm_siete)
@@ -256,8 +311,7 @@ void VentanaPrincipal::avisarFaltanDatos()
 
 void VentanaPrincipal::mostrarTabs()
 {
-    const QString clave =
-        m_ui.tbs_fichas->tabBar()->tabData(m_ui.tbs_fichas->currentIndex()).toString();
+    const QString clave = m_pestanas->tabBar()->tabData(m_pestanas->currentIndex()).toString();
 
     if (clave == QLatin1String("dos")) {
         // Tab 4 may have changed what the profile stores of the food.
@@ -274,7 +328,9 @@ void VentanaPrincipal::mostrarTabs()
         if (!proteger(m_controlesCuatro))
             avisarFaltanDatos();
     } else if (clave == QLatin1String("cinco")) {
-        if (proteger(m_controlesCinco)) {
+        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
+        m_resultados->habilitar(completos);
+        if (completos) {
             m_sesion.establecerValoresRecomendados();
             m_resultados->mostrar();
         } else {
@@ -299,12 +355,12 @@ void VentanaPrincipal::ajustarTitulos()
     static const char* const cortos[] = {
         "1: Personal data", "2: Search food", "3: Sort by nutrient", "4: Confirm intakes",
         "5: Results",       "6: Profiles",    "7: Set DRIs"};
-    QTabBar* barra = m_ui.tbs_fichas->tabBar();
+    QTabBar* barra = m_pestanas->tabBar();
     // The bar's size hint is that of its captions unshortened.
     for (int i = 0; i < barra->count(); ++i)
         if (barra->tabText(i) != barra->tabToolTip(i))
             barra->setTabText(i, barra->tabToolTip(i));
-    if (barra->sizeHint().width() <= m_ui.tbs_fichas->width())
+    if (barra->sizeHint().width() <= m_pestanas->width())
         return;
     for (int i = 0; i < barra->count() && i < int(std::size(cortos)); ++i)
         barra->setTabText(i, QLatin1String(cortos[i]));

@@ -7,7 +7,11 @@
 #include <QWidget>
 
 class DatosPersonales;
+class EtiquetaRecortada;
 class Intro;
+class QLabel;
+class QStatusBar;
+class QTabWidget;
 class PestanaBusqueda;
 class PestanaDRIs;
 class PestanaIngestas;
@@ -36,7 +40,6 @@ public:
     // How long the start-up waits for a database locked by another program.
     static inline int esperaArranqueMs = 10000;
 
-    InterfazPrincipal& ui() { return m_ui; }
     Sesion& sesion() { return m_sesion; }
     PestanaPerfiles& perfiles() { return *m_perfiles; }
     PestanaBusqueda& busqueda() { return *m_busqueda; }
@@ -50,6 +53,12 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    // The tab strip with the seven tabs, and the status bar under it.
+    void construir();
+    // Adds `pagina` as the next tab, named `nombre`, its caption `titulo`
+    // and its key `clave` (what the tab controller tells it by).
+    void agregarPestana(QWidget* pagina, const char* nombre, const QString& titulo,
+                        const char* clave);
     void inicio();
     // Reads from the database what the load sequence reads, once it opened.
     void cargarDatos();
@@ -75,10 +84,15 @@ private:
 
     Sesion m_sesion;
     InterfazPrincipal m_ui;
+    QTabWidget* m_pestanas = nullptr; // tbs_fichas
+    // Under the tabs: which profile is current, and, while the database
+    // cannot be opened, why in plain words.
+    QStatusBar* m_barra = nullptr;               // sbr_estado
+    EtiquetaRecortada* m_perfilActual = nullptr; // lbl_perfil
+    QLabel* m_estadoBase = nullptr;              // lbl_base
     QList<QWidget*> m_controlesDos;
     QList<QWidget*> m_controlesTres;
     QList<QWidget*> m_controlesCuatro;
-    QList<QWidget*> m_controlesCinco;
 
     DatosPersonales* m_datos = nullptr;
     PestanaPerfiles* m_perfiles = nullptr;
