@@ -8,14 +8,14 @@
 
 #include "apoyo/pantalla.h"
 #include "bench/medir.h"
-#include "windows/profiles/dialogoperfil.h"
-#include "windows/profiles/pestanaperfiles.h"
 #include "storage/actualizacion.h"
 #include "storage/basedatos.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 #include "windows/main/interfaz.h"
 #include "windows/main/ventanaprincipal.h"
+#include "windows/profiles/dialogoperfil.h"
+#include "windows/profiles/pestanaperfiles.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // Household measures on screen: the helper beside the grams box of tab 2 and
 // of dialog `i`, tab 4's read-back line and the detail window's measure list.
 
-#include "apoyo/pantalla.h"
 #include "apoyo/escena.h"
-#include "windows/catalogue/ayudamedidas.h"
+#include "apoyo/pantalla.h"
 #include "catalogue/cifras.h"
+#include "windows/catalogue/ayudamedidas.h"
 #include "windows/catalogue/dialogoingesta.h"
 #include "windows/common/rejilla.h"
 

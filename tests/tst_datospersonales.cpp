@@ -1,14 +1,14 @@
 // The personal-data form of tab 1 and the reference values that follow it.
 
-#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
+#include "apoyo/pantalla.h"
 #include "apoyo/registromensajes.h"
 #include "evaluation/valoresrecomendados.h"
-#include "windows/profiles/datospersonales.h"
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/main/ventanaprincipal.h"
+#include "windows/profiles/datospersonales.h"
 
 #include <QComboBox>
 #include <QLineEdit>

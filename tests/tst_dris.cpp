@@ -2,8 +2,8 @@
 // limits and the average requirements, what they accept and when an edit
 // reaches the database and the next evaluation.
 
-#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
+#include "apoyo/pantalla.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
 #include "evaluation/valoresrecomendados.h"
@@ -91,7 +91,7 @@ struct Escena
             k << fx.valor(QStringLiteral("select key from %1 where id=%2")
                               .arg(r == ::ui(*f).dgr_ul    ? "ULs"
                                    : r == ::ui(*f).dgr_ear ? "EARs"
-                                                          : "DRIs",
+                                                           : "DRIs",
                                    r->model()->index(fila, 0).data(RolValor).toString()))
                      .toString();
         return k;
@@ -473,7 +473,8 @@ private slots:
         QCOMPARE(valores(), (QVariantList{"1000.0,1000.0", 1500.0, 2500.0}));
 
         ::ui(*e.f).tbs_fichas->setCurrentWidget(::ui(*e.f).frm_cinco);
-        const vista::Fila enLista = vista::buscar(::ui(*e.f).lsv_wri, QStringLiteral("Calcium, Ca"));
+        const vista::Fila enLista =
+            vista::buscar(::ui(*e.f).lsv_wri, QStringLiteral("Calcium, Ca"));
         QCOMPARE(enLista.text(5) + enLista.text(6), QStringLiteral("1000 mg2500 mg"));
         QVERIFY(!enLista.font(5).italic() && !enLista.font(6).italic());
         QCOMPARE(e.fx.entradasLog(), 0);

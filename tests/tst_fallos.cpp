@@ -3,12 +3,12 @@
 // write with the same SQLITE_READONLY as a read-only file), damaged, missing
 // or without a table. Every failure is shown or logged, nothing half applied.
 
-#include "apoyo/pantalla.h"
 #include "apoyo/escena.h"
+#include "apoyo/pantalla.h"
+#include "storage/basedatos.h"
 #include "windows/catalogue/ingesta.h"
 #include "windows/profiles/dialogoperfil.h"
 #include "windows/profiles/pestanaperfiles.h"
-#include "storage/basedatos.h"
 
 #include <QFile>
 #include <QLabel>

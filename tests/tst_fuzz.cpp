@@ -6,9 +6,9 @@
 // A fixed seed and 2,000 cases; ALIMETRA_FUZZ_CASES=N runs N instead.
 
 #include "apoyo/escena.h"
+#include "windows/main/pestanadris.h"
 #include "windows/profiles/dialogoperfil.h"
 #include "windows/profiles/pestanaperfiles.h"
-#include "windows/main/pestanadris.h"
 
 #include <QLineEdit>
 #include <QRandomGenerator>

@@ -3,10 +3,10 @@
 
 #include "apoyo/escena.h"
 #include "catalogue/cifras.h"
-#include "windows/evaluation/modeloresultados.h"
-#include "windows/evaluation/ordenacion.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
+#include "windows/evaluation/modeloresultados.h"
+#include "windows/evaluation/ordenacion.h"
 
 #include <QComboBox>
 #include <QRandomGenerator>

@@ -4,12 +4,12 @@
 // the PDF holds the pages the layout counted, on the paper of the locale.
 
 #include "apoyo/fixture.h"
-#include "windows/evaluation/composicioninforme.h"
 #include "evaluation/limitessuperiores.h"
-#include "windows/evaluation/salidainforme.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"
+#include "windows/evaluation/composicioninforme.h"
+#include "windows/evaluation/salidainforme.h"
 
 #include <QFile>
 #include <QLocale>

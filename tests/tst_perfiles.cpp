@@ -1,12 +1,10 @@
 // Tab 6: the profile list, loading and removing profiles, and the name dialog
 // that creates, copies and renames them.
 
-#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
+#include "apoyo/pantalla.h"
 #include "apoyo/registromensajes.h"
-#include "windows/profiles/dialogoperfil.h"
 #include "profiles/perfilactual.h"
-#include "windows/profiles/pestanaperfiles.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"
@@ -14,6 +12,8 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 #include "windows/main/ventanaprincipal.h"
+#include "windows/profiles/dialogoperfil.h"
+#include "windows/profiles/pestanaperfiles.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -1,15 +1,15 @@
 // Tab 5: the week's totals per nutrient, their percentage of the reference
 // value, the list that shows them and its order when the tab is shown again.
 
-#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
+#include "apoyo/pantalla.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
 #include "evaluation/resultados.h"
 #include "evaluation/valoresrecomendados.h"
-#include "windows/evaluation/ventanafuentes.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
+#include "windows/evaluation/ventanafuentes.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QDate>

@@ -1,13 +1,13 @@
 // A real week on the delivered database: what the detail window, tab 5, the
 // report and the CSV say of the foods of unknown value and of the judgement.
 
-#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
+#include "apoyo/pantalla.h"
 #include "apoyo/registromensajes.h"
 #include "apoyo/vista.h"
-#include "windows/catalogue/ficha.h"
 #include "evaluation/adecuacion.h"
 #include "evaluation/informe.h"
+#include "windows/catalogue/ficha.h"
 #include "windows/evaluation/salidainforme.h"
 #include "windows/main/ventanaprincipal.h"
 

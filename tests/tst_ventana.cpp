@@ -1,8 +1,8 @@
 // The main window as a whole: start-up with and without a usable database,
 // the personal-data guard of the tabs, the confirm-intakes grid and shutdown.
 
-#include "apoyo/pantalla.h"
 #include "apoyo/fixture.h"
+#include "apoyo/pantalla.h"
 #include "apoyo/registromensajes.h"
 #include "profiles/perfilactual.h"
 #include "storage/basedatos.h"

@@ -7,8 +7,7 @@ namespace {
 
 // The child called `nombre`; the first one, in the tabs, where a dialog
 // opened later has a control of the same name.
-template <typename T>
-T* buscar(QWidget& ventana, const char* nombre)
+template <typename T> T* buscar(QWidget& ventana, const char* nombre)
 {
     T* hijo = ventana.findChild<T*>(QLatin1String(nombre));
     if (!hijo)

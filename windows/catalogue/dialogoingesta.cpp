@@ -1,9 +1,9 @@
 #include "windows/catalogue/dialogoingesta.h"
 
-#include "windows/catalogue/ayudamedidas.h"
-#include "windows/catalogue/ingesta.h"
 #include "profiles/perfilactual.h"
 #include "storage/basedatos.h"
+#include "windows/catalogue/ayudamedidas.h"
+#include "windows/catalogue/ingesta.h"
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 

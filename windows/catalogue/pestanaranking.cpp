@@ -1,18 +1,18 @@
 #include "windows/catalogue/pestanaranking.h"
 
 #include "catalogue/catalogo.h"
+#include "evaluation/sesion.h"
+#include "storage/basedatos.h"
+#include "storage/registro.h"
 #include "windows/catalogue/dialogoingesta.h"
 #include "windows/catalogue/ficha.h"
 #include "windows/catalogue/ingesta.h"
 #include "windows/catalogue/menulista.h"
-#include "windows/evaluation/ordenacion.h"
-#include "evaluation/sesion.h"
-#include "storage/basedatos.h"
-#include "storage/registro.h"
 #include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
+#include "windows/evaluation/ordenacion.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "windows/evaluation/ordenacion.h"
 
-#include "windows/evaluation/modeloresultados.h"
 #include "storage/basedatos.h"
 #include "windows/common/numeros.h"
 #include "windows/common/roles.h"
+#include "windows/evaluation/modeloresultados.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>

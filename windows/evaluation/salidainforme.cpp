@@ -1,7 +1,7 @@
 #include "windows/evaluation/salidainforme.h"
 
-#include "windows/evaluation/composicioninforme.h"
 #include "storage/archivos.h"
+#include "windows/evaluation/composicioninforme.h"
 
 #include <QBuffer>
 #include <QImage>
