@@ -34,15 +34,27 @@ namespace {
 
 const QString nombreConexion = QStringLiteral("alimetra");
 
-void (*ponerOcupado)() = nullptr;
-void (*quitarOcupado)() = nullptr;
+// What the storage library keeps between calls, in one place: the one
+// connection's file and how its last opening went, the cause of the last
+// failure, and how the user is shown that the program is busy. It lives as
+// long as the program; only this file reads or changes it.
+struct Estado
+{
+    void (*ponerOcupado)() = nullptr;
+    void (*quitarOcupado)() = nullptr;
+    // The last opening: the file's name, why it failed and its description.
+    QString rutaBase = archivoBase;
+    Motivo motivoApertura = Motivo::Ninguno;
+    QString falloApertura;
+    // The cause of the last failed opening or statement.
+    Motivo motivoReciente = Motivo::Ninguno;
+};
 
-// The last opening: the file's name, why it failed and its description.
-QString rutaBase = archivoBase;
-Motivo motivoApertura = Motivo::Ninguno;
-QString falloApertura;
-// The cause of the last failed opening or statement.
-Motivo motivoReciente = Motivo::Ninguno;
+Estado& estado()
+{
+    static Estado e;
+    return e;
+}
 
 // SQLite's primary result code of an error (the driver reports it as text).
 Motivo motivoDe(const QSqlError& e)
@@ -78,8 +90,9 @@ QString descripcion(const QSqlError& e)
 // the failed opening rather than the driver's "Driver not loaded".
 QString sinBase()
 {
-    return QStringLiteral("The database is not open: ") +
-           (falloApertura.isEmpty() ? QStringLiteral("it was closed") : falloApertura);
+    return QStringLiteral("The database is not open: ") + (estado().falloApertura.isEmpty()
+                                                               ? QStringLiteral("it was closed")
+                                                               : estado().falloApertura);
 }
 
 // Writes a typed value for a log entry: line breaks and other control
@@ -158,46 +171,47 @@ QString conValores(const QString& sentencia, const QVariantList& valores)
 
 QString abrirBase(const QString& ruta, int esperaMs)
 {
+    Estado& e = estado();
     cerrarBase();
-    rutaBase = ruta;
-    falloApertura.clear();
-    motivoApertura = Motivo::Ninguno;
+    e.rutaBase = ruta;
+    e.falloApertura.clear();
+    e.motivoApertura = Motivo::Ninguno;
     const QFileInfo info(ruta);
     if (!info.exists()) {
-        motivoApertura = Motivo::NoEncontrada;
-        falloApertura = QStringLiteral("The database file \"%1\" was not found in %2")
-                            .arg(ruta, info.absolutePath());
+        e.motivoApertura = Motivo::NoEncontrada;
+        e.falloApertura = QStringLiteral("The database file \"%1\" was not found in %2")
+                              .arg(ruta, info.absolutePath());
     } else if (!info.isFile()) {
-        motivoApertura = Motivo::NoEsBase;
-        falloApertura = QStringLiteral("\"%1\" is not a database file").arg(ruta);
+        e.motivoApertura = Motivo::NoEsBase;
+        e.falloApertura = QStringLiteral("\"%1\" is not a database file").arg(ruta);
     } else {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion);
         db.setDatabaseName(ruta);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(qMax(0, esperaMs)));
         if (!db.open()) {
-            motivoApertura = motivoDe(db.lastError());
-            falloApertura = descripcion(db.lastError());
+            e.motivoApertura = motivoDe(db.lastError());
+            e.falloApertura = descripcion(db.lastError());
         } else {
             // SQLite opens any file lazily; reading the schema tells a database
             // from anything else (an old Access file, say) and waits for a lock.
             QSqlQuery prueba(db);
             if (!prueba.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-                motivoApertura = motivoDe(prueba.lastError());
-                falloApertura = QStringLiteral("\"%1\" is not a usable database: %2")
-                                    .arg(ruta, descripcion(prueba.lastError()));
+                e.motivoApertura = motivoDe(prueba.lastError());
+                e.falloApertura = QStringLiteral("\"%1\" is not a usable database: %2")
+                                      .arg(ruta, descripcion(prueba.lastError()));
             } else {
                 // Later statements wait for a lock as long as before.
                 prueba.exec(QStringLiteral("pragma busy_timeout=3000"));
             }
         }
     }
-    if (!falloApertura.isEmpty() && motivoApertura == Motivo::Ninguno)
-        motivoApertura = Motivo::Otro;
-    motivoReciente = motivoApertura;
-    if (!falloApertura.isEmpty()) {
-        const QString fallo = falloApertura;
+    if (!e.falloApertura.isEmpty() && e.motivoApertura == Motivo::Ninguno)
+        e.motivoApertura = Motivo::Otro;
+    e.motivoReciente = e.motivoApertura;
+    if (!e.falloApertura.isEmpty()) {
+        const QString fallo = e.falloApertura;
         cerrarBase();
-        falloApertura = fallo;
+        e.falloApertura = fallo;
         return fallo;
     }
     return {};
@@ -208,7 +222,7 @@ bool reabrirSiCerrada(const QString& etiqueta)
     if (baseAbierta())
         return true;
     Ocupado ocupado;
-    const QString fallo = abrirBase(rutaBase, 1000);
+    const QString fallo = abrirBase(estado().rutaBase, 1000);
     if (!fallo.isEmpty())
         escribirLog(etiqueta + fallo);
     return fallo.isEmpty();
@@ -218,9 +232,9 @@ QString estadoBase()
 {
     if (baseAbierta())
         return {};
-    const QFileInfo info(rutaBase);
+    const QFileInfo info(estado().rutaBase);
     const QString nombre = info.fileName();
-    switch (motivoApertura) {
+    switch (estado().motivoApertura) {
     case Motivo::EnUso:
         return QStringLiteral("No database: %1 is in use by another program").arg(nombre);
     case Motivo::NoEsBase:
@@ -240,7 +254,7 @@ QString estadoBase()
 
 Motivo ultimoMotivo()
 {
-    return motivoReciente;
+    return estado().motivoReciente;
 }
 
 QString lineaMotivo(Motivo motivo)
@@ -299,15 +313,15 @@ bool cambiar(QSqlQuery& q, const QString& sentencia, const QVariantList& valores
 {
     Ocupado ocupado;
     if (!baseAbierta()) {
-        motivoReciente = motivoApertura;
+        estado().motivoReciente = estado().motivoApertura;
         escribirLog(conSentencia(sinBase(), conValores(sentencia, valores)));
         return false;
     }
     if (ejecutar(q, sentencia, valores)) {
-        motivoReciente = Motivo::Ninguno;
+        estado().motivoReciente = Motivo::Ninguno;
         return true;
     }
-    motivoReciente = motivoDe(q.lastError());
+    estado().motivoReciente = motivoDe(q.lastError());
     escribirLog(conSentencia(descripcion(q.lastError()), conValores(sentencia, valores)));
     return false;
 }
@@ -375,7 +389,7 @@ Transaccion::Transaccion()
     m_iniciada = db.isOpen() && db.transaction();
     if (!m_iniciada) {
         m_error = db.isOpen() ? descripcion(db.lastError()) : sinBase();
-        motivoReciente = db.isOpen() ? motivoDe(db.lastError()) : motivoApertura;
+        estado().motivoReciente = db.isOpen() ? motivoDe(db.lastError()) : estado().motivoApertura;
     }
 }
 
@@ -394,7 +408,7 @@ bool Transaccion::confirmar()
     if (db.commit())
         return true;
     m_error = descripcion(db.lastError());
-    motivoReciente = motivoDe(db.lastError());
+    estado().motivoReciente = motivoDe(db.lastError());
     db.rollback();
     return false;
 }
@@ -419,20 +433,20 @@ bool enTransaccion(const std::function<bool()>& accion, QString* fallo)
 
 Ocupado::Ocupado()
 {
-    if (ponerOcupado)
-        ponerOcupado();
+    if (estado().ponerOcupado)
+        estado().ponerOcupado();
 }
 
 Ocupado::~Ocupado()
 {
-    if (quitarOcupado)
-        quitarOcupado();
+    if (estado().quitarOcupado)
+        estado().quitarOcupado();
 }
 
 void Ocupado::instalar(void (*poner)(), void (*quitar)())
 {
-    ponerOcupado = poner;
-    quitarOcupado = quitar;
+    estado().ponerOcupado = poner;
+    estado().quitarOcupado = quitar;
 }
 
 QString identificador(const QString& nombre)
