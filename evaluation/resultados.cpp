@@ -131,88 +131,105 @@ double redondearDosDecimales(double valor)
     return valor < 0 ? -redondeado : redondeado;
 }
 
+namespace {
+
+// The composed statement of the week's totals: for each nutrient its sum and
+// its sum against the reference, then the further columns' sums.
+struct SentenciaTotales
+{
+    QStringList externas;
+    QStringList internas;
+    QVariantList referencias;
+    QStringList incluidas; // the nutrients, in the order of their pairs
+    QSet<QString> sinReferencia;
+    QStringList otras; // the further columns, after the pairs
+    QString fallo;
+
+    SentenciaTotales(const PerfilActual& perfil, const ValoresRecomendados& valores,
+                     const QStringList& otrasColumnas)
+    {
+        QStringList rechazadas;
+        for (const auto& [clave, columna] : valores.columnas(&rechazadas)) {
+            const QString cantidad = QStringLiteral("cant_") + clave;
+            internas << QStringLiteral("t.%1 * s.intake / 100.0 as %2").arg(columna, cantidad);
+            // SQLite cannot refer to the alias of the sum within the same
+            // select list, so the sum is written again for the percentage.
+            externas << QStringLiteral("sum(%1) as cantsum_%2").arg(cantidad, clave);
+            double valor = 0.0;
+            if (referencia(valores, perfil, clave, &valor, &fallo) == Referencia::Valida) {
+                externas << QStringLiteral("sum(%1) * 100 / ? as recomsum_%2").arg(cantidad, clave);
+                referencias << valor;
+            } else {
+                externas << QStringLiteral("null as recomsum_%1").arg(clave);
+                sinReferencia.insert(clave);
+            }
+            incluidas << clave;
+        }
+        for (const QString& otra : otrasColumnas) {
+            const QString columna = almacen::identificador(otra);
+            if (columna.isEmpty() || incluidas.contains(otra) || otras.contains(otra))
+                continue;
+            internas << QStringLiteral("t.%1 * s.intake / 100.0 as cant_%2").arg(columna, otra);
+            externas << QStringLiteral("sum(cant_%1) as cantsum_%1").arg(otra);
+            otras << otra;
+        }
+        if (!rechazadas.isEmpty())
+            fallo = QStringLiteral("The nutrient key \"%1\" is not a column name")
+                        .arg(rechazadas.last());
+    }
+
+    QString texto() const
+    {
+        return QStringLiteral("select ") + externas.join(QStringLiteral(", ")) +
+               QStringLiteral(" from (select ") + internas.join(QStringLiteral(", ")) +
+               QStringLiteral(" from total t inner join saves s on t.id=s.food_id where "
+                              "s.intake>0 and prof_id=?)");
+    }
+
+    // The totals of the statement's one row.
+    void leer(const QVariantList& fila, Evaluacion& evaluacion) const
+    {
+        const auto numero = [](const QVariant& v) {
+            return v.isNull() || v.toString().isEmpty() ? 0.0 : v.toDouble();
+        };
+        const int pares = int(incluidas.size());
+        for (int j = 0; j < otras.size() && 2 * pares + j < fila.size(); ++j)
+            evaluacion.otrasCantidades.insert(otras.at(j), numero(fila.at(2 * pares + j)));
+        for (int i = 0; i < pares && 2 * i + 1 < fila.size(); ++i) {
+            const QString& clave = incluidas.at(i);
+            evaluacion.cantidadesIngeridas.insert(clave, numero(fila.at(2 * i)));
+            // The statement gives the week against the daily reference.
+            evaluacion.porcentajesRecomendacion.insert(
+                clave, sinReferencia.contains(clave)
+                           ? std::nullopt
+                           : std::optional<double>(numero(fila.at(2 * i + 1)) / 7.0));
+        }
+    }
+};
+
+} // namespace
+
 Evaluacion extraerResultados(const PerfilActual& perfil, const ValoresRecomendados& valores,
                              const QStringList& otrasColumnas)
 {
     Evaluacion evaluacion;
-
-    QString fallo;
-    QStringList externas;
-    QStringList internas;
-    QVariantList referencias;
-    QStringList incluidas;
-    QSet<QString> sinReferencia;
-    QStringList rechazadas;
-    for (const auto& [clave, columna] : valores.columnas(&rechazadas)) {
-        const QString cantidad = QStringLiteral("cant_") + clave;
-        internas << QStringLiteral("t.%1 * s.intake / 100.0 as %2").arg(columna, cantidad);
-        // SQLite cannot refer to the alias of the sum within the same select
-        // list, so the sum is written again for the percentage.
-        externas << QStringLiteral("sum(%1) as cantsum_%2").arg(cantidad, clave);
-        double valor = 0.0;
-        if (referencia(valores, perfil, clave, &valor, &fallo) == Referencia::Valida) {
-            externas << QStringLiteral("sum(%1) * 100 / ? as recomsum_%2").arg(cantidad, clave);
-            referencias << valor;
-        } else {
-            externas << QStringLiteral("null as recomsum_%1").arg(clave);
-            sinReferencia.insert(clave);
-        }
-        incluidas << clave;
-    }
-    // Further columns come after the pairs, summed from the same rows.
-    QStringList otras;
-    for (const QString& otra : otrasColumnas) {
-        const QString columna = almacen::identificador(otra);
-        if (columna.isEmpty() || incluidas.contains(otra) || otras.contains(otra))
-            continue;
-        internas << QStringLiteral("t.%1 * s.intake / 100.0 as cant_%2").arg(columna, otra);
-        externas << QStringLiteral("sum(cant_%1) as cantsum_%1").arg(otra);
-        otras << otra;
-    }
-    if (!rechazadas.isEmpty())
-        fallo =
-            QStringLiteral("The nutrient key \"%1\" is not a column name").arg(rechazadas.last());
-
+    const SentenciaTotales s(perfil, valores, otrasColumnas);
     // A statement that cannot be formed is not run: the log says what was
     // missing instead.
     const Dato& idPerfil = perfil.idPerfil;
-    if (incluidas.isEmpty() || !idPerfil.tieneValor()) {
+    if (s.incluidas.isEmpty() || !idPerfil.tieneValor()) {
         escribirLog(QStringLiteral("extraerResultados() -> ") +
-                    (incluidas.isEmpty() ? QStringLiteral("There are no reference values")
-                                         : QStringLiteral("There is no current profile")));
+                    (s.incluidas.isEmpty() ? QStringLiteral("There are no reference values")
+                                           : QStringLiteral("There is no current profile")));
         return evaluacion;
     }
-    const QString sentencia =
-        QStringLiteral("select ") + externas.join(QStringLiteral(", ")) +
-        QStringLiteral(" from (select ") + internas.join(QStringLiteral(", ")) +
-        QStringLiteral(" from total t inner join saves s on t.id=s.food_id where s.intake>0 "
-                       "and prof_id=?)");
-
     const almacen::Consulta c =
-        almacen::consultar(sentencia, referencias + QVariantList{idPerfil.entero()});
-    if (!c.ok)
-        fallo = c.error;
+        almacen::consultar(s.texto(), s.referencias + QVariantList{idPerfil.entero()});
+    const QString fallo = c.ok ? s.fallo : c.error;
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("extraerResultados() -> ") + conSentencia(fallo, c.sentencia));
-
-    if (!c.ok || c.vacia())
-        return evaluacion;
-    const QVariantList& fila = c.filas.first();
-    const auto numero = [](const QVariant& v) {
-        return v.isNull() || v.toString().isEmpty() ? 0.0 : v.toDouble();
-    };
-    for (int j = 0; j < otras.size() && 2 * incluidas.size() + j < fila.size(); ++j)
-        evaluacion.otrasCantidades.insert(otras.at(j), numero(fila.at(2 * incluidas.size() + j)));
-    for (int i = 0; i < incluidas.size() && 2 * i + 1 < fila.size(); ++i) {
-        const QString& clave = incluidas.at(i);
-        const QVariant& cantidad = fila.at(2 * i);
-        const QVariant& porcentaje = fila.at(2 * i + 1);
-        evaluacion.cantidadesIngeridas.insert(clave, numero(cantidad));
-        // The statement gives the week against the daily reference.
-        evaluacion.porcentajesRecomendacion.insert(
-            clave, sinReferencia.contains(clave) ? std::nullopt
-                                                 : std::optional<double>(numero(porcentaje) / 7.0));
-    }
+    if (c.ok && !c.vacia())
+        s.leer(c.filas.first(), evaluacion);
     return evaluacion;
 }
 
@@ -331,83 +348,97 @@ void juzgarAdecuacion(Juicio& j, const QString& clave)
 
 } // namespace
 
+namespace {
+
+// The daily amount of a nutrient beside the group's reference, average
+// requirement and upper limit, as the evaluation uses them.
+Juicio valoresDelJuicio(const Evaluacion& evaluacion, const PerfilActual& perfil,
+                        const ValoresRecomendados& valores, const LimitesSuperiores& limites,
+                        const Requerimientos& requerimientos, const QString& clave)
+{
+    Juicio j;
+    j.diaria = evaluacion.cantidadesIngeridas.value(clave) / 7.0;
+    const double peso = perfil.peso.numero();
+    double valor = 0.0;
+    QString sinUso;
+    if (referencia(valores, perfil, clave, &valor, &sinUso) == Referencia::Valida)
+        j.referencia = clave == claveProteina ? valor * peso : valor;
+    j.referenciaEnPorcentaje = kcalPorGramo(clave) > 0;
+    QVariant entregada;
+    if (referenciaEditada(valores, perfil, clave, &entregada)) {
+        j.referenciaEditada = true;
+        bool esNumero = false;
+        const double v = entregada.toDouble(&esNumero);
+        if (!entregada.isNull() && esNumero)
+            j.referenciaEntregada = clave == claveProteina ? v * peso : v;
+    }
+    if (const auto r = requerimientos.constFind(clave); r != requerimientos.constEnd()) {
+        j.requerimiento = r->valor;
+        j.requerimientoEditado = r->editado;
+        j.requerimientoEntregado = r->entregado;
+    }
+    const auto l = limites.constFind(clave);
+    if (l == limites.constEnd())
+        return j;
+    // What the limit applies to is also that of the delivered one.
+    j.aplica = l->aplica;
+    j.limiteEditado = l->editado;
+    j.limiteEntregado = l->entregado;
+    if (!l->valor)
+        return j;
+    j.limite = l->valor;
+    if (l->aplica == Aplicacion::Retinol) {
+        const auto r =
+            evaluacion.otrasCantidades.constFind(columnaComparada(clave, Aplicacion::Retinol));
+        if (r != evaluacion.otrasCantidades.constEnd())
+            j.comparada = *r / 7.0;
+    } else if (l->aplica != Aplicacion::Suplementos) {
+        j.comparada = j.diaria;
+    }
+    return j;
+}
+
+// An energy source, judged on its share of the week's energy.
+void juzgarFuenteEnergia(Juicio& j, const QString& clave, double semana, double energia,
+                         qint64 edad)
+{
+    if (energia > 0)
+        j.parteEnergia = kcalPorGramo(clave) * semana * 100.0 / energia;
+    const double parte = j.parteEnergia.value_or(0.0);
+    if (clave == QLatin1String("Sugars_total")) {
+        // The 10 % of the energy is the guidance for added sugars; the
+        // table's total sugars count milk's and fruit's too.
+        j.regla = Regla::AzucaresTotales;
+    } else if (esTecho(clave)) {
+        if (j.referencia) {
+            j.regla = Regla::Techo;
+            j.veredicto = parte > *j.referencia ? Veredicto::Exceso : Veredicto::Correcto;
+        }
+    } else if (const auto intervalo = intervaloAceptable(clave, edad)) {
+        j.regla = Regla::Intervalo;
+        j.intervalo = intervalo;
+        j.veredicto = parte >= intervalo->first && parte <= intervalo->second ? Veredicto::Correcto
+                                                                              : Veredicto::Atencion;
+    } else if (j.referencia) {
+        j.regla = Regla::SinIntervalo;
+    }
+}
+
+} // namespace
+
 void juzgar(Evaluacion& evaluacion, const PerfilActual& perfil, const ValoresRecomendados& valores,
             const LimitesSuperiores& limites, const Requerimientos& requerimientos)
 {
     evaluacion.juicios.clear();
     const double energia = energiaSemana(evaluacion.cantidadesIngeridas);
-    const qint64 edad = perfil.edad.entero();
     for (const QString& clave : valores.claves()) {
-        Juicio j;
-        j.diaria = evaluacion.cantidadesIngeridas.value(clave) / 7.0;
-        const std::optional<double> porcentaje =
-            evaluacion.porcentajesRecomendacion.value(clave, std::nullopt);
-        double valor = 0.0;
-        QString sinUso;
-        const bool conReferencia =
-            referencia(valores, perfil, clave, &valor, &sinUso) == Referencia::Valida;
-        const double kcal = kcalPorGramo(clave);
-        j.referenciaEnPorcentaje = kcal > 0;
-        if (conReferencia)
-            j.referencia = clave == claveProteina ? valor * perfil.peso.numero() : valor;
-        QVariant entregada;
-        if (referenciaEditada(valores, perfil, clave, &entregada)) {
-            j.referenciaEditada = true;
-            bool esNumero = false;
-            const double v = entregada.toDouble(&esNumero);
-            if (!entregada.isNull() && esNumero)
-                j.referenciaEntregada = clave == claveProteina ? v * perfil.peso.numero() : v;
-        }
-        if (const auto r = requerimientos.constFind(clave); r != requerimientos.constEnd()) {
-            j.requerimiento = r->valor;
-            j.requerimientoEditado = r->editado;
-            j.requerimientoEntregado = r->entregado;
-        }
-
-        const auto l = limites.constFind(clave);
-        if (l != limites.constEnd()) {
-            // What the limit applies to is also that of the delivered one.
-            j.aplica = l->aplica;
-            j.limiteEditado = l->editado;
-            j.limiteEntregado = l->entregado;
-        }
-        if (l != limites.constEnd() && l->valor) {
-            j.limite = l->valor;
-            if (l->aplica == Aplicacion::Retinol) {
-                const auto r = evaluacion.otrasCantidades.constFind(
-                    columnaComparada(clave, Aplicacion::Retinol));
-                if (r != evaluacion.otrasCantidades.constEnd())
-                    j.comparada = *r / 7.0;
-            } else if (l->aplica != Aplicacion::Suplementos) {
-                j.comparada = j.diaria;
-            }
-        }
-
-        if (kcal > 0) {
-            // The energy sources are judged on their share of the energy.
-            if (energia > 0)
-                j.parteEnergia =
-                    kcal * evaluacion.cantidadesIngeridas.value(clave) * 100.0 / energia;
-            const double parte = j.parteEnergia.value_or(0.0);
-            if (clave == QLatin1String("Sugars_total")) {
-                // The 10 % of the energy is the guidance for added sugars;
-                // the table's total sugars count milk's and fruit's too.
-                j.regla = Regla::AzucaresTotales;
-            } else if (esTecho(clave)) {
-                if (j.referencia) {
-                    j.regla = Regla::Techo;
-                    j.veredicto = parte > *j.referencia ? Veredicto::Exceso : Veredicto::Correcto;
-                }
-            } else if (const auto intervalo = intervaloAceptable(clave, edad)) {
-                j.regla = Regla::Intervalo;
-                j.intervalo = intervalo;
-                j.veredicto = parte >= intervalo->first && parte <= intervalo->second
-                                  ? Veredicto::Correcto
-                                  : Veredicto::Atencion;
-            } else if (j.referencia) {
-                j.regla = Regla::SinIntervalo;
-            }
+        Juicio j = valoresDelJuicio(evaluacion, perfil, valores, limites, requerimientos, clave);
+        if (kcalPorGramo(clave) > 0) {
+            juzgarFuenteEnergia(j, clave, evaluacion.cantidadesIngeridas.value(clave), energia,
+                                perfil.edad.entero());
         } else if (clave == QLatin1String("Energy")) {
+            const std::optional<double> porcentaje =
+                evaluacion.porcentajesRecomendacion.value(clave, std::nullopt);
             if (porcentaje) {
                 j.regla = Regla::Energia;
                 j.veredicto = *porcentaje >= 90.0 && *porcentaje <= 110.0 ? Veredicto::Correcto
