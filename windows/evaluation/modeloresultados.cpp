@@ -74,31 +74,7 @@ void ModeloResultados::cargar(const Sesion& sesion)
             f.orden[c] = claveOrden(f.textos[c]);
         f.orden[Juicio] = ordenJuicio(j);
 
-        // An amount of the row's unit, "none" where there is none.
-        const auto cantidad = [&e](const std::optional<double>& v) {
-            return v ? QStringLiteral("%1 %2")
-                           .arg(textoNumero(redondearDosDecimales(*v)), e.unidad)
-                           .trimmed()
-                     : QStringLiteral("none");
-        };
-        QString consejo = explicacionVeredicto(j);
-        if (j.requerimiento)
-            consejo += QStringLiteral("\nAverage requirement (EAR): ") + cantidad(j.requerimiento);
-        if (const QString t = textoDesconocidos(evaluacion, clave); !t.isEmpty())
-            consejo += QLatin1Char('\n') + t;
-        f.consejos.fill(consejo);
-        // A value the user changed on tab 7 is told apart from the delivered one.
-        const auto marcar = [&f](int columna, const QString& entregado) {
-            f.cursiva[columna] = true;
-            f.consejos[columna] += QStringLiteral("\nEdited by you; delivered value: ") + entregado;
-        };
-        if (j.referenciaEditada)
-            marcar(Referencia, textoReferenciaEntregada(j, e.unidad));
-        if (j.limiteEditado)
-            marcar(Limite, textoLimiteEntregado(j, e.unidad));
-        if (j.requerimientoEditado)
-            marcar(Juicio,
-                   QStringLiteral("average requirement ") + cantidad(j.requerimientoEntregado));
+        ponerConsejos(f, j, e.unidad, evaluacion);
         m_filas << f;
     }
     m_cursiva = QFont();
@@ -106,6 +82,36 @@ void ModeloResultados::cargar(const Sesion& sesion)
     endResetModel();
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("rellenarResultados() -> ") + fallo);
+}
+
+void ModeloResultados::ponerConsejos(Fila& f, const ::Juicio& j, const QString& unidad,
+                                     const Evaluacion& evaluacion)
+{
+    const QString& clave = f.clave;
+    // An amount of the row's unit, "none" where there is none.
+    const auto cantidad = [&unidad](const std::optional<double>& v) {
+        return v ? QStringLiteral("%1 %2")
+                       .arg(textoNumero(redondearDosDecimales(*v)), unidad)
+                       .trimmed()
+                 : QStringLiteral("none");
+    };
+    QString consejo = explicacionVeredicto(j);
+    if (j.requerimiento)
+        consejo += QStringLiteral("\nAverage requirement (EAR): ") + cantidad(j.requerimiento);
+    if (const QString t = textoDesconocidos(evaluacion, clave); !t.isEmpty())
+        consejo += QLatin1Char('\n') + t;
+    f.consejos.fill(consejo);
+    // A value the user changed on tab 7 is told apart from the delivered one.
+    const auto marcar = [&f](int columna, const QString& entregado) {
+        f.cursiva[columna] = true;
+        f.consejos[columna] += QStringLiteral("\nEdited by you; delivered value: ") + entregado;
+    };
+    if (j.referenciaEditada)
+        marcar(Referencia, textoReferenciaEntregada(j, unidad));
+    if (j.limiteEditado)
+        marcar(Limite, textoLimiteEntregado(j, unidad));
+    if (j.requerimientoEditado)
+        marcar(Juicio, QStringLiteral("average requirement ") + cantidad(j.requerimientoEntregado));
 }
 
 void ModeloResultados::vaciar()

@@ -9,6 +9,8 @@
 #include <array>
 
 class Sesion;
+struct Evaluacion;
+struct Juicio;
 
 // The results of tab 5 as a table: one row a nutrient of the reference
 // table, in its order; the texts, icons, tooltips and sort keys are made
@@ -56,6 +58,11 @@ private:
         int veredicto = 0;
         bool provisional = false;
     };
+    // The row's tooltips: the rule, the average requirement, the foods of
+    // unknown value, and the delivered value of what the user changed.
+    static void ponerConsejos(Fila& f, const ::Juicio& j, const QString& unidad,
+                              const Evaluacion& evaluacion);
+
     QList<Fila> m_filas;
     QFont m_cursiva;
 };

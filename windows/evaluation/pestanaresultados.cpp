@@ -145,25 +145,7 @@ void PestanaResultados::construir()
                                                     {&categorias[6], "img_5_4"},
                                                     {&categorias[7], "lbl_5_5"}});
 
-    m_lista = crear<QTreeView>(this, "lsv_wri");
-    m_resultados = new ModeloResultados(m_lista);
-    m_orden = new OrdenResultados(m_lista);
-    m_orden->setDynamicSortFilter(false);
-    m_orden->setSourceModel(m_resultados);
-    m_lista->setModel(m_orden);
-    m_lista->setRootIsDecorated(false);
-    m_lista->setUniformRowHeights(true);
-    m_lista->setAllColumnsShowFocus(true);
-    m_lista->header()->setSectionsMovable(false);
-    // The judgement's words take what the numbers leave.
-    m_lista->header()->setStretchLastSection(true);
-    m_lista->setColumnWidth(0, 230);
-    for (int i = 1; i < 5; ++i)
-        m_lista->setColumnWidth(i, 70);
-    m_lista->setColumnWidth(5, 90);
-    m_lista->setColumnWidth(6, 185);
-    m_lista->setItemDelegateForColumn(ModeloResultados::Wri, new DelegadoVeredicto(m_lista));
-    m_lista->setContextMenuPolicy(Qt::CustomContextMenu);
+    construirLista();
 
     QLabel* colores = etiqueta(
         this, "lbl_5_8", htmlMuestras() + QStringLiteral("<br/>") + notaLeyenda().toHtmlEscaped());
@@ -190,6 +172,29 @@ void PestanaResultados::construir()
     m_protegidos = {m_lista, explicacion, referencia, nota, colores};
     for (QLabel* c : categorias)
         m_protegidos << c;
+}
+
+void PestanaResultados::construirLista()
+{
+    m_lista = crear<QTreeView>(this, "lsv_wri");
+    m_resultados = new ModeloResultados(m_lista);
+    m_orden = new OrdenResultados(m_lista);
+    m_orden->setDynamicSortFilter(false);
+    m_orden->setSourceModel(m_resultados);
+    m_lista->setModel(m_orden);
+    m_lista->setRootIsDecorated(false);
+    m_lista->setUniformRowHeights(true);
+    m_lista->setAllColumnsShowFocus(true);
+    m_lista->header()->setSectionsMovable(false);
+    // The judgement's words take what the numbers leave.
+    m_lista->header()->setStretchLastSection(true);
+    m_lista->setColumnWidth(0, 230);
+    for (int i = 1; i < 5; ++i)
+        m_lista->setColumnWidth(i, 70);
+    m_lista->setColumnWidth(5, 90);
+    m_lista->setColumnWidth(6, 185);
+    m_lista->setItemDelegateForColumn(ModeloResultados::Wri, new DelegadoVeredicto(m_lista));
+    m_lista->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 void PestanaResultados::habilitar(bool completos)

@@ -43,6 +43,8 @@ public:
 
 private:
     void construir();
+    // The results list over its model and sort, its columns and delegate.
+    void construirLista();
     // The report of what tab 5 shows, computed afresh; `ok` false (after
     // telling the user) when it cannot be made or holds no food.
     Informe informeActual(bool* ok);
