@@ -232,40 +232,52 @@ double ordenJuicio(const Juicio& j)
     return banda + 0.5 * j.probabilidad.value_or(0.0);
 }
 
-QString explicacionVeredicto(const Juicio& j)
+namespace {
+
+// The rule of a judgement by the average requirement or the adequate intake.
+QString explicacionAdecuacion(const Juicio& j)
 {
     using adecuacion::Banda;
+    QString t;
+    switch (j.banda) {
+    case Banda::ProbablementeInadecuada:
+        t = QStringLiteral("Below the average requirement (EAR): the intake likely falls "
+                           "short of the person's need");
+        break;
+    case Banda::PosiblementeInadecuada:
+        t = QStringLiteral("From the average requirement (EAR) to below the RDA: the intake "
+                           "may fall short of the person's need");
+        break;
+    case Banda::NoJuzgable:
+        t = QStringLiteral("Below the adequate intake (AI): an AI is not a requirement, so "
+                           "an intake below it cannot be called inadequate");
+        break;
+    default:
+        t = j.regla == Regla::Requerimiento
+                ? QStringLiteral("At or above the RDA")
+                : QStringLiteral("At or above the adequate intake (AI)");
+    }
+    if (j.probabilidad)
+        t += QStringLiteral(".\nChance that this usual intake meets the person's need: %1")
+                 .arg(adecuacion::textoProbabilidad(*j.probabilidad));
+    else if (j.sesgado && j.regla == Regla::Requerimiento)
+        t += QStringLiteral(".\nNo chance is given: the requirement for iron is skewed "
+                            "(children, women who menstruate), so only the band is shown");
+    if (j.limite && j.comparada)
+        t += QStringLiteral(".\nWithin ") + nombreLimite(j);
+    return t;
+}
+
+} // namespace
+
+QString explicacionVeredicto(const Juicio& j)
+{
     const bool conLimite = j.limite && j.comparada;
     QString t;
     switch (j.regla) {
     case Regla::Requerimiento:
     case Regla::IngestaAdecuada:
-        switch (j.banda) {
-        case Banda::ProbablementeInadecuada:
-            t = QStringLiteral("Below the average requirement (EAR): the intake likely falls "
-                               "short of the person's need");
-            break;
-        case Banda::PosiblementeInadecuada:
-            t = QStringLiteral("From the average requirement (EAR) to below the RDA: the intake "
-                               "may fall short of the person's need");
-            break;
-        case Banda::NoJuzgable:
-            t = QStringLiteral("Below the adequate intake (AI): an AI is not a requirement, so "
-                               "an intake below it cannot be called inadequate");
-            break;
-        default:
-            t = j.regla == Regla::Requerimiento
-                    ? QStringLiteral("At or above the RDA")
-                    : QStringLiteral("At or above the adequate intake (AI)");
-        }
-        if (j.probabilidad)
-            t += QStringLiteral(".\nChance that this usual intake meets the person's need: %1")
-                     .arg(adecuacion::textoProbabilidad(*j.probabilidad));
-        else if (j.sesgado && j.regla == Regla::Requerimiento)
-            t += QStringLiteral(".\nNo chance is given: the requirement for iron is skewed "
-                                "(children, women who menstruate), so only the band is shown");
-        if (conLimite)
-            t += QStringLiteral(".\nWithin ") + nombreLimite(j);
+        t = explicacionAdecuacion(j);
         break;
     case Regla::Energia:
         t = QStringLiteral("Energy is judged by 90 - 110 % of the reference");
