@@ -118,98 +118,123 @@ bool haceFaltaActualizar(const QString& trabajo, const QString& entregada)
            (actual.version == nueva.version && actual.huella != nueva.huella);
 }
 
+namespace {
+
+// The name the old file keeps beside the new one: `.before-VERSION`, then
+// `-2`, `-3`... where an earlier upgrade of the same version left one.
+QString nombreAnterior(const QString& objetivo, const QString& version)
+{
+    QString anterior = objetivo + QStringLiteral(".before-") + version;
+    for (int n = 2; QFileInfo::exists(anterior); ++n)
+        anterior = objetivo + QStringLiteral(".before-%1-%2").arg(version).arg(n);
+    return anterior;
+}
+
+// Puts the finished new file in the old one's place, the old one kept as
+// `anterior`.
+bool ponerEnSuSitio(QTemporaryFile& nueva, const QString& objetivo, const QString& anterior,
+                    QString* motivo)
+{
+    if (!nueva.open() || ::fsync(nueva.handle()) != 0) {
+        *motivo = QStringLiteral("%1: %2").arg(nueva.fileName(), errorSistema());
+        return false;
+    }
+    nueva.close();
+    // The new file gets the old one's permissions.
+    struct stat modo;
+    if (::stat(QFile::encodeName(objetivo).constData(), &modo) == 0)
+        ::chmod(QFile::encodeName(nueva.fileName()).constData(), modo.st_mode & 07777);
+    if (!guardarAnterior(objetivo, anterior, motivo))
+        return false;
+    if (std::rename(QFile::encodeName(nueva.fileName()).constData(),
+                    QFile::encodeName(objetivo).constData()) != 0) {
+        *motivo = QStringLiteral("%1: %2").arg(objetivo, errorSistema());
+        QFile::remove(anterior);
+        return false;
+    }
+    nueva.setAutoRemove(false);
+    sincronizarCarpeta(QFileInfo(objetivo).absolutePath());
+    return true;
+}
+
+// Builds the new file from the delivered one beside `objetivo`, carries the
+// user's rows over and puts it in place; the old file is held by `vieja`.
+std::optional<Actualizacion> rehacer(QSqlDatabase& vieja, const QString& objetivo,
+                                     const QString& entregada, const QString& version,
+                                     QString* motivo)
+{
+    QSqlQuery q(vieja);
+    if (!vieja.open() || !q.exec(QStringLiteral("pragma wal_checkpoint(truncate)")) ||
+        !q.exec(QStringLiteral("begin immediate"))) {
+        *motivo = QStringLiteral("%1 cannot be read: %2")
+                      .arg(objetivo, (vieja.isOpen() ? q.lastError() : vieja.lastError()).text());
+        return std::nullopt;
+    }
+    const QFileInfo info(objetivo);
+    QTemporaryFile nueva(
+        info.absoluteDir().filePath(QStringLiteral(".%1.upgrade-XXXXXX").arg(info.fileName())));
+    if (!nueva.open()) {
+        *motivo = QStringLiteral("%1: %2").arg(info.absolutePath(), nueva.errorString());
+        return std::nullopt;
+    }
+    if (!copiarEn(entregada, nueva, motivo))
+        return std::nullopt;
+    nueva.close();
+    *motivo = abrirBase(nueva.fileName());
+    if (!motivo->isEmpty())
+        return std::nullopt;
+    const std::optional<Respaldo> filas = leerRespaldo(objetivo, motivo);
+    if (!filas || !restaurar(*filas, motivo))
+        return std::nullopt;
+    cerrarBase();
+    const QString anterior = nombreAnterior(objetivo, version);
+    if (!ponerEnSuSitio(nueva, objetivo, anterior, motivo))
+        return std::nullopt;
+    Actualizacion a;
+    a.perfiles = int(filas->perfiles.size());
+    a.ingestas = int(filas->ingestas.size());
+    a.editados = filas->editados;
+    a.retirados = int(filas->retirados.size());
+    a.anterior = anterior;
+    return a;
+}
+
+} // namespace
+
 std::optional<Actualizacion> actualizar(const QString& trabajo, const QString& entregada,
                                         const QString& version, QString* fallo)
 {
     QString motivo;
-    const auto fallar = [&motivo, fallo]() -> std::optional<Actualizacion> {
-        escribirLog(QStringLiteral("actualizar() -> ") + motivo);
-        if (fallo)
-            *fallo = motivo;
-        cerrarBase();
-        return std::nullopt;
-    };
     const QString objetivo = QFileInfo(trabajo).canonicalFilePath();
+    std::optional<Actualizacion> hecha;
     if (objetivo.isEmpty()) {
         motivo = QStringLiteral("%1 does not exist").arg(trabajo);
-        return fallar();
+    } else {
+        const QFileInfo info(objetivo);
+        quitarIntentosViejos(info.absoluteDir(), info.fileName());
+        // The old file is held for writing until the new one is in its
+        // place, so that no other program changes it meanwhile; opening it
+        // for writing also rolls back a journal a crash left and empties a
+        // write-ahead log.
+        const QString nombreViejo =
+            QStringLiteral("alimetra-anterior-") + QUuid::createUuid().toString();
+        {
+            QSqlDatabase vieja = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreViejo);
+            vieja.setDatabaseName(objetivo);
+            vieja.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+            hecha = rehacer(vieja, objetivo, entregada, version, &motivo);
+            QSqlQuery(vieja).exec(QStringLiteral("rollback"));
+            vieja.close();
+        }
+        QSqlDatabase::removeDatabase(nombreViejo);
     }
-    const QFileInfo info(objetivo);
-    const QDir carpeta = info.absoluteDir();
-    quitarIntentosViejos(carpeta, info.fileName());
-
-    // The old file is held for writing until the new one is in its place, so
-    // that no other program changes it meanwhile; opening it for writing also
-    // rolls back a journal a crash left and empties a write-ahead log.
-    const QString nombreViejo =
-        QStringLiteral("alimetra-anterior-") + QUuid::createUuid().toString();
-    std::optional<Actualizacion> hecha;
-    {
-        QSqlDatabase vieja = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreViejo);
-        vieja.setDatabaseName(objetivo);
-        vieja.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-        [&] {
-            QSqlQuery q(vieja);
-            if (!vieja.open() || !q.exec(QStringLiteral("pragma wal_checkpoint(truncate)")) ||
-                !q.exec(QStringLiteral("begin immediate"))) {
-                motivo =
-                    QStringLiteral("%1 cannot be read: %2")
-                        .arg(objetivo, (vieja.isOpen() ? q.lastError() : vieja.lastError()).text());
-                return;
-            }
-            QTemporaryFile nueva(
-                carpeta.filePath(QStringLiteral(".%1.upgrade-XXXXXX").arg(info.fileName())));
-            if (!nueva.open()) {
-                motivo = QStringLiteral("%1: %2").arg(carpeta.path(), nueva.errorString());
-                return;
-            }
-            if (!copiarEn(entregada, nueva, &motivo))
-                return;
-            nueva.close();
-            motivo = abrirBase(nueva.fileName());
-            if (!motivo.isEmpty())
-                return;
-            const std::optional<Respaldo> filas = leerRespaldo(objetivo, &motivo);
-            if (!filas || !restaurar(*filas, &motivo))
-                return;
-            cerrarBase();
-            if (!nueva.open() || ::fsync(nueva.handle()) != 0) {
-                motivo = QStringLiteral("%1: %2").arg(nueva.fileName(), errorSistema());
-                return;
-            }
-            nueva.close();
-            // The new file gets the old one's permissions.
-            struct stat modo;
-            if (::stat(QFile::encodeName(objetivo).constData(), &modo) == 0)
-                ::chmod(QFile::encodeName(nueva.fileName()).constData(), modo.st_mode & 07777);
-            QString anterior = objetivo + QStringLiteral(".before-") + version;
-            for (int n = 2; QFileInfo::exists(anterior); ++n)
-                anterior = objetivo + QStringLiteral(".before-%1-%2").arg(version).arg(n);
-            if (!guardarAnterior(objetivo, anterior, &motivo))
-                return;
-            if (std::rename(QFile::encodeName(nueva.fileName()).constData(),
-                            QFile::encodeName(objetivo).constData()) != 0) {
-                motivo = QStringLiteral("%1: %2").arg(objetivo, errorSistema());
-                QFile::remove(anterior);
-                return;
-            }
-            nueva.setAutoRemove(false);
-            sincronizarCarpeta(carpeta.path());
-            Actualizacion a;
-            a.perfiles = int(filas->perfiles.size());
-            a.ingestas = int(filas->ingestas.size());
-            a.editados = filas->editados;
-            a.retirados = int(filas->retirados.size());
-            a.anterior = anterior;
-            hecha = a;
-        }();
-        QSqlQuery(vieja).exec(QStringLiteral("rollback"));
-        vieja.close();
-    }
-    QSqlDatabase::removeDatabase(nombreViejo);
-    if (!hecha)
-        return fallar();
-    return hecha;
+    if (hecha)
+        return hecha;
+    escribirLog(QStringLiteral("actualizar() -> ") + motivo);
+    if (fallo)
+        *fallo = motivo;
+    cerrarBase();
+    return std::nullopt;
 }
 
 QString textoActualizacion(const Actualizacion& a)
