@@ -743,7 +743,8 @@ QString leerRetirados(const QSqlDatabase& copia, const QSet<qint64>& faltan, Res
 
 // Reads the checked user rows of `copia` into `r`, against what the open
 // database holds (its foods, its reference tables).
-QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
+// The valid profiles of the file, their ids in `ids`.
+QString leerPerfiles(const QSqlDatabase& copia, Respaldo& r, QSet<qint64>& ids)
 {
     QSqlQuery q(copia);
     q.setForwardOnly(true);
@@ -751,7 +752,6 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
                                "typeof(name), typeof(last), typeof(age), typeof(gender), "
                                "typeof(weight) from profiles order by id")))
         return descripcion(q.lastError());
-    QSet<qint64> ids;
     bool conActual = false;
     while (q.next()) {
         const QString nombre = q.value(1).toString();
@@ -776,7 +776,16 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
     }
     if (!conActual && !r.perfiles.isEmpty())
         r.perfiles.first()[2] = 1;
+    return QString();
+}
 
+// The valid intakes of the file's valid profiles; the foods the food table
+// lacks go into `faltan`, the positions of their intakes into `deFaltantes`.
+QString leerIngestas(const QSqlDatabase& copia, Respaldo& r, const QSet<qint64>& ids,
+                     QSet<qint64>& faltan, QList<int>& deFaltantes)
+{
+    QSqlQuery q(copia);
+    q.setForwardOnly(true);
     QSet<qint64> alimentos;
     QSqlQuery t(base());
     t.setForwardOnly(true);
@@ -790,10 +799,6 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
         return descripcion(q.lastError());
     QSet<QPair<qint64, qint64>> pares;
     QSet<qint64> idsIngesta;
-    // Foods of the file's intakes that the food table no longer has: carried
-    // as withdrawn where the file still describes them.
-    QSet<qint64> faltan;
-    QList<int> deFaltantes;
     while (q.next()) {
         const QPair<qint64, qint64> par(q.value(0).toLongLong(), q.value(1).toLongLong());
         if (q.value(3).toString() != QLatin1String("integer") || par.first < 1 ||
@@ -816,7 +821,20 @@ QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
         r.ingestas.append({conId ? QVariant(id) : QVariant(QMetaType::fromType<qint64>()),
                            par.first, par.second, q.value(2).toLongLong()});
     }
+    return QString();
+}
 
+QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
+{
+    QSet<qint64> ids;
+    if (const QString m = leerPerfiles(copia, r, ids); !m.isEmpty())
+        return m;
+    // Foods of the file's intakes that the food table no longer has: carried
+    // as withdrawn where the file still describes them.
+    QSet<qint64> faltan;
+    QList<int> deFaltantes;
+    if (const QString m = leerIngestas(copia, r, ids, faltan, deFaltantes); !m.isEmpty())
+        return m;
     if (const QString m = leerRetirados(copia, faltan, r); !m.isEmpty())
         return m;
     // Intakes of foods that neither file describes are left out.
