@@ -949,6 +949,87 @@ std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
     return r;
 }
 
+namespace {
+
+// Puts the rows of `r` in place of the user's, on the open connection; the
+// caller holds the transaction.
+class Restauracion
+{
+public:
+    Restauracion(const Respaldo& r, QString& motivo) : m_r(r), m_motivo(motivo), m_q(base()) {}
+
+    bool hacer()
+    {
+        if (!m_q.exec(QStringLiteral("delete from saves")) ||
+            !m_q.exec(QStringLiteral("delete from profiles"))) {
+            m_motivo = descripcion(m_q.lastError());
+            return false;
+        }
+        return todas(QStringLiteral("insert into profiles (id, name, last, age, gender, weight) "
+                                    "values (?, ?, ?, ?, ?, ?)"),
+                     m_r.perfiles) &&
+               retirados() &&
+               todas(QStringLiteral(
+                         "insert into saves (id, food_id, prof_id, intake) values (?, ?, ?, ?)"),
+                     m_r.ingestas) &&
+               valores();
+    }
+
+private:
+    bool ejecutar(const QVariantList& valores)
+    {
+        for (const QVariant& v : valores)
+            m_q.addBindValue(v);
+        if (m_q.exec())
+            return true;
+        m_motivo = descripcion(m_q.lastError());
+        return false;
+    }
+    // One prepared statement run for each row.
+    bool todas(const QString& sentencia, const QList<QVariantList>& filas)
+    {
+        m_q.prepare(sentencia);
+        return std::all_of(filas.cbegin(), filas.cend(),
+                           [this](const QVariantList& f) { return ejecutar(f); });
+    }
+    // The withdrawn foods the intakes name, and their marks.
+    bool retirados()
+    {
+        if (m_r.retirados.isEmpty())
+            return true;
+        QStringList columnas;
+        for (const QString& c : m_r.columnasRetirados)
+            columnas << identificador(c);
+        QList<QVariantList> marcas;
+        for (const qint64 id : m_r.retirados.keys())
+            marcas << QVariantList{id};
+        return todas(QStringLiteral("insert into total (%1) values (%2)")
+                         .arg(columnas.join(QLatin1Char(',')),
+                              QStringList(columnas.size(), QStringLiteral("?"))
+                                  .join(QLatin1Char(','))),
+                     m_r.retirados.values()) &&
+               todas(QStringLiteral("insert or ignore into withdrawn (id) values (?)"), marcas);
+    }
+    // The reference values the user had edited.
+    bool valores()
+    {
+        for (const QVariantList& v : m_r.valores) {
+            // Table and column come from this program's own lists.
+            m_q.prepare(QStringLiteral("update %1 set %2=? where key=?")
+                            .arg(v.at(0).toString(), identificador(v.at(2).toString())));
+            if (!ejecutar({v.at(3), v.at(1)}))
+                return false;
+        }
+        return true;
+    }
+
+    const Respaldo& m_r;
+    QString& m_motivo;
+    QSqlQuery m_q;
+};
+
+} // namespace
+
 bool restaurar(const Respaldo& r, QString* fallo)
 {
     if (!baseAbierta()) {
@@ -959,58 +1040,8 @@ bool restaurar(const Respaldo& r, QString* fallo)
     }
     Ocupado ocupado;
     QString motivo;
-    const bool hecho = enTransaccion(
-        [&r, &motivo] {
-            QSqlQuery q(base());
-            const auto ejecutar = [&q, &motivo](const QVariantList& valores) {
-                for (const QVariant& v : valores)
-                    q.addBindValue(v);
-                if (q.exec())
-                    return true;
-                motivo = descripcion(q.lastError());
-                return false;
-            };
-            if (!q.exec(QStringLiteral("delete from saves")) ||
-                !q.exec(QStringLiteral("delete from profiles"))) {
-                motivo = descripcion(q.lastError());
-                return false;
-            }
-            q.prepare(QStringLiteral("insert into profiles (id, name, last, age, gender, "
-                                     "weight) values (?, ?, ?, ?, ?, ?)"));
-            for (const QVariantList& f : r.perfiles)
-                if (!ejecutar(f))
-                    return false;
-            if (!r.retirados.isEmpty()) {
-                QStringList columnas;
-                for (const QString& c : r.columnasRetirados)
-                    columnas << identificador(c);
-                q.prepare(QStringLiteral("insert into total (%1) values (%2)")
-                              .arg(columnas.join(QLatin1Char(',')),
-                                   QStringList(columnas.size(), QStringLiteral("?"))
-                                       .join(QLatin1Char(','))));
-                for (const QVariantList& f : r.retirados)
-                    if (!ejecutar(f))
-                        return false;
-                q.prepare(QStringLiteral("insert or ignore into withdrawn (id) values (?)"));
-                for (const qint64 id : r.retirados.keys())
-                    if (!ejecutar({id}))
-                        return false;
-            }
-            q.prepare(QStringLiteral(
-                "insert into saves (id, food_id, prof_id, intake) values (?, ?, ?, ?)"));
-            for (const QVariantList& f : r.ingestas)
-                if (!ejecutar(f))
-                    return false;
-            for (const QVariantList& v : r.valores) {
-                // Table and column come from this program's own lists.
-                q.prepare(QStringLiteral("update %1 set %2=? where key=?")
-                              .arg(v.at(0).toString(), identificador(v.at(2).toString())));
-                if (!ejecutar({v.at(3), v.at(1)}))
-                    return false;
-            }
-            return true;
-        },
-        &motivo);
+    const bool hecho =
+        enTransaccion([&r, &motivo] { return Restauracion(r, motivo).hacer(); }, &motivo);
     if (!hecho) {
         escribirLog(QStringLiteral("restaurar() -> ") + motivo);
         if (fallo)
