@@ -879,6 +879,44 @@ void avisarAvance(const QSqlDatabase& db, const std::function<void()>* avance)
 
 } // namespace
 
+namespace {
+
+// Why the open file `copia` cannot be restored from: not intact, or
+// without the tables and columns the rows are read from; empty when it can.
+QString comprobarCopia(const QSqlDatabase& copia, const QString& ruta)
+{
+    QSqlQuery q(copia);
+    if (!q.exec(QStringLiteral("pragma integrity_check")) || !q.next() ||
+        q.value(0).toString() != QLatin1String("ok")) {
+        // Read only, SQLite cannot roll back what a crashed writer left
+        // half done.
+        const QFileInfo diario(ruta + QStringLiteral("-journal"));
+        return diario.size() > 0
+                   ? QStringLiteral("a change to it was never finished (its journal %1 lies "
+                                    "beside it)")
+                         .arg(diario.fileName())
+                   : QStringLiteral("it is not an intact database");
+    }
+    // The columns the rows are read from, as tables (a view or another
+    // object of that name is no table of ours).
+    const QList<QPair<const char*, QStringList>> requeridas = {
+        {"profiles", {"id", "name", "last", "age", "gender", "weight"}},
+        {"saves", {"food_id", "prof_id", "intake"}},
+        {"DRIs", {"key"}}};
+    for (const auto& [t, columnas] : requeridas) {
+        const QString tabla = QLatin1String(t);
+        if (!esTabla(copia, tabla))
+            return QStringLiteral("it has no table %1").arg(tabla);
+        const QStringList suyas = columnasTabla(copia, tabla);
+        for (const QString& c : columnas)
+            if (!suyas.contains(c))
+                return QStringLiteral("it has no column %1 in table %2").arg(c, tabla);
+    }
+    return QString();
+}
+
+} // namespace
+
 std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
                                      const std::function<void()>& avance)
 {
@@ -909,37 +947,9 @@ std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
         } else {
             if (avance)
                 avisarAvance(copia, &avance);
-            QSqlQuery q(copia);
-            if (!q.exec(QStringLiteral("pragma integrity_check")) || !q.next() ||
-                q.value(0).toString() != QLatin1String("ok")) {
-                // Read only, SQLite cannot roll back what a crashed writer
-                // left half done.
-                const QFileInfo diario(ruta + QStringLiteral("-journal"));
-                motivo = diario.size() > 0
-                             ? QStringLiteral("a change to it was never finished (its journal %1 "
-                                              "lies beside it)")
-                                   .arg(diario.fileName())
-                             : QStringLiteral("it is not an intact database");
-            } else {
-                // The columns the rows are read from, as tables (a view
-                // or another object of that name is no table of ours).
-                const QList<QPair<const char*, QStringList>> requeridas = {
-                    {"profiles", {"id", "name", "last", "age", "gender", "weight"}},
-                    {"saves", {"food_id", "prof_id", "intake"}},
-                    {"DRIs", {"key"}}};
-                for (const auto& [t, columnas] : requeridas) {
-                    const QString tabla = QLatin1String(t);
-                    const QStringList suyas = columnasTabla(copia, tabla);
-                    if (!esTabla(copia, tabla) && motivo.isEmpty())
-                        motivo = QStringLiteral("it has no table %1").arg(tabla);
-                    for (const QString& c : columnas)
-                        if (!suyas.contains(c) && motivo.isEmpty())
-                            motivo =
-                                QStringLiteral("it has no column %1 in table %2").arg(c, tabla);
-                }
-                if (motivo.isEmpty())
-                    motivo = leerFilas(copia, r);
-            }
+            motivo = comprobarCopia(copia, ruta);
+            if (motivo.isEmpty())
+                motivo = leerFilas(copia, r);
         }
         copia.close();
     }
