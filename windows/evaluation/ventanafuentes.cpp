@@ -62,6 +62,24 @@ void VentanaFuentes::cargar(const Sesion& sesion)
         else
             ++desconocidos;
     }
+    llenarLista(fuentes, unidad, total);
+
+    lbl_total->setText(QStringLiteral("Week's total: %1 %2")
+                           .arg(textoNumero(redondearDosDecimales(total)), unidad)
+                           .trimmed());
+    lbl_desconocidos->setText(
+        desconocidos == 0
+            ? QString()
+            : QStringLiteral("%1 of these foods have no known value for %2 (\"unknown\"): the "
+                             "week may hold more of it than its total shows.")
+                  .arg(desconocidos)
+                  .arg(e.nombre));
+    lbl_desconocidos->setVisible(desconocidos > 0);
+}
+
+void VentanaFuentes::llenarLista(const QList<FuenteNutriente>& fuentes, const QString& unidad,
+                                 double total)
+{
     lsv_fuentes->clear();
     lsv_fuentes->setHeaderLabels(
         {QStringLiteral("Food"), QStringLiteral("Weekly g"),
@@ -91,18 +109,6 @@ void VentanaFuentes::cargar(const Sesion& sesion)
     lsv_fuentes->header()->setStretchLastSection(false);
     for (int c = 1; c < 4; ++c)
         lsv_fuentes->setColumnWidth(c, 90);
-
-    lbl_total->setText(QStringLiteral("Week's total: %1 %2")
-                           .arg(textoNumero(redondearDosDecimales(total)), unidad)
-                           .trimmed());
-    lbl_desconocidos->setText(
-        desconocidos == 0
-            ? QString()
-            : QStringLiteral("%1 of these foods have no known value for %2 (\"unknown\"): the "
-                             "week may hold more of it than its total shows.")
-                  .arg(desconocidos)
-                  .arg(e.nombre));
-    lbl_desconocidos->setVisible(desconocidos > 0);
 }
 
 void VentanaFuentes::keyPressEvent(QKeyEvent* evento)

@@ -5,6 +5,7 @@
 class QLabel;
 class QTreeWidget;
 class Sesion;
+struct FuenteNutriente;
 
 // Which foods of the week supply one nutrient: food, weekly grams, amount
 // and share of the week's total, highest first; foods whose value is
@@ -29,6 +30,9 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    // One row a food, its amount and its share of the week's `total`.
+    void llenarLista(const QList<FuenteNutriente>& fuentes, const QString& unidad, double total);
+
     QString m_clave;
 };
 
