@@ -275,6 +275,55 @@ QSizeF ComposicionInforme::paginaDe(const QPagedPaintDevice& d)
                   d.height() * puntosPorPulgada / d.logicalDpiY());
 }
 
+void ComposicionInforme::saltar()
+{
+    ++m_paginas;
+    m_y = 0.0;
+}
+
+void ComposicionInforme::colocar(Elemento e, double alto, double siguiente)
+{
+    if (m_y > 0.0 && m_y + alto + siguiente > m_cuerpo.height())
+        saltar();
+    e.pagina = m_paginas;
+    e.y = m_y;
+    m_elementos.push_back(e);
+    m_y += alto;
+}
+
+void ComposicionInforme::ponerTexto(const QString& html, double siguiente)
+{
+    if (m_y > 0.0)
+        m_y += 6.0;
+    auto documento = std::make_unique<QTextDocument>();
+    documento->documentLayout()->setPaintDevice(lienzo());
+    documento->setDocumentMargin(0);
+    documento->setDefaultFont(fuente(10));
+    documento->setHtml(html);
+    documento->setTextWidth(m_pagina.width());
+    const double alto = documento->size().height();
+    m_textos.push_back(std::move(documento));
+    colocar({Elemento::Tipo::Texto, 0, 0, int(m_textos.size()) - 1, 0}, alto, siguiente);
+}
+
+void ComposicionInforme::ponerTabla(int indice)
+{
+    const Tabla& t = *m_tablas[indice];
+    if (m_y > 0.0)
+        m_y += 4.0;
+    colocar({Elemento::Tipo::Fila, 0, 0, indice, -1}, t.altoCabecera, t.inicio() - t.altoCabecera);
+    for (int f = 0; f < int(t.altos.size()); ++f) {
+        // A row that does not fit goes whole to the next page, under the
+        // header again (a row higher than a page stays where it is).
+        if (m_y + t.altos[f] > m_cuerpo.height() && m_y > t.altoCabecera) {
+            saltar();
+            colocar({Elemento::Tipo::Fila, 0, 0, indice, -1}, t.altoCabecera);
+        }
+        colocar({Elemento::Tipo::Fila, 0, 0, indice, f}, t.altos[f]);
+    }
+    m_y += 6.0;
+}
+
 void ComposicionInforme::componer(const Informe& informe)
 {
     const double ancho = m_pagina.width();
@@ -282,52 +331,9 @@ void ComposicionInforme::componer(const Informe& informe)
     const double altoPie = QFontMetricsF(fuente(8), lienzo()).height() + 8.0;
     m_cuerpo = QRectF(0, 0, ancho, std::max(m_pagina.height() - altoPie, 1.0));
     m_energia = reparticionEnergia(informe);
-
-    int pagina = 0;
-    double y = 0.0;
-    const double altoCuerpo = m_cuerpo.height();
-    const auto saltar = [&] {
-        ++pagina;
-        y = 0.0;
-    };
-    // A piece `alto` high, kept on one page with the `siguiente` that follows.
-    const auto colocar = [&](Elemento e, double alto, double siguiente = 0.0) {
-        if (y > 0.0 && y + alto + siguiente > altoCuerpo)
-            saltar();
-        e.pagina = pagina;
-        e.y = y;
-        m_elementos.push_back(e);
-        y += alto;
-    };
-    const auto texto = [&](const QString& html, double siguiente = 0.0) {
-        if (y > 0.0)
-            y += 6.0;
-        auto documento = std::make_unique<QTextDocument>();
-        documento->documentLayout()->setPaintDevice(lienzo());
-        documento->setDocumentMargin(0);
-        documento->setDefaultFont(fuente(10));
-        documento->setHtml(html);
-        documento->setTextWidth(ancho);
-        const double alto = documento->size().height();
-        m_textos.push_back(std::move(documento));
-        colocar({Elemento::Tipo::Texto, 0, 0, int(m_textos.size()) - 1, 0}, alto, siguiente);
-    };
-    const auto tabla = [&](const Tabla& t, int indice) {
-        if (y > 0.0)
-            y += 4.0;
-        colocar({Elemento::Tipo::Fila, 0, 0, indice, -1}, t.altoCabecera,
-                t.inicio() - t.altoCabecera);
-        for (int f = 0; f < int(t.altos.size()); ++f) {
-            // A row that does not fit goes whole to the next page, under the
-            // header again (a row higher than a page stays where it is).
-            if (y + t.altos[f] > altoCuerpo && y > t.altoCabecera) {
-                saltar();
-                colocar({Elemento::Tipo::Fila, 0, 0, indice, -1}, t.altoCabecera);
-            }
-            colocar({Elemento::Tipo::Fila, 0, 0, indice, f}, t.altos[f]);
-        }
-        y += 6.0;
-    };
+    // Counted from 0 while laying out; the count once done.
+    m_paginas = 0;
+    m_y = 0.0;
 
     m_tablas.push_back(std::make_unique<Tabla>(
         tablaResultados(informe),
@@ -338,20 +344,20 @@ void ComposicionInforme::componer(const Informe& informe)
     m_tablas.push_back(
         std::make_unique<Tabla>(tablaAlimentos(informe), QList<double>{0.70, 0.15, 0.15}, ancho));
 
-    texto(htmlEncabezado(informe), m_tablas[0]->inicio());
-    tabla(*m_tablas[0], 0);
+    ponerTexto(htmlEncabezado(informe), m_tablas[0]->inicio());
+    ponerTabla(0);
     if (const QString nota = htmlNotasResultados(informe); !nota.isEmpty())
-        texto(nota);
-    texto(htmlLeyenda());
+        ponerTexto(nota);
+    ponerTexto(htmlLeyenda());
     if (m_energia) {
-        texto(htmlApartado(QStringLiteral("Energy sources")), altoGrafico);
+        ponerTexto(htmlApartado(QStringLiteral("Energy sources")), altoGrafico);
         colocar({Elemento::Tipo::Grafico, 0, 0, 0, 0}, altoGrafico);
-        texto(htmlNotaEnergia(informe));
+        ponerTexto(htmlNotaEnergia(informe));
     }
-    texto(htmlApartado(QStringLiteral("Foods of the week")), m_tablas[1]->inicio());
-    tabla(*m_tablas[1], 1);
-    texto(htmlPie());
-    m_paginas = pagina + 1;
+    ponerTexto(htmlApartado(QStringLiteral("Foods of the week")), m_tablas[1]->inicio());
+    ponerTabla(1);
+    ponerTexto(htmlPie());
+    m_paginas += 1;
 }
 
 QList<ComposicionInforme::Colocacion> ComposicionInforme::filasColocadas() const

@@ -63,11 +63,21 @@ private:
     struct Elemento;
 
     void componer(const Informe& informe);
+    // While laying out: goes on to the next page.
+    void saltar();
+    // Places `e`, `alto` high, at the current height, on the next page where
+    // it would not fit together with the `siguiente` that must follow it.
+    void colocar(Elemento e, double alto, double siguiente = 0.0);
+    // A piece of the report's HTML, laid out at the page's width.
+    void ponerTexto(const QString& html, double siguiente = 0.0);
+    // Table `indice`, its header again on every page it goes on to.
+    void ponerTabla(int indice);
     void dibujarPagina(QPainter& pintor, int pagina) const;
 
     QSizeF m_pagina;
     QRectF m_cuerpo;
     int m_paginas = 0;
+    double m_y = 0.0; // the height filled on the current page, while laying out
     QString m_pie;
     std::vector<std::unique_ptr<Tabla>> m_tablas;
     std::vector<Elemento> m_elementos;
