@@ -514,11 +514,9 @@ bool escribirFilasReferencia(QSqlDatabase base, const QString& tabla,
     return true;
 }
 
-bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
-                    const QList<FilaReferencia>& referencias, const QList<FilaLimite>& limites,
-                    const QList<FilaReferencia>& requerimientos, QString* error)
+// Creates the tables, empty but for the first profile.
+bool crearEsquema(Escritor& e, QString* error)
 {
-    Escritor e(base);
     const QStringList columnas = columnasNutrientes();
     const QStringList gruposEdad = columnasGrupos();
 
@@ -562,7 +560,11 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
             *error = e.error();
             return false;
         }
+    return true;
+}
 
+bool escribirGrupos(QSqlDatabase base, Escritor& e, QString* error)
+{
     QSqlQuery insercion(base);
     const QString sentenciaGrupos =
         QStringLiteral("INSERT INTO \"groups\" (id, \"name\") VALUES (?, ?)");
@@ -580,7 +582,12 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
             return false;
         }
     }
+    return true;
+}
 
+bool escribirAlimentos(QSqlDatabase base, Escritor& e, const QList<Fila>& alimentos, QString* error)
+{
+    const QStringList columnas = columnasNutrientes();
     QStringList marcas(columnas.size() + 3, QStringLiteral("?"));
     const QString sentenciaAlimentos =
         QStringLiteral("INSERT INTO \"total\" (id, description, group_id, %1) VALUES (%2)")
@@ -603,24 +610,36 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
             return false;
         }
     }
+    return true;
+}
 
+// The reference values with the placeholder row "Empty" after them, and the
+// average requirements.
+bool escribirValores(QSqlDatabase base, const QList<FilaReferencia>& referencias,
+                     const QList<FilaReferencia>& requerimientos, QString* error)
+{
     QList<FilaReferencia> filas = referencias;
     FilaReferencia vacia;
     vacia.clave = vacia.nombre = QStringLiteral("Empty");
     vacia.unidad = vacia.icono = QStringLiteral("");
     vacia.orden = filas.last().orden + 1;
-    for (int g = 0; g < gruposEdad.size(); ++g)
+    for (int g = 0; g < columnasGrupos().size(); ++g)
         vacia.valores << std::nullopt;
     filas << vacia;
-    if (!escribirFilasReferencia(base, QStringLiteral("DRIs"), filas, error) ||
-        !escribirFilasReferencia(base, QStringLiteral("EARs"), requerimientos, error))
-        return false;
+    return escribirFilasReferencia(base, QStringLiteral("DRIs"), filas, error) &&
+           escribirFilasReferencia(base, QStringLiteral("EARs"), requerimientos, error);
+}
 
-    if (!escribirLimites(base, limites, error))
+bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
+                    const QList<FilaReferencia>& referencias, const QList<FilaLimite>& limites,
+                    const QList<FilaReferencia>& requerimientos, QString* error)
+{
+    Escritor e(base);
+    if (!crearEsquema(e, error) || !escribirGrupos(base, e, error) ||
+        !escribirAlimentos(base, e, alimentos, error) ||
+        !escribirValores(base, referencias, requerimientos, error) ||
+        !escribirLimites(base, limites, error) || !escribirMedidas(base, alimentos, error))
         return false;
-    if (!escribirMedidas(base, alimentos, error))
-        return false;
-
     if (!e.ejecutar(QStringLiteral("COMMIT"))) {
         *error = e.error();
         return false;
