@@ -682,49 +682,15 @@ bool escribirBase(const QString& ruta, const QList<Fila>& alimentos,
 
 } // namespace
 
-bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* resumen,
-                   QString* error)
+namespace {
+
+// Writes the database into a temporary file beside `salida`, then renames
+// it over `salida` in one step; no file is left when it fails.
+bool escribirEn(const QString& salida, const QList<Fila>& alimentos,
+                const QList<FilaReferencia>& referencias, const QList<FilaLimite>& limites,
+                const QList<FilaReferencia>& requerimientos, QString* error)
 {
-    QElapsedTimer reloj;
-    reloj.start();
-    *resumen = ResumenConstruccion();
-    error->clear();
-    if (opciones.salida.isEmpty()) {
-        *error = QStringLiteral("no output file given");
-        return false;
-    }
-
-    QList<FilaReferencia> referencias;
-    if (!leerReferenciasDe(opciones.referencias, &referencias, error))
-        return false;
-
-    QList<FilaLimite> limites;
-    if (!leerLimitesDe(opciones.limites, &limites, error))
-        return false;
-
-    QList<FilaReferencia> requerimientos;
-    if (!leerRequerimientosDe(opciones.requerimientos, referencias, &requerimientos, error))
-        return false;
-
-    DatosPublicados publicados;
-    if (!leerPublicados(opciones, &publicados, error))
-        return false;
-
-    QList<Fila> alimentos;
-    {
-        QTemporaryDir temporal;
-        QString rutaArchivo;
-        if (!localizarArchivo(opciones, temporal, &rutaArchivo, error))
-            return false;
-        if (!QFileInfo(rutaArchivo).isFile()) {
-            *error = QStringLiteral("the archive %1 does not exist").arg(rutaArchivo);
-            return false;
-        }
-        if (!leerAlimentos(rutaArchivo, publicados, &alimentos, resumen, error))
-            return false;
-    }
-
-    const QFileInfo destino(opciones.salida);
+    const QFileInfo destino(salida);
     if (!QDir().mkpath(destino.absolutePath())) {
         *error = QStringLiteral("cannot create the folder %1").arg(destino.absolutePath());
         return false;
@@ -755,6 +721,49 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     }
     hayTemporal = 0;
     temporal.setAutoRemove(false);
+    return true;
+}
+
+// The foods of the archive the options name, corrected by USDA's files.
+bool leerAlimentosDe(const OpcionesConstruccion& opciones, const DatosPublicados& publicados,
+                     QList<Fila>* alimentos, ResumenConstruccion* resumen, QString* error)
+{
+    QTemporaryDir temporal;
+    QString rutaArchivo;
+    if (!localizarArchivo(opciones, temporal, &rutaArchivo, error))
+        return false;
+    if (!QFileInfo(rutaArchivo).isFile()) {
+        *error = QStringLiteral("the archive %1 does not exist").arg(rutaArchivo);
+        return false;
+    }
+    return leerAlimentos(rutaArchivo, publicados, alimentos, resumen, error);
+}
+
+} // namespace
+
+bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* resumen,
+                   QString* error)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    *resumen = ResumenConstruccion();
+    error->clear();
+    if (opciones.salida.isEmpty()) {
+        *error = QStringLiteral("no output file given");
+        return false;
+    }
+    QList<FilaReferencia> referencias;
+    QList<FilaLimite> limites;
+    QList<FilaReferencia> requerimientos;
+    DatosPublicados publicados;
+    QList<Fila> alimentos;
+    if (!leerReferenciasDe(opciones.referencias, &referencias, error) ||
+        !leerLimitesDe(opciones.limites, &limites, error) ||
+        !leerRequerimientosDe(opciones.requerimientos, referencias, &requerimientos, error) ||
+        !leerPublicados(opciones, &publicados, error) ||
+        !leerAlimentosDe(opciones, publicados, &alimentos, resumen, error) ||
+        !escribirEn(opciones.salida, alimentos, referencias, limites, requerimientos, error))
+        return false;
 
     resumen->alimentos = int(alimentos.size());
     for (const Fila& f : alimentos)
@@ -764,7 +773,7 @@ bool construirBase(const OpcionesConstruccion& opciones, ResumenConstruccion* re
     resumen->filasReferencia = int(referencias.size()) + 1;
     resumen->filasLimite = int(limites.size());
     resumen->filasRequerimiento = int(requerimientos.size());
-    resumen->bytes = QFileInfo(destino.absoluteFilePath()).size();
+    resumen->bytes = QFileInfo(QFileInfo(opciones.salida).absoluteFilePath()).size();
     resumen->segundos = reloj.nsecsElapsed() / 1e9;
     return true;
 }
