@@ -6,11 +6,40 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[])
-{
-    QCoreApplication aplicacion(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("alimetra-builddb"));
+namespace {
 
+using construccion::OpcionesConstruccion;
+
+// One option of the command line and the field of the options it fills.
+struct Opcion
+{
+    const char* nombre;
+    const char* ayuda; // "%1" stands for the default, where there is one
+    const char* porDefecto;
+    QString OpcionesConstruccion::*campo;
+};
+
+const Opcion opcionesArchivo[] = {
+    {"output", "Database file to write.", nullptr, &OpcionesConstruccion::salida},
+    {"deb", "The cronometer .deb to read (default: fetch it with apt-get download).", nullptr,
+     &OpcionesConstruccion::paquete},
+    {"jar", "usda_sr24.jar itself (overrides --deb).", nullptr, &OpcionesConstruccion::archivo},
+    {"dris", "The reference values (default: %1).", ALIMETRA_DRIS_CSV,
+     &OpcionesConstruccion::referencias},
+    {"groups", "Each food's group (default: %1).", ALIMETRA_GROUPS_CSV,
+     &OpcionesConstruccion::gruposAlimentos},
+    {"rae", "USDA's vitamin A RAE (default: %1).", ALIMETRA_RAE_CSV, &OpcionesConstruccion::rae},
+    {"corrections", "Published values that replace the archive's (default: %1).",
+     ALIMETRA_CORRECTIONS_CSV, &OpcionesConstruccion::correcciones},
+    {"uls", "The upper limits (default: %1).", ALIMETRA_ULS_CSV, &OpcionesConstruccion::limites},
+    {"ears", "The average requirements (default: %1).", ALIMETRA_EARS_CSV,
+     &OpcionesConstruccion::requerimientos},
+};
+
+// Reads the command line into `o`; a message and the exit status 2 where it
+// cannot be used.
+int leerOpciones(const QCoreApplication& aplicacion, OpcionesConstruccion* o)
+{
     QCommandLineParser opciones;
     opciones.setApplicationDescription(QStringLiteral(
         "Builds Alimetra's database from the USDA Standard Reference (release 24) foods of "
@@ -18,46 +47,16 @@ int main(int argc, char* argv[])
         "values of that release, the reference values of dris.csv and the upper limits of "
         "uls.csv."));
     opciones.addHelpOption();
-    const QCommandLineOption salida(QStringLiteral("output"),
-                                    QStringLiteral("Database file to write."),
-                                    QStringLiteral("PATH"));
-    const QCommandLineOption paquete(
-        QStringLiteral("deb"),
-        QStringLiteral("The cronometer .deb to read (default: fetch it with apt-get download)."),
-        QStringLiteral("PATH"));
-    const QCommandLineOption archivo(QStringLiteral("jar"),
-                                     QStringLiteral("usda_sr24.jar itself (overrides --deb)."),
-                                     QStringLiteral("PATH"));
-    const QCommandLineOption referencias(QStringLiteral("dris"),
-                                         QStringLiteral("The reference values (default: %1).")
-                                             .arg(QStringLiteral(ALIMETRA_DRIS_CSV)),
-                                         QStringLiteral("PATH"), QStringLiteral(ALIMETRA_DRIS_CSV));
-    const QCommandLineOption gruposAlimentos(
-        QStringLiteral("groups"),
-        QStringLiteral("Each food's group (default: %1).").arg(QStringLiteral(ALIMETRA_GROUPS_CSV)),
-        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_GROUPS_CSV));
-    const QCommandLineOption rae(
-        QStringLiteral("rae"),
-        QStringLiteral("USDA's vitamin A RAE (default: %1).").arg(QStringLiteral(ALIMETRA_RAE_CSV)),
-        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_RAE_CSV));
-    const QCommandLineOption correcciones(
-        QStringLiteral("corrections"),
-        QStringLiteral("Published values that replace the archive's (default: %1).")
-            .arg(QStringLiteral(ALIMETRA_CORRECTIONS_CSV)),
-        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_CORRECTIONS_CSV));
-    const QCommandLineOption limites(
-        QStringLiteral("uls"),
-        QStringLiteral("The upper limits (default: %1).").arg(QStringLiteral(ALIMETRA_ULS_CSV)),
-        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_ULS_CSV));
-    const QCommandLineOption requerimientos(
-        QStringLiteral("ears"),
-        QStringLiteral("The average requirements (default: %1).")
-            .arg(QStringLiteral(ALIMETRA_EARS_CSV)),
-        QStringLiteral("PATH"), QStringLiteral(ALIMETRA_EARS_CSV));
-    opciones.addOptions(
-        {salida, paquete, archivo, referencias, gruposAlimentos, rae, correcciones});
-    opciones.addOption(limites);
-    opciones.addOption(requerimientos);
+    QList<QCommandLineOption> lista;
+    for (const Opcion& op : opcionesArchivo) {
+        const QString porDefecto = op.porDefecto ? QString::fromUtf8(op.porDefecto) : QString();
+        QCommandLineOption opcion(
+            QLatin1String(op.nombre),
+            QString::fromUtf8(op.ayuda).replace(QLatin1String("%1"), porDefecto),
+            QStringLiteral("PATH"), porDefecto);
+        lista << opcion;
+        opciones.addOption(opcion);
+    }
     opciones.process(aplicacion);
 
     QTextStream err(stderr);
@@ -66,28 +65,31 @@ int main(int argc, char* argv[])
             << " (see --help)\n";
         return 2;
     }
-    if (!opciones.isSet(salida) || opciones.value(salida).isEmpty()) {
+    for (int i = 0; i < lista.size(); ++i)
+        o->*(opcionesArchivo[i].campo) = opciones.value(lista.at(i));
+    if (o->salida.isEmpty()) {
         err << "alimetra-builddb: --output PATH is required (see --help)\n";
         return 2;
     }
+    return 0;
+}
 
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication aplicacion(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("alimetra-builddb"));
     construccion::OpcionesConstruccion o;
-    o.salida = opciones.value(salida);
-    o.paquete = opciones.value(paquete);
-    o.archivo = opciones.value(archivo);
-    o.referencias = opciones.value(referencias);
-    o.gruposAlimentos = opciones.value(gruposAlimentos);
-    o.rae = opciones.value(rae);
-    o.correcciones = opciones.value(correcciones);
-    o.limites = opciones.value(limites);
-    o.requerimientos = opciones.value(requerimientos);
+    if (const int estado = leerOpciones(aplicacion, &o); estado != 0)
+        return estado;
 
     construccion::limpiarAlInterrumpir();
     construccion::ResumenConstruccion resumen;
     QString error;
     if (!construccion::construirBase(o, &resumen, &error)) {
-        err << "alimetra-builddb: " << error << "\n"
-            << "alimetra-builddb: no database was written\n";
+        QTextStream(stderr) << "alimetra-builddb: " << error << "\n"
+                            << "alimetra-builddb: no database was written\n";
         return 1;
     }
     QTextStream(stdout) << construccion::describirResumen(o, resumen);
