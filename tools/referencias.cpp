@@ -8,78 +8,115 @@
 
 namespace construccion {
 
+namespace {
+
+// Reads RFC 4180 text one character at a time.
+class LectorCsv
+{
+public:
+    LectorCsv(const QString& texto, QList<QStringList>* registros)
+        : m_t(texto), m_registros(registros)
+    {
+    }
+
+    bool leer(QString* error)
+    {
+        for (m_i = 0; m_i < m_t.size(); ++m_i) {
+            if (m_entreComillas)
+                entreComillas();
+            else if (!fuera(error))
+                return false;
+        }
+        if (m_entreComillas) {
+            *error = QStringLiteral("line %1: a quoted field is never closed").arg(m_lineaComilla);
+            return false;
+        }
+        cerrarRegistro();
+        return true;
+    }
+
+private:
+    void cerrarCampo()
+    {
+        m_registro << m_campo;
+        m_campo.clear();
+        m_campoCitado = false;
+    }
+    void cerrarRegistro()
+    {
+        if (m_hayAlgo) {
+            cerrarCampo();
+            m_registros->append(m_registro);
+        }
+        m_registro.clear();
+        m_campo.clear();
+        m_campoCitado = false;
+        m_hayAlgo = false;
+    }
+    bool siguienteEs(QChar c) const { return m_i + 1 < m_t.size() && m_t.at(m_i + 1) == c; }
+
+    void entreComillas()
+    {
+        const QChar c = m_t.at(m_i);
+        if (c == QLatin1Char('"')) {
+            if (siguienteEs(c)) {
+                m_campo += c;
+                ++m_i;
+            } else {
+                m_entreComillas = false;
+                m_campoCitado = true;
+            }
+            return;
+        }
+        if (c == QLatin1Char('\n'))
+            ++m_linea;
+        m_campo += c;
+    }
+
+    bool fuera(QString* error)
+    {
+        const QChar c = m_t.at(m_i);
+        if (c == QLatin1Char(',')) {
+            m_hayAlgo = true;
+            cerrarCampo();
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            if (c == QLatin1Char('\r') && siguienteEs(QLatin1Char('\n')))
+                ++m_i;
+            cerrarRegistro();
+            ++m_linea;
+        } else if (c == QLatin1Char('"') && m_campo.isEmpty() && !m_campoCitado) {
+            m_entreComillas = true;
+            m_lineaComilla = m_linea;
+            m_hayAlgo = true;
+        } else if (m_campoCitado) {
+            *error = QStringLiteral("line %1: text after a closing quote").arg(m_linea);
+            return false;
+        } else {
+            m_campo += c;
+            m_hayAlgo = true;
+        }
+        return true;
+    }
+
+    const QString& m_t;
+    QList<QStringList>* m_registros;
+    qsizetype m_i = 0;
+    QStringList m_registro;
+    QString m_campo;
+    bool m_entreComillas = false;
+    bool m_campoCitado = false; // the current field was quoted and has closed
+    bool m_hayAlgo = false;     // the current record holds anything
+    int m_linea = 1;
+    int m_lineaComilla = 0; // where the open quoted field began
+};
+
+} // namespace
+
 bool leerCsv(const QByteArray& texto, QList<QStringList>* registros, QString* error)
 {
     registros->clear();
     const QString t = QString::fromUtf8(texto);
-    QStringList registro;
-    QString campo;
-    bool entreComillas = false;
-    bool campoCitado = false; // the current field was quoted and has closed
-    bool hayAlgo = false;     // the current record holds anything
-    int linea = 1;
-    int lineaComilla = 0; // where the open quoted field began
-
-    auto cerrarCampo = [&] {
-        registro << campo;
-        campo.clear();
-        campoCitado = false;
-    };
-    auto cerrarRegistro = [&] {
-        if (hayAlgo) {
-            cerrarCampo();
-            registros->append(registro);
-        }
-        registro.clear();
-        campo.clear();
-        campoCitado = false;
-        hayAlgo = false;
-    };
-
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        const QChar c = t.at(i);
-        if (entreComillas) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < t.size() && t.at(i + 1) == QLatin1Char('"')) {
-                    campo += c;
-                    ++i;
-                } else {
-                    entreComillas = false;
-                    campoCitado = true;
-                }
-            } else {
-                if (c == QLatin1Char('\n'))
-                    ++linea;
-                campo += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char(',')) {
-            hayAlgo = true;
-            cerrarCampo();
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < t.size() && t.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            cerrarRegistro();
-            ++linea;
-        } else if (c == QLatin1Char('"') && campo.isEmpty() && !campoCitado) {
-            entreComillas = true;
-            lineaComilla = linea;
-            hayAlgo = true;
-        } else if (campoCitado) {
-            *error = QStringLiteral("line %1: text after a closing quote").arg(linea);
-            return false;
-        } else {
-            campo += c;
-            hayAlgo = true;
-        }
-    }
-    if (entreComillas) {
-        *error = QStringLiteral("line %1: a quoted field is never closed").arg(lineaComilla);
-        return false;
-    }
-    cerrarRegistro();
-    return true;
+    return LectorCsv(t, registros).leer(error);
 }
 
 const QStringList& columnasGrupos()
