@@ -290,23 +290,20 @@ QList<Medida> medidasSinRepetir(const QList<Medida>& medidas)
 
 // Reads every current food of the archive, ordered by number, with the
 // published values in place.
-bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QList<Fila>* filas,
-                   ResumenConstruccion* resumen, QString* error)
+// The index of the archive's current foods, in `indice`; how many foods
+// it lists as withdrawn goes into `retirados`.
+bool leerIndices(ArchivoZip& archivo, const QString& rutaArchivo, QList<EntradaIndice>* indice,
+                 int* retirados, QString* error)
 {
-    ArchivoZip archivo;
-    if (!archivo.abrir(rutaArchivo)) {
-        *error = archivo.error();
-        return false;
-    }
     QByteArray texto;
-    QList<EntradaIndice> indice, antiguos;
+    QList<EntradaIndice> antiguos;
     if (!archivo.leerEntrada(carpetaArchivo + QStringLiteral("foods.index"), &texto) ||
-        !leerIndice(texto, QStringLiteral("foods.index"), true, &indice, error)) {
+        !leerIndice(texto, QStringLiteral("foods.index"), true, indice, error)) {
         if (error->isEmpty())
             *error = archivo.error();
         return false;
     }
-    if (indice.isEmpty()) {
+    if (indice->isEmpty()) {
         *error = QStringLiteral("%1: foods.index lists no food").arg(rutaArchivo);
         return false;
     }
@@ -321,13 +318,60 @@ bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QLi
             return false;
     }
     QSet<int> actuales;
-    for (const EntradaIndice& e : indice)
+    for (const EntradaIndice& e : *indice)
         actuales.insert(e.id);
     QSet<int> retiradosUnicos;
     for (const EntradaIndice& e : antiguos)
         if (!actuales.contains(e.id))
             retiradosUnicos.insert(e.id);
-    resumen->retirados = int(retiradosUnicos.size());
+    *retirados = int(retiradosUnicos.size());
+    return true;
+}
+
+// One food's row from its file in the archive.
+bool leerFila(ArchivoZip& archivo, const EntradaIndice& e, const DatosPublicados& datos, Fila* fila,
+              QString* error)
+{
+    const QString numero = numeroAlimento(e.id);
+    const QString nombre = carpetaArchivo + numero + QStringLiteral(".xml");
+    QByteArray texto;
+    if (!archivo.leerEntrada(nombre, &texto)) {
+        *error = archivo.error();
+        return false;
+    }
+    Alimento alimento;
+    if (!leerAlimento(texto, nombre, &alimento, error))
+        return false;
+    if (alimento.id != e.id) {
+        *error = QStringLiteral("%1: the file describes food %2, not %3")
+                     .arg(nombre, QString::number(alimento.id), numero);
+        return false;
+    }
+    const QVariant nulo{QMetaType(QMetaType::Double)};
+    *fila = Fila{e.id, e.descripcion, datos.grupos.value(e.id), {}, {}};
+    for (const Nutriente& n : nutrientes()) {
+        const auto it = alimento.cantidades.constFind(QString::fromLatin1(n.nombreXml));
+        fila->valores << (it == alimento.cantidades.constEnd() ? nulo : QVariant(*it));
+    }
+    fila->valores << nulo; // the RAE, from the published values
+    fila->medidas = medidasSinRepetir(alimento.medidas);
+    return true;
+}
+
+bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QList<Fila>* filas,
+                   ResumenConstruccion* resumen, QString* error)
+{
+    ArchivoZip archivo;
+    if (!archivo.abrir(rutaArchivo)) {
+        *error = archivo.error();
+        return false;
+    }
+    QList<EntradaIndice> indice;
+    if (!leerIndices(archivo, rutaArchivo, &indice, &resumen->retirados, error))
+        return false;
+    QSet<int> actuales;
+    for (const EntradaIndice& e : indice)
+        actuales.insert(e.id);
     if (!mismosAlimentos(indice, actuales, datos, error))
         return false;
 
@@ -335,29 +379,10 @@ bool leerAlimentos(const QString& rutaArchivo, const DatosPublicados& datos, QLi
               [](const EntradaIndice& a, const EntradaIndice& b) { return a.id < b.id; });
     filas->clear();
     filas->reserve(indice.size());
-    const QVariant nulo{QMetaType(QMetaType::Double)};
     for (const EntradaIndice& e : indice) {
-        const QString numero = numeroAlimento(e.id);
-        const QString nombre = carpetaArchivo + numero + QStringLiteral(".xml");
-        if (!archivo.leerEntrada(nombre, &texto)) {
-            *error = archivo.error();
+        Fila fila;
+        if (!leerFila(archivo, e, datos, &fila, error))
             return false;
-        }
-        Alimento alimento;
-        if (!leerAlimento(texto, nombre, &alimento, error))
-            return false;
-        if (alimento.id != e.id) {
-            *error = QStringLiteral("%1: the file describes food %2, not %3")
-                         .arg(nombre, QString::number(alimento.id), numero);
-            return false;
-        }
-        Fila fila{e.id, e.descripcion, datos.grupos.value(e.id), {}, {}};
-        for (const Nutriente& n : nutrientes()) {
-            const auto it = alimento.cantidades.constFind(QString::fromLatin1(n.nombreXml));
-            fila.valores << (it == alimento.cantidades.constEnd() ? nulo : QVariant(*it));
-        }
-        fila.valores << nulo; // the RAE, from the published values
-        fila.medidas = medidasSinRepetir(alimento.medidas);
         filas->append(std::move(fila));
     }
     return aplicarPublicados(datos, filas, &resumen->conRae, &resumen->corregidos, error);
