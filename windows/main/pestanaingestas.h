@@ -1,22 +1,34 @@
 #pragma once
 
-#include <QList>
+#include <QObject>
 #include <QString>
-#include <QWidget>
 
 class Dato;
 class ModeloIngestas;
 class QLabel;
+class QWidget;
 class RejillaDatos;
+
+// The controls of tab 4, by the object names they carry.
+struct ControlesIngestas
+{
+    QLabel* lbl_4_1 = nullptr;
+    QLabel* lbl_4_2 = nullptr;
+    RejillaDatos* dgr_alimentos = nullptr;
+    // The current row's intake as a daily amount of the food's first measure.
+    QLabel* lbl_4_3 = nullptr;
+
+    void construir(QWidget* marco);
+};
 
 // Tab 4: the current profile's weekly intakes in an editable grid; an edited
 // intake is written when the user leaves its row.
-class PestanaIngestas : public QWidget
+class PestanaIngestas : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit PestanaIngestas(QWidget* padre = nullptr);
+    PestanaIngestas(ControlesIngestas& ui, QWidget* ventana);
 
     // Loads the profile's intakes into the grid; returns the failure's
     // description with the statement, empty on success.
@@ -25,16 +37,11 @@ public:
     void confirmarEdicion();
     // Lets go of the grid's rows before the connection closes.
     void liberar();
-    // Enables the grid and its lines while the personal data are complete.
-    void habilitar(bool completos);
 
 private:
     // Reads the current row's intake back as a daily amount.
     void leerFilaActual();
 
+    ControlesIngestas& m_ui;
     ModeloIngestas* m_modelo;
-    RejillaDatos* m_rejilla = nullptr; // dgr_alimentos
-    // The current row's intake as a daily amount of the food's first measure.
-    QLabel* m_lectura = nullptr; // lbl_4_3
-    QList<QWidget*> m_protegidos;
 };
