@@ -4,7 +4,6 @@
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
-#include "windows/catalogue/ayudamedidas.h"
 #include "windows/common/acerca.h"
 #include "windows/common/controles.h"
 #include "windows/common/etiquetarecortada.h"
@@ -68,7 +67,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     resize(ancho, alto);
 
     m_datos = new DatosPersonales(m_ui, m_sesion, this);
-    m_busqueda = new PestanaBusqueda(m_ui, m_sesion, this);
     m_ranking = new PestanaRanking(m_ui, m_sesion, this);
     m_ingestas = new PestanaIngestas(m_ui, this);
     m_perfiles = new PestanaPerfiles(m_ui, m_sesion, this);
@@ -137,8 +135,8 @@ void VentanaPrincipal::construir()
     };
     m_ui.ControlesDatos::construir(
         marco(m_ui.frm_uno, "frm_uno", QStringLiteral("1: Personal data"), "uno"));
-    m_ui.ControlesBusqueda::construir(
-        marco(m_ui.frm_dos, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos"));
+    m_busqueda = new PestanaBusqueda(m_sesion);
+    agregarPestana(m_busqueda, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos");
     m_ui.ControlesRanking::construir(
         marco(m_ui.frm_tres, "frm_tres", QStringLiteral("3: Sort foods by nutrient and set intake"),
               "tres"));
@@ -195,9 +193,6 @@ void VentanaPrincipal::inicio()
     }
     m_dris->cargar();
 
-    m_controlesDos = {m_ui.lbl_2_1,      m_ui.lbl_2_2,     m_ui.lbl_2_3,        m_ui.lbl_2_4,
-                      m_ui.tbx_buscar,   m_ui.cmd_buscar,  m_ui.lbx_categorias, m_ui.lsv_alimentos,
-                      m_ui.tbx_cantidad, m_ui.cmd_guardar, m_ui.ayudaMedidas};
     m_controlesTres = {m_ui.lbl_3_1,
                        m_ui.lbl_3_2,
                        m_ui.cmb_nutrientes,
@@ -315,8 +310,10 @@ void VentanaPrincipal::mostrarTabs()
 
     if (clave == QLatin1String("dos")) {
         // Tab 4 may have changed what the profile stores of the food.
-        m_ui.ayudaMedidas->releerGuardada();
-        if (!proteger(m_controlesDos))
+        m_busqueda->releerGuardada();
+        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
+        m_busqueda->habilitar(completos);
+        if (!completos)
             avisarFaltanDatos();
     } else if (clave == QLatin1String("tres")) {
         if (!proteger(m_controlesTres))
