@@ -4,6 +4,7 @@
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
+#include "windows/catalogue/pestanaranking.h"
 #include "windows/common/acerca.h"
 #include "windows/common/controles.h"
 #include "windows/common/etiquetarecortada.h"
@@ -20,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -67,7 +67,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     resize(ancho, alto);
 
     m_datos = new DatosPersonales(m_ui, m_sesion, this);
-    m_ranking = new PestanaRanking(m_ui, m_sesion, this);
     m_ingestas = new PestanaIngestas(m_ui, this);
     m_perfiles = new PestanaPerfiles(m_ui, m_sesion, this);
     m_dris = new PestanaDRIs(m_ui, this);
@@ -137,9 +136,9 @@ void VentanaPrincipal::construir()
         marco(m_ui.frm_uno, "frm_uno", QStringLiteral("1: Personal data"), "uno"));
     m_busqueda = new PestanaBusqueda(m_sesion);
     agregarPestana(m_busqueda, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos");
-    m_ui.ControlesRanking::construir(
-        marco(m_ui.frm_tres, "frm_tres", QStringLiteral("3: Sort foods by nutrient and set intake"),
-              "tres"));
+    m_ranking = new PestanaRanking(m_sesion);
+    agregarPestana(m_ranking, "frm_tres",
+                   QStringLiteral("3: Sort foods by nutrient and set intake"), "tres");
     m_ui.ControlesIngestas::construir(
         marco(m_ui.frm_cuatro, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro"));
     m_resultados = new PestanaResultados(m_sesion);
@@ -163,7 +162,7 @@ void VentanaPrincipal::cargar(QWidget* presentacion)
     situarMarcos();
     m_datos->poblarComboEdades();
     cargarDatos();
-    m_ui.lsv_ordenado->hide();
+    m_ranking->ocultarListado();
 
     if (QScreen* pantalla = screen())
         move(pantalla->availableGeometry().center() - rect().center());
@@ -193,12 +192,6 @@ void VentanaPrincipal::inicio()
     }
     m_dris->cargar();
 
-    m_controlesTres = {m_ui.lbl_3_1,
-                       m_ui.lbl_3_2,
-                       m_ui.cmb_nutrientes,
-                       m_ui.cmb_categorias,
-                       m_ui.cmd_listadoOrdenado,
-                       m_ui.lsv_ordenado};
     m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos, m_ui.lbl_4_3};
 
     if (!fallo.isEmpty()) {
@@ -316,7 +309,9 @@ void VentanaPrincipal::mostrarTabs()
         if (!completos)
             avisarFaltanDatos();
     } else if (clave == QLatin1String("tres")) {
-        if (!proteger(m_controlesTres))
+        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
+        m_ranking->habilitar(completos);
+        if (!completos)
             avisarFaltanDatos();
     } else if (clave == QLatin1String("cuatro")) {
         const QString fallo = m_ingestas->cargar(m_sesion.perfilActual.idPerfil);

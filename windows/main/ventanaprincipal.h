@@ -90,7 +90,6 @@ private:
     QStatusBar* m_barra = nullptr;               // sbr_estado
     EtiquetaRecortada* m_perfilActual = nullptr; // lbl_perfil
     QLabel* m_estadoBase = nullptr;              // lbl_base
-    QList<QWidget*> m_controlesTres;
     QList<QWidget*> m_controlesCuatro;
 
     DatosPersonales* m_datos = nullptr;
