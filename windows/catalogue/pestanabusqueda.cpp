@@ -22,112 +22,128 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-void ControlesBusqueda::construir(QWidget* marco)
+PestanaBusqueda::PestanaBusqueda(Sesion& sesion, QWidget* padre) : QWidget(padre), m_sesion(sesion)
 {
-    lbl_2_1 = etiqueta(marco, "lbl_2_1",
-                       QStringLiteral("Step 1: Enter your search term(s) in the textbox below "
-                                      "and click Find."));
-    tbx_buscar = crear<QLineEdit>(marco, "tbx_buscar");
-    cmd_buscar = boton(marco, "cmd_buscar", QStringLiteral("Find"));
-    lbl_2_2 = etiqueta(marco, "lbl_2_2",
-                       QStringLiteral("Step 2: Click the category that best matches with the "
-                                      "food sought."));
-    lbx_categorias = crear<QListWidget>(marco, "lbx_categorias");
-    lbl_2_3 = etiqueta(marco, "lbl_2_3",
-                       QStringLiteral("Step 3: Select the food you want to set your weekly "
-                                      "intake to. Right click to display nutrients."));
-    lsv_alimentos =
-        listaInforme(marco, "lsv_alimentos", {QStringLiteral("Food")}, {QStringLiteral("food")});
-    lsv_alimentos->header()->setStretchLastSection(true);
-    lbl_2_4 = etiqueta(marco, "lbl_2_4",
-                       QStringLiteral("Step 4: Enter your weekly intake (grams, integer numbers) "
-                                      "in the textbox below and click Save."));
-    tbx_cantidad = crear<QLineEdit>(marco, "tbx_cantidad");
-    tbx_cantidad->setMaxLength(5);
-    tbx_cantidad->setMaximumWidth(70);
-    cmd_guardar = boton(marco, "cmd_guardar", QStringLiteral("Save"));
-    ayudaMedidas = new AyudaMedidas(tbx_cantidad, marco);
-
-    auto* v = new QVBoxLayout(marco);
-    v->addWidget(lbl_2_1);
-    auto* busqueda = new QHBoxLayout;
-    busqueda->addWidget(tbx_buscar, 3);
-    busqueda->addWidget(cmd_buscar, 1);
-    v->addLayout(busqueda);
-    v->addWidget(lbl_2_2);
-    v->addWidget(lbx_categorias, 2);
-    v->addWidget(lbl_2_3);
-    v->addWidget(lsv_alimentos, 3);
-    v->addWidget(lbl_2_4);
-    auto* cantidad = new QHBoxLayout;
-    cantidad->addWidget(tbx_cantidad);
-    cantidad->addWidget(cmd_guardar, 1);
-    v->addLayout(cantidad);
-    v->addWidget(ayudaMedidas);
-
-    buscador = crear<QMenu>(lsv_alimentos, "buscador");
-    displayNutrientsBuscador = buscador->addAction(QStringLiteral("&Display nutrients"));
-    displayNutrientsBuscador->setObjectName(QStringLiteral("displayNutrientsBuscador"));
+    construir();
+    conectar();
 }
 
-PestanaBusqueda::PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget* ventana)
-    : QObject(ventana), m_ui(ui), m_sesion(sesion), m_ventana(ventana)
+void PestanaBusqueda::construir()
 {
-    connect(ui.cmd_buscar, &QPushButton::clicked, this, [this] {
+    QLabel* paso1 = etiqueta(this, "lbl_2_1",
+                             QStringLiteral("Step 1: Enter your search term(s) in the textbox "
+                                            "below and click Find."));
+    m_buscar = crear<QLineEdit>(this, "tbx_buscar");
+    m_botonBuscar = boton(this, "cmd_buscar", QStringLiteral("Find"));
+    QLabel* paso2 = etiqueta(this, "lbl_2_2",
+                             QStringLiteral("Step 2: Click the category that best matches with "
+                                            "the food sought."));
+    m_categorias = crear<QListWidget>(this, "lbx_categorias");
+    QLabel* paso3 = etiqueta(this, "lbl_2_3",
+                             QStringLiteral("Step 3: Select the food you want to set your weekly "
+                                            "intake to. Right click to display nutrients."));
+    m_alimentos =
+        listaInforme(this, "lsv_alimentos", {QStringLiteral("Food")}, {QStringLiteral("food")});
+    m_alimentos->header()->setStretchLastSection(true);
+    QLabel* paso4 = etiqueta(this, "lbl_2_4",
+                             QStringLiteral("Step 4: Enter your weekly intake (grams, integer "
+                                            "numbers) in the textbox below and click Save."));
+    m_cantidad = crear<QLineEdit>(this, "tbx_cantidad");
+    m_cantidad->setMaxLength(5);
+    m_cantidad->setMaximumWidth(70);
+    m_guardar = boton(this, "cmd_guardar", QStringLiteral("Save"));
+    m_ayudaMedidas = new AyudaMedidas(m_cantidad, this);
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(paso1);
+    auto* busqueda = new QHBoxLayout;
+    busqueda->addWidget(m_buscar, 3);
+    busqueda->addWidget(m_botonBuscar, 1);
+    v->addLayout(busqueda);
+    v->addWidget(paso2);
+    v->addWidget(m_categorias, 2);
+    v->addWidget(paso3);
+    v->addWidget(m_alimentos, 3);
+    v->addWidget(paso4);
+    auto* cantidad = new QHBoxLayout;
+    cantidad->addWidget(m_cantidad);
+    cantidad->addWidget(m_guardar, 1);
+    v->addLayout(cantidad);
+    v->addWidget(m_ayudaMedidas);
+
+    m_menu = crear<QMenu>(m_alimentos, "buscador");
+    m_mostrarNutrientes = m_menu->addAction(QStringLiteral("&Display nutrients"));
+    m_mostrarNutrientes->setObjectName(QStringLiteral("displayNutrientsBuscador"));
+
+    m_protegidos = {paso1,        paso2,       paso3,      paso4,     m_buscar,      m_botonBuscar,
+                    m_categorias, m_alimentos, m_cantidad, m_guardar, m_ayudaMedidas};
+}
+
+void PestanaBusqueda::conectar()
+{
+    connect(m_botonBuscar, &QPushButton::clicked, this, [this] {
         if (validarBusqueda())
             buscarCategorias();
     });
-    connect(ui.tbx_buscar, &QLineEdit::returnPressed, ui.cmd_buscar, &QPushButton::click);
-    connect(ui.lbx_categorias, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* linea) { categoriaPulsada(m_ui.lbx_categorias->row(linea)); });
+    connect(m_buscar, &QLineEdit::returnPressed, m_botonBuscar, &QPushButton::click);
+    connect(m_categorias, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* linea) { categoriaPulsada(m_categorias->row(linea)); });
     // Choosing a line with the keyboard counts as clicking it; a mouse press
     // is left to the click above.
-    connect(ui.lbx_categorias, &QListWidget::currentRowChanged, this, [this](int linea) {
+    connect(m_categorias, &QListWidget::currentRowChanged, this, [this](int linea) {
         if (linea >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton &&
-            m_ui.lbx_categorias->hasFocus())
+            m_categorias->hasFocus())
             categoriaPulsada(linea);
     });
-    new MenuDeLista(ui.lsv_alimentos, ui.buscador, m_sesion.botonPulsado);
-    connect(ui.lsv_alimentos, &QTreeWidget::itemClicked, this, &PestanaBusqueda::alimentoPulsado);
+    new MenuDeLista(m_alimentos, m_menu, m_sesion.botonPulsado);
+    connect(m_alimentos, &QTreeWidget::itemClicked, this, &PestanaBusqueda::alimentoPulsado);
     // Moving through the foods with the keyboard chooses the food, as a left
     // click does; the mouse's own press is left to the click above.
-    connect(ui.lsv_alimentos, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* actual) {
-                if (actual && QGuiApplication::mouseButtons() == Qt::NoButton &&
-                    m_ui.lsv_alimentos->hasFocus())
-                    seleccionarAlimento();
-            });
-    connect(ui.lsv_alimentos, &QTreeWidget::itemDoubleClicked, this,
+    connect(m_alimentos, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* actual) {
+        if (actual && QGuiApplication::mouseButtons() == Qt::NoButton && m_alimentos->hasFocus())
+            seleccionarAlimento();
+    });
+    connect(m_alimentos, &QTreeWidget::itemDoubleClicked, this,
             &PestanaBusqueda::mostrarNutrientes);
-    connect(ui.displayNutrientsBuscador, &QAction::triggered, this,
-            &PestanaBusqueda::mostrarNutrientes);
-    connect(ui.cmd_guardar, &QPushButton::clicked, this, &PestanaBusqueda::guardar);
+    connect(m_mostrarNutrientes, &QAction::triggered, this, &PestanaBusqueda::mostrarNutrientes);
+    connect(m_guardar, &QPushButton::clicked, this, &PestanaBusqueda::guardar);
     // Enter in the grams box or the quantity box saves, as Save does.
-    connect(ui.tbx_cantidad, &QLineEdit::returnPressed, ui.cmd_guardar, &QPushButton::click);
-    connect(ui.ayudaMedidas, &AyudaMedidas::confirmado, ui.cmd_guardar, &QPushButton::click);
-    connect(&sesion, &Sesion::perfilCambiado, this,
+    connect(m_cantidad, &QLineEdit::returnPressed, m_guardar, &QPushButton::click);
+    connect(m_ayudaMedidas, &AyudaMedidas::confirmado, m_guardar, &QPushButton::click);
+    connect(&m_sesion, &Sesion::perfilCambiado, this,
             [this] { mostrarMedidas(m_alimentoSeleccionado); });
+}
+
+void PestanaBusqueda::releerGuardada()
+{
+    m_ayudaMedidas->releerGuardada();
+}
+
+void PestanaBusqueda::habilitar(bool completos)
+{
+    for (QWidget* w : std::as_const(m_protegidos))
+        w->setEnabled(completos);
 }
 
 void PestanaBusqueda::mostrarMedidas(qint64 alimento)
 {
     const Dato& perfil = m_sesion.perfilActual.idPerfil;
-    m_ui.ayudaMedidas->elegirAlimento(alimento, perfil.tieneValor() ? perfil.entero() : 0);
+    m_ayudaMedidas->elegirAlimento(alimento, perfil.tieneValor() ? perfil.entero() : 0);
 }
 
 bool PestanaBusqueda::validarBusqueda()
 {
-    if (m_ui.tbx_buscar->text().isEmpty()) {
-        mensajes::avisar(m_ventana, QStringLiteral("Please, enter the search term(s)"));
-        m_ui.tbx_buscar->setFocus();
+    if (m_buscar->text().isEmpty()) {
+        mensajes::avisar(window(), QStringLiteral("Please, enter the search term(s)"));
+        m_buscar->setFocus();
         return false;
     }
     // SQLite refuses a LIKE pattern longer than its limit (UTF-8 bytes).
     const int limite = almacen::limitePatronLike();
-    for (const QVariant& patron : catalogo::terminos(m_ui.tbx_buscar->text()).patrones) {
+    for (const QVariant& patron : catalogo::terminos(m_buscar->text()).patrones) {
         if (patron.toString().toUtf8().size() > limite) {
-            mensajes::avisar(m_ventana, QStringLiteral("The search term is too long"));
-            m_ui.tbx_buscar->setFocus();
+            mensajes::avisar(window(), QStringLiteral("The search term is too long"));
+            m_buscar->setFocus();
             return false;
         }
     }
@@ -137,10 +153,10 @@ bool PestanaBusqueda::validarBusqueda()
 void PestanaBusqueda::buscarCategorias()
 {
     almacen::Ocupado ocupado;
-    QListWidget* lista = m_ui.lbx_categorias;
+    QListWidget* lista = m_categorias;
     lista->clear();
     m_sinCategorias = false;
-    m_condicionBusqueda = catalogo::terminos(m_ui.tbx_buscar->text());
+    m_condicionBusqueda = catalogo::terminos(m_buscar->text());
     if (m_condicionBusqueda.vacia()) {
         // Blanks alone name nothing to look for.
         lista->addItem(sinCoincidencias());
@@ -170,7 +186,7 @@ void PestanaBusqueda::buscarCategorias()
 void PestanaBusqueda::categoriaPulsada(int linea)
 {
     if (m_sinCategorias || linea < 0 || linea >= m_idsCategorias.size()) {
-        m_ui.lsv_alimentos->clear();
+        m_alimentos->clear();
         m_alimentoSeleccionado = 0;
         mostrarMedidas(0);
         return;
@@ -180,7 +196,7 @@ void PestanaBusqueda::categoriaPulsada(int linea)
 
 void PestanaBusqueda::extraerAlimentos(const QString& grupo)
 {
-    QTreeWidget* lista = m_ui.lsv_alimentos;
+    QTreeWidget* lista = m_alimentos;
     lista->clear();
     // The food an intake is saved for is always the bold one on screen: a
     // new list has none until one of its foods is chosen.
@@ -215,7 +231,7 @@ void PestanaBusqueda::alimentoPulsado(QTreeWidgetItem*)
 
 void PestanaBusqueda::seleccionarAlimento()
 {
-    QTreeWidget* lista = m_ui.lsv_alimentos;
+    QTreeWidget* lista = m_alimentos;
     const QList<QTreeWidgetItem*> elegidas = lista->selectedItems();
     // A list refilled under the keyboard has a current row but none chosen
     // yet: nothing to do, and nothing failed.
@@ -239,24 +255,24 @@ void PestanaBusqueda::seleccionarAlimento()
 
 void PestanaBusqueda::mostrarNutrientes()
 {
-    const QList<QTreeWidgetItem*> elegidas = m_ui.lsv_alimentos->selectedItems();
+    const QList<QTreeWidgetItem*> elegidas = m_alimentos->selectedItems();
     if (elegidas.isEmpty())
         return;
-    cargarInfoCompleta(m_ventana, m_sesion.valoresRecomendados, elegidas.first()->text(0),
+    cargarInfoCompleta(window(), m_sesion.valoresRecomendados, elegidas.first()->text(0),
                        idAlimento(elegidas.first()));
 }
 
 bool PestanaBusqueda::validarCantidad()
 {
     if (m_alimentoSeleccionado == 0) {
-        mensajes::avisar(m_ventana, QStringLiteral("Please, select a food"));
-        m_ui.lsv_alimentos->setFocus();
+        mensajes::avisar(window(), QStringLiteral("Please, select a food"));
+        m_alimentos->setFocus();
         return false;
     }
-    if (!soloDigitos(m_ui.tbx_cantidad->text())) {
-        mensajes::avisar(m_ventana, QStringLiteral("Please, set your weekly intake (grams, integer "
-                                                   "numbers only)"));
-        m_ui.tbx_cantidad->setFocus();
+    if (!soloDigitos(m_cantidad->text())) {
+        mensajes::avisar(window(), QStringLiteral("Please, set your weekly intake (grams, integer "
+                                                  "numbers only)"));
+        m_cantidad->setFocus();
         return false;
     }
     return true;
@@ -266,7 +282,6 @@ void PestanaBusqueda::guardar()
 {
     if (!validarCantidad())
         return;
-    guardarCantidad(m_ventana, m_sesion.perfilActual, m_ui.tbx_cantidad->text(),
-                    m_alimentoSeleccionado);
-    m_ui.ayudaMedidas->releerGuardada();
+    guardarCantidad(window(), m_sesion.perfilActual, m_cantidad->text(), m_alimentoSeleccionado);
+    m_ayudaMedidas->releerGuardada();
 }

@@ -2,8 +2,9 @@
 
 #include "catalogue/catalogo.h"
 
-#include <QObject>
+#include <QList>
 #include <QStringList>
+#include <QWidget>
 
 class AyudaMedidas;
 class QAction;
@@ -14,38 +15,15 @@ class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class QWidget;
 class Sesion;
 
-// The controls of tab 2, by the object names they carry.
-struct ControlesBusqueda
-{
-    QLabel* lbl_2_1 = nullptr;
-    QLabel* lbl_2_2 = nullptr;
-    QLabel* lbl_2_3 = nullptr;
-    QLabel* lbl_2_4 = nullptr;
-    QLineEdit* tbx_buscar = nullptr;
-    QPushButton* cmd_buscar = nullptr;
-    QListWidget* lbx_categorias = nullptr;
-    QTreeWidget* lsv_alimentos = nullptr;
-    QLineEdit* tbx_cantidad = nullptr;
-    QPushButton* cmd_guardar = nullptr;
-    // Household measures that fill tbx_cantidad.
-    AyudaMedidas* ayudaMedidas = nullptr;
-    // The food list's pop-up menu.
-    QMenu* buscador = nullptr;
-    QAction* displayNutrientsBuscador = nullptr;
-
-    void construir(QWidget* marco);
-};
-
 // Tab 2: food search by terms and group, and the weekly intake entry.
-class PestanaBusqueda : public QObject
+class PestanaBusqueda : public QWidget
 {
     Q_OBJECT
 
 public:
-    PestanaBusqueda(ControlesBusqueda& ui, Sesion& sesion, QWidget* ventana);
+    explicit PestanaBusqueda(Sesion& sesion, QWidget* padre = nullptr);
 
     // True when there is a search text to look for.
     bool validarBusqueda();
@@ -57,10 +35,18 @@ public:
     void seleccionarAlimento();
     // True when a food is chosen and the intake text is a whole number.
     bool validarCantidad();
+    // Reads again what the profile stores of the chosen food (tab 4 may
+    // have changed it).
+    void releerGuardada();
+    // Enables the tab's controls while the personal data are complete,
+    // disables them otherwise.
+    void habilitar(bool completos);
 
     qint64 alimentoSeleccionado() const { return m_alimentoSeleccionado; }
 
 private:
+    void construir();
+    void conectar();
     void categoriaPulsada(int linea);
     void alimentoPulsado(QTreeWidgetItem* fila);
     void mostrarNutrientes();
@@ -68,9 +54,20 @@ private:
     // Shows the food's measures and stored intake in the helper (0: none).
     void mostrarMedidas(qint64 alimento);
 
-    ControlesBusqueda& m_ui;
     Sesion& m_sesion;
-    QWidget* m_ventana;
+    QLineEdit* m_buscar = nullptr;        // tbx_buscar
+    QPushButton* m_botonBuscar = nullptr; // cmd_buscar
+    QListWidget* m_categorias = nullptr;  // lbx_categorias
+    QTreeWidget* m_alimentos = nullptr;   // lsv_alimentos
+    QLineEdit* m_cantidad = nullptr;      // tbx_cantidad
+    QPushButton* m_guardar = nullptr;     // cmd_guardar
+    // Household measures that fill the grams box.
+    AyudaMedidas* m_ayudaMedidas = nullptr;
+    // The food list's pop-up menu and its one entry.
+    QMenu* m_menu = nullptr;                // buscador
+    QAction* m_mostrarNutrientes = nullptr; // displayNutrientsBuscador
+    // What goes grey while the personal data are missing.
+    QList<QWidget*> m_protegidos;
     // The terms of the last search, which a category click lists foods for.
     catalogo::Busqueda m_condicionBusqueda;
     // The group id of each line of the category list.

@@ -23,72 +23,85 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-void ControlesRanking::construir(QWidget* marco)
+PestanaRanking::PestanaRanking(Sesion& sesion, QWidget* padre) : QWidget(padre), m_sesion(sesion)
 {
-    lbl_3_1 = etiqueta(marco, "lbl_3_1",
-                       QStringLiteral("This utility is complementary to the previous one. It "
-                                      "displays for each food, the selected nutrient in one "
-                                      "hundred grams of an edible portion. Foods without a "
-                                      "known value (and those with 0) are not listed."));
-    lbl_3_2 = etiqueta(marco, "lbl_3_2",
-                       QStringLiteral("Select a nutrient and click Sort. Once displayed, right "
-                                      "click the items to set weekly intakes or to display all "
-                                      "nutrients. You can reverse the order by clicking the "
-                                      "columns' headers."));
-    cmb_nutrientes = crear<QComboBox>(marco, "cmb_nutrientes");
-    cmb_nutrientes->setPlaceholderText(QStringLiteral("Select a nutrient"));
-    cmb_nutrientes->setMaxVisibleItems(20);
-    cmb_categorias = crear<QComboBox>(marco, "cmb_categorias");
-    cmb_categorias->setPlaceholderText(QStringLiteral("Filter by category"));
-    cmb_categorias->setMaxVisibleItems(20);
-    cmd_listadoOrdenado = boton(marco, "cmd_listadoOrdenado", QStringLiteral("Sort"));
-    lsv_ordenado = listaInforme(marco, "lsv_ordenado", {QStringLiteral("Food"), QString()},
-                                {QStringLiteral("uno"), QStringLiteral("dos")});
-    lsv_ordenado->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    lsv_ordenado->header()->setSectionResizeMode(1, QHeaderView::Interactive);
-    lsv_ordenado->setColumnWidth(1, 110);
-    // Hidden until the first ranking, it keeps its room below the controls.
-    QSizePolicy reserva = lsv_ordenado->sizePolicy();
-    reserva.setRetainSizeWhenHidden(true);
-    lsv_ordenado->setSizePolicy(reserva);
+    construir();
+    connect(m_ordenar, &QPushButton::clicked, this, &PestanaRanking::ordenar);
+    new MenuDeLista(m_lista, m_menu, m_sesion.botonPulsado);
+    connect(m_lista, &QTreeWidget::itemDoubleClicked, this, &PestanaRanking::mostrarNutrientes);
+    connect(m_mostrarNutrientes, &QAction::triggered, this, &PestanaRanking::mostrarNutrientes);
+    connect(m_fijarIngesta, &QAction::triggered, this, &PestanaRanking::abrirDialogoIngesta);
 
-    auto* v = new QVBoxLayout(marco);
-    v->addWidget(lbl_3_1);
-    v->addWidget(lbl_3_2);
-    auto* fila = new QHBoxLayout;
-    fila->addWidget(cmb_nutrientes, 5);
-    fila->addWidget(cmb_categorias, 6);
-    fila->addWidget(cmd_listadoOrdenado, 2);
-    v->addLayout(fila);
-    v->addWidget(lsv_ordenado, 1);
-
-    listadoOrdenado = crear<QMenu>(lsv_ordenado, "listadoOrdenado");
-    setIntake = listadoOrdenado->addAction(QStringLiteral("&Set weekly intake"));
-    setIntake->setObjectName(QStringLiteral("setIntake"));
-    displayNutrients = listadoOrdenado->addAction(QStringLiteral("&Display all nutrients"));
-    displayNutrients->setObjectName(QStringLiteral("displayNutrients"));
-}
-
-PestanaRanking::PestanaRanking(ControlesRanking& ui, Sesion& sesion, QWidget* ventana)
-    : QObject(ventana), m_ui(ui), m_sesion(sesion), m_ventana(ventana)
-{
-    connect(ui.cmd_listadoOrdenado, &QPushButton::clicked, this, &PestanaRanking::ordenar);
-    new MenuDeLista(ui.lsv_ordenado, ui.listadoOrdenado, m_sesion.botonPulsado);
-    connect(ui.lsv_ordenado, &QTreeWidget::itemDoubleClicked, this,
-            &PestanaRanking::mostrarNutrientes);
-    connect(ui.displayNutrients, &QAction::triggered, this, &PestanaRanking::mostrarNutrientes);
-    connect(ui.setIntake, &QAction::triggered, this, &PestanaRanking::abrirDialogoIngesta);
-
-    QHeaderView* cabecera = ui.lsv_ordenado->header();
+    QHeaderView* cabecera = m_lista->header();
     cabecera->setSectionsClickable(true);
     connect(cabecera, &QHeaderView::sectionClicked, this, [this](int columna) {
-        ordenarColumnasOrdenado(m_ui.lsv_ordenado, columna, m_sesion.ordenColumnas);
+        ordenarColumnasOrdenado(m_lista, columna, m_sesion.ordenColumnas);
     });
+}
+
+void PestanaRanking::construir()
+{
+    QLabel* explicacion =
+        etiqueta(this, "lbl_3_1",
+                 QStringLiteral("This utility is complementary to the previous one. It "
+                                "displays for each food, the selected nutrient in one "
+                                "hundred grams of an edible portion. Foods without a "
+                                "known value (and those with 0) are not listed."));
+    QLabel* uso = etiqueta(this, "lbl_3_2",
+                           QStringLiteral("Select a nutrient and click Sort. Once displayed, right "
+                                          "click the items to set weekly intakes or to display all "
+                                          "nutrients. You can reverse the order by clicking the "
+                                          "columns' headers."));
+    m_nutrientes = crear<QComboBox>(this, "cmb_nutrientes");
+    m_nutrientes->setPlaceholderText(QStringLiteral("Select a nutrient"));
+    m_nutrientes->setMaxVisibleItems(20);
+    m_categorias = crear<QComboBox>(this, "cmb_categorias");
+    m_categorias->setPlaceholderText(QStringLiteral("Filter by category"));
+    m_categorias->setMaxVisibleItems(20);
+    m_ordenar = boton(this, "cmd_listadoOrdenado", QStringLiteral("Sort"));
+    m_lista = listaInforme(this, "lsv_ordenado", {QStringLiteral("Food"), QString()},
+                           {QStringLiteral("uno"), QStringLiteral("dos")});
+    m_lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_lista->header()->setSectionResizeMode(1, QHeaderView::Interactive);
+    m_lista->setColumnWidth(1, 110);
+    // Hidden until the first ranking, it keeps its room below the controls.
+    QSizePolicy reserva = m_lista->sizePolicy();
+    reserva.setRetainSizeWhenHidden(true);
+    m_lista->setSizePolicy(reserva);
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(explicacion);
+    v->addWidget(uso);
+    auto* fila = new QHBoxLayout;
+    fila->addWidget(m_nutrientes, 5);
+    fila->addWidget(m_categorias, 6);
+    fila->addWidget(m_ordenar, 2);
+    v->addLayout(fila);
+    v->addWidget(m_lista, 1);
+
+    m_menu = crear<QMenu>(m_lista, "listadoOrdenado");
+    m_fijarIngesta = m_menu->addAction(QStringLiteral("&Set weekly intake"));
+    m_fijarIngesta->setObjectName(QStringLiteral("setIntake"));
+    m_mostrarNutrientes = m_menu->addAction(QStringLiteral("&Display all nutrients"));
+    m_mostrarNutrientes->setObjectName(QStringLiteral("displayNutrients"));
+
+    m_protegidos = {explicacion, uso, m_nutrientes, m_categorias, m_ordenar, m_lista};
+}
+
+void PestanaRanking::ocultarListado()
+{
+    m_lista->hide();
+}
+
+void PestanaRanking::habilitar(bool completos)
+{
+    for (QWidget* w : std::as_const(m_protegidos))
+        w->setEnabled(completos);
 }
 
 void PestanaRanking::poblarComboNutrientes()
 {
-    QComboBox* combo = m_ui.cmb_nutrientes;
+    QComboBox* combo = m_nutrientes;
     combo->clear();
     const ValoresRecomendados& valores = m_sesion.valoresRecomendados;
     for (const QString& clave : valores.claves())
@@ -98,7 +111,7 @@ void PestanaRanking::poblarComboNutrientes()
 
 void PestanaRanking::poblarComboCategorias()
 {
-    QComboBox* combo = m_ui.cmb_categorias;
+    QComboBox* combo = m_categorias;
     combo->clear();
     const almacen::Consulta c = catalogo::todosLosGrupos();
     QString fallo = c.error;
@@ -119,10 +132,10 @@ void PestanaRanking::poblarComboCategorias()
 
 void PestanaRanking::ordenar()
 {
-    if (m_ui.cmb_nutrientes->currentIndex() < 0) {
-        mensajes::avisar(m_ventana, QStringLiteral("Please, select a nutrient"),
+    if (m_nutrientes->currentIndex() < 0) {
+        mensajes::avisar(window(), QStringLiteral("Please, select a nutrient"),
                          QStringLiteral("Alimetra 1.1"));
-        m_ui.cmb_nutrientes->setFocus();
+        m_nutrientes->setFocus();
         return;
     }
     cargarListadoOrdenado();
@@ -131,12 +144,12 @@ void PestanaRanking::ordenar()
 void PestanaRanking::cargarListadoOrdenado()
 {
     almacen::Ocupado ocupado;
-    QTreeWidget* lista = m_ui.lsv_ordenado;
+    QTreeWidget* lista = m_lista;
     lista->clear();
     // Every ranking starts highest first, whatever column was sorted before.
     lista->header()->setSortIndicatorShown(false);
 
-    const QString clave = m_ui.cmb_nutrientes->currentData().toString();
+    const QString clave = m_nutrientes->currentData().toString();
     lista->headerItem()->setText(1, QStringLiteral("  ") +
                                         m_sesion.valoresRecomendados.entrada(clave).unidad);
     lista->setVisible(true);
@@ -148,10 +161,9 @@ void PestanaRanking::cargarListadoOrdenado()
                         .arg(clave));
         return;
     }
-    const almacen::Consulta c =
-        catalogo::listadoOrdenado(columna, m_ui.cmb_categorias->currentIndex() >= 0
-                                               ? m_ui.cmb_categorias->currentData().toString()
-                                               : QString());
+    const almacen::Consulta c = catalogo::listadoOrdenado(
+        columna,
+        m_categorias->currentIndex() >= 0 ? m_categorias->currentData().toString() : QString());
     if (!c.ok) {
         escribirLog(c.entradaLog(QStringLiteral("cargarListadoOrdenado() -> ")));
         return;
@@ -177,12 +189,12 @@ void PestanaRanking::cargarListadoOrdenado()
 
 void PestanaRanking::abrirDialogoIngesta()
 {
-    if (m_ui.lsv_ordenado->selectedItems().isEmpty())
+    if (m_lista->selectedItems().isEmpty())
         return;
     if (!m_i) {
-        m_i = new DialogoIngesta(m_ventana, m_ui.lsv_ordenado, m_sesion.perfilActual);
+        m_i = new DialogoIngesta(window(), m_lista, m_sesion.perfilActual);
         m_i->adjustSize();
-        situarSobre(m_i, m_ventana);
+        situarSobre(m_i, window());
     }
     m_i->show();
     m_i->raise();
@@ -191,10 +203,10 @@ void PestanaRanking::abrirDialogoIngesta()
 
 void PestanaRanking::mostrarNutrientes()
 {
-    const QList<QTreeWidgetItem*> elegidas = m_ui.lsv_ordenado->selectedItems();
+    const QList<QTreeWidgetItem*> elegidas = m_lista->selectedItems();
     if (elegidas.isEmpty())
         return;
-    cargarInfoCompleta(m_ventana, m_sesion.valoresRecomendados, elegidas.first()->text(0),
+    cargarInfoCompleta(window(), m_sesion.valoresRecomendados, elegidas.first()->text(0),
                        idAlimento(elegidas.first()));
 }
 
@@ -202,6 +214,6 @@ void PestanaRanking::cerrarDialogos()
 {
     if (m_i)
         m_i->close();
-    for (Ficha* n : m_ventana->findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly))
+    for (Ficha* n : window()->findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly))
         n->close();
 }

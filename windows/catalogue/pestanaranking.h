@@ -2,59 +2,55 @@
 
 #include "windows/catalogue/dialogoingesta.h"
 
-#include <QObject>
+#include <QList>
 #include <QPointer>
+#include <QWidget>
 
 class QAction;
 class QComboBox;
-class QLabel;
 class QMenu;
 class QPushButton;
 class QTreeWidget;
-class QWidget;
 class Sesion;
 
-// The controls of tab 3, by the object names they carry.
-struct ControlesRanking
-{
-    QLabel* lbl_3_1 = nullptr;
-    QLabel* lbl_3_2 = nullptr;
-    QComboBox* cmb_nutrientes = nullptr;
-    QComboBox* cmb_categorias = nullptr;
-    QPushButton* cmd_listadoOrdenado = nullptr;
-    QTreeWidget* lsv_ordenado = nullptr;
-    // The ranking's pop-up menu.
-    QMenu* listadoOrdenado = nullptr;
-    QAction* setIntake = nullptr;
-    QAction* displayNutrients = nullptr;
-
-    void construir(QWidget* marco);
-};
-
 // Tab 3: every food ranked on one nutrient.
-class PestanaRanking : public QObject
+class PestanaRanking : public QWidget
 {
     Q_OBJECT
 
 public:
-    PestanaRanking(ControlesRanking& ui, Sesion& sesion, QWidget* ventana);
+    explicit PestanaRanking(Sesion& sesion, QWidget* padre = nullptr);
 
     // Fill the nutrient and category lists; called once when the window loads.
     void poblarComboNutrientes();
     void poblarComboCategorias();
     // Ranks the foods (of the chosen group) on the chosen nutrient.
     void cargarListadoOrdenado();
+    // Hides the ranking until the first one is made; it keeps its room.
+    void ocultarListado();
+    // Enables the tab's controls while the personal data are complete,
+    // disables them otherwise.
+    void habilitar(bool completos);
     // Closes the intake dialog and the detail windows that are open.
     void cerrarDialogos();
 
 private:
+    void construir();
     void ordenar();
     void abrirDialogoIngesta();
     void mostrarNutrientes();
 
-    ControlesRanking& m_ui;
     Sesion& m_sesion;
-    QWidget* m_ventana;
+    QComboBox* m_nutrientes = nullptr; // cmb_nutrientes
+    QComboBox* m_categorias = nullptr; // cmb_categorias
+    QPushButton* m_ordenar = nullptr;  // cmd_listadoOrdenado
+    QTreeWidget* m_lista = nullptr;    // lsv_ordenado
+    // The ranking's pop-up menu and its entries.
+    QMenu* m_menu = nullptr;                // listadoOrdenado
+    QAction* m_fijarIngesta = nullptr;      // setIntake
+    QAction* m_mostrarNutrientes = nullptr; // displayNutrients
+    // What goes grey while the personal data are missing.
+    QList<QWidget*> m_protegidos;
     // Compared only: it may be on its way out when an event reaches the filter.
     QPointer<DialogoIngesta> m_i;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "windows/catalogue/pestanabusqueda.h"
-#include "windows/catalogue/pestanaranking.h"
 #include "windows/main/pestanadris.h"
 #include "windows/main/pestanaingestas.h"
 #include "windows/profiles/datospersonales.h"
@@ -11,16 +9,9 @@ class QFrame;
 
 // The controls of the tabs still built as control structs, by the object
 // names they carry, with the frames they are built in.
-struct InterfazPrincipal : ControlesDatos,
-                           ControlesBusqueda,
-                           ControlesRanking,
-                           ControlesIngestas,
-                           ControlesPerfiles,
-                           ControlesDRIs
+struct InterfazPrincipal : ControlesDatos, ControlesIngestas, ControlesPerfiles, ControlesDRIs
 {
     QFrame* frm_uno = nullptr;
-    QFrame* frm_dos = nullptr;
-    QFrame* frm_tres = nullptr;
     QFrame* frm_cuatro = nullptr;
     QFrame* frm_seis = nullptr;
     QFrame* frm_siete = nullptr;

@@ -4,7 +4,7 @@
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
-#include "windows/catalogue/ayudamedidas.h"
+#include "windows/catalogue/pestanaranking.h"
 #include "windows/common/acerca.h"
 #include "windows/common/controles.h"
 #include "windows/common/etiquetarecortada.h"
@@ -21,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -68,8 +67,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     resize(ancho, alto);
 
     m_datos = new DatosPersonales(m_ui, m_sesion, this);
-    m_busqueda = new PestanaBusqueda(m_ui, m_sesion, this);
-    m_ranking = new PestanaRanking(m_ui, m_sesion, this);
     m_ingestas = new PestanaIngestas(m_ui, this);
     m_perfiles = new PestanaPerfiles(m_ui, m_sesion, this);
     m_dris = new PestanaDRIs(m_ui, this);
@@ -137,11 +134,11 @@ void VentanaPrincipal::construir()
     };
     m_ui.ControlesDatos::construir(
         marco(m_ui.frm_uno, "frm_uno", QStringLiteral("1: Personal data"), "uno"));
-    m_ui.ControlesBusqueda::construir(
-        marco(m_ui.frm_dos, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos"));
-    m_ui.ControlesRanking::construir(
-        marco(m_ui.frm_tres, "frm_tres", QStringLiteral("3: Sort foods by nutrient and set intake"),
-              "tres"));
+    m_busqueda = new PestanaBusqueda(m_sesion);
+    agregarPestana(m_busqueda, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos");
+    m_ranking = new PestanaRanking(m_sesion);
+    agregarPestana(m_ranking, "frm_tres",
+                   QStringLiteral("3: Sort foods by nutrient and set intake"), "tres");
     m_ui.ControlesIngestas::construir(
         marco(m_ui.frm_cuatro, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro"));
     m_resultados = new PestanaResultados(m_sesion);
@@ -165,7 +162,7 @@ void VentanaPrincipal::cargar(QWidget* presentacion)
     situarMarcos();
     m_datos->poblarComboEdades();
     cargarDatos();
-    m_ui.lsv_ordenado->hide();
+    m_ranking->ocultarListado();
 
     if (QScreen* pantalla = screen())
         move(pantalla->availableGeometry().center() - rect().center());
@@ -195,15 +192,6 @@ void VentanaPrincipal::inicio()
     }
     m_dris->cargar();
 
-    m_controlesDos = {m_ui.lbl_2_1,      m_ui.lbl_2_2,     m_ui.lbl_2_3,        m_ui.lbl_2_4,
-                      m_ui.tbx_buscar,   m_ui.cmd_buscar,  m_ui.lbx_categorias, m_ui.lsv_alimentos,
-                      m_ui.tbx_cantidad, m_ui.cmd_guardar, m_ui.ayudaMedidas};
-    m_controlesTres = {m_ui.lbl_3_1,
-                       m_ui.lbl_3_2,
-                       m_ui.cmb_nutrientes,
-                       m_ui.cmb_categorias,
-                       m_ui.cmd_listadoOrdenado,
-                       m_ui.lsv_ordenado};
     m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos, m_ui.lbl_4_3};
 
     if (!fallo.isEmpty()) {
@@ -315,11 +303,15 @@ void VentanaPrincipal::mostrarTabs()
 
     if (clave == QLatin1String("dos")) {
         // Tab 4 may have changed what the profile stores of the food.
-        m_ui.ayudaMedidas->releerGuardada();
-        if (!proteger(m_controlesDos))
+        m_busqueda->releerGuardada();
+        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
+        m_busqueda->habilitar(completos);
+        if (!completos)
             avisarFaltanDatos();
     } else if (clave == QLatin1String("tres")) {
-        if (!proteger(m_controlesTres))
+        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
+        m_ranking->habilitar(completos);
+        if (!completos)
             avisarFaltanDatos();
     } else if (clave == QLatin1String("cuatro")) {
         const QString fallo = m_ingestas->cargar(m_sesion.perfilActual.idPerfil);

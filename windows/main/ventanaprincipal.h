@@ -1,6 +1,7 @@
 #pragma once
 
 #include "evaluation/sesion.h"
+#include "windows/catalogue/pestanabusqueda.h"
 #include "windows/main/interfaz.h"
 
 #include <QList>
@@ -12,7 +13,6 @@ class Intro;
 class QLabel;
 class QStatusBar;
 class QTabWidget;
-class PestanaBusqueda;
 class PestanaDRIs;
 class PestanaIngestas;
 class PestanaPerfiles;
@@ -90,8 +90,6 @@ private:
     QStatusBar* m_barra = nullptr;               // sbr_estado
     EtiquetaRecortada* m_perfilActual = nullptr; // lbl_perfil
     QLabel* m_estadoBase = nullptr;              // lbl_base
-    QList<QWidget*> m_controlesDos;
-    QList<QWidget*> m_controlesTres;
     QList<QWidget*> m_controlesCuatro;
 
     DatosPersonales* m_datos = nullptr;
