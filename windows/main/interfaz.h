@@ -4,21 +4,18 @@
 #include "windows/catalogue/pestanaranking.h"
 #include "windows/main/pestanadris.h"
 #include "windows/main/pestanaingestas.h"
-#include "windows/profiles/datospersonales.h"
 #include "windows/profiles/pestanaperfiles.h"
 
 class QFrame;
 
 // The controls of the tabs still built as control structs, by the object
 // names they carry, with the frames they are built in.
-struct InterfazPrincipal : ControlesDatos,
-                           ControlesBusqueda,
+struct InterfazPrincipal : ControlesBusqueda,
                            ControlesRanking,
                            ControlesIngestas,
                            ControlesPerfiles,
                            ControlesDRIs
 {
-    QFrame* frm_uno = nullptr;
     QFrame* frm_dos = nullptr;
     QFrame* frm_tres = nullptr;
     QFrame* frm_cuatro = nullptr;

@@ -11,6 +11,7 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
 #include "windows/evaluation/pestanaresultados.h"
+#include "windows/profiles/datospersonales.h"
 #include "windows/splash/intro.h"
 
 #include <QApplication>
@@ -67,7 +68,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     }
     resize(ancho, alto);
 
-    m_datos = new DatosPersonales(m_ui, m_sesion, this);
     m_busqueda = new PestanaBusqueda(m_ui, m_sesion, this);
     m_ranking = new PestanaRanking(m_ui, m_sesion, this);
     m_ingestas = new PestanaIngestas(m_ui, this);
@@ -135,8 +135,8 @@ void VentanaPrincipal::construir()
         agregarPestana(f, nombre, titulo, clave);
         return f;
     };
-    m_ui.ControlesDatos::construir(
-        marco(m_ui.frm_uno, "frm_uno", QStringLiteral("1: Personal data"), "uno"));
+    m_datos = new DatosPersonales(m_sesion);
+    agregarPestana(m_datos, "frm_uno", QStringLiteral("1: Personal data"), "uno");
     m_ui.ControlesBusqueda::construir(
         marco(m_ui.frm_dos, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos"));
     m_ui.ControlesRanking::construir(
