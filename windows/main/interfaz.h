@@ -4,21 +4,15 @@
 #include "windows/catalogue/pestanaranking.h"
 #include "windows/main/pestanadris.h"
 #include "windows/main/pestanaingestas.h"
-#include "windows/profiles/pestanaperfiles.h"
 
 class QFrame;
 
 // The controls of the tabs still built as control structs, by the object
 // names they carry, with the frames they are built in.
-struct InterfazPrincipal : ControlesBusqueda,
-                           ControlesRanking,
-                           ControlesIngestas,
-                           ControlesPerfiles,
-                           ControlesDRIs
+struct InterfazPrincipal : ControlesBusqueda, ControlesRanking, ControlesIngestas, ControlesDRIs
 {
     QFrame* frm_dos = nullptr;
     QFrame* frm_tres = nullptr;
     QFrame* frm_cuatro = nullptr;
-    QFrame* frm_seis = nullptr;
     QFrame* frm_siete = nullptr;
 };
