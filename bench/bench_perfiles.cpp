@@ -96,7 +96,7 @@ int main(int argc, char* argv[])
 
     DialogoPerfil* p = nullptr;
     bench::medir(
-        "\"Save as\" of a profile with 500 intakes", 20, [&] { p->cmd_guardar->click(); },
+        "\"Save as\" of a profile with 500 intakes", 20, [&] { ::ui(*p).cmd_guardar->click(); },
         [&] {
             // Each copy starts from the same state: no earlier copy, the
             // previous profile current, the source selected, the dialog open.
@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
             seleccionar(f, origen);
             ::ui(f).cmd_perfilGuardar->click();
             p = f.perfiles().dialogo();
-            p->tbx_perfil->setText(QStringLiteral("Copy"));
+            ::ui(*p).tbx_perfil->setText(QStringLiteral("Copy"));
         });
     std::printf("last copy: %lld intakes\n",
                 unValor(QStringLiteral("select count(*) from saves s join profiles p on "

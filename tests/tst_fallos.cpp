@@ -201,8 +201,8 @@ private slots:
                           Qt::LeftButton);
         DialogoPerfil* p = e.f->perfiles().dialogo();
         QVERIFY(p);
-        p->tbx_perfil->setText(QStringLiteral("Ann\r\n\r\n%1\t\x01").arg(QString(92, '-')));
-        QTest::mouseClick(p->cmd_guardar, Qt::LeftButton);
+        ::ui(*p).tbx_perfil->setText(QStringLiteral("Ann\r\n\r\n%1\t\x01").arg(QString(92, '-')));
+        QTest::mouseClick(::ui(*p).cmd_guardar, Qt::LeftButton);
         QVERIFY(e.msgs.ultimo().texto.endsWith(lineaSoloLectura));
         QVERIFY(!e.fx.log().contains(QStringLiteral("Ann\r")));
         QVERIFY(e.fx.log().contains(QStringLiteral("'Ann\\r\\n\\r\\n-")));

@@ -111,9 +111,9 @@ struct Fuzz : Escena
             f->findChild<QPushButton*>(QStringLiteral("cmd_perfilRenombrar"))->click();
             DialogoPerfil* p = f->perfiles().dialogo();
             const QString antes = perfil("name").toString();
-            p->tbx_perfil->setText(t);
-            const QString tecleado = p->tbx_perfil->text();
-            p->cmd_guardar->click();
+            ::ui(*p).tbx_perfil->setText(t);
+            const QString tecleado = ::ui(*p).tbx_perfil->text();
+            ::ui(*p).cmd_guardar->click();
             p->close();
             const QString ahora = perfil("name").toString();
             return ahora == antes || ahora == tecleado;

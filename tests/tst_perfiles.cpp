@@ -115,8 +115,8 @@ struct Escena
     // Types the name into the open dialog and presses its action button.
     static void aceptar(DialogoPerfil* p, const QString& nombre)
     {
-        p->tbx_perfil->setText(nombre);
-        QTest::mouseClick(p->cmd_guardar, Qt::LeftButton);
+        ::ui(*p).tbx_perfil->setText(nombre);
+        QTest::mouseClick(::ui(*p).cmd_guardar, Qt::LeftButton);
     }
 
     Fixture fx;
@@ -291,8 +291,9 @@ private slots:
         DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilNuevo"));
         QVERIFY(p);
         QVERIFY(!p->isModal() && !QApplication::activeModalWidget());
-        QCOMPARE(p->lbl_perfil->text(), QStringLiteral("Enter the name for the new profile:"));
-        QVERIFY(p->tbx_perfil->text().isEmpty());
+        QCOMPARE(::ui(*p).lbl_perfil->text(),
+                 QStringLiteral("Enter the name for the new profile:"));
+        QVERIFY(::ui(*p).tbx_perfil->text().isEmpty());
         Escena::aceptar(p, nombre);
 
         if (!aceptado) {
@@ -301,7 +302,7 @@ private slots:
                                                 "characters")});
             // The dialog stays open with the name, to be corrected.
             QCOMPARE(e.f.perfiles().dialogo(), p);
-            QCOMPARE(p->tbx_perfil->text(), nombre);
+            QCOMPARE(::ui(*p).tbx_perfil->text(), nombre);
             QCOMPARE(e.foto(), antes);
             return;
         }
@@ -352,7 +353,7 @@ private slots:
         e.seleccionar(3);
         DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilGuardar"));
         QVERIFY(p);
-        QCOMPARE(p->tbx_perfil->selectedText(), QStringLiteral("Third"));
+        QCOMPARE(::ui(*p).tbx_perfil->selectedText(), QStringLiteral("Third"));
         e.seleccionar(otro);
         Escena::aceptar(p, QStringLiteral("O'Other copy"));
 
@@ -471,7 +472,7 @@ private slots:
 
         DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilRenombrar"));
         QVERIFY(p);
-        QCOMPARE(p->tbx_perfil->selectedText(), anterior);
+        QCOMPARE(::ui(*p).tbx_perfil->selectedText(), anterior);
         Escena::aceptar(p, nombre);
 
         QCOMPARE(e.msgs.textos(), QStringList{QStringLiteral("Profile renamed")});
@@ -559,16 +560,16 @@ private slots:
         e.seleccionar(otro);
         DialogoPerfil* p = e.abrir(QStringLiteral("cmd_perfilNuevo"));
         QVERIFY(p);
-        p->tbx_perfil->setText(QStringLiteral("typed"));
+        ::ui(*p).tbx_perfil->setText(QStringLiteral("typed"));
         for (const char* b : {"cmd_perfilNuevo", "cmd_perfilGuardar", "cmd_perfilRenombrar"})
             QCOMPARE(e.abrir(QLatin1String(b)), p);
-        QCOMPARE(p->tbx_perfil->text(), QStringLiteral("typed"));
+        QCOMPARE(::ui(*p).tbx_perfil->text(), QStringLiteral("typed"));
         QCOMPARE(e.f.findChildren<DialogoPerfil*>().size(), 1);
         // Added behind the list's back: a refresh would show it.
         e.fx.ejecutar(QStringLiteral("insert into profiles (name, last) values ('Behind', 0)"));
         const QList<QVariantList> antes = e.foto();
 
-        QTest::mouseClick(p->cmd_cancelar, Qt::LeftButton);
+        QTest::mouseClick(::ui(*p).cmd_cancelar, Qt::LeftButton);
 
         QVERIFY(e.msgs.mostrados().isEmpty());
         QVERIFY(!e.f.perfiles().dialogo());

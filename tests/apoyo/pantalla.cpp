@@ -1,5 +1,7 @@
 #include "apoyo/pantalla.h"
 
+#include "windows/profiles/dialogoperfil.h"
+
 #include <QHash>
 #include <QtTest>
 
@@ -123,4 +125,14 @@ Pantalla& ui(QWidget& ventana)
         QObject::connect(&ventana, &QObject::destroyed, [w = &ventana] { pantallas.remove(w); });
     }
     return *it;
+}
+
+PantallaPerfil ui(DialogoPerfil& dialogo)
+{
+    PantallaPerfil p;
+    p.lbl_perfil = buscar<QLabel>(dialogo, "lbl_perfil");
+    p.tbx_perfil = buscar<QLineEdit>(dialogo, "tbx_perfil");
+    p.cmd_cancelar = buscar<QPushButton>(dialogo, "cmd_cancelar");
+    p.cmd_guardar = buscar<QPushButton>(dialogo, "cmd_guardar");
+    return p;
 }

@@ -128,3 +128,16 @@ struct Pantalla
 
 // The controls of `ventana`, found at the first call and kept while it lives.
 Pantalla& ui(QWidget& ventana);
+
+class DialogoPerfil;
+
+// The controls of a profile-name dialog, by the object names they carry.
+struct PantallaPerfil
+{
+    QLabel* lbl_perfil = nullptr;
+    QLineEdit* tbx_perfil = nullptr;
+    QPushButton* cmd_cancelar = nullptr;
+    QPushButton* cmd_guardar = nullptr;
+};
+
+PantallaPerfil ui(DialogoPerfil& dialogo);

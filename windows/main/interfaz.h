@@ -2,17 +2,13 @@
 
 #include "windows/main/pestanadris.h"
 #include "windows/main/pestanaingestas.h"
-#include "windows/profiles/datospersonales.h"
-#include "windows/profiles/pestanaperfiles.h"
 
 class QFrame;
 
 // The controls of the tabs still built as control structs, by the object
 // names they carry, with the frames they are built in.
-struct InterfazPrincipal : ControlesDatos, ControlesIngestas, ControlesPerfiles, ControlesDRIs
+struct InterfazPrincipal : ControlesIngestas, ControlesDRIs
 {
-    QFrame* frm_uno = nullptr;
     QFrame* frm_cuatro = nullptr;
-    QFrame* frm_seis = nullptr;
     QFrame* frm_siete = nullptr;
 };

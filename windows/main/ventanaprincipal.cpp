@@ -11,6 +11,8 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
 #include "windows/evaluation/pestanaresultados.h"
+#include "windows/profiles/datospersonales.h"
+#include "windows/profiles/pestanaperfiles.h"
 #include "windows/splash/intro.h"
 
 #include <QApplication>
@@ -66,9 +68,7 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     }
     resize(ancho, alto);
 
-    m_datos = new DatosPersonales(m_ui, m_sesion, this);
     m_ingestas = new PestanaIngestas(m_ui, this);
-    m_perfiles = new PestanaPerfiles(m_ui, m_sesion, this);
     m_dris = new PestanaDRIs(m_ui, this);
 
     // One handler refreshes whatever depends on the current profile.
@@ -132,8 +132,8 @@ void VentanaPrincipal::construir()
         agregarPestana(f, nombre, titulo, clave);
         return f;
     };
-    m_ui.ControlesDatos::construir(
-        marco(m_ui.frm_uno, "frm_uno", QStringLiteral("1: Personal data"), "uno"));
+    m_datos = new DatosPersonales(m_sesion);
+    agregarPestana(m_datos, "frm_uno", QStringLiteral("1: Personal data"), "uno");
     m_busqueda = new PestanaBusqueda(m_sesion);
     agregarPestana(m_busqueda, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos");
     m_ranking = new PestanaRanking(m_sesion);
@@ -143,8 +143,8 @@ void VentanaPrincipal::construir()
         marco(m_ui.frm_cuatro, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro"));
     m_resultados = new PestanaResultados(m_sesion);
     agregarPestana(m_resultados, "frm_cinco", QStringLiteral("5: Display results"), "cinco");
-    m_ui.ControlesPerfiles::construir(
-        marco(m_ui.frm_seis, "frm_seis", QStringLiteral("6: Manage profiles"), "seis"));
+    m_perfiles = new PestanaPerfiles(m_sesion);
+    agregarPestana(m_perfiles, "frm_seis", QStringLiteral("6: Manage profiles"), "seis");
     m_ui.ControlesDRIs::construir(
         marco(m_ui.frm_siete, "frm_siete", QStringLiteral("7: Set DRIs"), "siete"));
 }

@@ -2,93 +2,102 @@
 
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
+#include "windows/common/controles.h"
 #include "windows/common/mensajes.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace {
-
-const QString textoCrear = QStringLiteral("Create");
-const QString textoGuardar = QStringLiteral("Save");
-const QString textoRenombrar = QStringLiteral("Rename");
 
 const QString falloCrear = QStringLiteral("An error occurred while creting the new profile");
 const QString falloCopiar =
     QStringLiteral("An error occurred while duplicating the profile selected");
 
-// Positions in the window's own unit (twips) turned into pixels.
-QRect rectangulo(int izquierda, int arriba, int ancho, int alto)
-{
-    return QRect(izquierda / 15, arriba / 15, ancho / 15, alto / 15);
-}
-
 } // namespace
 
 DialogoPerfil::DialogoPerfil(QWidget* ventana, Sesion& sesion, Modo modo, const QString& nombre,
                              Seleccion seleccion)
-    : QDialog(ventana), m_sesion(sesion), m_seleccion(std::move(seleccion))
+    : QDialog(ventana), m_sesion(sesion), m_modo(modo), m_seleccion(std::move(seleccion))
 {
     setObjectName(QStringLiteral("p"));
     setWindowTitle(QString());
     setModal(false);
+    construir();
+    presentar(nombre);
 
-    lbl_perfil = new QLabel(this);
-    lbl_perfil->setObjectName(QStringLiteral("lbl_perfil"));
-    lbl_perfil->setTextFormat(Qt::PlainText);
-    lbl_perfil->setGeometry(rectangulo(240, 120, 4215, 375));
+    connect(m_cancelar, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_aceptar, &QPushButton::clicked, this, &DialogoPerfil::pulsarGuardar);
 
-    tbx_perfil = new QLineEdit(this);
-    tbx_perfil->setObjectName(QStringLiteral("tbx_perfil"));
-    tbx_perfil->setGeometry(rectangulo(120, 480, 4455, 375));
-    // The length rule is checked on "Save" with a message; the box itself
-    // must not cut a longer name short without telling.
-    tbx_perfil->setMaxLength(32767);
-
-    cmd_cancelar = new QPushButton(QStringLiteral("Cancel"), this);
-    cmd_cancelar->setObjectName(QStringLiteral("cmd_cancelar"));
-    cmd_guardar = new QPushButton(this);
-    cmd_guardar->setObjectName(QStringLiteral("cmd_guardar"));
-    // Enter in the name box carries out the action rather than cancelling it.
-    cmd_guardar->setDefault(true);
-    // The buttons keep their places but get the height their text needs.
-    const int alto = qMax(255 / 15, cmd_cancelar->sizeHint().height());
-    QRect r = rectangulo(520, 1080, 1815, 255);
-    cmd_cancelar->setGeometry(r.x(), r.y(), r.width(), alto);
-    r = rectangulo(2480, 1080, 1695, 255);
-    cmd_guardar->setGeometry(r.x(), r.y(), r.width(), alto);
-    setFixedSize(4680 / 15, qMax(1500 / 15, r.y() + alto + 8));
-
-    setTabOrder(tbx_perfil, cmd_guardar);
-    setTabOrder(cmd_guardar, cmd_cancelar);
-
-    connect(cmd_cancelar, &QPushButton::clicked, this, &QDialog::close);
-    connect(cmd_guardar, &QPushButton::clicked, this, &DialogoPerfil::pulsarGuardar);
-
-    if (modo != Modo::Crear) {
-        tbx_perfil->setText(nombre);
-        tbx_perfil->selectAll();
-    }
-    switch (modo) {
-    case Modo::Crear:
-        cmd_guardar->setText(textoCrear);
-        lbl_perfil->setText(QStringLiteral("Enter the name for the new profile:"));
-        break;
-    case Modo::Guardar:
-        cmd_guardar->setText(textoGuardar);
-        lbl_perfil->setText(QStringLiteral("Enter the name to duplicate the profile:"));
-        break;
-    case Modo::Renombrar:
-        cmd_guardar->setText(textoRenombrar);
-        lbl_perfil->setText(QStringLiteral("Enter the new name of the profile:"));
-        break;
-    }
-    tbx_perfil->setFocus();
-
+    adjustSize();
     if (QScreen* pantalla = ventana ? ventana->screen() : nullptr)
         move(pantalla->availableGeometry().center() - rect().center());
+}
+
+void DialogoPerfil::construir()
+{
+    m_pregunta = crear<QLabel>(this, "lbl_perfil");
+    m_pregunta->setTextFormat(Qt::PlainText);
+    // Set in a little from the name box's edge.
+    m_pregunta->setIndent(8);
+    m_nombre = crear<QLineEdit>(this, "tbx_perfil");
+    // The length rule is checked on "Save" with a message; the box itself
+    // must not cut a longer name short without telling.
+    m_nombre->setMaxLength(32767);
+    m_nombre->setMinimumWidth(296);
+    m_cancelar = boton(this, "cmd_cancelar", QStringLiteral("Cancel"));
+    m_aceptar = crear<QPushButton>(this, "cmd_guardar");
+    // Enter in the name box carries out the action rather than cancelling it.
+    m_aceptar->setDefault(true);
+
+    // The question over the name box, the two buttons side by side under
+    // them, centred; the window as large as they need, no larger.
+    auto* v = new QVBoxLayout(this);
+    v->setSizeConstraint(QLayout::SetFixedSize);
+    v->setContentsMargins(8, 8, 8, 8);
+    v->setSpacing(4);
+    v->addWidget(m_pregunta);
+    v->addWidget(m_nombre);
+    v->addSpacing(12);
+    auto* botones = new QHBoxLayout;
+    botones->setSpacing(10);
+    botones->addStretch(1);
+    for (QPushButton* b : {m_cancelar, m_aceptar}) {
+        b->setMinimumWidth(115);
+        botones->addWidget(b);
+    }
+    botones->addStretch(1);
+    v->addLayout(botones);
+
+    setTabOrder(m_nombre, m_aceptar);
+    setTabOrder(m_aceptar, m_cancelar);
+}
+
+void DialogoPerfil::presentar(const QString& nombre)
+{
+    switch (m_modo) {
+    case Modo::Crear:
+        m_aceptar->setText(QStringLiteral("Create"));
+        m_pregunta->setText(QStringLiteral("Enter the name for the new profile:"));
+        break;
+    case Modo::Guardar:
+        m_aceptar->setText(QStringLiteral("Save"));
+        m_pregunta->setText(QStringLiteral("Enter the name to duplicate the profile:"));
+        break;
+    case Modo::Renombrar:
+        m_aceptar->setText(QStringLiteral("Rename"));
+        m_pregunta->setText(QStringLiteral("Enter the new name of the profile:"));
+        break;
+    }
+    if (m_modo != Modo::Crear) {
+        m_nombre->setText(nombre);
+        m_nombre->selectAll();
+    }
+    m_nombre->setFocus();
 }
 
 void DialogoPerfil::done(int resultado)
@@ -100,7 +109,7 @@ void DialogoPerfil::done(int resultado)
 
 void DialogoPerfil::pulsarGuardar()
 {
-    const QString nombre = tbx_perfil->text();
+    const QString nombre = m_nombre->text();
     // Characters as a person counts them, not UTF-16 units.
     const qsizetype largo = QStringView(nombre).toUcs4().size();
     // SQLite takes a leading U+FEFF of text bound as UTF-16 for a byte-order
@@ -111,7 +120,7 @@ void DialogoPerfil::pulsarGuardar()
     if (largo == 0 || largo > largoMaximoNombre || marcaInicial) {
         mensajes::avisar(this, QStringLiteral("Profile name cannot be blank or greater than 200 "
                                               "characters"));
-        tbx_perfil->setFocus();
+        m_nombre->setFocus();
         return;
     }
     guardar();
@@ -126,29 +135,27 @@ void DialogoPerfil::guardar()
 {
     qint64 origen = 0;
     const bool haySeleccion = m_seleccion && m_seleccion(&origen);
-    const QString modo = cmd_guardar->text();
-    const QString nombre = tbx_perfil->text();
+    const QString nombre = m_nombre->text();
 
-    if ((modo == textoGuardar || modo == textoRenombrar) && !haySeleccion) {
+    if (m_modo != Modo::Crear && !haySeleccion) {
         avisarSinSeleccion(this);
         return;
     }
 
     bool actualNuevo = false;
     bool renombrado = false;
-    if (modo == textoGuardar) {
-        actualNuevo = anunciar(perfiles::copiar(origen, nombre), QStringLiteral("Profile saved"),
-                               falloCopiar);
-    } else if (modo == textoRenombrar) {
-        renombrado = perfiles::renombrar(origen, nombre);
-        if (renombrado)
-            mensajes::confirmar(this, QStringLiteral("Profile renamed"));
-        else
-            mensajes::errorEscritura(
-                this, QStringLiteral("An error occurred while renaming the profile"));
-    } else if (modo == textoCrear) {
+    switch (m_modo) {
+    case Modo::Crear:
         actualNuevo =
             anunciar(perfiles::crear(nombre), QStringLiteral("Profile created"), falloCrear);
+        break;
+    case Modo::Guardar:
+        actualNuevo = anunciar(perfiles::copiar(origen, nombre), QStringLiteral("Profile saved"),
+                               falloCopiar);
+        break;
+    case Modo::Renombrar:
+        renombrado = renombrar(origen, nombre);
+        break;
     }
 
     emit perfilesCambiados();
@@ -157,6 +164,17 @@ void DialogoPerfil::guardar()
     else if (renombrado)
         m_sesion.anunciarCambioDePerfil(Sesion::Cambio::Nombre);
     close();
+}
+
+bool DialogoPerfil::renombrar(qint64 id, const QString& nombre)
+{
+    if (!perfiles::renombrar(id, nombre)) {
+        mensajes::errorEscritura(this,
+                                 QStringLiteral("An error occurred while renaming the profile"));
+        return false;
+    }
+    mensajes::confirmar(this, QStringLiteral("Profile renamed"));
+    return true;
 }
 
 bool DialogoPerfil::anunciar(qint64 id, const QString& exito, const QString& fallo)

@@ -27,11 +27,6 @@ public:
     DialogoPerfil(QWidget* ventana, Sesion& sesion, Modo modo, const QString& nombre,
                   Seleccion seleccion);
 
-    QLabel* lbl_perfil = nullptr;
-    QLineEdit* tbx_perfil = nullptr;
-    QPushButton* cmd_cancelar = nullptr;
-    QPushButton* cmd_guardar = nullptr;
-
     // Carries out the action of the dialog's mode, announces what changed and
     // closes the dialog.
     void guardar();
@@ -47,10 +42,20 @@ protected:
     void done(int resultado) override;
 
 private:
+    void construir();
+    // The caption, the button's text and the name shown for the mode.
+    void presentar(const QString& nombre);
     void pulsarGuardar();
     // Tells the outcome of a create or copy; a new profile becomes current.
     bool anunciar(qint64 id, const QString& exito, const QString& fallo);
+    // Renames the profile `id`, telling the outcome.
+    bool renombrar(qint64 id, const QString& nombre);
 
     Sesion& m_sesion;
+    const Modo m_modo;
     Seleccion m_seleccion;
+    QLabel* m_pregunta = nullptr;      // lbl_perfil
+    QLineEdit* m_nombre = nullptr;     // tbx_perfil
+    QPushButton* m_cancelar = nullptr; // cmd_cancelar
+    QPushButton* m_aceptar = nullptr;  // cmd_guardar
 };

@@ -21,29 +21,49 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-void ControlesPerfiles::construir(QWidget* marco)
+PestanaPerfiles::PestanaPerfiles(Sesion& sesion, QWidget* padre) : QWidget(padre), m_sesion(sesion)
 {
-    Label15 = etiqueta(marco, "Label15",
-                       QStringLiteral("The following list displays profiles already saved."));
-    Label16 = etiqueta(marco, "Label16",
-                       QStringLiteral("A profile stores information about saved food intakes "
-                                      "and personal data. Select one of them and click the "
-                                      "buttons on the right for managing. "));
-    lsv_perfiles = listaInforme(marco, "lsv_perfiles", {QString()}, {QStringLiteral("uno")});
-    lsv_perfiles->setHeaderHidden(true);
-    lsv_perfiles->header()->setStretchLastSection(true);
-    cmd_perfilNuevo = boton(marco, "cmd_perfilNuevo", QStringLiteral("New"));
-    cmd_perfilCargar = boton(marco, "cmd_perfilCargar", QStringLiteral("Load"));
-    cmd_perfilGuardar = boton(marco, "cmd_perfilGuardar", QStringLiteral("Save as"));
-    cmd_perfilRenombrar = boton(marco, "cmd_perfilRenombrar", QStringLiteral("Rename"));
-    cmd_perfilBorrar = boton(marco, "cmd_perfilBorrar", QStringLiteral("Remove"));
-    cmd_respaldar = boton(marco, "cmd_respaldar", QStringLiteral("Back up data..."));
-    cmd_restaurar = boton(marco, "cmd_restaurar", QStringLiteral("Restore data..."));
+    construir();
+    m_confirmarEnBarra->setChecked(mensajes::confirmarEnBarra());
+    connect(m_confirmarEnBarra, &QCheckBox::toggled, this, &mensajes::ponerConfirmarEnBarra);
+    connect(m_acerca, &QLabel::linkActivated, this, [this] { mostrarAcerca(window()); });
+    connect(m_nuevo, &QPushButton::clicked, this,
+            [this] { abrirDialogo(DialogoPerfil::Modo::Crear); });
+    connect(m_cargar, &QPushButton::clicked, this, &PestanaPerfiles::cargarPerfil);
+    connect(m_copiar, &QPushButton::clicked, this,
+            [this] { abrirDialogo(DialogoPerfil::Modo::Guardar); });
+    connect(m_renombrar, &QPushButton::clicked, this,
+            [this] { abrirDialogo(DialogoPerfil::Modo::Renombrar); });
+    connect(m_borrar, &QPushButton::clicked, this, &PestanaPerfiles::pulsarBorrar);
+    connect(m_lista, &QTreeWidget::itemDoubleClicked, this, [this] { cargarPerfil(); });
+    connect(m_respaldar, &QPushButton::clicked, this, &PestanaPerfiles::respaldar);
+    connect(m_restaurar, &QPushButton::clicked, this, &PestanaPerfiles::restaurar);
+}
+
+void PestanaPerfiles::construir()
+{
+    QLabel* titulo = etiqueta(
+        this, "Label15", QStringLiteral("The following list displays profiles already saved."));
+    QLabel* explicacion =
+        etiqueta(this, "Label16",
+                 QStringLiteral("A profile stores information about saved food intakes "
+                                "and personal data. Select one of them and click the "
+                                "buttons on the right for managing. "));
+    m_lista = listaInforme(this, "lsv_perfiles", {QString()}, {QStringLiteral("uno")});
+    m_lista->setHeaderHidden(true);
+    m_lista->header()->setStretchLastSection(true);
+    m_nuevo = boton(this, "cmd_perfilNuevo", QStringLiteral("New"));
+    m_cargar = boton(this, "cmd_perfilCargar", QStringLiteral("Load"));
+    m_copiar = boton(this, "cmd_perfilGuardar", QStringLiteral("Save as"));
+    m_renombrar = boton(this, "cmd_perfilRenombrar", QStringLiteral("Rename"));
+    m_borrar = boton(this, "cmd_perfilBorrar", QStringLiteral("Remove"));
+    m_respaldar = boton(this, "cmd_respaldar", QStringLiteral("Back up data..."));
+    m_restaurar = boton(this, "cmd_restaurar", QStringLiteral("Restore data..."));
 
     auto* botones = new QVBoxLayout;
     botones->setSpacing(14);
-    for (QPushButton* b : {cmd_perfilNuevo, cmd_perfilCargar, cmd_perfilGuardar,
-                           cmd_perfilRenombrar, cmd_perfilBorrar, cmd_respaldar, cmd_restaurar}) {
+    for (QPushButton* b :
+         {m_nuevo, m_cargar, m_copiar, m_renombrar, m_borrar, m_respaldar, m_restaurar}) {
         b->setMinimumWidth(140);
         b->setMaximumWidth(220);
         botones->addWidget(b);
@@ -51,53 +71,39 @@ void ControlesPerfiles::construir(QWidget* marco)
     botones->addStretch(1);
     auto* fila = new QHBoxLayout;
     fila->addSpacing(24);
-    fila->addWidget(lsv_perfiles, 5);
+    fila->addWidget(m_lista, 5);
     fila->addSpacing(24);
     fila->addLayout(botones, 3);
     fila->addSpacing(24);
 
-    auto* v = new QVBoxLayout(marco);
-    v->addWidget(Label15);
-    v->addWidget(Label16);
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(titulo);
+    v->addWidget(explicacion);
     v->addSpacing(12);
     v->addLayout(fila, 1);
-    chk_confirmarEnBarra = crear<QCheckBox>(marco, "chk_confirmarEnBarra");
-    chk_confirmarEnBarra->setText(
-        QStringLiteral("Confirm saves in the status bar instead of a message box"));
-    lbl_acerca = crear<QLabel>(marco, "lbl_acerca");
-    lbl_acerca->setText(QStringLiteral("<a href=\"acerca\">About Alimetra</a>"));
-    lbl_acerca->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    auto* abajo = new QHBoxLayout;
-    abajo->addWidget(chk_confirmarEnBarra);
-    abajo->addStretch(1);
-    abajo->addWidget(lbl_acerca);
     v->addSpacing(12);
-    v->addLayout(abajo);
+    v->addLayout(construirPie());
     v->addSpacing(28);
 }
 
-PestanaPerfiles::PestanaPerfiles(ControlesPerfiles& ui, Sesion& sesion, QWidget* ventana)
-    : QObject(ventana), m_ui(ui), m_sesion(sesion), m_ventana(ventana)
+QHBoxLayout* PestanaPerfiles::construirPie()
 {
-    m_ui.chk_confirmarEnBarra->setChecked(mensajes::confirmarEnBarra());
-    connect(m_ui.chk_confirmarEnBarra, &QCheckBox::toggled, this, &mensajes::ponerConfirmarEnBarra);
-    connect(m_ui.lbl_acerca, &QLabel::linkActivated, this, [this] { mostrarAcerca(m_ventana); });
-    connect(m_ui.cmd_perfilNuevo, &QPushButton::clicked, this,
-            [this] { abrirDialogo(DialogoPerfil::Modo::Crear); });
-    connect(m_ui.cmd_perfilCargar, &QPushButton::clicked, this, &PestanaPerfiles::cargarPerfil);
-    connect(m_ui.cmd_perfilGuardar, &QPushButton::clicked, this,
-            [this] { abrirDialogo(DialogoPerfil::Modo::Guardar); });
-    connect(m_ui.cmd_perfilRenombrar, &QPushButton::clicked, this,
-            [this] { abrirDialogo(DialogoPerfil::Modo::Renombrar); });
-    connect(m_ui.cmd_perfilBorrar, &QPushButton::clicked, this, &PestanaPerfiles::pulsarBorrar);
-    connect(m_ui.lsv_perfiles, &QTreeWidget::itemDoubleClicked, this, [this] { cargarPerfil(); });
-    connect(m_ui.cmd_respaldar, &QPushButton::clicked, this, &PestanaPerfiles::respaldar);
-    connect(m_ui.cmd_restaurar, &QPushButton::clicked, this, &PestanaPerfiles::restaurar);
+    m_confirmarEnBarra = crear<QCheckBox>(this, "chk_confirmarEnBarra");
+    m_confirmarEnBarra->setText(
+        QStringLiteral("Confirm saves in the status bar instead of a message box"));
+    m_acerca = crear<QLabel>(this, "lbl_acerca");
+    m_acerca->setText(QStringLiteral("<a href=\"acerca\">About Alimetra</a>"));
+    m_acerca->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    auto* pie = new QHBoxLayout;
+    pie->addWidget(m_confirmarEnBarra);
+    pie->addStretch(1);
+    pie->addWidget(m_acerca);
+    return pie;
 }
 
 void PestanaPerfiles::restaurar()
 {
-    const QString ruta = mensajes::elegirArchivoExistente(m_ventana, QStringLiteral("Restore data"),
+    const QString ruta = mensajes::elegirArchivoExistente(window(), QStringLiteral("Restore data"),
                                                           QStringLiteral("Databases (*.mdb)"));
     if (ruta.isEmpty())
         return;
@@ -105,12 +111,12 @@ void PestanaPerfiles::restaurar()
     std::optional<almacen::Respaldo> respaldo;
     {
         AvanceLargo avance(
-            m_ventana,
+            window(),
             QStringLiteral("Reading and checking %1...").arg(QDir::toNativeSeparators(ruta)));
         respaldo = almacen::leerRespaldo(ruta, &fallo, [&avance] { avance(); });
     }
     if (!respaldo) {
-        mensajes::error(m_ventana, QStringLiteral("The data were not restored:\n%1").arg(fallo));
+        mensajes::error(window(), QStringLiteral("The data were not restored:\n%1").arg(fallo));
         return;
     }
     QString pregunta = QStringLiteral("Replace all your data with the %1 profile(s) and %2 "
@@ -131,22 +137,22 @@ void PestanaPerfiles::restaurar()
         pregunta += QStringLiteral("\n%1 row(s) or value(s) of the file are not valid and will "
                                    "be left out.")
                         .arg(respaldo->omitidas);
-    if (!mensajes::preguntar(m_ventana, pregunta))
+    if (!mensajes::preguntar(window(), pregunta))
         return;
     cerrarDialogo();
     const bool hecho = almacen::restaurar(*respaldo, &fallo);
     m_sesion.anunciarCambioDePerfil(Sesion::Cambio::Base);
     cargarPerfiles();
     if (hecho)
-        mensajes::informar(m_ventana, QStringLiteral("Data restored from %1: %2 profile(s), %3 "
-                                                     "intake(s), %4 edited reference value(s)")
-                                          .arg(QDir::toNativeSeparators(ruta))
-                                          .arg(respaldo->perfiles.size())
-                                          .arg(respaldo->ingestas.size())
-                                          .arg(respaldo->editados));
+        mensajes::informar(window(), QStringLiteral("Data restored from %1: %2 profile(s), %3 "
+                                                    "intake(s), %4 edited reference value(s)")
+                                         .arg(QDir::toNativeSeparators(ruta))
+                                         .arg(respaldo->perfiles.size())
+                                         .arg(respaldo->ingestas.size())
+                                         .arg(respaldo->editados));
     else
-        mensajes::error(m_ventana, QStringLiteral("The data could not be restored from %1:\n%2")
-                                       .arg(QDir::toNativeSeparators(ruta), fallo));
+        mensajes::error(window(), QStringLiteral("The data could not be restored from %1:\n%2")
+                                      .arg(QDir::toNativeSeparators(ruta), fallo));
 }
 
 void PestanaPerfiles::respaldar()
@@ -157,7 +163,7 @@ void PestanaPerfiles::respaldar()
     if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir())
         carpeta = QDir::homePath();
     const QString ruta = mensajes::elegirArchivo(
-        m_ventana, QStringLiteral("Back up data"),
+        window(), QStringLiteral("Back up data"),
         QDir(carpeta).filePath(QStringLiteral("alimetra-backup-%1.mdb")
                                    .arg(QDate::currentDate().toString(Qt::ISODate))),
         QStringLiteral("Databases (*.mdb)"));
@@ -166,16 +172,16 @@ void PestanaPerfiles::respaldar()
     QString fallo;
     if (almacen::respaldar(ruta, &fallo))
         mensajes::confirmar(
-            m_ventana, QStringLiteral("Data backed up to %1").arg(QDir::toNativeSeparators(ruta)));
+            window(), QStringLiteral("Data backed up to %1").arg(QDir::toNativeSeparators(ruta)));
     else
-        mensajes::error(m_ventana, QStringLiteral("The data could not be backed up to %1:\n%2")
-                                       .arg(QDir::toNativeSeparators(ruta), fallo));
+        mensajes::error(window(), QStringLiteral("The data could not be backed up to %1:\n%2")
+                                      .arg(QDir::toNativeSeparators(ruta), fallo));
 }
 
 void PestanaPerfiles::cargarPerfiles()
 {
     almacen::Ocupado ocupado;
-    QTreeWidget* lista = m_ui.lsv_perfiles;
+    QTreeWidget* lista = m_lista;
     lista->clear();
 
     QString fallo;
@@ -204,7 +210,7 @@ void PestanaPerfiles::cargarPerfiles()
 
 bool PestanaPerfiles::perfilSeleccionado(qint64* id, QString* nombre) const
 {
-    const QList<QTreeWidgetItem*> seleccion = m_ui.lsv_perfiles->selectedItems();
+    const QList<QTreeWidgetItem*> seleccion = m_lista->selectedItems();
     if (seleccion.isEmpty())
         return false;
     const QVariant valor = seleccion.first()->data(0, RolIdPerfil);
@@ -221,17 +227,17 @@ void PestanaPerfiles::cargarPerfil()
 {
     qint64 id = 0;
     if (!perfilSeleccionado(&id)) {
-        DialogoPerfil::avisarSinSeleccion(m_ventana);
+        DialogoPerfil::avisarSinSeleccion(window());
         return;
     }
     QString fallo;
     if (perfiles::hacerActual(id, &fallo)) {
         m_sesion.perfilActual.idPerfil = Dato::de(id);
         m_sesion.anunciarCambioDePerfil(Sesion::Cambio::OtroPerfil);
-        mensajes::informar(m_ventana, QStringLiteral("Profile loaded"));
+        mensajes::informar(window(), QStringLiteral("Profile loaded"));
     } else {
         mensajes::errorEscritura(
-            m_ventana, QStringLiteral("An error occurred while loading the profile selected"));
+            window(), QStringLiteral("An error occurred while loading the profile selected"));
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("cargarPerfil() -> ") + fallo);
@@ -240,11 +246,11 @@ void PestanaPerfiles::cargarPerfil()
 void PestanaPerfiles::pulsarBorrar()
 {
     if (!perfilSeleccionado(nullptr)) {
-        DialogoPerfil::avisarSinSeleccion(m_ventana);
+        DialogoPerfil::avisarSinSeleccion(window());
         return;
     }
     if (mensajes::preguntar(
-            m_ventana, QStringLiteral("Are you sure you want to remove the selected profile?")))
+            window(), QStringLiteral("Are you sure you want to remove the selected profile?")))
         borrarPerfil();
 }
 
@@ -252,21 +258,21 @@ void PestanaPerfiles::borrarPerfil()
 {
     qint64 id = 0;
     if (!perfilSeleccionado(&id)) {
-        DialogoPerfil::avisarSinSeleccion(m_ventana);
+        DialogoPerfil::avisarSinSeleccion(window());
         return;
     }
     if (m_sesion.perfilActual.idPerfil.igualA(id)) {
-        mensajes::avisar(m_ventana,
+        mensajes::avisar(window(),
                          QStringLiteral("The profile you try to remove is currently running"));
         return;
     }
     QString fallo;
     if (perfiles::borrar(id, &fallo)) {
-        mensajes::informar(m_ventana, QStringLiteral("Profile removed"));
+        mensajes::informar(window(), QStringLiteral("Profile removed"));
         cargarPerfiles();
     } else {
         mensajes::errorEscritura(
-            m_ventana, QStringLiteral("An error occurred while removing the profile selected"));
+            window(), QStringLiteral("An error occurred while removing the profile selected"));
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("borrarPerfil() -> ") + fallo);
@@ -286,12 +292,12 @@ void PestanaPerfiles::abrirDialogo(DialogoPerfil::Modo modo)
     }
     QString nombre;
     if (modo != DialogoPerfil::Modo::Crear && !perfilSeleccionado(nullptr, &nombre)) {
-        DialogoPerfil::avisarSinSeleccion(m_ventana);
+        DialogoPerfil::avisarSinSeleccion(window());
         return;
     }
     // The dialog does not block the list: the item selected when its button
     // is pressed is the one that counts.
-    m_dialogo = new DialogoPerfil(m_ventana, m_sesion, modo, nombre,
+    m_dialogo = new DialogoPerfil(window(), m_sesion, modo, nombre,
                                   [this](qint64* id) { return perfilSeleccionado(id); });
     connect(m_dialogo, &DialogoPerfil::perfilesCambiados, this, &PestanaPerfiles::cargarPerfiles);
     m_dialogo->show();

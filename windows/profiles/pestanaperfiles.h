@@ -2,46 +2,25 @@
 
 #include "windows/profiles/dialogoperfil.h"
 
-#include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <QtGlobal>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
-class QWidget;
 class Sesion;
 
-// The controls of tab 6, by the object names they carry.
-struct ControlesPerfiles
-{
-    QLabel* Label15 = nullptr;
-    QLabel* Label16 = nullptr;
-    QTreeWidget* lsv_perfiles = nullptr;
-    QPushButton* cmd_perfilNuevo = nullptr;
-    QPushButton* cmd_perfilCargar = nullptr;
-    QPushButton* cmd_perfilGuardar = nullptr;
-    QPushButton* cmd_perfilRenombrar = nullptr;
-    QPushButton* cmd_perfilBorrar = nullptr;
-    // A copy of the whole database, taken while the program runs.
-    QPushButton* cmd_respaldar = nullptr;
-    // Puts such a copy in place of the working data.
-    QPushButton* cmd_restaurar = nullptr;
-    // Saves confirmed in the status bar instead of a message box.
-    QCheckBox* chk_confirmarEnBarra = nullptr;
-    QLabel* lbl_acerca = nullptr;
-
-    void construir(QWidget* marco);
-};
-
-// Tab 6: the list of profiles and the buttons that manage them.
-class PestanaPerfiles : public QObject
+// Tab 6: the list of profiles and the buttons that manage them, the backup
+// and restore of the data, and how saves are confirmed.
+class PestanaPerfiles : public QWidget
 {
     Q_OBJECT
 
 public:
-    PestanaPerfiles(ControlesPerfiles& ui, Sesion& sesion, QWidget* ventana);
+    explicit PestanaPerfiles(Sesion& sesion, QWidget* padre = nullptr);
 
     // Refills the profile list and selects the current profile.
     void cargarPerfiles();
@@ -59,13 +38,27 @@ public:
     DialogoPerfil* dialogo() const;
 
 private:
+    void construir();
+    // The line under the list: how saves are confirmed, and the About link.
+    QHBoxLayout* construirPie();
     void abrirDialogo(DialogoPerfil::Modo modo);
     void pulsarBorrar();
     void respaldar();
     void restaurar();
 
-    ControlesPerfiles& m_ui;
     Sesion& m_sesion;
-    QWidget* m_ventana;
     QPointer<DialogoPerfil> m_dialogo;
+    QTreeWidget* m_lista = nullptr;     // lsv_perfiles
+    QPushButton* m_nuevo = nullptr;     // cmd_perfilNuevo
+    QPushButton* m_cargar = nullptr;    // cmd_perfilCargar
+    QPushButton* m_copiar = nullptr;    // cmd_perfilGuardar
+    QPushButton* m_renombrar = nullptr; // cmd_perfilRenombrar
+    QPushButton* m_borrar = nullptr;    // cmd_perfilBorrar
+    // A copy of the whole database, taken while the program runs.
+    QPushButton* m_respaldar = nullptr; // cmd_respaldar
+    // Puts such a copy in place of the working data.
+    QPushButton* m_restaurar = nullptr; // cmd_restaurar
+    // Saves confirmed in the status bar instead of a message box.
+    QCheckBox* m_confirmarEnBarra = nullptr; // chk_confirmarEnBarra
+    QLabel* m_acerca = nullptr;              // lbl_acerca
 };
