@@ -3,7 +3,6 @@
 #include "windows/catalogue/pestanabusqueda.h"
 #include "windows/catalogue/pestanaranking.h"
 #include "windows/main/pestanadris.h"
-#include "windows/main/pestanaingestas.h"
 #include "windows/profiles/datospersonales.h"
 #include "windows/profiles/pestanaperfiles.h"
 
@@ -14,14 +13,12 @@ class QFrame;
 struct InterfazPrincipal : ControlesDatos,
                            ControlesBusqueda,
                            ControlesRanking,
-                           ControlesIngestas,
                            ControlesPerfiles,
                            ControlesDRIs
 {
     QFrame* frm_uno = nullptr;
     QFrame* frm_dos = nullptr;
     QFrame* frm_tres = nullptr;
-    QFrame* frm_cuatro = nullptr;
     QFrame* frm_seis = nullptr;
     QFrame* frm_siete = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
 #include "windows/evaluation/pestanaresultados.h"
+#include "windows/main/pestanaingestas.h"
 #include "windows/splash/intro.h"
 
 #include <QApplication>
@@ -70,7 +71,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_datos = new DatosPersonales(m_ui, m_sesion, this);
     m_busqueda = new PestanaBusqueda(m_ui, m_sesion, this);
     m_ranking = new PestanaRanking(m_ui, m_sesion, this);
-    m_ingestas = new PestanaIngestas(m_ui, this);
     m_perfiles = new PestanaPerfiles(m_ui, m_sesion, this);
     m_dris = new PestanaDRIs(m_ui, this);
 
@@ -142,8 +142,8 @@ void VentanaPrincipal::construir()
     m_ui.ControlesRanking::construir(
         marco(m_ui.frm_tres, "frm_tres", QStringLiteral("3: Sort foods by nutrient and set intake"),
               "tres"));
-    m_ui.ControlesIngestas::construir(
-        marco(m_ui.frm_cuatro, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro"));
+    m_ingestas = new PestanaIngestas(m_sesion);
+    agregarPestana(m_ingestas, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro");
     m_resultados = new PestanaResultados(m_sesion);
     agregarPestana(m_resultados, "frm_cinco", QStringLiteral("5: Display results"), "cinco");
     m_ui.ControlesPerfiles::construir(
@@ -204,7 +204,6 @@ void VentanaPrincipal::inicio()
                        m_ui.cmb_categorias,
                        m_ui.cmd_listadoOrdenado,
                        m_ui.lsv_ordenado};
-    m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos, m_ui.lbl_4_3};
 
     if (!fallo.isEmpty()) {
         escribirLog(QStringLiteral("inicio() -> ") + fallo);
@@ -281,7 +280,7 @@ void VentanaPrincipal::situarMarcos()
 void VentanaPrincipal::confirmarEdiciones(int pestana)
 {
     const QWidget* marco = m_pestanas->widget(pestana);
-    if (marco == m_ui.frm_cuatro)
+    if (marco == m_ingestas)
         m_ingestas->confirmarEdicion();
     else if (marco == m_ui.frm_siete)
         m_dris->confirmarEdiciones();
@@ -322,10 +321,12 @@ void VentanaPrincipal::mostrarTabs()
         if (!proteger(m_controlesTres))
             avisarFaltanDatos();
     } else if (clave == QLatin1String("cuatro")) {
-        const QString fallo = m_ingestas->cargar(m_sesion.perfilActual.idPerfil);
+        const QString fallo = m_ingestas->cargar();
         if (!fallo.isEmpty())
             escribirLog(QStringLiteral("mostrarTabs() Tab 4 -> ") + fallo);
-        if (!proteger(m_controlesCuatro))
+        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
+        m_ingestas->habilitar(completos);
+        if (!completos)
             avisarFaltanDatos();
     } else if (clave == QLatin1String("cinco")) {
         const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);

@@ -92,7 +92,6 @@ private:
     QLabel* m_estadoBase = nullptr;              // lbl_base
     QList<QWidget*> m_controlesDos;
     QList<QWidget*> m_controlesTres;
-    QList<QWidget*> m_controlesCuatro;
 
     DatosPersonales* m_datos = nullptr;
     PestanaPerfiles* m_perfiles = nullptr;
