@@ -2,7 +2,6 @@
 
 #include "windows/catalogue/pestanabusqueda.h"
 #include "windows/catalogue/pestanaranking.h"
-#include "windows/main/pestanadris.h"
 #include "windows/profiles/datospersonales.h"
 #include "windows/profiles/pestanaperfiles.h"
 
@@ -10,15 +9,10 @@ class QFrame;
 
 // The controls of the tabs still built as control structs, by the object
 // names they carry, with the frames they are built in.
-struct InterfazPrincipal : ControlesDatos,
-                           ControlesBusqueda,
-                           ControlesRanking,
-                           ControlesPerfiles,
-                           ControlesDRIs
+struct InterfazPrincipal : ControlesDatos, ControlesBusqueda, ControlesRanking, ControlesPerfiles
 {
     QFrame* frm_uno = nullptr;
     QFrame* frm_dos = nullptr;
     QFrame* frm_tres = nullptr;
     QFrame* frm_seis = nullptr;
-    QFrame* frm_siete = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
 #include "windows/evaluation/pestanaresultados.h"
+#include "windows/main/pestanadris.h"
 #include "windows/main/pestanaingestas.h"
 #include "windows/splash/intro.h"
 
@@ -72,7 +73,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     m_busqueda = new PestanaBusqueda(m_ui, m_sesion, this);
     m_ranking = new PestanaRanking(m_ui, m_sesion, this);
     m_perfiles = new PestanaPerfiles(m_ui, m_sesion, this);
-    m_dris = new PestanaDRIs(m_ui, this);
 
     // One handler refreshes whatever depends on the current profile.
     connect(&m_sesion, &Sesion::perfilCambiado, this, &VentanaPrincipal::alCambiarPerfil);
@@ -148,8 +148,8 @@ void VentanaPrincipal::construir()
     agregarPestana(m_resultados, "frm_cinco", QStringLiteral("5: Display results"), "cinco");
     m_ui.ControlesPerfiles::construir(
         marco(m_ui.frm_seis, "frm_seis", QStringLiteral("6: Manage profiles"), "seis"));
-    m_ui.ControlesDRIs::construir(
-        marco(m_ui.frm_siete, "frm_siete", QStringLiteral("7: Set DRIs"), "siete"));
+    m_dris = new PestanaDRIs;
+    agregarPestana(m_dris, "frm_siete", QStringLiteral("7: Set DRIs"), "siete");
 }
 
 VentanaPrincipal::~VentanaPrincipal()
@@ -282,7 +282,7 @@ void VentanaPrincipal::confirmarEdiciones(int pestana)
     const QWidget* marco = m_pestanas->widget(pestana);
     if (marco == m_ingestas)
         m_ingestas->confirmarEdicion();
-    else if (marco == m_ui.frm_siete)
+    else if (marco == m_dris)
         m_dris->confirmarEdiciones();
 }
 
