@@ -5,7 +5,6 @@
 #include "bench/medir.h"
 #include "storage/basedatos.h"
 #include "windows/common/mensajes.h"
-#include "windows/main/interfaz.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>

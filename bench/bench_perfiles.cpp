@@ -12,7 +12,6 @@
 #include "storage/basedatos.h"
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
-#include "windows/main/interfaz.h"
 #include "windows/main/ventanaprincipal.h"
 #include "windows/profiles/dialogoperfil.h"
 #include "windows/profiles/pestanaperfiles.h"

@@ -6,7 +6,6 @@
 #include "bench/medir.h"
 #include "evaluation/fuentes.h"
 #include "windows/evaluation/ventanafuentes.h"
-#include "windows/main/interfaz.h"
 #include "windows/main/ventanaprincipal.h"
 
 #include <QApplication>

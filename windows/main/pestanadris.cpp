@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QFont>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
@@ -265,125 +264,19 @@ void ModeloDRIs::escrituraFallida()
     avisarEscrituraFallida(qobject_cast<QWidget*>(QObject::parent()));
 }
 
-void ControlesDRIs::construir(QWidget* marco)
-{
-    Label17 = etiqueta(marco, "Label17",
-                       QStringLiteral("As there is no general agreement about exact values of "
-                                      "the Dietary Reference Intakes (DRI), this utility allows "
-                                      "you to reset them, just rewrite them and click the next "
-                                      "or previous row."));
-    Label23 = etiqueta(marco, "Label23", QStringLiteral("Important:"));
-    Label23->setWordWrap(false);
-    QFont negrita = Label23->font();
-    negrita.setBold(true);
-    Label23->setFont(negrita);
-    Label24 = etiqueta(marco, "Label24",
-                       QStringLiteral("Although this software works on weekly intakes, DRIs "
-                                      "must be DAILY values."));
-    opb_recomendados = crear<QRadioButton>(marco, "opb_recomendados");
-    opb_recomendados->setText(QStringLiteral("Recommended"));
-    opb_recomendados->setChecked(true);
-    opb_limites = crear<QRadioButton>(marco, "opb_limites");
-    opb_limites->setText(QStringLiteral("Upper limits"));
-    opb_requerimientos = crear<QRadioButton>(marco, "opb_requerimientos");
-    opb_requerimientos->setText(QStringLiteral("Average requirements"));
-    stk_dris = crear<QStackedWidget>(marco, "stk_dris");
-    // Each option shows its page.
-    QRadioButton* const opciones[] = {opb_recomendados, opb_limites, opb_requerimientos};
-    for (int pagina = 0; pagina < int(std::size(opciones)); ++pagina) {
-        stk_dris->addWidget(new QWidget(stk_dris));
-        QObject::connect(opciones[pagina], &QRadioButton::toggled, stk_dris,
-                         [this, pagina](bool activo) {
-                             if (activo)
-                                 stk_dris->setCurrentIndex(pagina);
-                         });
-    }
-    QWidget* const recomendados = stk_dris->widget(0);
-    QWidget* const limites = stk_dris->widget(1);
-    QWidget* const requerimientos = stk_dris->widget(2);
-    Label25 = etiqueta(limites, "Label25",
-                       QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
-                                      "Intake Levels), in the units of the second column; empty "
-                                      "where none is set. \"Applies to\" tells which intake a "
-                                      "limit is compared with; sodium's is the intake above which "
-                                      "to reduce it (CDRR)."));
-    dgr_ul = crear<RejillaDatos>(limites, "dgr_ul");
-    auto* paginaLimites = new QVBoxLayout(limites);
-    paginaLimites->setContentsMargins(0, 0, 0, 0);
-    paginaLimites->addWidget(Label25);
-    paginaLimites->addWidget(dgr_ul, 1);
-    Label26 = etiqueta(requerimientos, "Label26",
-                       QStringLiteral("Average requirements (EAR): the daily intake that meets "
-                                      "the needs of half the healthy people of a group, in the "
-                                      "units of the second column (protein in grams and amino "
-                                      "acids in milligrams for each kilogram of body weight); "
-                                      "empty where none is set. The judgement of tab 5 uses them "
-                                      "with the recommended values."));
-    dgr_ear = crear<RejillaDatos>(requerimientos, "dgr_ear");
-    auto* paginaRequerimientos = new QVBoxLayout(requerimientos);
-    paginaRequerimientos->setContentsMargins(0, 0, 0, 0);
-    paginaRequerimientos->addWidget(Label26);
-    paginaRequerimientos->addWidget(dgr_ear, 1);
-    marco = recomendados;
-
-    Label18 = etiqueta(marco, "Label18",
-                       QStringLiteral("Protein: Grams for each kilogram of body weight."));
-    dgr_dri1 = crear<RejillaDatos>(marco, "dgr_dri1");
-    Label19 = etiqueta(marco, "Label19",
-                       QStringLiteral("Energy sources: The percentage these sources must "
-                                      "comprise over the total amount of calories."));
-    dgr_dri2 = crear<RejillaDatos>(marco, "dgr_dri2");
-    Label20 = etiqueta(marco, "Label20",
-                       QStringLiteral("Amino acids: Miligrams for each kilogram of body weight."));
-    dgr_dri3 = crear<RejillaDatos>(marco, "dgr_dri3");
-    Label22 = etiqueta(marco, "Label22",
-                       QStringLiteral("Rest of nutrients: Refer to units displayed in the second "
-                                      "column."));
-    dgr_dri4 = crear<RejillaDatos>(marco, "dgr_dri4");
-
-    auto* exterior = new QVBoxLayout(stk_dris->parentWidget());
-    exterior->addWidget(Label17);
-    auto* importante = new QHBoxLayout;
-    importante->addWidget(Label23);
-    importante->addWidget(Label24, 1);
-    exterior->addLayout(importante);
-    auto* interruptor = new QHBoxLayout;
-    interruptor->addWidget(opb_recomendados);
-    interruptor->addWidget(opb_limites);
-    interruptor->addWidget(opb_requerimientos);
-    interruptor->addStretch(1);
-    exterior->addLayout(interruptor);
-    exterior->addWidget(stk_dris, 1);
-
-    auto* v = new QVBoxLayout(marco);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(Label18);
-    v->addWidget(dgr_dri1, 2);
-    v->addWidget(Label19);
-    v->addWidget(dgr_dri2, 3);
-    v->addWidget(Label20);
-    v->addWidget(dgr_dri3, 3);
-    v->addWidget(Label22);
-    v->addWidget(dgr_dri4, 3);
-    // Room the grids do not need, once each shows all its rows.
-    v->addStretch(1);
-}
-
-PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana), m_ui(ui)
+PestanaDRIs::PestanaDRIs(QWidget* padre) : QWidget(padre)
 {
     static_assert(std::size(sentencias) == rejillas && std::size(tablas) == rejillas);
-    RejillaDatos* const todas[rejillas] = {ui.dgr_dri1, ui.dgr_dri2, ui.dgr_dri3,
-                                           ui.dgr_dri4, ui.dgr_ul,   ui.dgr_ear};
+    construir();
     for (int i = 0; i < rejillas; ++i) {
-        m_rejillas[i] = todas[i];
         m_modelos[i] = new ModeloDRIs(tablaDe(i), m_rejillas[i]);
         m_rejillas[i]->setModel(m_modelos[i]);
         m_rejillas[i]->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     }
     // Turning the switch leaves the grid shown: its pending edit is written.
-    connect(ui.stk_dris, &QStackedWidget::currentChanged, this, [this] { confirmarEdiciones(); });
+    connect(m_paginas, &QStackedWidget::currentChanged, this, [this] { confirmarEdiciones(); });
 
-    m_menu = new QMenu(ventana);
+    m_menu = new QMenu(this);
     m_restaurarValor = m_menu->addAction(QStringLiteral("Restore delivered value"), this,
                                          &PestanaDRIs::restaurarValor);
     m_restaurarValor->setObjectName(QStringLiteral("mnu_restaurarValor"));
@@ -400,6 +293,121 @@ PestanaDRIs::PestanaDRIs(ControlesDRIs& ui, QWidget* ventana) : QObject(ventana)
                 });
 }
 
+void PestanaDRIs::construir()
+{
+    QLabel* explicacion =
+        etiqueta(this, "Label17",
+                 QStringLiteral("As there is no general agreement about exact values of "
+                                "the Dietary Reference Intakes (DRI), this utility allows "
+                                "you to reset them, just rewrite them and click the next "
+                                "or previous row."));
+    QLabel* importante = etiqueta(this, "Label23", QStringLiteral("Important:"));
+    importante->setWordWrap(false);
+    QFont negrita = importante->font();
+    negrita.setBold(true);
+    importante->setFont(negrita);
+    QLabel* diarios = etiqueta(this, "Label24",
+                               QStringLiteral("Although this software works on weekly intakes, "
+                                              "DRIs must be DAILY values."));
+    m_recomendados = crear<QRadioButton>(this, "opb_recomendados");
+    m_recomendados->setText(QStringLiteral("Recommended"));
+    m_recomendados->setChecked(true);
+    m_limites = crear<QRadioButton>(this, "opb_limites");
+    m_limites->setText(QStringLiteral("Upper limits"));
+    m_requerimientos = crear<QRadioButton>(this, "opb_requerimientos");
+    m_requerimientos->setText(QStringLiteral("Average requirements"));
+    m_paginas = crear<QStackedWidget>(this, "stk_dris");
+    // Each option shows its page.
+    QRadioButton* const opciones[] = {m_recomendados, m_limites, m_requerimientos};
+    for (int pagina = 0; pagina < int(std::size(opciones)); ++pagina) {
+        m_paginas->addWidget(new QWidget(m_paginas));
+        connect(opciones[pagina], &QRadioButton::toggled, m_paginas, [this, pagina](bool activo) {
+            if (activo)
+                m_paginas->setCurrentIndex(pagina);
+        });
+    }
+    construirLimites(m_paginas->widget(1));
+    construirRequerimientos(m_paginas->widget(2));
+    construirRecomendados(m_paginas->widget(0));
+
+    auto* exterior = new QVBoxLayout(this);
+    exterior->addWidget(explicacion);
+    auto* aviso = new QHBoxLayout;
+    aviso->addWidget(importante);
+    aviso->addWidget(diarios, 1);
+    exterior->addLayout(aviso);
+    auto* interruptor = new QHBoxLayout;
+    for (QRadioButton* opcion : opciones)
+        interruptor->addWidget(opcion);
+    interruptor->addStretch(1);
+    exterior->addLayout(interruptor);
+    exterior->addWidget(m_paginas, 1);
+}
+
+void PestanaDRIs::construirLimites(QWidget* pagina)
+{
+    QLabel* nota =
+        etiqueta(pagina, "Label25",
+                 QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
+                                "Intake Levels), in the units of the second column; empty "
+                                "where none is set. \"Applies to\" tells which intake a "
+                                "limit is compared with; sodium's is the intake above which "
+                                "to reduce it (CDRR)."));
+    m_rejillas[4] = crear<RejillaDatos>(pagina, "dgr_ul");
+    auto* v = new QVBoxLayout(pagina);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(nota);
+    v->addWidget(m_rejillas[4], 1);
+}
+
+void PestanaDRIs::construirRequerimientos(QWidget* pagina)
+{
+    QLabel* nota =
+        etiqueta(pagina, "Label26",
+                 QStringLiteral("Average requirements (EAR): the daily intake that meets "
+                                "the needs of half the healthy people of a group, in the "
+                                "units of the second column (protein in grams and amino "
+                                "acids in milligrams for each kilogram of body weight); "
+                                "empty where none is set. The judgement of tab 5 uses them "
+                                "with the recommended values."));
+    m_rejillas[rejillaRequerimientos] = crear<RejillaDatos>(pagina, "dgr_ear");
+    auto* v = new QVBoxLayout(pagina);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(nota);
+    v->addWidget(m_rejillas[rejillaRequerimientos], 1);
+}
+
+void PestanaDRIs::construirRecomendados(QWidget* pagina)
+{
+    // Each grid under the caption that tells what its values are.
+    const struct
+    {
+        const char* etiqueta;
+        const char* texto;
+        const char* rejilla;
+        int estiramiento;
+    } partes[] = {
+        {"Label18", "Protein: Grams for each kilogram of body weight.", "dgr_dri1", 2},
+        {"Label19",
+         "Energy sources: The percentage these sources must comprise over the total amount "
+         "of calories.",
+         "dgr_dri2", 3},
+        {"Label20", "Amino acids: Miligrams for each kilogram of body weight.", "dgr_dri3", 3},
+        {"Label22", "Rest of nutrients: Refer to units displayed in the second column.", "dgr_dri4",
+         3},
+    };
+    m_columnaRecomendados = new QVBoxLayout(pagina);
+    m_columnaRecomendados->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < int(std::size(partes)); ++i) {
+        m_columnaRecomendados->addWidget(
+            etiqueta(pagina, partes[i].etiqueta, QLatin1String(partes[i].texto)));
+        m_rejillas[i] = crear<RejillaDatos>(pagina, partes[i].rejilla);
+        m_columnaRecomendados->addWidget(m_rejillas[i], partes[i].estiramiento);
+    }
+    // Room the grids do not need, once each shows all its rows.
+    m_columnaRecomendados->addStretch(1);
+}
+
 QString PestanaDRIs::sentencia(int rejilla)
 {
     return QLatin1String(sentencias[rejilla]);
@@ -407,15 +415,14 @@ QString PestanaDRIs::sentencia(int rejilla)
 
 void PestanaDRIs::cargar()
 {
-    auto* columna = qobject_cast<QBoxLayout*>(m_ui.dgr_dri1->parentWidget()->layout());
     // A file of an earlier release has no average requirements: their
     // option is offered again by a file that has them.
     const bool conRequerimientos =
         !almacen::baseAbierta() || almacen::hayTabla(tablaDe(rejillaRequerimientos));
-    if (!conRequerimientos && m_ui.opb_requerimientos->isChecked())
-        m_ui.opb_recomendados->setChecked(true);
-    m_ui.opb_requerimientos->setEnabled(conRequerimientos);
-    m_ui.opb_requerimientos->setToolTip(
+    if (!conRequerimientos && m_requerimientos->isChecked())
+        m_recomendados->setChecked(true);
+    m_requerimientos->setEnabled(conRequerimientos);
+    m_requerimientos->setToolTip(
         conRequerimientos ? QString()
                           : QStringLiteral("This database file has no average requirements"));
     QHash<QString, ValoresEntregados> entregados;
@@ -427,49 +434,59 @@ void PestanaDRIs::cargar()
         }
         if (!entregados.contains(tablaDe(i)))
             entregados.insert(tablaDe(i), leerValoresEntregados(tablaDe(i)));
-        m_modelos[i]->ponerEntregados(entregados.value(tablaDe(i)));
-        if (i < 3)
-            m_modelos[i]->ponerUnidad(QLatin1String(unidadesRejilla[i]));
-        // A grid that cannot load stays empty; the failed connection is
-        // already in the log.
-        m_modelos[i]->cargar(sentencia(i));
-        RejillaDatos* rejilla = m_rejillas[i];
-        const QStringList& campos = m_modelos[i]->campos();
-        int fijas = 0;
-        for (int c = 0; c < campos.size(); ++c) {
-            const int d = descripcion(campos.at(c));
-            rejilla->setColumnHidden(c, d < 0);
-            if (d < 0)
-                continue;
-            // The stored widths, widened where this font needs more for the
-            // caption or, in the name and unit columns, for any row.
-            const QFontMetrics letra = rejilla->fontMetrics();
-            int ancho = qMax(columnas[d].ancho / 15,
-                             rejilla->horizontalHeader()->fontMetrics().horizontalAdvance(
-                                 m_modelos[i]->headerData(c, Qt::Horizontal).toString()) +
-                                 16);
-            if (!esGrupo(campos.at(c))) {
-                ++fijas;
-                for (int f = 0; f < m_modelos[i]->rowCount(); ++f)
-                    ancho = qMax(
-                        ancho,
-                        letra.horizontalAdvance(m_modelos[i]->index(f, c).data().toString()) + 16);
-            }
-            rejilla->setColumnWidth(c, ancho);
-        }
-        // The nutrient and unit stay in view while the values scroll.
-        rejilla->congelarColumnas(fijas);
-
-        // The grids share the tab's height by their rows, none taller than
-        // all its rows, each showing at least four of them.
-        const int filas = m_modelos[i]->rowCount();
-        const int completo = rejilla->altoCompleto();
-        const int porFila = rejilla->verticalHeader()->defaultSectionSize();
-        rejilla->setMaximumHeight(completo);
-        rejilla->setMinimumHeight(completo - porFila * qMax(0, filas - 4));
-        if (columna)
-            columna->setStretchFactor(rejilla, qMax(1, filas));
+        cargarRejilla(i, entregados.value(tablaDe(i)));
+        ajustarRejilla(i);
     }
+}
+
+void PestanaDRIs::cargarRejilla(int rejilla, const ValoresEntregados& entregados)
+{
+    ModeloDRIs* modelo = m_modelos[rejilla];
+    modelo->ponerEntregados(entregados);
+    if (rejilla < 3)
+        modelo->ponerUnidad(QLatin1String(unidadesRejilla[rejilla]));
+    // A grid that cannot load stays empty; the failed connection is
+    // already in the log.
+    modelo->cargar(sentencia(rejilla));
+}
+
+void PestanaDRIs::ajustarRejilla(int n)
+{
+    RejillaDatos* rejilla = m_rejillas[n];
+    ModeloDRIs* modelo = m_modelos[n];
+    const QStringList& campos = modelo->campos();
+    int fijas = 0;
+    for (int c = 0; c < campos.size(); ++c) {
+        const int d = descripcion(campos.at(c));
+        rejilla->setColumnHidden(c, d < 0);
+        if (d < 0)
+            continue;
+        // The stored widths, widened where this font needs more for the
+        // caption or, in the name and unit columns, for any row.
+        const QFontMetrics letra = rejilla->fontMetrics();
+        int ancho = qMax(columnas[d].ancho / 15,
+                         rejilla->horizontalHeader()->fontMetrics().horizontalAdvance(
+                             modelo->headerData(c, Qt::Horizontal).toString()) +
+                             16);
+        if (!esGrupo(campos.at(c))) {
+            ++fijas;
+            for (int f = 0; f < modelo->rowCount(); ++f)
+                ancho = qMax(ancho,
+                             letra.horizontalAdvance(modelo->index(f, c).data().toString()) + 16);
+        }
+        rejilla->setColumnWidth(c, ancho);
+    }
+    // The nutrient and unit stay in view while the values scroll.
+    rejilla->congelarColumnas(fijas);
+
+    // The grids share the tab's height by their rows, none taller than all
+    // its rows, each showing at least four of them.
+    const int filas = modelo->rowCount();
+    const int completo = rejilla->altoCompleto();
+    const int porFila = rejilla->verticalHeader()->defaultSectionSize();
+    rejilla->setMaximumHeight(completo);
+    rejilla->setMinimumHeight(completo - porFila * qMax(0, filas - 4));
+    m_columnaRecomendados->setStretchFactor(rejilla, qMax(1, filas));
 }
 
 void PestanaDRIs::confirmarEdiciones()

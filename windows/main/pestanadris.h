@@ -4,15 +4,14 @@
 #include "windows/common/rejilla.h"
 
 #include <QList>
-#include <QObject>
 #include <QPersistentModelIndex>
+#include <QWidget>
 
 class QAction;
-class QLabel;
+class QBoxLayout;
 class QMenu;
 class QRadioButton;
 class QStackedWidget;
-class QWidget;
 class RejillaDatos;
 
 // Reads a reference value as typed: digits with a decimal point (or the
@@ -64,43 +63,15 @@ private:
     QString m_unidad;
 };
 
-// The controls of tab 7, by the object names they carry.
-struct ControlesDRIs
-{
-    QLabel* Label17 = nullptr;
-    QLabel* Label18 = nullptr;
-    QLabel* Label19 = nullptr;
-    QLabel* Label20 = nullptr;
-    QLabel* Label22 = nullptr;
-    QLabel* Label23 = nullptr;
-    QLabel* Label24 = nullptr;
-    RejillaDatos* dgr_dri1 = nullptr;
-    RejillaDatos* dgr_dri2 = nullptr;
-    RejillaDatos* dgr_dri3 = nullptr;
-    RejillaDatos* dgr_dri4 = nullptr;
-    // A switch between the four reference grids, the upper limits and the
-    // average requirements.
-    QRadioButton* opb_recomendados = nullptr;
-    QRadioButton* opb_limites = nullptr;
-    QRadioButton* opb_requerimientos = nullptr;
-    QStackedWidget* stk_dris = nullptr;
-    QLabel* Label25 = nullptr;
-    RejillaDatos* dgr_ul = nullptr;
-    QLabel* Label26 = nullptr;
-    RejillaDatos* dgr_ear = nullptr;
-
-    void construir(QWidget* marco);
-};
-
 // Tab 7: four grids over the reference values, written back row by row, one
 // over the upper limits and one over the average requirements; their pop-up
 // menu restores delivered values.
-class PestanaDRIs : public QObject
+class PestanaDRIs : public QWidget
 {
     Q_OBJECT
 
 public:
-    PestanaDRIs(ControlesDRIs& ui, QWidget* ventana);
+    explicit PestanaDRIs(QWidget* padre = nullptr);
 
     // Loads the grids; called when the window opens and when another file
     // takes the place of the database. A file without average requirements
@@ -116,6 +87,18 @@ public:
     static QString sentencia(int rejilla);
 
 private:
+    void construir();
+    // The pages of the switch: the upper limits, the average requirements
+    // and the four grids of the reference values.
+    void construirLimites(QWidget* pagina);
+    void construirRequerimientos(QWidget* pagina);
+    void construirRecomendados(QWidget* pagina);
+    // Loads grid `rejilla` with the delivered values of its table.
+    void cargarRejilla(int rejilla, const ValoresEntregados& entregados);
+    // Column widths and height of grid `n` (of m_rejillas) for the rows it
+    // holds.
+    void ajustarRejilla(int n);
+
     // A changed cell of a grid and its delivered value.
     struct Restauracion
     {
@@ -135,8 +118,16 @@ private:
     // Writes the delivered values back, all or none, and shows them.
     void restaurar(int rejilla, const QList<Restauracion>& celdas);
 
-    ControlesDRIs& m_ui;
+    // A switch between the four reference grids, the upper limits and the
+    // average requirements.
+    QRadioButton* m_recomendados = nullptr;   // opb_recomendados
+    QRadioButton* m_limites = nullptr;        // opb_limites
+    QRadioButton* m_requerimientos = nullptr; // opb_requerimientos
+    QStackedWidget* m_paginas = nullptr;      // stk_dris
+    // The column of the four reference grids, which share its height.
+    QBoxLayout* m_columnaRecomendados = nullptr;
     static constexpr int rejillas = 6;
+    // dgr_dri1 .. dgr_dri4, dgr_ul and dgr_ear.
     RejillaDatos* m_rejillas[rejillas] = {};
     ModeloDRIs* m_modelos[rejillas] = {};
     QMenu* m_menu = nullptr;

@@ -1,6 +1,7 @@
 #include "windows/main/pestanaingestas.h"
 
 #include "catalogue/medidas.h"
+#include "evaluation/sesion.h"
 #include "profiles/perfilactual.h"
 #include "storage/registro.h"
 #include "windows/common/controles.h"
@@ -12,46 +13,55 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-void ControlesIngestas::construir(QWidget* marco)
+PestanaIngestas::PestanaIngestas(Sesion& sesion, QWidget* padre) : QWidget(padre), m_sesion(sesion)
 {
-    lbl_4_1 = etiqueta(marco, "lbl_4_1",
-                       QStringLiteral("The following grid displays the weekly intakes you have "
-                                      "already set."));
-    lbl_4_2 = etiqueta(marco, "lbl_4_2",
-                       QStringLiteral("You can set new intakes, just rewrite them (remember they "
-                                      "must be grams, integer numbers).     To remove a food, "
-                                      "switch its intake to zero. Click any other row to commit "
-                                      "changes."));
-    dgr_alimentos = crear<RejillaDatos>(marco, "dgr_alimentos");
-    lbl_4_3 = etiqueta(marco, "lbl_4_3", QString());
-    auto* v = new QVBoxLayout(marco);
-    v->addWidget(lbl_4_1);
-    v->addWidget(lbl_4_2);
-    v->addWidget(dgr_alimentos, 1);
-    v->addWidget(lbl_4_3);
-}
-
-PestanaIngestas::PestanaIngestas(ControlesIngestas& ui, QWidget* ventana)
-    : QObject(ventana), m_ui(ui), m_modelo(new ModeloIngestas(ventana))
-{
-    RejillaDatos* rejilla = m_ui.dgr_alimentos;
-    rejilla->setModel(m_modelo);
-    rejilla->setColumnHidden(ModeloIngestas::ColId, true);
+    construir();
+    m_modelo = new ModeloIngestas(this);
+    m_rejilla->setModel(m_modelo);
+    m_rejilla->setColumnHidden(ModeloIngestas::ColId, true);
     // The food's name before its intake, the name taking the spare width.
-    rejilla->horizontalHeader()->moveSection(ModeloIngestas::ColAlimento,
-                                             ModeloIngestas::ColIngesta);
-    rejilla->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
-    rejilla->horizontalHeader()->setSectionResizeMode(ModeloIngestas::ColAlimento,
-                                                      QHeaderView::Stretch);
-    connect(rejilla->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    m_rejilla->horizontalHeader()->moveSection(ModeloIngestas::ColAlimento,
+                                               ModeloIngestas::ColIngesta);
+    m_rejilla->setColumnWidth(ModeloIngestas::ColIngesta, 915 / 15);
+    m_rejilla->horizontalHeader()->setSectionResizeMode(ModeloIngestas::ColAlimento,
+                                                        QHeaderView::Stretch);
+    connect(m_rejilla->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &PestanaIngestas::leerFilaActual);
     connect(m_modelo, &QAbstractItemModel::dataChanged, this, &PestanaIngestas::leerFilaActual);
     connect(m_modelo, &QAbstractItemModel::modelReset, this, &PestanaIngestas::leerFilaActual);
 }
 
+void PestanaIngestas::construir()
+{
+    m_explicacion =
+        etiqueta(this, "lbl_4_1",
+                 QStringLiteral("The following grid displays the weekly intakes you have "
+                                "already set."));
+    m_instrucciones =
+        etiqueta(this, "lbl_4_2",
+                 QStringLiteral("You can set new intakes, just rewrite them (remember they "
+                                "must be grams, integer numbers).     To remove a food, "
+                                "switch its intake to zero. Click any other row to commit "
+                                "changes."));
+    m_rejilla = crear<RejillaDatos>(this, "dgr_alimentos");
+    m_lectura = etiqueta(this, "lbl_4_3", QString());
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(m_explicacion);
+    v->addWidget(m_instrucciones);
+    v->addWidget(m_rejilla, 1);
+    v->addWidget(m_lectura);
+}
+
+void PestanaIngestas::habilitar(bool completos)
+{
+    QWidget* const protegidos[] = {m_explicacion, m_instrucciones, m_rejilla, m_lectura};
+    for (QWidget* w : protegidos)
+        w->setEnabled(completos);
+}
+
 void PestanaIngestas::leerFilaActual()
 {
-    const QModelIndex actual = m_ui.dgr_alimentos->currentIndex();
+    const QModelIndex actual = m_rejilla->currentIndex();
     bool ok = false;
     const qint64 gramos = actual.isValid()
                               ? m_modelo->index(actual.row(), ModeloIngestas::ColIngesta)
@@ -59,7 +69,7 @@ void PestanaIngestas::leerFilaActual()
                                     .toLongLong(&ok)
                               : 0;
     if (!ok || gramos < 0) {
-        m_ui.lbl_4_3->clear();
+        m_lectura->clear();
         return;
     }
     QString fallo;
@@ -67,11 +77,12 @@ void PestanaIngestas::leerFilaActual()
         m_modelo->index(actual.row(), ModeloIngestas::ColId).data(RolValor).toLongLong(), &fallo);
     if (!fallo.isEmpty())
         escribirLog(fallo);
-    m_ui.lbl_4_3->setText(medidas::lectura(gramos, primera ? &*primera : nullptr, QLocale()));
+    m_lectura->setText(medidas::lectura(gramos, primera ? &*primera : nullptr, QLocale()));
 }
 
-QString PestanaIngestas::cargar(const Dato& idPerfil)
+QString PestanaIngestas::cargar()
 {
+    const Dato& idPerfil = m_sesion.perfilActual.idPerfil;
     if (!idPerfil.tieneValor()) {
         m_modelo->vaciar();
         // The statement cannot be formed: the log says what was missing.
@@ -83,7 +94,7 @@ QString PestanaIngestas::cargar(const Dato& idPerfil)
 
 void PestanaIngestas::confirmarEdicion()
 {
-    m_ui.dgr_alimentos->confirmarEdicion();
+    m_rejilla->confirmarEdicion();
 }
 
 void PestanaIngestas::liberar()

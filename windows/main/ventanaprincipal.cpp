@@ -11,6 +11,8 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/rejilla.h"
 #include "windows/evaluation/pestanaresultados.h"
+#include "windows/main/pestanadris.h"
+#include "windows/main/pestanaingestas.h"
 #include "windows/profiles/datospersonales.h"
 #include "windows/profiles/pestanaperfiles.h"
 #include "windows/splash/intro.h"
@@ -68,9 +70,6 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     }
     resize(ancho, alto);
 
-    m_ingestas = new PestanaIngestas(m_ui, this);
-    m_dris = new PestanaDRIs(m_ui, this);
-
     // One handler refreshes whatever depends on the current profile.
     connect(&m_sesion, &Sesion::perfilCambiado, this, &VentanaPrincipal::alCambiarPerfil);
 
@@ -124,14 +123,6 @@ void VentanaPrincipal::construir()
     m_barra->addPermanentWidget(m_estadoBase);
     raiz->addWidget(m_barra);
 
-    // The tabs still built from control structs, each in a frame of its own.
-    const auto marco = [this](QFrame*& f, const char* nombre, const QString& titulo,
-                              const char* clave) {
-        f = new QFrame;
-        f->setFrameShape(QFrame::NoFrame);
-        agregarPestana(f, nombre, titulo, clave);
-        return f;
-    };
     m_datos = new DatosPersonales(m_sesion);
     agregarPestana(m_datos, "frm_uno", QStringLiteral("1: Personal data"), "uno");
     m_busqueda = new PestanaBusqueda(m_sesion);
@@ -139,14 +130,14 @@ void VentanaPrincipal::construir()
     m_ranking = new PestanaRanking(m_sesion);
     agregarPestana(m_ranking, "frm_tres",
                    QStringLiteral("3: Sort foods by nutrient and set intake"), "tres");
-    m_ui.ControlesIngestas::construir(
-        marco(m_ui.frm_cuatro, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro"));
+    m_ingestas = new PestanaIngestas(m_sesion);
+    agregarPestana(m_ingestas, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro");
     m_resultados = new PestanaResultados(m_sesion);
     agregarPestana(m_resultados, "frm_cinco", QStringLiteral("5: Display results"), "cinco");
     m_perfiles = new PestanaPerfiles(m_sesion);
     agregarPestana(m_perfiles, "frm_seis", QStringLiteral("6: Manage profiles"), "seis");
-    m_ui.ControlesDRIs::construir(
-        marco(m_ui.frm_siete, "frm_siete", QStringLiteral("7: Set DRIs"), "siete"));
+    m_dris = new PestanaDRIs;
+    agregarPestana(m_dris, "frm_siete", QStringLiteral("7: Set DRIs"), "siete");
 }
 
 VentanaPrincipal::~VentanaPrincipal()
@@ -191,8 +182,6 @@ void VentanaPrincipal::inicio()
         fallo = almacen::abrirBase(almacen::archivoBase, esperaArranqueMs);
     }
     m_dris->cargar();
-
-    m_controlesCuatro = {m_ui.lbl_4_1, m_ui.lbl_4_2, m_ui.dgr_alimentos, m_ui.lbl_4_3};
 
     if (!fallo.isEmpty()) {
         escribirLog(QStringLiteral("inicio() -> ") + fallo);
@@ -269,9 +258,9 @@ void VentanaPrincipal::situarMarcos()
 void VentanaPrincipal::confirmarEdiciones(int pestana)
 {
     const QWidget* marco = m_pestanas->widget(pestana);
-    if (marco == m_ui.frm_cuatro)
+    if (marco == m_ingestas)
         m_ingestas->confirmarEdicion();
-    else if (marco == m_ui.frm_siete)
+    else if (marco == m_dris)
         m_dris->confirmarEdiciones();
 }
 
@@ -283,14 +272,6 @@ void VentanaPrincipal::cambioDePestana(int indice)
     mostrarTabs();
 }
 
-bool VentanaPrincipal::proteger(const QList<QWidget*>& controles)
-{
-    const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
-    for (QWidget* c : controles)
-        c->setEnabled(completos);
-    return completos;
-}
-
 void VentanaPrincipal::avisarFaltanDatos()
 {
     mensajes::avisar(this, QStringLiteral("Please, go to Personal Data and fulfill the form "
@@ -300,38 +281,36 @@ void VentanaPrincipal::avisarFaltanDatos()
 void VentanaPrincipal::mostrarTabs()
 {
     const QString clave = m_pestanas->tabBar()->tabData(m_pestanas->currentIndex()).toString();
-
+    // Tabs 2 to 5 need the personal data: without them their controls are
+    // greyed and the user is sent to tab 1.
+    const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
     if (clave == QLatin1String("dos")) {
         // Tab 4 may have changed what the profile stores of the food.
         m_busqueda->releerGuardada();
-        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
         m_busqueda->habilitar(completos);
-        if (!completos)
-            avisarFaltanDatos();
     } else if (clave == QLatin1String("tres")) {
-        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
         m_ranking->habilitar(completos);
-        if (!completos)
-            avisarFaltanDatos();
     } else if (clave == QLatin1String("cuatro")) {
-        const QString fallo = m_ingestas->cargar(m_sesion.perfilActual.idPerfil);
+        const QString fallo = m_ingestas->cargar();
         if (!fallo.isEmpty())
             escribirLog(QStringLiteral("mostrarTabs() Tab 4 -> ") + fallo);
-        if (!proteger(m_controlesCuatro))
-            avisarFaltanDatos();
+        m_ingestas->habilitar(completos);
     } else if (clave == QLatin1String("cinco")) {
-        const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
         m_resultados->habilitar(completos);
         if (completos) {
             m_sesion.establecerValoresRecomendados();
             m_resultados->mostrar();
         } else {
             m_resultados->vaciar();
-            avisarFaltanDatos();
         }
     } else if (clave == QLatin1String("seis")) {
         m_perfiles->cargarPerfiles();
+        return;
+    } else {
+        return;
     }
+    if (!completos)
+        avisarFaltanDatos();
 }
 
 void VentanaPrincipal::resizeEvent(QResizeEvent* evento)

@@ -2,7 +2,6 @@
 
 #include "evaluation/sesion.h"
 #include "windows/catalogue/pestanabusqueda.h"
-#include "windows/main/interfaz.h"
 
 #include <QList>
 #include <QWidget>
@@ -75,22 +74,17 @@ private:
     // Writes what is still being edited in the grids of a tab, before the
     // tab is left or reloaded.
     void confirmarEdiciones(int pestana);
-    // Enables the controls of a tab when the personal data are complete;
-    // otherwise disables them and returns false.
-    bool proteger(const QList<QWidget*>& controles);
     void avisarFaltanDatos();
     // Full tab captions where they fit, short ones where they do not.
     void ajustarTitulos();
 
     Sesion m_sesion;
-    InterfazPrincipal m_ui;
     QTabWidget* m_pestanas = nullptr; // tbs_fichas
     // Under the tabs: which profile is current, and, while the database
     // cannot be opened, why in plain words.
     QStatusBar* m_barra = nullptr;               // sbr_estado
     EtiquetaRecortada* m_perfilActual = nullptr; // lbl_perfil
     QLabel* m_estadoBase = nullptr;              // lbl_base
-    QList<QWidget*> m_controlesCuatro;
 
     DatosPersonales* m_datos = nullptr;
     PestanaPerfiles* m_perfiles = nullptr;
