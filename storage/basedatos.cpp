@@ -963,10 +963,10 @@ namespace {
 
 // Puts the rows of `r` in place of the user's, on the open connection; the
 // caller holds the transaction.
-class Restauracion
+class ReposicionFilas
 {
 public:
-    Restauracion(const Respaldo& r, QString& motivo) : m_r(r), m_motivo(motivo), m_q(base()) {}
+    ReposicionFilas(const Respaldo& r, QString& motivo) : m_r(r), m_motivo(motivo), m_q(base()) {}
 
     bool hacer()
     {
@@ -1051,7 +1051,7 @@ bool restaurar(const Respaldo& r, QString* fallo)
     Ocupado ocupado;
     QString motivo;
     const bool hecho =
-        enTransaccion([&r, &motivo] { return Restauracion(r, motivo).hacer(); }, &motivo);
+        enTransaccion([&r, &motivo] { return ReposicionFilas(r, motivo).hacer(); }, &motivo);
     if (!hecho) {
         escribirLog(QStringLiteral("restaurar() -> ") + motivo);
         if (fallo)
