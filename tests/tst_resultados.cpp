@@ -388,7 +388,7 @@ private slots:
         const QList<VentanaFuentes*> ventanas =
             e.f->findChildren<VentanaFuentes*>(QString(), Qt::FindDirectChildrenOnly);
         QCOMPARE(int(ventanas.size()), 1);
-        QTreeWidget* fuentes = ventanas.first()->lsv_fuentes;
+        QTreeWidget* fuentes = ventanas.first()->findChild<QTreeWidget*>("lsv_fuentes");
         QCOMPARE(vista::textos(fuentes),
                  (QStringList{"Milk, whole, 3.25% milkfat", "Butter, salted",
                               "Apples, raw, with skin", "Test food"}));
@@ -397,7 +397,9 @@ private slots:
             suma += QLocale().toDouble(t);
         QCOMPARE(QLocale().toString(suma), calcio.text(2));
         QCOMPARE(fuentes->topLevelItem(3)->text(2), QStringLiteral("unknown"));
-        QVERIFY(ventanas.first()->lbl_desconocidos->isVisibleTo(ventanas.first()));
+        QVERIFY(ventanas.first()
+                    ->findChild<QLabel*>("lbl_desconocidos")
+                    ->isVisibleTo(ventanas.first()));
         // Enter on another row opens that nutrient's window beside it.
         lista->setFocus();
         lista->setCurrentIndex(lista->model()->index(e.fila(QStringLiteral("Sodium_Na")).fila, 0));

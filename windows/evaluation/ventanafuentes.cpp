@@ -22,15 +22,15 @@ VentanaFuentes::VentanaFuentes(QWidget* principal, const QString& clave)
     setAttribute(Qt::WA_DeleteOnClose);
     if (principal)
         setWindowIcon(principal->windowIcon());
-    lbl_fuentes = etiqueta(this, "lbl_fuentes", QString());
-    lsv_fuentes = listaInforme(this, "lsv_fuentes", {}, {});
-    lbl_total = etiqueta(this, "lbl_total", QString());
-    lbl_desconocidos = etiqueta(this, "lbl_desconocidos", QString());
+    m_explicacion = etiqueta(this, "lbl_fuentes", QString());
+    m_lista = listaInforme(this, "lsv_fuentes", {}, {});
+    m_total = etiqueta(this, "lbl_total", QString());
+    m_desconocidos = etiqueta(this, "lbl_desconocidos", QString());
     auto* v = new QVBoxLayout(this);
-    v->addWidget(lbl_fuentes);
-    v->addWidget(lsv_fuentes, 1);
-    v->addWidget(lbl_total);
-    v->addWidget(lbl_desconocidos);
+    v->addWidget(m_explicacion);
+    v->addWidget(m_lista, 1);
+    v->addWidget(m_total);
+    v->addWidget(m_desconocidos);
     resize(720, 440);
 }
 
@@ -41,7 +41,7 @@ void VentanaFuentes::cargar(const Sesion& sesion)
     const double kcal = kcalPorGramo(m_clave);
     const QString unidad = kcal > 0 ? QStringLiteral("kcal") : e.unidad;
     setWindowTitle(QStringLiteral("Sources of ") + e.nombre);
-    lbl_fuentes->setText(
+    m_explicacion->setText(
         kcal > 0
             ? QStringLiteral("The foods of the week that supply %1, by the energy they "
                              "give with it, highest first:")
@@ -64,24 +64,24 @@ void VentanaFuentes::cargar(const Sesion& sesion)
     }
     llenarLista(fuentes, unidad, total);
 
-    lbl_total->setText(QStringLiteral("Week's total: %1 %2")
-                           .arg(textoNumero(redondearDosDecimales(total)), unidad)
-                           .trimmed());
-    lbl_desconocidos->setText(
+    m_total->setText(QStringLiteral("Week's total: %1 %2")
+                         .arg(textoNumero(redondearDosDecimales(total)), unidad)
+                         .trimmed());
+    m_desconocidos->setText(
         desconocidos == 0
             ? QString()
             : QStringLiteral("%1 of these foods have no known value for %2 (\"unknown\"): the "
                              "week may hold more of it than its total shows.")
                   .arg(desconocidos)
                   .arg(e.nombre));
-    lbl_desconocidos->setVisible(desconocidos > 0);
+    m_desconocidos->setVisible(desconocidos > 0);
 }
 
 void VentanaFuentes::llenarLista(const QList<FuenteNutriente>& fuentes, const QString& unidad,
                                  double total)
 {
-    lsv_fuentes->clear();
-    lsv_fuentes->setHeaderLabels(
+    m_lista->clear();
+    m_lista->setHeaderLabels(
         {QStringLiteral("Food"), QStringLiteral("Weekly g"),
          unidad.isEmpty() ? QStringLiteral("Amount") : QStringLiteral("Amount (%1)").arg(unidad),
          QStringLiteral("Share %")});
@@ -104,11 +104,11 @@ void VentanaFuentes::llenarLista(const QList<FuenteNutriente>& fuentes, const QS
             fila->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         filas << fila;
     }
-    lsv_fuentes->addTopLevelItems(filas);
-    lsv_fuentes->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    lsv_fuentes->header()->setStretchLastSection(false);
+    m_lista->addTopLevelItems(filas);
+    m_lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_lista->header()->setStretchLastSection(false);
     for (int c = 1; c < 4; ++c)
-        lsv_fuentes->setColumnWidth(c, 90);
+        m_lista->setColumnWidth(c, 90);
 }
 
 void VentanaFuentes::keyPressEvent(QKeyEvent* evento)

@@ -21,11 +21,6 @@ public:
     // Lists the sources for the session's current profile.
     void cargar(const Sesion& sesion);
 
-    QLabel* lbl_fuentes = nullptr;
-    QTreeWidget* lsv_fuentes = nullptr;
-    QLabel* lbl_total = nullptr;
-    QLabel* lbl_desconocidos = nullptr;
-
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
@@ -34,6 +29,10 @@ private:
     void llenarLista(const QList<FuenteNutriente>& fuentes, const QString& unidad, double total);
 
     QString m_clave;
+    QLabel* m_explicacion = nullptr;  // lbl_fuentes
+    QTreeWidget* m_lista = nullptr;   // lsv_fuentes
+    QLabel* m_total = nullptr;        // lbl_total
+    QLabel* m_desconocidos = nullptr; // lbl_desconocidos
 };
 
 // Shows the sources window of a nutrient, opening it or bringing the one
