@@ -12,16 +12,9 @@ double phi(double z)
 Juicio juzgar(const Entrada& e)
 {
     Juicio j;
-    if (e.limite) {
-        const double comparado = e.aplica == Limite::Retinol ? e.retinol : e.diario;
-        if ((e.aplica == Limite::Total || e.aplica == Limite::Retinol) && comparado > *e.limite) {
-            j.banda = Banda::SobreLimite;
-            return j;
-        }
-        if (e.aplica == Limite::Cdrr && e.diario > *e.limite) {
-            j.banda = Banda::SobreCdrr;
-            return j;
-        }
+    if (e.limite && e.comparada && *e.comparada > *e.limite) {
+        j.banda = e.cdrr ? Banda::SobreCdrr : Banda::SobreLimite;
+        return j;
     }
     if (e.ear && e.referencia) {
         const double ear = *e.ear;

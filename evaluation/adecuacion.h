@@ -22,23 +22,17 @@ enum class Banda {
     SinReferencia,           // the group has no value to judge by
 };
 
-// What the upper limit of a nutrient is compared with.
-enum class Limite {
-    Ninguno,
-    Total,       // the day's total of the nutrient
-    Retinol,     // preformed vitamin A only (`retinol` of Entrada)
-    Suplementos, // supplements and fortified foods only: never food
-    Cdrr,        // sodium: the total, against the CDRR
-};
-
 struct Entrada
 {
     double diario = 0;
     std::optional<double> ear;
     std::optional<double> referencia; // the RDA where an EAR is given, else an AI
     std::optional<double> limite;
-    Limite aplica = Limite::Ninguno;
-    double retinol = 0;   // the day's preformed vitamin A, for Limite::Retinol
+    // The day's intake set against the limit: the nutrient's own, or
+    // preformed vitamin A for vitamin A's; none for a limit that concerns
+    // supplements only, which food never exceeds.
+    std::optional<double> comparada;
+    bool cdrr = false;    // the limit is sodium's CDRR: above it, reduce
     bool sesgado = false; // a skewed requirement (iron): the band only, no chance
 };
 

@@ -276,21 +276,6 @@ void calcularGeneral(Evaluacion& evaluacion, const PerfilActual& perfil,
 
 namespace {
 
-adecuacion::Limite limiteAdecuacion(Aplicacion a)
-{
-    switch (a) {
-    case Aplicacion::Retinol:
-        return adecuacion::Limite::Retinol;
-    case Aplicacion::Suplementos:
-        return adecuacion::Limite::Suplementos;
-    case Aplicacion::Cdrr:
-        return adecuacion::Limite::Cdrr;
-    case Aplicacion::Total:
-        break;
-    }
-    return adecuacion::Limite::Total;
-}
-
 Veredicto veredictoDe(adecuacion::Banda banda)
 {
     using adecuacion::Banda;
@@ -324,8 +309,8 @@ void juzgarAdecuacion(Juicio& j, const QString& clave)
     else
         e.ear.reset();
     e.limite = j.limite;
-    e.aplica = j.limite ? limiteAdecuacion(j.aplica) : adecuacion::Limite::Ninguno;
-    e.retinol = j.comparada.value_or(0.0);
+    e.comparada = j.comparada;
+    e.cdrr = j.aplica == Aplicacion::Cdrr;
     // Iron's requirement is skewed (children, women who menstruate): no
     // normal curve gives its chance.
     e.sesgado = j.sesgado = clave == QLatin1String("Iron_Fe");

@@ -94,35 +94,35 @@ private slots:
         // The upper limit: at it, no risk; above it, whatever the EAR says.
         Entrada calcio = conEar(2500, 800, 1000);
         calcio.limite = 2500;
-        calcio.aplica = Limite::Total;
+        calcio.comparada = 2500;
         QCOMPARE(juzgar(calcio).banda, Banda::ProbablementeAdecuada);
         calcio.diario = 2500.01;
+        calcio.comparada = calcio.diario;
         QCOMPARE(juzgar(calcio).banda, Banda::SobreLimite);
         QVERIFY(!juzgar(calcio).probabilidad);
 
         // Vitamin A: only preformed vitamin A counts against its limit.
         Entrada a = conEar(4000, 500, 700);
         a.limite = 3000;
-        a.aplica = Limite::Retinol;
-        a.retinol = 2999;
+        a.comparada = 2999; // the retinol
         QCOMPARE(juzgar(a).banda, Banda::ProbablementeAdecuada);
-        a.retinol = 3001;
+        a.comparada = 3001;
         QCOMPARE(juzgar(a).banda, Banda::SobreLimite);
 
         // A limit for supplements is never compared with food.
         Entrada magnesio = conEar(900, 265, 320);
         magnesio.limite = 350;
-        magnesio.aplica = Limite::Suplementos;
+        // (no intake is set against it)
         QCOMPARE(juzgar(magnesio).banda, Banda::ProbablementeAdecuada);
 
         // Sodium: an AI and, above the CDRR, "reduce".
         Entrada sodio;
         sodio.referencia = 1500;
         sodio.limite = 2300;
-        sodio.aplica = Limite::Cdrr;
-        sodio.diario = 2300;
+        sodio.cdrr = true;
+        sodio.diario = sodio.comparada.emplace(2300);
         QCOMPARE(juzgar(sodio).banda, Banda::ProbablementeAdecuada);
-        sodio.diario = 2301;
+        sodio.diario = sodio.comparada.emplace(2301);
         QCOMPARE(juzgar(sodio).banda, Banda::SobreCdrr);
         QCOMPARE(palabras(juzgar(sodio).banda), QStringLiteral("Above the CDRR: reduce"));
 
