@@ -74,9 +74,6 @@ void PestanaBusqueda::construir()
     m_menu = crear<QMenu>(m_alimentos, "buscador");
     m_mostrarNutrientes = m_menu->addAction(QStringLiteral("&Display nutrients"));
     m_mostrarNutrientes->setObjectName(QStringLiteral("displayNutrientsBuscador"));
-
-    m_protegidos = {paso1,        paso2,       paso3,      paso4,     m_buscar,      m_botonBuscar,
-                    m_categorias, m_alimentos, m_cantidad, m_guardar, m_ayudaMedidas};
 }
 
 void PestanaBusqueda::conectar()
@@ -117,12 +114,6 @@ void PestanaBusqueda::conectar()
 void PestanaBusqueda::releerGuardada()
 {
     m_ayudaMedidas->releerGuardada();
-}
-
-void PestanaBusqueda::habilitar(bool completos)
-{
-    for (QWidget* w : std::as_const(m_protegidos))
-        w->setEnabled(completos);
 }
 
 void PestanaBusqueda::mostrarMedidas(qint64 alimento)

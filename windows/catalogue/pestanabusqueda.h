@@ -38,9 +38,6 @@ public:
     // Reads again what the profile stores of the chosen food (tab 4 may
     // have changed it).
     void releerGuardada();
-    // Enables the tab's controls while the personal data are complete,
-    // disables them otherwise.
-    void habilitar(bool completos);
 
     qint64 alimentoSeleccionado() const { return m_alimentoSeleccionado; }
 
@@ -66,8 +63,6 @@ private:
     // The food list's pop-up menu and its one entry.
     QMenu* m_menu = nullptr;                // buscador
     QAction* m_mostrarNutrientes = nullptr; // displayNutrientsBuscador
-    // What goes grey while the personal data are missing.
-    QList<QWidget*> m_protegidos;
     // The terms of the last search, which a category click lists foods for.
     catalogo::Busqueda m_condicionBusqueda;
     // The group id of each line of the category list.

@@ -84,19 +84,11 @@ void PestanaRanking::construir()
     m_fijarIngesta->setObjectName(QStringLiteral("setIntake"));
     m_mostrarNutrientes = m_menu->addAction(QStringLiteral("&Display all nutrients"));
     m_mostrarNutrientes->setObjectName(QStringLiteral("displayNutrients"));
-
-    m_protegidos = {explicacion, uso, m_nutrientes, m_categorias, m_ordenar, m_lista};
 }
 
 void PestanaRanking::ocultarListado()
 {
     m_lista->hide();
-}
-
-void PestanaRanking::habilitar(bool completos)
-{
-    for (QWidget* w : std::as_const(m_protegidos))
-        w->setEnabled(completos);
 }
 
 void PestanaRanking::poblarComboNutrientes()

@@ -28,9 +28,6 @@ public:
     void cargarListadoOrdenado();
     // Hides the ranking until the first one is made; it keeps its room.
     void ocultarListado();
-    // Enables the tab's controls while the personal data are complete,
-    // disables them otherwise.
-    void habilitar(bool completos);
     // Closes the intake dialog and the detail windows that are open.
     void cerrarDialogos();
 
@@ -49,8 +46,6 @@ private:
     QMenu* m_menu = nullptr;                // listadoOrdenado
     QAction* m_fijarIngesta = nullptr;      // setIntake
     QAction* m_mostrarNutrientes = nullptr; // displayNutrients
-    // What goes grey while the personal data are missing.
-    QList<QWidget*> m_protegidos;
     // Compared only: it may be on its way out when an event reaches the filter.
     QPointer<DialogoIngesta> m_i;
 };

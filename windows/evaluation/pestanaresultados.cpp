@@ -168,10 +168,6 @@ void PestanaResultados::construir()
         botones->addWidget(b);
     botones->addStretch(1);
     v->addLayout(botones);
-
-    m_protegidos = {m_lista, explicacion, referencia, nota, colores};
-    for (QLabel* c : categorias)
-        m_protegidos << c;
 }
 
 void PestanaResultados::construirLista()
@@ -195,12 +191,6 @@ void PestanaResultados::construirLista()
     m_lista->setColumnWidth(6, 185);
     m_lista->setItemDelegateForColumn(ModeloResultados::Wri, new DelegadoVeredicto(m_lista));
     m_lista->setContextMenuPolicy(Qt::CustomContextMenu);
-}
-
-void PestanaResultados::habilitar(bool completos)
-{
-    for (QWidget* w : std::as_const(m_protegidos))
-        w->setEnabled(completos);
 }
 
 void PestanaResultados::mostrarFuentes(const QModelIndex& fila)

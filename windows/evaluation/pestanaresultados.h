@@ -27,9 +27,6 @@ public:
     void mostrar();
     // Removes every row of the results list.
     void vaciar();
-    // Enables the list and its legends while the personal data are
-    // complete, disables them otherwise.
-    void habilitar(bool completos);
     // Opens the window of the foods that supply a row's nutrient.
     void mostrarFuentes(const QModelIndex& fila);
     // Closes the sources windows (the main window is closing).
@@ -68,8 +65,6 @@ private:
     QTreeView* m_lista = nullptr; // lsv_wri
     ModeloResultados* m_resultados = nullptr;
     OrdenResultados* m_orden = nullptr;
-    // What goes grey while the personal data are missing.
-    QList<QWidget*> m_protegidos;
     // The week's report: printed, or saved as PDF, HTML or CSV.
     QPushButton* m_imprimir = nullptr;    // cmd_5_1
     QPushButton* m_guardarPdf = nullptr;  // cmd_5_2

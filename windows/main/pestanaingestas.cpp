@@ -52,13 +52,6 @@ void PestanaIngestas::construir()
     v->addWidget(m_lectura);
 }
 
-void PestanaIngestas::habilitar(bool completos)
-{
-    QWidget* const protegidos[] = {m_explicacion, m_instrucciones, m_rejilla, m_lectura};
-    for (QWidget* w : protegidos)
-        w->setEnabled(completos);
-}
-
 void PestanaIngestas::leerFilaActual()
 {
     const QModelIndex actual = m_rejilla->currentIndex();

@@ -20,9 +20,6 @@ public:
     // Loads the current profile's intakes into the grid; returns the
     // failure's description with the statement, empty on success.
     QString cargar();
-    // Enables the grid and its legends while the personal data are
-    // complete, disables them otherwise.
-    void habilitar(bool completos);
     // Writes any intake still being edited.
     void confirmarEdicion();
     // Lets go of the grid's rows before the connection closes.

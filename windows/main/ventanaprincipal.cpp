@@ -281,22 +281,22 @@ void VentanaPrincipal::avisarFaltanDatos()
 void VentanaPrincipal::mostrarTabs()
 {
     const QString clave = m_pestanas->tabBar()->tabData(m_pestanas->currentIndex()).toString();
-    // Tabs 2 to 5 need the personal data: without them their controls are
-    // greyed and the user is sent to tab 1.
+    // Tabs 2 to 5 need the personal data: without them the tab is greyed
+    // and the user is sent to tab 1.
     const bool completos = !faltanDatosPersonales(m_sesion.perfilActual);
     if (clave == QLatin1String("dos")) {
         // Tab 4 may have changed what the profile stores of the food.
         m_busqueda->releerGuardada();
-        m_busqueda->habilitar(completos);
+        m_busqueda->setEnabled(completos);
     } else if (clave == QLatin1String("tres")) {
-        m_ranking->habilitar(completos);
+        m_ranking->setEnabled(completos);
     } else if (clave == QLatin1String("cuatro")) {
         const QString fallo = m_ingestas->cargar();
         if (!fallo.isEmpty())
             escribirLog(QStringLiteral("mostrarTabs() Tab 4 -> ") + fallo);
-        m_ingestas->habilitar(completos);
+        m_ingestas->setEnabled(completos);
     } else if (clave == QLatin1String("cinco")) {
-        m_resultados->habilitar(completos);
+        m_resultados->setEnabled(completos);
         if (completos) {
             m_sesion.establecerValoresRecomendados();
             m_resultados->mostrar();
