@@ -71,7 +71,7 @@ int main(int argc, char* argv[])
             [&] {
                 abierta = cargarInfoCompleta(&f, f.sesion().valoresRecomendados, nombre, alimento);
                 if (medida > 0)
-                    abierta->cmb_medidas->setCurrentIndex(medida);
+                    ::ui(*abierta).cmb_medidas->setCurrentIndex(medida);
                 QApplication::processEvents();
             },
             [&] {
@@ -93,7 +93,7 @@ int main(int argc, char* argv[])
         ui.ayudaMedidas->elegirAlimento(doughnuts, idPerfil);
         QApplication::processEvents();
     });
-    std::printf("  measures listed: %d\n", ui.ayudaMedidas->cmb_medidas->count() - 1);
+    std::printf("  measures listed: %d\n", ::ui(*ui.ayudaMedidas).cmb_medidas->count() - 1);
 
     medirFicha("detail window with a measure chosen", QStringLiteral("Doughnuts, glazed"),
                doughnuts, 1);

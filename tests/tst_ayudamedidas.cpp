@@ -34,8 +34,8 @@ struct Pestana2 : Escena
     QStringList medidas()
     {
         QStringList m;
-        for (int i = 0; i < ayuda()->cmb_medidas->count(); ++i)
-            m << ayuda()->cmb_medidas->itemData(i, Qt::ToolTipRole).toString();
+        for (int i = 0; i < ::ui(*ayuda()).cmb_medidas->count(); ++i)
+            m << ::ui(*ayuda()).cmb_medidas->itemData(i, Qt::ToolTipRole).toString();
         return m;
     }
 };
@@ -133,14 +133,14 @@ private slots:
         ConLocale conLocale(local);
         Pestana2 e;
         e.elegir("milk", leche);
-        AyudaMedidas* a = e.ayuda();
-        a->cmb_periodo->setCurrentIndex(periodo);
-        a->cmb_medidas->setCurrentIndex(medida);
+        const PantallaAyuda a = ::ui(*e.ayuda());
+        a.cmb_periodo->setCurrentIndex(periodo);
+        a.cmb_medidas->setCurrentIndex(medida);
         e.ui().tbx_cantidad->setText("700");
-        a->tbx_medidaCantidad->setText(cantidad);
+        a.tbx_medidaCantidad->setText(cantidad);
         QCOMPARE(e.ui().tbx_cantidad->text(), gramos);
-        QCOMPARE(a->lbl_calculo->text(), calculo);
-        QCOMPARE(a->lbl_calculo->property("exceso").toBool(), calculo.endsWith("please check"));
+        QCOMPARE(a.lbl_calculo->text(), calculo);
+        QCOMPARE(a.lbl_calculo->property("exceso").toBool(), calculo.endsWith("please check"));
         QVERIFY(e.msgs.textos().isEmpty());
 
         // Save takes the grams box as it stands, as typed grams.
@@ -158,38 +158,38 @@ private slots:
         e.fx.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1077, 700)");
         e.ui().tbx_cantidad->setText("5");
         e.elegir("milk", leche);
-        AyudaMedidas* a = e.ayuda();
+        const PantallaAyuda a = ::ui(*e.ayuda());
         QCOMPARE(e.medidas(), (QStringList{"", "1 cup (244 g)", "1 tbsp (15 g)", "1 fl oz (30.5 g)",
                                            "1 quart (976 g)"}));
-        QCOMPARE(a->cmb_medidas->currentText(), QStringLiteral("g"));
+        QCOMPARE(a.cmb_medidas->currentText(), QStringLiteral("g"));
         QCOMPARE(e.ui().tbx_cantidad->text(), QStringLiteral("5"));
-        QCOMPARE(a->lbl_guardada->text(),
+        QCOMPARE(a.lbl_guardada->text(),
                  QStringLiteral("Stored now: 700 g a week, about 0.4 cup a day"));
-        a->cmb_medidas->setCurrentIndex(2);
-        QCOMPARE(a->lbl_guardada->text(),
+        a.cmb_medidas->setCurrentIndex(2);
+        QCOMPARE(a.lbl_guardada->text(),
                  QStringLiteral("Stored now: 700 g a week, about 6.7 tbsp a day"));
         QTest::mouseClick(e.ui().cmd_guardar, Qt::LeftButton);
-        QCOMPARE(a->lbl_guardada->text(),
+        QCOMPARE(a.lbl_guardada->text(),
                  QStringLiteral("Stored now: 105 g a week, about 1 tbsp a day"));
         // An intake changed elsewhere shows on the next visit of the tab.
         e.fx.ejecutar("update saves set intake=210 where food_id=1077");
         e.ui().tbs_fichas->setCurrentIndex(3);
         e.ui().tbs_fichas->setCurrentIndex(1);
-        QCOMPARE(a->lbl_guardada->text(),
+        QCOMPARE(a.lbl_guardada->text(),
                  QStringLiteral("Stored now: 210 g a week, about 2 tbsp a day"));
 
         // A food without measures offers only "g"; nothing stored, no line.
         e.elegir("hamburger", "McDonald's, Hamburger");
         QCOMPARE(e.medidas(), QStringList{""});
-        QCOMPARE(a->lbl_guardada->text(), QString());
+        QCOMPARE(a.lbl_guardada->text(), QString());
         // A refilled list has no food chosen: the helper has no measures.
         e.elegir("carrots", "Carrots, raw");
-        QCOMPARE(a->cmb_medidas->count(), 3);
+        QCOMPARE(a.cmb_medidas->count(), 3);
         QTest::mouseClick(e.ui().cmd_buscar, Qt::LeftButton);
         QListWidget* l = e.ui().lbx_categorias;
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
                           l->visualItemRect(l->item(0)).center());
-        QCOMPARE(a->cmb_medidas->count(), 1);
+        QCOMPARE(a.cmb_medidas->count(), 1);
         // Tabbing into the refilled list makes its first row current but
         // chooses nothing: normal use, nothing for the log.
         e.f->activateWindow();
@@ -206,18 +206,18 @@ private slots:
     void otroAlimentoEmpiezaDeUno()
     {
         Pestana2 e;
-        AyudaMedidas* a = e.ayuda();
+        const PantallaAyuda a = ::ui(*e.ayuda());
         e.elegir("carrots", "Carrots, raw");
-        a->tbx_medidaCantidad->setText("50");
-        a->cmb_periodo->setCurrentIndex(1);
-        QTest::keyClick(a->tbx_medidaCantidad, Qt::Key_Return);
+        a.tbx_medidaCantidad->setText("50");
+        a.cmb_periodo->setCurrentIndex(1);
+        QTest::keyClick(a.tbx_medidaCantidad, Qt::Key_Return);
         QCOMPARE(e.fx.valor("select intake from saves where food_id=11124").toInt(), 50);
 
         e.elegir("milk", leche);
-        QCOMPARE(a->tbx_medidaCantidad->text(), QStringLiteral("1"));
-        QCOMPARE(a->cmb_periodo->currentIndex(), 0);
+        QCOMPARE(a.tbx_medidaCantidad->text(), QStringLiteral("1"));
+        QCOMPARE(a.cmb_periodo->currentIndex(), 0);
         QCOMPARE(e.ui().tbx_cantidad->text(), QStringLiteral("50"));
-        a->cmb_medidas->setCurrentIndex(1);
+        a.cmb_medidas->setCurrentIndex(1);
         QCOMPARE(e.ui().tbx_cantidad->text(), QStringLiteral("1708"));
         e.ui().tbx_cantidad->setText("1700");
         QTest::keyClick(e.ui().tbx_cantidad, Qt::Key_Enter);
@@ -232,9 +232,9 @@ private slots:
     {
         Pestana2 e;
         e.fx.ejecutar("insert into saves (prof_id, food_id, intake) values (1, 1077, 700)");
-        AyudaMedidas* a = e.ayuda();
+        const PantallaAyuda a = ::ui(*e.ayuda());
         const QList<QWidget*> quietos{e.ui().tbx_cantidad, e.ui().cmd_guardar,
-                                      a->tbx_medidaCantidad};
+                                      a.tbx_medidaCantidad};
         const auto posiciones = [&] {
             QApplication::processEvents();
             QList<QPoint> p;
@@ -243,12 +243,12 @@ private slots:
             return p;
         };
         const QList<QPoint> vacias = posiciones();
-        QVERIFY(a->lbl_guardada->text().isEmpty() && a->lbl_calculo->text().isEmpty());
+        QVERIFY(a.lbl_guardada->text().isEmpty() && a.lbl_calculo->text().isEmpty());
         e.elegir("milk", leche);
-        a->tbx_medidaCantidad->setText("2");
-        QVERIFY(!a->lbl_guardada->text().isEmpty() && !a->lbl_calculo->text().isEmpty());
+        a.tbx_medidaCantidad->setText("2");
+        QVERIFY(!a.lbl_guardada->text().isEmpty() && !a.lbl_calculo->text().isEmpty());
         QCOMPARE(posiciones(), vacias);
-        a->tbx_medidaCantidad->clear();
+        a.tbx_medidaCantidad->clear();
         QCOMPARE(posiciones(), vacias);
     }
 
@@ -267,19 +267,19 @@ private slots:
         auto* i = e.f->findChild<DialogoIngesta*>(QStringLiteral("i"));
         QVERIFY(i);
         // It names the food the intake goes to.
-        QCOMPARE(i->lbl_alimento->text(), leche);
-        QCOMPARE(i->lbl_alimento->toolTip(), leche);
-        QCOMPARE(i->ayudaMedidas->cmb_medidas->count(), 5);
-        i->ayudaMedidas->cmb_medidas->setCurrentIndex(1);
-        i->ayudaMedidas->tbx_medidaCantidad->setText("2");
-        QCOMPARE(i->tbx_cantidad->text(), QStringLiteral("3416"));
+        QCOMPARE(::ui(*i).lbl_alimento->text(), leche);
+        QCOMPARE(::ui(*i).lbl_alimento->toolTip(), leche);
+        QCOMPARE(::ui(*i).ayuda.cmb_medidas->count(), 5);
+        ::ui(*i).ayuda.cmb_medidas->setCurrentIndex(1);
+        ::ui(*i).ayuda.tbx_medidaCantidad->setText("2");
+        QCOMPARE(::ui(*i).tbx_cantidad->text(), QStringLiteral("3416"));
         const int filaHamburguesa = int(Escena::textos(lista).indexOf("McDonald's, Hamburger"));
         Escena::pulsar(lista, filaHamburguesa);
-        QCOMPARE(i->ayudaMedidas->cmb_medidas->count(), 1);
-        QCOMPARE(i->lbl_alimento->text(), QStringLiteral("McDonald's, Hamburger"));
-        QCOMPARE(i->tbx_cantidad->text(), QStringLiteral("3416"));
+        QCOMPARE(::ui(*i).ayuda.cmb_medidas->count(), 1);
+        QCOMPARE(::ui(*i).lbl_alimento->text(), QStringLiteral("McDonald's, Hamburger"));
+        QCOMPARE(::ui(*i).tbx_cantidad->text(), QStringLiteral("3416"));
         // Enter in the quantity box saves, as in the grams box.
-        QTest::keyClick(i->ayudaMedidas->tbx_medidaCantidad, Qt::Key_Return);
+        QTest::keyClick(::ui(*i).ayuda.tbx_medidaCantidad, Qt::Key_Return);
         QCOMPARE(e.fx.valor("select intake from saves where food_id=21237").toInt(), 3416);
     }
 
@@ -335,27 +335,27 @@ private slots:
     void fichaConMedida()
     {
         Escena e(1);
-        Ficha* n =
-            cargarInfoCompleta(e.f.get(), e.f->sesion().valoresRecomendados, leche, Fixture::leche);
-        QCOMPARE(n->cmb_medidas->currentText(), QStringLiteral("100 g"));
-        QCOMPARE(n->cmb_medidas->count(), 5);
-        const QString texto100 = n->Label2->text();
+        const PantallaFicha n = ::ui(*cargarInfoCompleta(
+            e.f.get(), e.f->sesion().valoresRecomendados, leche, Fixture::leche));
+        QCOMPARE(n.cmb_medidas->currentText(), QStringLiteral("100 g"));
+        QCOMPARE(n.cmb_medidas->count(), 5);
+        const QString texto100 = n.Label2->text();
         auto valor = [n](const QString& nutriente) {
-            for (int i = 0; i < n->lsv_infoCompleta->topLevelItemCount(); ++i)
-                if (n->lsv_infoCompleta->topLevelItem(i)->text(0) == nutriente)
-                    return n->lsv_infoCompleta->topLevelItem(i)->text(2);
+            for (int i = 0; i < n.lsv_infoCompleta->topLevelItemCount(); ++i)
+                if (n.lsv_infoCompleta->topLevelItem(i)->text(0) == nutriente)
+                    return n.lsv_infoCompleta->topLevelItem(i)->text(2);
             return QString();
         };
         QCOMPARE(valor("Energy"), QStringLiteral("61"));
-        n->cmb_medidas->setCurrentIndex(1);
+        n.cmb_medidas->setCurrentIndex(1);
         QCOMPARE(valor("Energy"), QStringLiteral("148.84"));
         QCOMPARE(valor("Calcium, Ca"), QStringLiteral("275.72"));
-        QCOMPARE(n->Label2->text(),
+        QCOMPARE(n.Label2->text(),
                  QStringLiteral("The values displayed below are for 1 cup (244 g) of an edible "
                                 "portion. "));
-        n->cmb_medidas->setCurrentIndex(0);
+        n.cmb_medidas->setCurrentIndex(0);
         QCOMPARE(valor("Energy"), QStringLiteral("61"));
-        QCOMPARE(n->Label2->text(), texto100);
+        QCOMPARE(n.Label2->text(), texto100);
     }
 };
 

@@ -33,8 +33,8 @@ struct Ranking : Escena
     DialogoIngesta* i() { return f->findChild<DialogoIngesta*>(QStringLiteral("i")); }
     void guardarEnDialogo(const QString& texto)
     {
-        i()->tbx_cantidad->setText(texto);
-        QTest::mouseClick(i()->cmd_guardar, Qt::LeftButton);
+        ::ui(*i()).tbx_cantidad->setText(texto);
+        QTest::mouseClick(::ui(*i()).cmd_guardar, Qt::LeftButton);
     }
     QList<QVariantList> guardadas()
     {
@@ -129,7 +129,7 @@ private slots:
         e.menu(0, e.ui().displayNutrients);
         QCOMPARE(e.fichas().size(), 1);
         QCOMPARE(e.fichas().first()->windowTitle(), ninguna);
-        QCOMPARE(e.fichas().first()->lsv_infoCompleta->topLevelItemCount(), 0);
+        QCOMPARE(::ui(*e.fichas().first()).lsv_infoCompleta->topLevelItemCount(), 0);
 
         e.menu(0, e.ui().setIntake);
         QPointer<DialogoIngesta> i = e.i();
@@ -181,12 +181,12 @@ private slots:
         e.menu(0, e.ui().setIntake);
         QPointer<DialogoIngesta> i = e.i();
         QVERIFY(i && i->isVisible() && !i->isModal());
-        i->tbx_cantidad->setText(texto);
+        ::ui(*i).tbx_cantidad->setText(texto);
         // One dialog, which keeps its text; the save goes to the food selected
         // when "Save" is pressed.
         e.menu(1, e.ui().setIntake);
         QCOMPARE(e.f->findChildren<DialogoIngesta*>().size(), 1);
-        QCOMPARE(i->tbx_cantidad->text(), texto);
+        QCOMPARE(::ui(*i).tbx_cantidad->text(), texto);
         e.guardarEnDialogo(texto);
 
         if (guardado.isValid()) {
@@ -195,7 +195,7 @@ private slots:
             QTRY_VERIFY(!i);
             // A second save of the food updates its row, from a fresh dialog.
             e.menu(1, e.ui().setIntake);
-            QVERIFY(e.i()->tbx_cantidad->text().isEmpty());
+            QVERIFY(::ui(*e.i()).tbx_cantidad->text().isEmpty());
             e.guardarEnDialogo(QStringLiteral("80"));
             QCOMPARE(e.guardadas(), (QList<QVariantList>{{Fixture::galletas, 80}}));
         } else {
@@ -218,10 +218,10 @@ private slots:
         QCOMPARE(e.fichas().size(), 1);
         Ficha* n = e.fichas().first();
         QCOMPARE(n->windowTitle(), QStringLiteral("McDonald's, Hamburger"));
-        QCOMPARE(n->lbl_titulo->text(), n->windowTitle());
-        QVERIFY(n->lbl_titulo->font().bold() && n->isVisible());
-        QCOMPARE(n->Label12->text(), QStringLiteral("Amino acids"));
-        QTreeWidget* l = n->lsv_infoCompleta;
+        QCOMPARE(::ui(*n).lbl_titulo->text(), n->windowTitle());
+        QVERIFY(::ui(*n).lbl_titulo->font().bold() && n->isVisible());
+        QCOMPARE(::ui(*n).Label12->text(), QStringLiteral("Amino acids"));
+        QTreeWidget* l = ::ui(*n).lsv_infoCompleta;
         QCOMPARE(Escena::textos(l, 1),
                  (QStringList{"kcal", "g", "g", "g", "g", "g", "g", "g", "mg", "mg", "mg"}));
         // In `sorting` order; leucine and isoleucine are null for this food:
@@ -229,8 +229,8 @@ private slots:
         const QStringList porCien = {"264",     "12.92",   "31.36", "6.51", "9.77", "3.6",
                                      "unknown", "unknown", "0.6",   "126",  "502"};
         QCOMPARE(Escena::textos(l, 2), porCien);
-        n->cmb_medidas->addItem(QStringLiteral("(other)"));
-        n->cmb_medidas->setCurrentIndex(n->cmb_medidas->count() - 1);
+        ::ui(*n).cmb_medidas->addItem(QStringLiteral("(other)"));
+        ::ui(*n).cmb_medidas->setCurrentIndex(::ui(*n).cmb_medidas->count() - 1);
         QCOMPARE(Escena::textos(l, 2).mid(6, 2), porCien.mid(6, 2));
         for (int i = 0; i < l->topLevelItemCount(); ++i)
             QVERIFY(!l->topLevelItem(i)->icon(0).isNull());
@@ -240,7 +240,7 @@ private slots:
         Ficha* m = cargarInfoCompleta(e.f.get(), e.f->sesion().valoresRecomendados,
                                       QStringLiteral("Snacks"), Fixture::galletas);
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(Escena::textos(m->lsv_infoCompleta, 2).mid(0, 3),
+        QCOMPARE(Escena::textos(::ui(*m).lsv_infoCompleta, 2).mid(0, 3),
                  (QStringList{"480", "6,5", "62"}));
         QCOMPARE(e.fichas().size(), 2);
         // Each new window steps down from the last; Escape closes one.

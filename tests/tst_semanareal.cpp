@@ -51,7 +51,8 @@ private slots:
         // The detail window: vitamin D of salmon was never measured.
         Ficha* ficha = cargarInfoCompleta(&f, f.sesion().valoresRecomendados,
                                           QStringLiteral("Finfish and Shellfish Products"), salmon);
-        const vista::Fila d = vista::buscar(ficha->lsv_infoCompleta, QStringLiteral("Vitamin D"));
+        const vista::Fila d =
+            vista::buscar(::ui(*ficha).lsv_infoCompleta, QStringLiteral("Vitamin D"));
         QVERIFY(d);
         QCOMPARE(d.text(2), QStringLiteral("unknown"));
 

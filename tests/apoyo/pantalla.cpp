@@ -1,5 +1,7 @@
 #include "apoyo/pantalla.h"
 
+#include "windows/catalogue/dialogoingesta.h"
+#include "windows/catalogue/ficha.h"
 #include "windows/profiles/dialogoperfil.h"
 
 #include <QHash>
@@ -134,5 +136,38 @@ PantallaPerfil ui(DialogoPerfil& dialogo)
     p.tbx_perfil = buscar<QLineEdit>(dialogo, "tbx_perfil");
     p.cmd_cancelar = buscar<QPushButton>(dialogo, "cmd_cancelar");
     p.cmd_guardar = buscar<QPushButton>(dialogo, "cmd_guardar");
+    return p;
+}
+
+PantallaAyuda ui(AyudaMedidas& ayuda)
+{
+    PantallaAyuda p;
+    p.tbx_medidaCantidad = buscar<QLineEdit>(ayuda, "tbx_medidaCantidad");
+    p.cmb_medidas = buscar<QComboBox>(ayuda, "cmb_medidas");
+    p.cmb_periodo = buscar<QComboBox>(ayuda, "cmb_periodo");
+    p.lbl_calculo = buscar<QLabel>(ayuda, "lbl_calculo");
+    p.lbl_guardada = buscar<QLabel>(ayuda, "lbl_guardada");
+    return p;
+}
+
+PantallaIngesta ui(DialogoIngesta& dialogo)
+{
+    PantallaIngesta p;
+    p.lbl_alimento = buscar<QLabel>(dialogo, "lbl_alimento");
+    p.tbx_cantidad = buscar<QLineEdit>(dialogo, "tbx_cantidad");
+    p.cmd_guardar = buscar<QPushButton>(dialogo, "cmd_guardar");
+    if (auto* ayuda = dialogo.findChild<AyudaMedidas*>())
+        p.ayuda = ui(*ayuda);
+    return p;
+}
+
+PantallaFicha ui(Ficha& ficha)
+{
+    PantallaFicha p;
+    p.lbl_titulo = buscar<QLabel>(ficha, "lbl_titulo");
+    p.Label2 = buscar<QLabel>(ficha, "Label2");
+    p.Label12 = buscar<QLabel>(ficha, "Label12");
+    p.cmb_medidas = buscar<QComboBox>(ficha, "cmb_medidas");
+    p.lsv_infoCompleta = buscar<QTreeWidget>(ficha, "lsv_infoCompleta");
     return p;
 }

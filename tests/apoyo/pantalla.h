@@ -129,7 +129,9 @@ struct Pantalla
 // The controls of `ventana`, found at the first call and kept while it lives.
 Pantalla& ui(QWidget& ventana);
 
+class DialogoIngesta;
 class DialogoPerfil;
+class Ficha;
 
 // The controls of a profile-name dialog, by the object names they carry.
 struct PantallaPerfil
@@ -141,3 +143,38 @@ struct PantallaPerfil
 };
 
 PantallaPerfil ui(DialogoPerfil& dialogo);
+
+// The controls of a household-measure helper.
+struct PantallaAyuda
+{
+    QLineEdit* tbx_medidaCantidad = nullptr;
+    QComboBox* cmb_medidas = nullptr;
+    QComboBox* cmb_periodo = nullptr;
+    QLabel* lbl_calculo = nullptr;
+    QLabel* lbl_guardada = nullptr;
+};
+
+PantallaAyuda ui(AyudaMedidas& ayuda);
+
+// The controls of the intake dialog of the ranking.
+struct PantallaIngesta
+{
+    QLabel* lbl_alimento = nullptr;
+    QLineEdit* tbx_cantidad = nullptr;
+    QPushButton* cmd_guardar = nullptr;
+    PantallaAyuda ayuda;
+};
+
+PantallaIngesta ui(DialogoIngesta& dialogo);
+
+// The controls of a detail window.
+struct PantallaFicha
+{
+    QLabel* lbl_titulo = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label12 = nullptr;
+    QComboBox* cmb_medidas = nullptr;
+    QTreeWidget* lsv_infoCompleta = nullptr;
+};
+
+PantallaFicha ui(Ficha& ficha);

@@ -13,59 +13,59 @@
 AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), m_gramos(gramos)
 {
     setObjectName(QStringLiteral("ayudaMedidas"));
-    tbx_medidaCantidad = new QLineEdit(QStringLiteral("1"), this);
-    tbx_medidaCantidad->setObjectName(QStringLiteral("tbx_medidaCantidad"));
-    tbx_medidaCantidad->setMaxLength(8);
-    tbx_medidaCantidad->setMaximumWidth(60);
-    tbx_medidaCantidad->setToolTip(QStringLiteral("Quantity"));
+    m_cantidad = new QLineEdit(QStringLiteral("1"), this);
+    m_cantidad->setObjectName(QStringLiteral("tbx_medidaCantidad"));
+    m_cantidad->setMaxLength(8);
+    m_cantidad->setMaximumWidth(60);
+    m_cantidad->setToolTip(QStringLiteral("Quantity"));
 
-    cmb_medidas = new QComboBox(this);
-    cmb_medidas->setObjectName(QStringLiteral("cmb_medidas"));
+    m_medidasLista = new QComboBox(this);
+    m_medidasLista->setObjectName(QStringLiteral("cmb_medidas"));
     // Long measure names are cut short with "..." and shown whole as a tip.
-    cmb_medidas->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmb_medidas->setMinimumContentsLength(30);
-    cmb_medidas->setMaxVisibleItems(16);
-    auto* vista = new QListView(cmb_medidas);
+    m_medidasLista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_medidasLista->setMinimumContentsLength(30);
+    m_medidasLista->setMaxVisibleItems(16);
+    auto* vista = new QListView(m_medidasLista);
     vista->setTextElideMode(Qt::ElideRight);
-    cmb_medidas->setView(vista);
-    cmb_medidas->addItem(QStringLiteral("g"));
+    m_medidasLista->setView(vista);
+    m_medidasLista->addItem(QStringLiteral("g"));
 
-    cmb_periodo = new QComboBox(this);
-    cmb_periodo->setObjectName(QStringLiteral("cmb_periodo"));
-    cmb_periodo->addItems({QStringLiteral("per day"), QStringLiteral("per week")});
+    m_periodo = new QComboBox(this);
+    m_periodo->setObjectName(QStringLiteral("cmb_periodo"));
+    m_periodo->addItems({QStringLiteral("per day"), QStringLiteral("per week")});
 
-    lbl_calculo = new QLabel(this);
-    lbl_calculo->setObjectName(QStringLiteral("lbl_calculo"));
-    lbl_calculo->setTextFormat(Qt::PlainText);
-    lbl_calculo->setWordWrap(true);
-    lbl_guardada = new QLabel(this);
-    lbl_guardada->setObjectName(QStringLiteral("lbl_guardada"));
-    lbl_guardada->setTextFormat(Qt::PlainText);
-    lbl_guardada->setWordWrap(true);
+    m_calculo = new QLabel(this);
+    m_calculo->setObjectName(QStringLiteral("lbl_calculo"));
+    m_calculo->setTextFormat(Qt::PlainText);
+    m_calculo->setWordWrap(true);
+    m_lineaGuardada = new QLabel(this);
+    m_lineaGuardada->setObjectName(QStringLiteral("lbl_guardada"));
+    m_lineaGuardada->setTextFormat(Qt::PlainText);
+    m_lineaGuardada->setWordWrap(true);
     // The lines keep their room when empty, so that the boxes and buttons
     // around them do not move under the pointer as they come and go.
-    for (QLabel* linea : {lbl_calculo, lbl_guardada})
+    for (QLabel* linea : {m_calculo, m_lineaGuardada})
         linea->setMinimumHeight(2 * linea->fontMetrics().lineSpacing());
 
     auto* fila = new QHBoxLayout;
-    fila->addWidget(tbx_medidaCantidad);
-    fila->addWidget(cmb_medidas);
-    fila->addWidget(cmb_periodo);
+    fila->addWidget(m_cantidad);
+    fila->addWidget(m_medidasLista);
+    fila->addWidget(m_periodo);
     fila->addStretch(1);
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(2);
     v->addLayout(fila);
-    v->addWidget(lbl_calculo);
-    v->addWidget(lbl_guardada);
+    v->addWidget(m_calculo);
+    v->addWidget(m_lineaGuardada);
 
-    connect(tbx_medidaCantidad, &QLineEdit::textChanged, this, &AyudaMedidas::calcular);
-    connect(cmb_medidas, &QComboBox::currentIndexChanged, this, [this] {
+    connect(m_cantidad, &QLineEdit::textChanged, this, &AyudaMedidas::calcular);
+    connect(m_medidasLista, &QComboBox::currentIndexChanged, this, [this] {
         calcular();
         mostrarGuardada();
     });
-    connect(cmb_periodo, &QComboBox::currentIndexChanged, this, &AyudaMedidas::calcular);
-    connect(tbx_medidaCantidad, &QLineEdit::returnPressed, this, &AyudaMedidas::confirmado);
+    connect(m_periodo, &QComboBox::currentIndexChanged, this, &AyudaMedidas::calcular);
+    connect(m_cantidad, &QLineEdit::returnPressed, this, &AyudaMedidas::confirmado);
 }
 
 void AyudaMedidas::elegirAlimento(qint64 alimento, qint64 perfil)
@@ -84,23 +84,23 @@ void AyudaMedidas::elegirAlimento(qint64 alimento, qint64 perfil)
         escribirLog(fallo);
 
     m_llenando = true;
-    cmb_medidas->clear();
-    cmb_medidas->addItem(QStringLiteral("g"));
+    m_medidasLista->clear();
+    m_medidasLista->addItem(QStringLiteral("g"));
     const QLocale local;
-    const QFontMetrics medidor(cmb_medidas->font());
+    const QFontMetrics medidor(m_medidasLista->font());
     m_medidas = medidas::sinRepetir(todas, local);
     for (const medidas::Medida& m : std::as_const(m_medidas)) {
         const QString texto = medidas::etiqueta(m, local);
-        cmb_medidas->addItem(medidor.elidedText(texto, Qt::ElideRight, 300));
-        cmb_medidas->setItemData(cmb_medidas->count() - 1, texto, Qt::ToolTipRole);
+        m_medidasLista->addItem(medidor.elidedText(texto, Qt::ElideRight, 300));
+        m_medidasLista->setItemData(m_medidasLista->count() - 1, texto, Qt::ToolTipRole);
     }
-    cmb_medidas->setCurrentIndex(0);
+    m_medidasLista->setCurrentIndex(0);
     // Another food starts from one unit a day: a quantity typed for the last
     // food would otherwise multiply this one's measure.
-    tbx_medidaCantidad->setText(local.toString(1));
-    cmb_periodo->setCurrentIndex(0);
+    m_cantidad->setText(local.toString(1));
+    m_periodo->setCurrentIndex(0);
     m_llenando = false;
-    lbl_calculo->clear();
+    m_calculo->clear();
     releerGuardada();
 }
 
@@ -118,14 +118,14 @@ void AyudaMedidas::releerGuardada()
 
 const medidas::Medida* AyudaMedidas::medidaElegida() const
 {
-    const int i = cmb_medidas->currentIndex() - 1;
+    const int i = m_medidasLista->currentIndex() - 1;
     return i >= 0 && i < m_medidas.size() ? &m_medidas[i] : nullptr;
 }
 
 void AyudaMedidas::mostrarGuardada()
 {
     if (!m_guardada || *m_guardada <= 0) {
-        lbl_guardada->clear();
+        m_lineaGuardada->clear();
         return;
     }
     // In the measure chosen, else in the food's first one, else in grams.
@@ -133,10 +133,11 @@ void AyudaMedidas::mostrarGuardada()
     if (!m && !m_medidas.isEmpty())
         m = &m_medidas.first();
     const QLocale local;
-    lbl_guardada->setText(QStringLiteral("Stored now: %1 g a week, about %2 %3 a day")
-                              .arg(cifras::entero(*m_guardada, local),
-                                   medidas::alDia(*m_guardada, m ? m->gramosPorUnidad() : 1, local),
-                                   m ? m->nombre : QStringLiteral("g")));
+    m_lineaGuardada->setText(
+        QStringLiteral("Stored now: %1 g a week, about %2 %3 a day")
+            .arg(cifras::entero(*m_guardada, local),
+                 medidas::alDia(*m_guardada, m ? m->gramosPorUnidad() : 1, local),
+                 m ? m->nombre : QStringLiteral("g")));
 }
 
 void AyudaMedidas::calcular()
@@ -144,50 +145,49 @@ void AyudaMedidas::calcular()
     if (m_llenando)
         return;
     const QLocale local;
-    const std::optional<double> cantidad = medidas::leerCantidad(tbx_medidaCantidad->text(), local);
+    const std::optional<double> cantidad = medidas::leerCantidad(m_cantidad->text(), local);
     avisarExceso(false);
     if (!cantidad) {
-        lbl_calculo->clear();
+        m_calculo->clear();
         return;
     }
     const medidas::Medida* m = medidaElegida();
-    const bool porDia = cmb_periodo->currentIndex() == 0;
+    const bool porDia = m_periodo->currentIndex() == 0;
     const qint64 gramos = medidas::gramosSemana(*cantidad, m ? m->gramosPorUnidad() : 1, porDia);
     const QString suma =
         QStringLiteral("%1 %2 %3 = %4 g a week")
             .arg(medidas::numero(*cantidad, local),
                  m ? QStringLiteral("x ") + medidas::etiqueta(*m, local) : QStringLiteral("g"),
-                 cmb_periodo->currentText(), cifras::entero(gramos, local));
+                 m_periodo->currentText(), cifras::entero(gramos, local));
     // Neither a week of nothing nor more than the box takes is entered.
     if (gramos > medidas::maximoSemana) {
-        lbl_calculo->setText(suma + QStringLiteral(": more than %1 g, not entered")
-                                        .arg(cifras::entero(medidas::maximoSemana, local)));
+        m_calculo->setText(suma + QStringLiteral(": more than %1 g, not entered")
+                                      .arg(cifras::entero(medidas::maximoSemana, local)));
         return;
     }
     if (gramos < 1) {
-        lbl_calculo->setText(suma + QStringLiteral(": less than 1 g, not entered"));
+        m_calculo->setText(suma + QStringLiteral(": less than 1 g, not entered"));
         return;
     }
     m_gramos->setText(cifras::entero(gramos, local));
     // More than a person eats of one food is entered, but not silently.
     if (gramos > medidas::semanaVerosimil) {
-        lbl_calculo->setText(suma +
-                             QStringLiteral(": more than %1 kg a week, please check")
-                                 .arg(cifras::entero(medidas::semanaVerosimil / 1000, local)));
+        m_calculo->setText(suma + QStringLiteral(": more than %1 kg a week, please check")
+                                      .arg(cifras::entero(medidas::semanaVerosimil / 1000, local)));
         avisarExceso(true);
         return;
     }
-    lbl_calculo->setText(suma);
+    m_calculo->setText(suma);
 }
 
 void AyudaMedidas::avisarExceso(bool exceso)
 {
-    lbl_calculo->setProperty("exceso", exceso);
+    m_calculo->setProperty("exceso", exceso);
     QPalette paleta = palette();
     if (exceso) {
         // Dark orange on a light window, light orange on a dark one.
         const bool oscura = paleta.color(QPalette::Window).lightness() < 128;
         paleta.setColor(QPalette::WindowText, oscura ? QColor(255, 160, 90) : QColor(168, 64, 0));
     }
-    lbl_calculo->setPalette(paleta);
+    m_calculo->setPalette(paleta);
 }

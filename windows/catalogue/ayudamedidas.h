@@ -33,13 +33,6 @@ signals:
     // Enter in the quantity box: the owner saves, as with Enter in its box.
     void confirmado();
 
-public:
-    QLineEdit* tbx_medidaCantidad = nullptr;
-    QComboBox* cmb_medidas = nullptr;
-    QComboBox* cmb_periodo = nullptr;
-    QLabel* lbl_calculo = nullptr;
-    QLabel* lbl_guardada = nullptr;
-
 private:
     void calcular();
     // Colours the computation line when the week is more than one eats.
@@ -49,6 +42,12 @@ private:
     const medidas::Medida* medidaElegida() const;
 
     QLineEdit* m_gramos;
+    QLineEdit* m_cantidad = nullptr;
+    QComboBox* m_medidasLista = nullptr;
+    QComboBox* m_periodo = nullptr;
+    // The grams the choice comes to, and what the profile stores of the food.
+    QLabel* m_calculo = nullptr;
+    QLabel* m_lineaGuardada = nullptr;
     QList<medidas::Medida> m_medidas; // one per entry of the list after "g"
     qint64 m_alimento = 0;
     qint64 m_perfil = 0;

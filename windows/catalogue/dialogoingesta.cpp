@@ -25,36 +25,36 @@ DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada,
     if (principal)
         setWindowIcon(principal->windowIcon());
 
-    lbl_alimento = new QLabel(this);
-    lbl_alimento->setObjectName(QStringLiteral("lbl_alimento"));
-    lbl_alimento->setTextFormat(Qt::PlainText);
-    tbx_cantidad = new QLineEdit(this);
-    tbx_cantidad->setObjectName(QStringLiteral("tbx_cantidad"));
-    tbx_cantidad->setMaxLength(5);
-    tbx_cantidad->setMaximumWidth(70);
+    m_alimento = new QLabel(this);
+    m_alimento->setObjectName(QStringLiteral("lbl_alimento"));
+    m_alimento->setTextFormat(Qt::PlainText);
+    m_cantidad = new QLineEdit(this);
+    m_cantidad->setObjectName(QStringLiteral("tbx_cantidad"));
+    m_cantidad->setMaxLength(5);
+    m_cantidad->setMaximumWidth(70);
     auto* unidad = new QLabel(QStringLiteral("grams a week"), this);
     unidad->setObjectName(QStringLiteral("lbl_gramosSemana"));
-    unidad->setBuddy(tbx_cantidad);
-    cmd_guardar = new QPushButton(QStringLiteral("Save"), this);
-    cmd_guardar->setObjectName(QStringLiteral("cmd_guardar"));
-    cmd_guardar->setDefault(true);
+    unidad->setBuddy(m_cantidad);
+    m_guardar = new QPushButton(QStringLiteral("Save"), this);
+    m_guardar->setObjectName(QStringLiteral("cmd_guardar"));
+    m_guardar->setDefault(true);
 
-    ayudaMedidas = new AyudaMedidas(tbx_cantidad, this);
+    m_ayuda = new AyudaMedidas(m_cantidad, this);
 
     auto* v = new QVBoxLayout(this);
-    v->addWidget(lbl_alimento);
+    v->addWidget(m_alimento);
     auto* fila = new QHBoxLayout;
-    fila->addWidget(tbx_cantidad);
+    fila->addWidget(m_cantidad);
     fila->addWidget(unidad, 1);
     v->addLayout(fila);
-    v->addWidget(ayudaMedidas);
-    v->addWidget(cmd_guardar);
+    v->addWidget(m_ayuda);
+    v->addWidget(m_guardar);
     setFixedWidth(380);
     m_anchoTexto = 380 - v->contentsMargins().left() - v->contentsMargins().right();
 
-    connect(cmd_guardar, &QPushButton::clicked, this, &DialogoIngesta::guardar);
-    connect(tbx_cantidad, &QLineEdit::returnPressed, this, &DialogoIngesta::guardar);
-    connect(ayudaMedidas, &AyudaMedidas::confirmado, this, &DialogoIngesta::guardar);
+    connect(m_guardar, &QPushButton::clicked, this, &DialogoIngesta::guardar);
+    connect(m_cantidad, &QLineEdit::returnPressed, this, &DialogoIngesta::guardar);
+    connect(m_ayuda, &AyudaMedidas::confirmado, this, &DialogoIngesta::guardar);
     // The helper follows the food the intake would go to.
     if (m_lista) {
         connect(m_lista, &QTreeWidget::currentItemChanged, this, &DialogoIngesta::mostrarMedidas);
@@ -74,22 +74,22 @@ void DialogoIngesta::mostrarMedidas()
     const qint64 alimento = alimentoElegido();
     // The food the intake goes to, cut to the window's width.
     const QString nombre = alimento > 0 ? m_lista->currentItem()->text(0) : QString();
-    lbl_alimento->setToolTip(nombre);
-    lbl_alimento->setText(nombre.isEmpty() ? QStringLiteral("No food selected")
-                                           : lbl_alimento->fontMetrics().elidedText(
-                                                 nombre, Qt::ElideRight, m_anchoTexto));
+    m_alimento->setToolTip(nombre);
+    m_alimento->setText(nombre.isEmpty() ? QStringLiteral("No food selected")
+                                         : m_alimento->fontMetrics().elidedText(
+                                               nombre, Qt::ElideRight, m_anchoTexto));
     const Dato& perfil = m_perfil.idPerfil;
-    ayudaMedidas->elegirAlimento(alimento, perfil.tieneValor() ? perfil.entero() : 0);
+    m_ayuda->elegirAlimento(alimento, perfil.tieneValor() ? perfil.entero() : 0);
 }
 
 void DialogoIngesta::guardar()
 {
-    const QString cantidad = tbx_cantidad->text();
+    const QString cantidad = m_cantidad->text();
     // A week of 0 grams is not an intake worth setting from here.
     if (!soloDigitos(cantidad) || cantidad == QLatin1String("0")) {
         mensajes::avisar(this, QStringLiteral("Please, set your weekly intake (grams, integer "
                                               "numbers only)"));
-        tbx_cantidad->setFocus();
+        m_cantidad->setFocus();
         return;
     }
     // The intake goes to the food selected in the ranking at this moment; a

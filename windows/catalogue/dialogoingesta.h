@@ -20,12 +20,6 @@ class DialogoIngesta : public QWidget
 public:
     DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada, const PerfilActual& perfil);
 
-    // The food the intake goes to (elided; whole in its tooltip).
-    QLabel* lbl_alimento = nullptr;
-    QLineEdit* tbx_cantidad = nullptr;
-    QPushButton* cmd_guardar = nullptr;
-    AyudaMedidas* ayudaMedidas = nullptr;
-
 private:
     void guardar();
     // The food selected in the ranking list; 0 when none is.
@@ -33,6 +27,11 @@ private:
     void mostrarMedidas();
 
     QTreeWidget* m_lista;
+    // The food the intake goes to (elided; whole in its tooltip).
+    QLabel* m_alimento = nullptr;
+    QLineEdit* m_cantidad = nullptr;
+    QPushButton* m_guardar = nullptr;
+    AyudaMedidas* m_ayuda = nullptr;
     int m_anchoTexto = 0;
     const PerfilActual& m_perfil;
 };

@@ -48,59 +48,60 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     if (principal)
         setWindowIcon(principal->windowIcon());
 
-    lbl_titulo = etiquetaFicha(this, "lbl_titulo");
-    QFont negrita = lbl_titulo->font();
+    m_titulo = etiquetaFicha(this, "lbl_titulo");
+    QFont negrita = m_titulo->font();
     negrita.setBold(true);
-    lbl_titulo->setFont(negrita);
-    lbl_titulo->setWordWrap(true);
+    m_titulo->setFont(negrita);
+    m_titulo->setWordWrap(true);
     // A description is shown as written, never read as markup.
-    lbl_titulo->setTextFormat(Qt::PlainText);
-    Label2 = etiquetaFicha(this, "Label2", textoCien);
-    Label2->setWordWrap(true);
+    m_titulo->setTextFormat(Qt::PlainText);
+    m_explicacion = etiquetaFicha(this, "Label2", textoCien);
+    m_explicacion->setWordWrap(true);
 
-    QHBoxLayout* leyenda = leyendaCategorias(this, {{&Picture1, "Picture1"},
-                                                    {&Label9, "Label9"},
-                                                    {&Picture2, "Picture2"},
-                                                    {&Label12, "Label12"},
-                                                    {&Picture3, "Picture3"},
-                                                    {&Label10, "Label10"},
-                                                    {&Picture4, "Picture4"},
-                                                    {&Label11, "Label11"}});
+    QLabel* categorias[8] = {};
+    QHBoxLayout* leyenda = leyendaCategorias(this, {{&categorias[0], "Picture1"},
+                                                    {&categorias[1], "Label9"},
+                                                    {&categorias[2], "Picture2"},
+                                                    {&categorias[3], "Label12"},
+                                                    {&categorias[4], "Picture3"},
+                                                    {&categorias[5], "Label10"},
+                                                    {&categorias[6], "Picture4"},
+                                                    {&categorias[7], "Label11"}});
 
-    lsv_infoCompleta = new QTreeWidget(this);
-    lsv_infoCompleta->setObjectName(QStringLiteral("lsv_infoCompleta"));
-    lsv_infoCompleta->setRootIsDecorated(false);
-    lsv_infoCompleta->setUniformRowHeights(true);
-    lsv_infoCompleta->setAllColumnsShowFocus(true);
-    lsv_infoCompleta->setIconSize(QSize(16, 16));
-    lsv_infoCompleta->setHeaderLabels(
+    m_nutrientes = new QTreeWidget(this);
+    m_nutrientes->setObjectName(QStringLiteral("lsv_infoCompleta"));
+    m_nutrientes->setRootIsDecorated(false);
+    m_nutrientes->setUniformRowHeights(true);
+    m_nutrientes->setAllColumnsShowFocus(true);
+    m_nutrientes->setIconSize(QSize(16, 16));
+    m_nutrientes->setHeaderLabels(
         {QStringLiteral("Nutrient"), QStringLiteral("Unit"), QStringLiteral("Value")});
     const char* const claves[] = {"uno", "dos", "tres"};
     for (int i = 0; i < 3; ++i)
-        lsv_infoCompleta->headerItem()->setData(i, RolClaveColumna, QLatin1String(claves[i]));
-    lsv_infoCompleta->header()->setSectionsMovable(false);
-    lsv_infoCompleta->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    lsv_infoCompleta->header()->setStretchLastSection(false);
-    lsv_infoCompleta->setColumnWidth(1, 70);
-    lsv_infoCompleta->setColumnWidth(2, 90);
+        m_nutrientes->headerItem()->setData(i, RolClaveColumna, QLatin1String(claves[i]));
+    m_nutrientes->header()->setSectionsMovable(false);
+    m_nutrientes->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_nutrientes->header()->setStretchLastSection(false);
+    m_nutrientes->setColumnWidth(1, 70);
+    m_nutrientes->setColumnWidth(2, 90);
 
-    cmb_medidas = new QComboBox(this);
-    cmb_medidas->setObjectName(QStringLiteral("cmb_medidas"));
-    cmb_medidas->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmb_medidas->setMinimumContentsLength(24);
-    cmb_medidas->setMaxVisibleItems(16);
-    cmb_medidas->addItem(QStringLiteral("100 g"));
-    connect(cmb_medidas, &QComboBox::currentIndexChanged, this, &Ficha::mostrarCantidad);
+    m_medidasLista = new QComboBox(this);
+    m_medidasLista->setObjectName(QStringLiteral("cmb_medidas"));
+    m_medidasLista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_medidasLista->setMinimumContentsLength(24);
+    m_medidasLista->setMaxVisibleItems(16);
+    m_medidasLista->addItem(QStringLiteral("100 g"));
+    connect(m_medidasLista, &QComboBox::currentIndexChanged, this, &Ficha::mostrarCantidad);
 
     auto* v = new QVBoxLayout(this);
-    v->addWidget(lbl_titulo);
-    v->addWidget(Label2);
+    v->addWidget(m_titulo);
+    v->addWidget(m_explicacion);
     v->addLayout(leyenda);
     auto* cantidad = new QHBoxLayout;
-    cantidad->addWidget(cmb_medidas);
+    cantidad->addWidget(m_medidasLista);
     cantidad->addStretch(1);
     v->addLayout(cantidad);
-    v->addWidget(lsv_infoCompleta, 1);
+    v->addWidget(m_nutrientes, 1);
     resize(480, 560);
 }
 
@@ -146,7 +147,7 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
         item->setData(2, RolPorCien, fila.at(i));
         filas << item;
     }
-    lsv_infoCompleta->addTopLevelItems(filas);
+    m_nutrientes->addTopLevelItems(filas);
 
     QString fallo;
     const QList<medidas::Medida> lista = medidas::deAlimento(alimento, &fallo);
@@ -156,22 +157,28 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
     m_medidas = medidas::sinRepetir(lista, local);
     for (const medidas::Medida& m : std::as_const(m_medidas)) {
         const QString texto = medidas::etiqueta(m, local);
-        cmb_medidas->addItem(texto);
-        cmb_medidas->setItemData(cmb_medidas->count() - 1, texto, Qt::ToolTipRole);
+        m_medidasLista->addItem(texto);
+        m_medidasLista->setItemData(m_medidasLista->count() - 1, texto, Qt::ToolTipRole);
     }
+}
+
+void Ficha::ponerTitulo(const QString& descripcion)
+{
+    setWindowTitle(descripcion);
+    m_titulo->setText(descripcion);
 }
 
 void Ficha::mostrarCantidad()
 {
-    const int i = cmb_medidas->currentIndex() - 1;
+    const int i = m_medidasLista->currentIndex() - 1;
     const medidas::Medida* m = i >= 0 && i < m_medidas.size() ? &m_medidas[i] : nullptr;
     const double factor = m ? m->gramosPorUnidad() / 100 : 1;
-    Label2->setText(m ? QStringLiteral("The values displayed below are for %1 of an edible "
-                                       "portion. ")
-                            .arg(cmb_medidas->currentText())
-                      : textoCien);
-    for (int f = 0; f < lsv_infoCompleta->topLevelItemCount(); ++f) {
-        QTreeWidgetItem* item = lsv_infoCompleta->topLevelItem(f);
+    m_explicacion->setText(m ? QStringLiteral("The values displayed below are for %1 of an edible "
+                                              "portion. ")
+                                   .arg(m_medidasLista->currentText())
+                             : textoCien);
+    for (int f = 0; f < m_nutrientes->topLevelItemCount(); ++f) {
+        QTreeWidgetItem* item = m_nutrientes->topLevelItem(f);
         const QVariant porCien = item->data(2, RolPorCien);
         item->setText(2, porCien.isNull() ? desconocido : textoNumero(porCien.toDouble() * factor));
     }
@@ -194,8 +201,7 @@ Ficha* cargarInfoCompleta(QWidget* principal, const ValoresRecomendados& valores
             ? int(principal->findChildren<Ficha*>(QString(), Qt::FindDirectChildrenOnly).size())
             : 0;
     auto* n = new Ficha(principal);
-    n->setWindowTitle(descripcion);
-    n->lbl_titulo->setText(descripcion);
+    n->ponerTitulo(descripcion);
     situarSobre(n, principal, abiertas);
     n->show();
     n->cargarNutrientes(valores, alimento);

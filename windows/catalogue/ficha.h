@@ -25,26 +25,22 @@ public:
     // and the food's household measures.
     void cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento);
 
-    QLabel* lbl_titulo = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Picture1 = nullptr;
-    QLabel* Picture2 = nullptr;
-    QLabel* Picture3 = nullptr;
-    QLabel* Picture4 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* Label11 = nullptr;
-    // "100 g" and each measure: the amount the values are shown for.
-    QComboBox* cmb_medidas = nullptr;
-    QTreeWidget* lsv_infoCompleta = nullptr;
+    // Shows the food's description over its values and in the title bar.
+    void ponerTitulo(const QString& descripcion);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    // Shows every value for the amount chosen in cmb_medidas.
+    // Shows every value for the amount chosen in the measure list.
     void mostrarCantidad();
+
+    QLabel* m_titulo = nullptr;
+    // What amount the values are for.
+    QLabel* m_explicacion = nullptr;
+    // "100 g" and each measure: the amount the values are shown for.
+    QComboBox* m_medidasLista = nullptr;
+    QTreeWidget* m_nutrientes = nullptr;
 
     QList<medidas::Medida> m_medidas; // one per entry of the list after "100 g"
 };
