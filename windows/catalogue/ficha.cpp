@@ -39,6 +39,28 @@ QLabel* etiquetaFicha(QWidget* padre, const char* nombre, const QString& texto =
     return l;
 }
 
+// The list of every nutrient: name, unit and value.
+QTreeWidget* listaNutrientes(QWidget* padre)
+{
+    auto* lista = new QTreeWidget(padre);
+    lista->setObjectName(QStringLiteral("lsv_infoCompleta"));
+    lista->setRootIsDecorated(false);
+    lista->setUniformRowHeights(true);
+    lista->setAllColumnsShowFocus(true);
+    lista->setIconSize(QSize(16, 16));
+    lista->setHeaderLabels(
+        {QStringLiteral("Nutrient"), QStringLiteral("Unit"), QStringLiteral("Value")});
+    const char* const claves[] = {"uno", "dos", "tres"};
+    for (int i = 0; i < 3; ++i)
+        lista->headerItem()->setData(i, RolClaveColumna, QLatin1String(claves[i]));
+    lista->header()->setSectionsMovable(false);
+    lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lista->header()->setStretchLastSection(false);
+    lista->setColumnWidth(1, 70);
+    lista->setColumnWidth(2, 90);
+    return lista;
+}
+
 } // namespace
 
 Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
@@ -68,22 +90,7 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
                                                     {&categorias[6], "Picture4"},
                                                     {&categorias[7], "Label11"}});
 
-    m_nutrientes = new QTreeWidget(this);
-    m_nutrientes->setObjectName(QStringLiteral("lsv_infoCompleta"));
-    m_nutrientes->setRootIsDecorated(false);
-    m_nutrientes->setUniformRowHeights(true);
-    m_nutrientes->setAllColumnsShowFocus(true);
-    m_nutrientes->setIconSize(QSize(16, 16));
-    m_nutrientes->setHeaderLabels(
-        {QStringLiteral("Nutrient"), QStringLiteral("Unit"), QStringLiteral("Value")});
-    const char* const claves[] = {"uno", "dos", "tres"};
-    for (int i = 0; i < 3; ++i)
-        m_nutrientes->headerItem()->setData(i, RolClaveColumna, QLatin1String(claves[i]));
-    m_nutrientes->header()->setSectionsMovable(false);
-    m_nutrientes->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_nutrientes->header()->setStretchLastSection(false);
-    m_nutrientes->setColumnWidth(1, 70);
-    m_nutrientes->setColumnWidth(2, 90);
+    m_nutrientes = listaNutrientes(this);
 
     m_medidasLista = new QComboBox(this);
     m_medidasLista->setObjectName(QStringLiteral("cmb_medidas"));
