@@ -16,6 +16,23 @@ const QStringList referenciasEditables = {QStringLiteral("DRIs"), QStringLiteral
 
 } // namespace
 
+QStringList definicionesPropias()
+{
+    return {QStringLiteral("CREATE TABLE own_foods (id INTEGER PRIMARY KEY, kind INTEGER NOT NULL "
+                           "DEFAULT 0 CHECK (kind IN (0, 1)), cooked_weight REAL, servings "
+                           "INTEGER)"),
+            QStringLiteral("CREATE TABLE own_ingredients (id INTEGER PRIMARY KEY, recipe_id "
+                           "INTEGER NOT NULL, seq INTEGER NOT NULL, food_id INTEGER NOT NULL, "
+                           "grams REAL NOT NULL, measure TEXT)"),
+            QStringLiteral("CREATE INDEX own_ingredients_food ON own_ingredients (food_id)"),
+            QStringLiteral("CREATE INDEX own_ingredients_recipe ON own_ingredients (recipe_id, "
+                           "seq)"),
+            QStringLiteral("CREATE TABLE own_unknown (food_id INTEGER NOT NULL, nutrient TEXT NOT "
+                           "NULL, ingredients INTEGER NOT NULL, PRIMARY KEY (food_id, nutrient))"),
+            QStringLiteral("INSERT INTO \"groups\" (id, \"name\") VALUES ('%1', '%2')")
+                .arg(grupoPropio, nombreGrupoPropio)};
+}
+
 bool esTabla(const QSqlDatabase& db, const QString& nombre)
 {
     QSqlQuery tipo(db);

@@ -14,6 +14,23 @@ namespace almacen {
 // change of the tables; the upgrade carries the user's rows over.
 inline constexpr int versionBase = 1;
 
+// The user's own foods and recipes live in the delivered tables beside the
+// USDA foods, so that every statement on `total` sees them: a row of
+// `total` with an id from `primerPropio` on (no USDA number comes near), its
+// household measures rows of `measures`, and a row of `own_foods` that marks
+// it as the user's. A recipe's ingredients are rows of `own_ingredients`; the
+// values a recipe knows only in part (an ingredient's value unknown) are
+// rows of `own_unknown`. All of them are user rows: an upgrade and a restore
+// carry them over.
+inline constexpr qint64 primerPropio = 1000000000;
+// The food group "My foods", which the USDA table does not have.
+inline const QString grupoPropio = QStringLiteral("9900");
+inline const QString nombreGrupoPropio = QStringLiteral("My foods");
+
+// The statements that create the tables of own foods and recipes, and add
+// the group "My foods".
+QStringList definicionesPropias();
+
 // Whether `nombre` (in any case) is a table of `db`: a view or another
 // object of that name is not.
 bool esTabla(const QSqlDatabase& db, const QString& nombre);
