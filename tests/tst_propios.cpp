@@ -1,0 +1,241 @@
+// Own foods and recipes without widgets: the checks, a recipe's values from
+// its ingredients, unknown values, cycles, and what editing and removing a
+// food does to the recipes and intakes that use it.
+
+#include "apoyo/fixture.h"
+#include "catalogue/propios.h"
+#include "storage/basedatos.h"
+
+#include <QtTest>
+
+using propios::AlimentoPropio;
+using propios::Problema;
+
+namespace {
+
+const QLocale ingles(QLocale::English, QLocale::UnitedStates);
+
+AlimentoPropio alimento(const QString& nombre, const QHash<QString, double>& valores)
+{
+    AlimentoPropio a;
+    a.nombre = nombre;
+    a.valores = valores;
+    return a;
+}
+
+AlimentoPropio receta(const QString& nombre, const QList<QPair<qint64, double>>& partes)
+{
+    AlimentoPropio a;
+    a.tipo = propios::Tipo::Receta;
+    a.nombre = nombre;
+    for (const auto& [id, gramos] : partes)
+        a.ingredientes << propios::Ingrediente{id, gramos, {}, {}};
+    return a;
+}
+
+qint64 guardar(const AlimentoPropio& a)
+{
+    QString fallo;
+    const qint64 id = propios::guardar(a, &fallo);
+    if (id == 0)
+        qWarning("%s", qPrintable(fallo));
+    return id;
+}
+
+QStringList textos(const QList<Problema>& problemas, Problema::Nivel nivel)
+{
+    QStringList t;
+    for (const Problema& p : problemas)
+        if (p.nivel == nivel)
+            t << p.campo + QStringLiteral(": ") + p.texto;
+    return t;
+}
+
+} // namespace
+
+class TstPropios : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fx = std::make_unique<Fixture>();
+        QVERIFY(almacen::abrirBase().isEmpty());
+    }
+    void cleanup()
+    {
+        almacen::cerrarBase();
+        m_fx.reset();
+    }
+
+    // What a label gives is checked before anything is stored.
+    void comprobaciones()
+    {
+        QCOMPARE(propios::porCienGramos(12, 150), 8.0);
+        const auto valores = [](const QHash<QString, double>& v) {
+            return propios::comprobarValores(v, ingles);
+        };
+        // A plain yoghurt label: nothing to say.
+        QVERIFY(
+            valores({{"Energy", 61}, {"Protein", 3.5}, {"Total_Lipid", 3.3}, {"Carbohydrate", 4.7}})
+                .isEmpty());
+        QCOMPARE(textos(valores({{"Protein", 40}, {"Total_Lipid", 50}, {"Carbohydrate", 20}}),
+                        Problema::Rechazo),
+                 QStringList{"Carbohydrate: Protein, fat and carbohydrate (with water and ash) "
+                             "come to 110 g in 100 g of the food: at most 100 g"});
+        QCOMPARE(textos(valores({{"Energy", 950}}), Problema::Rechazo).size(), 1);
+        // Energy far from 4/9/4 only asks.
+        const QList<Problema> lejos =
+            valores({{"Energy", 500}, {"Protein", 10}, {"Total_Lipid", 10}, {"Carbohydrate", 40}});
+        QCOMPARE(textos(lejos, Problema::Rechazo), QStringList());
+        QCOMPARE(textos(lejos, Problema::Pregunta),
+                 QStringList{"Energy: Energy is 500 kcal in 100 g, but protein, fat and "
+                             "carbohydrate give about 290 kcal (4, 9 and 4 kcal per g). Keep "
+                             "500 kcal?"});
+
+        // The name: required, at most 200 characters, one of a kind.
+        QCOMPARE(textos(propios::comprobar(alimento("  ", {}), ingles), Problema::Rechazo),
+                 QStringList{"name: Please, give the food a name"});
+        QCOMPARE(propios::comprobar(alimento(QString(201, 'a'), {}), ingles).size(), 1);
+        QVERIFY(guardar(alimento("Yoghurt, brand X", {})) > 0);
+        QCOMPARE(
+            textos(propios::comprobar(alimento("yoghurt, BRAND x", {}), ingles), Problema::Rechazo),
+            QStringList{"name: You already have a food called \"yoghurt, BRAND x\""});
+        // A USDA food of that name is no obstacle.
+        QVERIFY(propios::comprobar(alimento("Butter, salted", {}), ingles).isEmpty());
+        AlimentoPropio conMedida = alimento("Crackers", {});
+        conMedida.medidas << propios::MedidaPropia{"piece", 0};
+        QCOMPARE(propios::comprobar(conMedida, ingles).size(), 1);
+    }
+
+    // A food stored and read back; unknown stays unknown; its id is out of
+    // the USDA numbers' way and every statement on the food table finds it.
+    void guardarYLeer()
+    {
+        AlimentoPropio a = alimento("Yoghurt, brand X", {{"Energy", 61}, {"Calcium_Ca", 0}});
+        a.medidas << propios::MedidaPropia{"pot", 125};
+        const qint64 id = guardar(a);
+        QVERIFY(id >= almacen::primerPropio);
+        QVERIFY(propios::esPropio(id) && !propios::esPropio(Fixture::leche));
+        QString fallo;
+        const std::optional<AlimentoPropio> leido = propios::leer(id, &fallo);
+        QVERIFY(leido);
+        QCOMPARE(leido->valores.value("Energy"), 61.0);
+        QVERIFY(leido->valores.contains("Calcium_Ca") && !leido->valores.contains("Protein"));
+        QCOMPARE(leido->medidas.size(), 1);
+        QCOMPARE(leido->grupo, almacen::grupoPropio);
+        QVERIFY(
+            m_fx->valor(QStringLiteral("select Protein from total where id=%1").arg(id)).isNull());
+        QCOMPARE(propios::lineaFicha(id, ingles), QStringLiteral("Own food"));
+
+        // A copy of a USDA food keeps its values and measures.
+        const std::optional<AlimentoPropio> copia = propios::copiaDe(Fixture::zanahoria, &fallo);
+        QVERIFY(copia && copia->id == 0);
+        QCOMPARE(copia->nombre, QStringLiteral("Carrots, raw"));
+        QCOMPARE(copia->valores.value("Sodium_Na"), 69.0);
+        QCOMPARE(copia->medidas.first().gramos, 85.0 / 3);
+    }
+
+    // Three ingredients, the dish lighter than their sum: the values per
+    // 100 g of the dish as by hand; the hamburger's unknown leucine makes
+    // the recipe's a lower bound.
+    void recetaCalculada()
+    {
+        AlimentoPropio r = receta(
+            "Lunch", {{Fixture::leche, 500}, {Fixture::manzana, 200}, {Fixture::hamburguesa, 100}});
+        r.pesoCocinado = 700;
+        r.raciones = 2;
+        QVERIFY(propios::comprobar(r, ingles).isEmpty());
+        const qint64 id = guardar(r);
+        QVERIFY(id > 0);
+        const auto valor = [this, id](const char* columna) {
+            return m_fx
+                ->valor(QStringLiteral("select %1 from total where id=%2").arg(columna).arg(id))
+                .toDouble();
+        };
+        QCOMPARE(valor("Energy"), (61 * 5 + 52 * 2 + 264) / 700.0 * 100);
+        QCOMPARE(valor("Calcium_Ca"), (113 * 5 + 6 * 2 + 126) / 700.0 * 100);
+        QCOMPARE(valor("Leucine"), (0.265 * 5 + 0.013 * 2) / 700.0 * 100);
+        int ingredientes = 0;
+        QCOMPARE(propios::desconocidos(id, &ingredientes),
+                 (QHash<QString, int>{{"Leucine", 1}, {"Isoleucine", 1}}));
+        QCOMPARE(ingredientes, 3);
+        QCOMPARE(propios::lineaFicha(id, ingles), QStringLiteral("Recipe: 3 ingredients, 700 g"));
+        // The serving measure comes from the dish.
+        QCOMPARE(m_fx->valor(QStringLiteral("select name || '=' || grams from measures where "
+                                            "food_id=%1")
+                                 .arg(id))
+                     .toString(),
+                 QStringLiteral("serving=350.0"));
+
+        // A recipe of that recipe knows leucine in part as well; an
+        // ingredient with no value at all leaves it unknown.
+        const qint64 doble = guardar(receta("Two lunches", {{id, 100}, {Fixture::leche, 100}}));
+        QCOMPARE(propios::desconocidos(doble).value("Leucine"), 1);
+        const qint64 solo = guardar(receta("Only burger", {{Fixture::hamburguesa, 100}}));
+        QVERIFY(m_fx->valor(QStringLiteral("select Leucine from total where id=%1").arg(solo))
+                    .isNull());
+        QVERIFY(propios::desconocidos(solo).isEmpty());
+    }
+
+    // A recipe never contains itself, through any chain.
+    void ciclos()
+    {
+        const qint64 a = guardar(receta("A", {{Fixture::leche, 100}}));
+        const qint64 b = guardar(receta("B", {{a, 100}}));
+        const qint64 c = guardar(receta("C", {{b, 100}}));
+        QVERIFY(propios::formaCiclo(a, a));
+        QVERIFY(propios::formaCiclo(a, c));
+        QVERIFY(!propios::formaCiclo(c, a));
+        QVERIFY(!propios::formaCiclo(0, c));
+        QString fallo;
+        AlimentoPropio cambiada = *propios::leer(a, &fallo);
+        cambiada.ingredientes << propios::Ingrediente{c, 50, {}, {}};
+        QCOMPARE(textos(propios::comprobar(cambiada, ingles), Problema::Rechazo),
+                 QStringList{"ingredients: \"C\" contains this recipe: it cannot be one of its "
+                             "ingredients"});
+    }
+
+    // Editing a food computes every recipe that uses it again, through the
+    // chain; removing one that a recipe uses is refused, naming the recipe,
+    // and removing one takes its intakes with it.
+    void cascada()
+    {
+        const qint64 base = guardar(alimento("Stock", {{"Energy", 10}}));
+        const qint64 sopa = guardar(receta("Soup", {{base, 500}, {Fixture::zanahoria, 500}}));
+        const qint64 menu = guardar(receta("Menu", {{sopa, 200}}));
+        const auto energia = [this](qint64 id) {
+            return m_fx->valor(QStringLiteral("select Energy from total where id=%1").arg(id))
+                .toDouble();
+        };
+        QCOMPARE(energia(menu), (10 * 5 + 41 * 5) / 10.0);
+        QString fallo;
+        AlimentoPropio caldo = *propios::leer(base, &fallo);
+        caldo.valores["Energy"] = 30;
+        QCOMPARE(guardar(caldo), base);
+        QCOMPARE(energia(sopa), (30 * 5 + 41 * 5) / 10.0);
+        QCOMPARE(energia(menu), energia(sopa));
+
+        QVERIFY(!propios::quitar(base, &fallo));
+        QCOMPARE(fallo, QStringLiteral("It is an ingredient of Soup. Take it out of those recipes "
+                                       "first."));
+        m_fx->ejecutar("insert into profiles (id, name) values (2, 'Luis')");
+        m_fx->ejecutar(QStringLiteral("insert into saves (prof_id, food_id, intake) values (1, "
+                                      "%1, 300), (2, %1, 100), (1, 1077, 200)")
+                           .arg(menu));
+        QCOMPARE(propios::perfilesQueLoUsan(menu), (QStringList{"Luis", "My profile"}));
+        QVERIFY(propios::quitar(menu, &fallo));
+        QCOMPARE(m_fx->valor("select count(*) from saves").toInt(), 1);
+        QCOMPARE(
+            m_fx->valor(QStringLiteral("select count(*) from total where id=%1").arg(menu)).toInt(),
+            0);
+        QVERIFY(propios::recetasQueLoUsan(sopa).isEmpty());
+    }
+
+private:
+    std::unique_ptr<Fixture> m_fx;
+};
+
+QTEST_GUILESS_MAIN(TstPropios)
+#include "tst_propios.moc"
