@@ -21,6 +21,9 @@ bool exportar(const QString& ruta, int* cuantos, QString* fallo);
 // line (`fallo`), for a file that is not such a CSV.
 struct Lectura
 {
+    // In the file's order. An ingredient that is an own food is named by
+    // its description, its id 0 (ids differ from one database to another);
+    // a USDA one has its number.
     QList<propios::AlimentoPropio> alimentos;
     // The names of those foods that an own food already has.
     QStringList repetidos;

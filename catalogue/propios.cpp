@@ -556,6 +556,19 @@ bool escribirFilas(QSqlQuery& q, qint64 id, const AlimentoPropio& a, const QStri
 
 } // namespace
 
+qint64 escribir(const AlimentoPropio& a)
+{
+    const QStringList columnas = columnasDe(nutrientes());
+    const qint64 id = a.id > 0 ? a.id : nuevoId();
+    QSqlQuery q(almacen::base());
+    if (!escribirFilas(q, id, a, columnas) || (a.receta() && !recalcular(q, id, columnas)))
+        return 0;
+    for (const qint64 r : recetasAfectadas(id))
+        if (!recalcular(q, r, columnas))
+            return 0;
+    return id;
+}
+
 qint64 guardar(const AlimentoPropio& a, QString* fallo)
 {
     if (!disponibles()) {
@@ -563,22 +576,20 @@ qint64 guardar(const AlimentoPropio& a, QString* fallo)
         return 0;
     }
     almacen::Ocupado ocupado;
-    const QStringList columnas = columnasDe(nutrientes());
-    const qint64 id = a.id > 0 ? a.id : nuevoId();
-    const bool hecho = almacen::enTransaccion(
-        [&] {
-            QSqlQuery q(almacen::base());
-            if (!escribirFilas(q, id, a, columnas) || (a.receta() && !recalcular(q, id, columnas)))
-                return false;
-            for (const qint64 r : recetasAfectadas(id))
-                if (!recalcular(q, r, columnas))
-                    return false;
-            return true;
-        },
-        fallo);
+    qint64 id = 0;
+    const bool hecho = almacen::enTransaccion([&] { return (id = escribir(a)) > 0; }, fallo);
     if (!hecho && fallo->isEmpty())
         *fallo = QStringLiteral("The database refused the food (see errors.log)");
     return hecho ? id : 0;
+}
+
+qint64 idDeNombre(const QString& nombre)
+{
+    const almacen::Consulta c = almacen::consultar(
+        QStringLiteral("select t.id from total t inner join own_foods o on o.id=t.id where "
+                       "t.description=? collate nocase"),
+        {nombre.trimmed()});
+    return c.vacia() ? 0 : c.filas.first().value(0).toLongLong();
 }
 
 QStringList perfilesQueLoUsan(qint64 alimento)

@@ -151,6 +151,13 @@ std::optional<AlimentoPropio> copiaDe(qint64 alimento, QString* fallo);
 // (`fallo` says why; nothing changed). The checks are the caller's.
 qint64 guardar(const AlimentoPropio& a, QString* fallo);
 
+// The same within a transaction the caller holds (storing several foods
+// as one action); 0 when a statement failed (logged).
+qint64 escribir(const AlimentoPropio& a);
+
+// The id of the own food of that name (in any case), 0 when there is none.
+qint64 idDeNombre(const QString& nombre);
+
 // The names of the profiles with an intake of the food, and of the recipes
 // that have it as an ingredient.
 QStringList perfilesQueLoUsan(qint64 alimento);

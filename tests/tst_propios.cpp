@@ -3,6 +3,7 @@
 // food does to the recipes and intakes that use it.
 
 #include "apoyo/fixture.h"
+#include "catalogue/intercambio.h"
 #include "catalogue/propios.h"
 #include "storage/basedatos.h"
 
@@ -231,6 +232,89 @@ private slots:
             m_fx->valor(QStringLiteral("select count(*) from total where id=%1").arg(menu)).toInt(),
             0);
         QVERIFY(propios::recetasQueLoUsan(sopa).isEmpty());
+    }
+
+    // Exported, then imported into another database: the same rows; read
+    // again into the same one, a name that exists is skipped, replaced or
+    // kept beside.
+    void exportarEImportar()
+    {
+        AlimentoPropio caldo = alimento("Stock, \"home\", made", {{"Energy", 0.1 + 0.2}});
+        caldo.medidas << propios::MedidaPropia{"ladle", 240};
+        const qint64 base = guardar(caldo);
+        AlimentoPropio sopa = receta("Soup", {{base, 500}, {Fixture::zanahoria, 250}});
+        sopa.ingredientes[1].medida = QStringLiteral("2 x 1 cup, chopped (128 g)");
+        sopa.pesoCocinado = 600;
+        sopa.raciones = 3;
+        const qint64 plato = guardar(sopa);
+        guardar(receta("Menu", {{plato, 300}}));
+        QTemporaryDir otra;
+        const QString archivo = otra.filePath("mine.csv");
+        int cuantos = 0;
+        QString fallo;
+        QVERIFY2(intercambio::exportar(archivo, &cuantos, &fallo), qPrintable(fallo));
+        QCOMPARE(cuantos, 3);
+        const QString filas = QStringLiteral(
+            "select t.*, o.kind, o.cooked_weight, o.servings, (select group_concat(name || grams) "
+            "from measures where food_id=t.id), (select group_concat(food_id || '/' || grams || "
+            "'/' || ifnull(measure, '')) from own_ingredients where recipe_id=t.id), (select "
+            "group_concat(nutrient || ingredients) from own_unknown where food_id=t.id) from "
+            "total t inner join own_foods o on o.id=t.id order by t.id");
+        const QList<QVariantList> antes = m_fx->filas(filas);
+
+        cleanup();
+        init();
+        std::optional<intercambio::Lectura> l = intercambio::leer(archivo, &fallo);
+        QVERIFY2(l, qPrintable(fallo));
+        QVERIFY(l->repetidos.isEmpty());
+        QVERIFY(intercambio::importar(*l, intercambio::Repetidos::Saltar, &fallo));
+        QCOMPARE(m_fx->filas(filas), antes);
+
+        const auto importar = [&](intercambio::Repetidos r) {
+            const std::optional<intercambio::Importacion> i =
+                intercambio::importar(*intercambio::leer(archivo, &fallo), r, &fallo);
+            return i ? QList<int>{i->nuevos, i->reemplazados, i->saltados} : QList<int>{};
+        };
+        QCOMPARE(importar(intercambio::Repetidos::Saltar), (QList<int>{0, 0, 3}));
+        QCOMPARE(importar(intercambio::Repetidos::Reemplazar), (QList<int>{0, 3, 0}));
+        QCOMPARE(m_fx->filas(filas), antes);
+        QCOMPARE(importar(intercambio::Repetidos::Ambos), (QList<int>{3, 0, 0}));
+        // The new soup is made of the new stock.
+        const qint64 nuevaSopa = propios::idDeNombre("Soup (2)");
+        QCOMPARE(propios::leer(nuevaSopa, &fallo)->ingredientes.first().alimento,
+                 propios::idDeNombre("Stock, \"home\", made (2)"));
+    }
+
+    // A file that is not one of own foods is refused, naming the line.
+    void archivoRechazado_data()
+    {
+        QTest::addColumn<QByteArray>("contenido");
+        QTest::addColumn<QString>("motivo");
+        const QByteArray cabecera = "record,name,group,cooked_weight,servings,ingredient,"
+                                    "ingredient_id,grams,measure,Energy\r\n";
+        QTest::newRow("another CSV") << QByteArray("a,b\r\n1,2\r\n")
+                                     << "line 1: its first line must start with record,name,";
+        QTest::newRow("a bad number")
+            << cabecera + "food,Soup,9900,,,,,,,12\r\nfood,Tea,9900,,,,,,,lots\r\n"
+            << "line 3: Energy is not a number of 0 or more";
+        QTest::newRow("a field short") << cabecera + "food,Soup\r\n"
+                                       << "line 2: it has 2 fields where the first line has 10";
+        QTest::newRow("an open quote") << cabecera + "food,\"Soup,9900\r\n\r\n"
+                                       << "line 2: a quote is never closed";
+        QTest::newRow("an unknown ingredient")
+            << cabecera + "recipe,Soup,9900,,,,,,,\r\ningredient,Soup,,,,Stone,,100,,\r\n"
+            << "line 2: no food called \"Stone\" in the file or among your foods";
+    }
+    void archivoRechazado()
+    {
+        QFETCH(QByteArray, contenido);
+        QFETCH(QString, motivo);
+        QFile f(m_fx->ruta("x.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size());
+        f.close();
+        QString fallo;
+        QVERIFY(!intercambio::leer(f.fileName(), &fallo));
+        QVERIFY2(fallo.contains(motivo), qPrintable(fallo));
     }
 
 private:
