@@ -90,10 +90,13 @@ QByteArray csv(const QList<QStringList>& filas)
 
 QList<AlimentoSemana> alimentosSemana(qint64 perfil, QString* fallo)
 {
+    const bool conPropios = almacen::hayTabla(QStringLiteral("own_foods"));
     const almacen::Consulta c = almacen::consultar(
-        QStringLiteral("select t.description, s.intake from saves s inner join total t on "
+        QStringLiteral("select t.description, s.intake, %1 from saves s inner join total t on "
                        "t.id=s.food_id where s.intake>0 and s.prof_id=? order by s.intake desc, "
-                       "t.description"),
+                       "t.description")
+            .arg(conPropios ? QStringLiteral("(select kind + 1 from own_foods o where o.id=t.id)")
+                            : QStringLiteral("null")),
         {perfil});
     QList<AlimentoSemana> alimentos;
     if (!c.ok) {
@@ -102,7 +105,8 @@ QList<AlimentoSemana> alimentosSemana(qint64 perfil, QString* fallo)
         return alimentos;
     }
     for (const QVariantList& fila : c.filas)
-        alimentos << AlimentoSemana{fila.value(0).toString(), fila.value(1).toLongLong()};
+        alimentos << AlimentoSemana{fila.value(0).toString(), fila.value(1).toLongLong(),
+                                    AlimentoSemana::Origen(fila.value(2).toInt())};
     return alimentos;
 }
 
@@ -453,14 +457,32 @@ TablaInforme tablaResultados(const Informe& informe)
     return t;
 }
 
+namespace {
+
+// The mark the report puts after an own food's name.
+QString marcaOrigen(AlimentoSemana::Origen origen)
+{
+    switch (origen) {
+    case AlimentoSemana::Propio:
+        return QStringLiteral(" (own food)");
+    case AlimentoSemana::Receta:
+        return QStringLiteral(" (own recipe)");
+    case AlimentoSemana::Tabla:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
 TablaInforme tablaAlimentos(const Informe& informe)
 {
     TablaInforme t;
     t.cabecera = QStringList{QStringLiteral("Food"), QStringLiteral("Grams a week"),
                              QStringLiteral("Grams a day")};
     for (const AlimentoSemana& a : informe.alimentos)
-        t.filas << QStringList{a.descripcion, numero(double(a.gramos), true),
-                               numero(a.gramos / 7.0, true)};
+        t.filas << QStringList{a.descripcion + marcaOrigen(a.origen),
+                               numero(double(a.gramos), true), numero(a.gramos / 7.0, true)};
     t.numericas = {false, true, true};
     return t;
 }

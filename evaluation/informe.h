@@ -14,8 +14,11 @@ class Sesion;
 // One food of the profile's week.
 struct AlimentoSemana
 {
+    enum Origen { Tabla, Propio, Receta }; // a USDA food, an own food, an own recipe
+
     QString descripcion;
     qint64 gramos = 0; // a week
+    Origen origen = Tabla;
 };
 
 // The foods of the profile's week (intakes above 0 g), most grams first;

@@ -8,6 +8,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -454,6 +455,49 @@ Evaluacion evaluar(const PerfilActual& perfil, const ValoresRecomendados& valore
     return evaluacion;
 }
 
+namespace {
+
+// Counts one food of unknown value; the list keeps the ones of most grams.
+void anotarDesconocido(Desconocidos& d, const QString& alimento, double gramos)
+{
+    ++d.alimentos;
+    d.gramos += gramos;
+    if (d.lista.size() == Desconocidos::nombrados && gramos <= d.lista.last().second)
+        return;
+    d.lista.append({alimento, gramos});
+    std::stable_sort(d.lista.begin(), d.lista.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    d.lista = d.lista.mid(0, Desconocidos::nombrados);
+}
+
+// A recipe with an ingredient of unknown value knows that value only in
+// part: the food counts among the unknown ones for it, as a food without
+// the value does.
+void contarIncompletos(Evaluacion& evaluacion, const PerfilActual& perfil,
+                       const QList<QPair<QString, QString>>& columnas)
+{
+    if (!almacen::hayTabla(QStringLiteral("own_unknown")))
+        return;
+    const almacen::Consulta c = almacen::consultar(
+        QStringLiteral("select t.description, s.intake, u.nutrient from own_unknown u inner join "
+                       "saves s on s.food_id=u.food_id inner join total t on t.id=u.food_id "
+                       "where s.intake>0 and s.prof_id=? order by s.intake desc, t.description"),
+        {perfil.idPerfil.entero()});
+    if (!c.ok) {
+        escribirLog(c.entradaLog(QStringLiteral("contarDesconocidos() -> ")));
+        return;
+    }
+    for (const QVariantList& fila : c.filas) {
+        const QString columna = fila.value(2).toString();
+        for (const QPair<QString, QString>& c : columnas)
+            if (c.first == columna)
+                anotarDesconocido(evaluacion.desconocidos[c.first], fila.value(0).toString(),
+                                  fila.value(1).toDouble());
+    }
+}
+
+} // namespace
+
 void contarDesconocidos(Evaluacion& evaluacion, const PerfilActual& perfil,
                         const ValoresRecomendados& valores)
 {
@@ -485,13 +529,11 @@ void contarDesconocidos(Evaluacion& evaluacion, const PerfilActual& perfil,
             const qint64 mascara = fila.value(2 + i / porMascara).toLongLong();
             if (((mascara >> (i % porMascara)) & 1) == 0)
                 continue;
-            Desconocidos& d = evaluacion.desconocidos[columnas.at(i).first];
-            ++d.alimentos;
-            d.gramos += gramos;
-            if (d.lista.size() < Desconocidos::nombrados)
-                d.lista.append({fila.value(0).toString(), gramos});
+            anotarDesconocido(evaluacion.desconocidos[columnas.at(i).first],
+                              fila.value(0).toString(), gramos);
         }
     }
+    contarIncompletos(evaluacion, perfil, columnas);
 }
 
 bool provisional(const Evaluacion& evaluacion, const QString& clave)
