@@ -1,6 +1,8 @@
 #include "resources/iconos.h"
 
 #include <QHash>
+#include <QPainter>
+#include <QPainterPath>
 
 namespace {
 
@@ -25,6 +27,43 @@ QIcon iconoCategoria(const QString& clave)
     if (it == cache.end())
         it = cache.insert(clave, QIcon(QStringLiteral(":/%1.png").arg(clave)));
     return *it;
+}
+
+namespace {
+
+QPixmap casa(int lado)
+{
+    QPixmap p(lado, lado);
+    p.fill(Qt::transparent);
+    QPainter pintor(&p);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.scale(lado / 16.0, lado / 16.0);
+    QPainterPath tejado;
+    tejado.moveTo(8, 1.5);
+    tejado.lineTo(15, 8);
+    tejado.lineTo(1, 8);
+    tejado.closeSubpath();
+    pintor.setPen(Qt::NoPen);
+    pintor.setBrush(QColor(0xc0, 0x50, 0x20));
+    pintor.drawPath(tejado);
+    pintor.setBrush(QColor(0xe8, 0x9a, 0x3c));
+    pintor.drawRect(QRectF(3, 8, 10, 6.5));
+    pintor.setBrush(QColor(0x5a, 0x32, 0x14));
+    pintor.drawRect(QRectF(7, 10.5, 2.5, 4));
+    return p;
+}
+
+} // namespace
+
+QIcon iconoPropio()
+{
+    static const QIcon icono = [] {
+        QIcon i;
+        for (const int lado : {16, 32})
+            i.addPixmap(casa(lado));
+        return i;
+    }();
+    return icono;
 }
 
 QIcon iconoVentana()

@@ -9,6 +9,9 @@
 QIcon iconoCategoria(const QString& clave);
 bool esCategoriaConocida(const QString& clave);
 
+// The mark of the user's own foods and recipes in food lists: a small house.
+QIcon iconoPropio();
+
 // The window icon: the installed theme icon of the program, or the built-in one.
 QIcon iconoVentana();
 

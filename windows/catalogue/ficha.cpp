@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogo.h"
 #include "catalogue/medidas.h"
+#include "catalogue/propios.h"
 #include "evaluation/valoresrecomendados.h"
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
@@ -100,8 +101,14 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     m_medidasLista->addItem(QStringLiteral("100 g"));
     connect(m_medidasLista, &QComboBox::currentIndexChanged, this, &Ficha::mostrarCantidad);
 
+    // What an own food is: "Own food", "Recipe: 9 ingredients, 1,450 g".
+    m_origen = etiquetaFicha(this, "lbl_propio");
+    m_origen->setTextFormat(Qt::PlainText);
+    m_origen->hide();
+
     auto* v = new QVBoxLayout(this);
     v->addWidget(m_titulo);
+    v->addWidget(m_origen);
     v->addWidget(m_explicacion);
     v->addLayout(leyenda);
     auto* cantidad = new QHBoxLayout;
@@ -155,6 +162,7 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
         filas << item;
     }
     m_nutrientes->addTopLevelItems(filas);
+    mostrarOrigen(alimento, claves);
 
     QString fallo;
     const QList<medidas::Medida> lista = medidas::deAlimento(alimento, &fallo);
@@ -167,6 +175,33 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
         m_medidasLista->addItem(texto);
         m_medidasLista->setItemData(m_medidasLista->count() - 1, texto, Qt::ToolTipRole);
     }
+}
+
+void Ficha::mostrarOrigen(qint64 alimento, const QStringList& claves)
+{
+    const QLocale local;
+    const QString linea = propios::lineaFicha(alimento, local);
+    m_origen->setText(linea);
+    m_origen->setVisible(!linea.isEmpty());
+    int ingredientes = 0;
+    const QHash<QString, int> inciertos = propios::desconocidos(alimento, &ingredientes);
+    if (inciertos.isEmpty())
+        return;
+    // A value some ingredients lack is a lower bound: the list says so.
+    m_nutrientes->setColumnCount(4);
+    m_nutrientes->headerItem()->setText(3, QStringLiteral("Note"));
+    m_nutrientes->headerItem()->setData(3, RolClaveColumna, QStringLiteral("cuatro"));
+    for (int f = 0; f < m_nutrientes->topLevelItemCount() && f < claves.size(); ++f)
+        if (const int n = inciertos.value(claves.at(f)); n > 0) {
+            QTreeWidgetItem* item = m_nutrientes->topLevelItem(f);
+            item->setText(3, QStringLiteral("incomplete: %1 of %2 ingredients unknown")
+                                 .arg(local.toString(n), local.toString(ingredientes)));
+            item->setToolTip(2, QStringLiteral("At least this much: ") + item->text(3));
+        }
+    m_nutrientes->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    m_nutrientes->setColumnWidth(0, 200);
+    m_nutrientes->header()->setStretchLastSection(true);
+    resize(qMax(width(), 720), height());
 }
 
 void Ficha::ponerTitulo(const QString& descripcion)

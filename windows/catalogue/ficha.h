@@ -34,8 +34,11 @@ protected:
 private:
     // Shows every value for the amount chosen in the measure list.
     void mostrarCantidad();
+    // The line of an own food, and a recipe's values known only in part.
+    void mostrarOrigen(qint64 alimento, const QStringList& claves);
 
     QLabel* m_titulo = nullptr;
+    QLabel* m_origen = nullptr;
     // What amount the values are for.
     QLabel* m_explicacion = nullptr;
     // "100 g" and each measure: the amount the values are shown for.

@@ -208,6 +208,7 @@ void PestanaBusqueda::extraerAlimentos(const QString& grupo)
         auto* item = new QTreeWidgetItem;
         item->setText(0, fila.value(1).toString());
         item->setData(0, RolIdAlimento, fila.value(0).toLongLong());
+        marcarSiPropio(item, fila.value(0).toLongLong());
         filas << item;
     }
     lista->addTopLevelItems(filas);

@@ -171,6 +171,7 @@ void PestanaRanking::cargarListadoOrdenado()
         auto* item = new FilaNumerica;
         item->setText(0, fila.value(1).toString());
         item->setData(0, RolIdAlimento, fila.value(0).toLongLong());
+        marcarSiPropio(item, fila.value(0).toLongLong());
         ponerNumero(item, 1, fila.value(2).toDouble());
         filas << item;
     }

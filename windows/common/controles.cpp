@@ -2,6 +2,7 @@
 
 #include "catalogue/cifras.h"
 #include "resources/iconos.h"
+#include "storage/esquema.h"
 #include "windows/common/roles.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
+#include <QTreeWidgetItem>
 
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto)
 {
@@ -118,4 +120,13 @@ void AvanceLargo::operator()()
     m_ultimo = ahora;
     m_dialogo->setValue(0);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void marcarSiPropio(QTreeWidgetItem* fila, qint64 alimento)
+{
+    if (alimento < almacen::primerPropio)
+        return;
+    fila->setIcon(0, iconoPropio());
+    fila->setToolTip(0, fila->text(0) + QStringLiteral(" (your own food)"));
+    fila->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Your own food"));
 }

@@ -11,6 +11,7 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 // Small pieces every window is built from.
@@ -51,6 +52,11 @@ private:
 // A list view in report form whose columns carry the given captions and keys.
 QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList& titulos,
                           const QStringList& claves);
+
+// Marks a row of a food list whose food is one of the user's own: the house
+// icon before the name in column 0, and words for it in the tooltip and for
+// screen readers.
+void marcarSiPropio(QTreeWidgetItem* fila, qint64 alimento);
 
 // One label of a legend: where it goes and the object name it carries.
 struct PiezaLeyenda

@@ -89,6 +89,11 @@ public slots:
     void revert() override;
 
 protected:
+    // The stored value of a column of the statement, shown or not.
+    QVariant valorCelda(int fila, int columna) const
+    {
+        return m_filas.value(fila).valores.value(columna);
+    }
     // The table the rows are written back to.
     virtual QString tabla() const = 0;
     virtual bool esEditable(int columna) const = 0;

@@ -91,6 +91,7 @@ void VentanaFuentes::llenarLista(const QList<FuenteNutriente>& fuentes, const QS
         auto* fila = new QTreeWidgetItem;
         fila->setText(0, f.descripcion);
         fila->setData(0, RolIdAlimento, f.alimento);
+        marcarSiPropio(fila, f.alimento);
         ponerNumero(fila, 1, double(f.gramos));
         if (f.cantidad) {
             ponerNumero(fila, 2, redondearDosDecimales(*f.cantidad));

@@ -1,6 +1,8 @@
 #include "windows/main/modeloingestas.h"
 
 #include "catalogue/cifras.h"
+#include "resources/iconos.h"
+#include "storage/esquema.h"
 #include "windows/common/mensajes.h"
 
 #include <QRegularExpression>
@@ -23,9 +25,22 @@ bool esIngestaValida(const QString& texto)
 
 QString ModeloIngestas::sentencia()
 {
-    return QStringLiteral("select s.id, s.intake, t.description from saves s inner join total t ") +
+    return QStringLiteral(
+               "select s.id, s.intake, t.description, t.id from saves s inner join total t ") +
            QStringLiteral(" on t.id=s.food_id where s.prof_id=?") +
            QStringLiteral(" and s.intake>0");
+}
+
+QVariant ModeloIngestas::data(const QModelIndex& indice, int rol) const
+{
+    const bool propio =
+        indice.isValid() && indice.column() == ColAlimento &&
+        valorCelda(indice.row(), ColIdAlimento).toLongLong() >= almacen::primerPropio;
+    if (propio && rol == Qt::DecorationRole)
+        return iconoPropio();
+    if (propio && rol == Qt::ToolTipRole)
+        return ModeloRejilla::data(indice).toString() + QStringLiteral(" (your own food)");
+    return ModeloRejilla::data(indice, rol);
 }
 
 QVariant ModeloIngestas::headerData(int seccion, Qt::Orientation orientacion, int rol) const

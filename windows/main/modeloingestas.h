@@ -10,8 +10,8 @@ class ModeloIngestas : public ModeloRejilla
     Q_OBJECT
 
 public:
-    // The columns, in the order of the statement.
-    enum Columna { ColId, ColIngesta, ColAlimento };
+    // The columns, in the order of the statement; the food's id is not shown.
+    enum Columna { ColId, ColIngesta, ColAlimento, ColIdAlimento };
 
     using ModeloRejilla::ModeloRejilla;
 
@@ -25,6 +25,8 @@ public:
     }
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
+    // The user's own foods carry the house icon before their names.
+    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
 
 protected:
     QString tabla() const override { return QStringLiteral("saves"); }
