@@ -1,5 +1,7 @@
 #include "apoyo/fixture.h"
 
+#include "storage/esquema.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -247,6 +249,8 @@ Fixture::Fixture(bool conBase)
         q.addBindValue(QLatin1String(l[0]));
         QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
     }
+    for (const QString& sentencia : almacen::definicionesPropias())
+        ejecutar(sentencia);
     ejecutar(QStringLiteral("create table EARs as select * from DRIs where 0"));
     for (const auto& r : requerimientos) {
         q.prepare(QStringLiteral("insert into EARs (id, key, name, unit, sorting, icon, %1) "
