@@ -135,13 +135,16 @@ int main(int argc, char* argv[])
     std::printf("rows restored: %d, memory %.1f MB\n", filas, bench::memoriaResidenteMB());
 
     // The same rows in the file of an earlier release (no version, no
-    // delivered copies), moved to the delivered database at start.
+    // delivered copies, no own foods), moved to the delivered database at
+    // start.
     const QString anterior = dir.filePath(QStringLiteral("earlier.mdb"));
     QFile::copy(respaldo, anterior);
     enArchivo(anterior,
               {"drop table DRIs_delivered", "drop table ULs_delivered", "drop table EARs_delivered",
                "drop table EARs", "drop table about", "drop table withdrawn",
-               "pragma user_version=0", "update DRIs set males4=1111 where key='Calcium_Ca'"});
+               "drop table own_foods", "drop table own_ingredients", "drop table own_unknown",
+               "delete from groups where id='9900'", "pragma user_version=0",
+               "update DRIs set males4=1111 where key='Calcium_Ca'"});
     const QString entregada = dir.filePath(QStringLiteral("delivered.mdb"));
     QFile::copy(QFileInfo(app.arguments().value(1, QStringLiteral("sr18.mdb"))).absoluteFilePath(),
                 entregada);

@@ -195,6 +195,7 @@ std::optional<Actualizacion> rehacer(QSqlDatabase& vieja, const QString& objetiv
     a.ingestas = int(filas->ingestas.size());
     a.editados = filas->editados;
     a.retirados = int(filas->retirados.size());
+    a.propios = filas->alimentosPropios();
     a.anterior = anterior;
     return a;
 }
@@ -243,6 +244,8 @@ QString textoActualizacion(const Actualizacion& a)
         QStringLiteral("Your data moved to the new food table: %1, %2, %3")
             .arg(cuenta(a.perfiles, "profile", "profiles"), cuenta(a.ingestas, "intake", "intakes"),
                  cuenta(a.editados, "edited reference value", "edited reference values"));
+    if (a.propios > 0)
+        texto += QStringLiteral(", ") + cuenta(a.propios, "own food", "own foods");
     if (a.retirados > 0)
         texto += QStringLiteral(" (%1 kept for your intakes, marked withdrawn)")
                      .arg(cuenta(a.retirados, "food the table no longer has",

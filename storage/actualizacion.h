@@ -21,12 +21,14 @@ struct Actualizacion
     int ingestas = 0;
     int editados = 0;  // reference values the user had changed
     int retirados = 0; // foods kept for old intakes, marked withdrawn
+    int propios = 0;   // the user's own foods and recipes
     QString anterior;  // where the old file is kept
 };
 
 // Builds the new working file beside `trabajo` (a link is followed to its
 // file) from `entregada`, carries the user's profiles (ids kept), intakes,
-// current profile and edited reference values over in one transaction, keeps
+// current profile, edited reference values and own foods and recipes (ids
+// kept) over in one transaction, keeps
 // the old file as "trabajo.before-VERSION" (`version`: the program's) and
 // renames the new one over `trabajo` in one step, with the old file's
 // permissions. Until that rename the old file is untouched and is the working
@@ -38,7 +40,7 @@ std::optional<Actualizacion> actualizar(const QString& trabajo, const QString& e
                                         const QString& version, QString* fallo);
 
 // "Your data moved to the new food table: 3 profiles, 42 intakes, 2 edited
-// reference values".
+// reference values" (and ", 4 own foods" when there are any).
 QString textoActualizacion(const Actualizacion& a);
 
 } // namespace almacen

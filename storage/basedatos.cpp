@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -681,68 +682,361 @@ QString leerValores(const QSqlDatabase& copia, const QString& tabla, Respaldo& r
     return QString();
 }
 
-// The foods `faltan` as the file describes them, in the columns both food
-// tables have; a food whose row is not valid is not carried.
-QString leerRetirados(const QSqlDatabase& copia, const QSet<qint64>& faltan, Respaldo& r)
+// A value read with its SQLite type as a finite number; none when it is not
+// one.
+std::optional<double> numero(const QVariant& valor, const QString& tipo)
 {
+    if (tipo != QLatin1String("integer") && tipo != QLatin1String("real"))
+        return std::nullopt;
+    const double x = valor.toDouble();
+    return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
+}
+
+// The length of a text in characters.
+qsizetype caracteres(const QString& texto)
+{
+    return QStringView(texto).toUcs4().size();
+}
+
+// The largest id of an own food: above it a double no longer holds every
+// whole number.
+constexpr qint64 finPropios = (qint64(1) << 53) - 1;
+
+// Whether `db` has every table of own foods and recipes.
+bool conTablasPropias(const QSqlDatabase& db)
+{
+    for (const char* t : {"own_foods", "own_ingredients", "own_unknown", "measures"})
+        if (!esTabla(db, QLatin1String(t)))
+            return false;
+    return true;
+}
+
+// The columns of `total` that the file and the open database both have,
+// empty when the file has no such table or lacks the id, the description or
+// the group.
+QStringList columnasComunes(const QSqlDatabase& copia)
+{
+    if (!esTabla(copia, QStringLiteral("total")))
+        return {};
     const QStringList suyas = columnasTabla(copia, QStringLiteral("total"));
-    if (faltan.isEmpty() || !esTabla(copia, QStringLiteral("total")) ||
-        !esTabla(base(), QStringLiteral("withdrawn")))
-        return QString();
     QStringList comunes;
     for (const QString& c : columnasTabla(base(), QStringLiteral("total")))
         if (suyas.contains(c) && !identificador(c).isEmpty())
             comunes << c;
     for (const char* necesaria : {"id", "description", "group_id"})
         if (!comunes.contains(QLatin1String(necesaria)))
-            return QString();
+            return {};
+    return comunes;
+}
+
+// How a food of the file is checked: the longest description and, for an
+// own food, the groups of the open database (any other group becomes "My
+// foods"); without them any group of 1 to 20 characters is taken.
+struct ReglasAlimento
+{
+    qsizetype largoDescripcion;
+    const QSet<QString>* grupos;
+};
+
+// The row `q` holds (each column of `columnas` followed by its type) as it
+// goes into the open database, the food's id `id`; false when it is not
+// valid.
+bool filaAlimento(const QSqlQuery& q, const QStringList& columnas, qint64 id,
+                  const ReglasAlimento& reglas, QVariantList& fila)
+{
+    for (int i = 0; i < columnas.size(); ++i) {
+        const QString& c = columnas.at(i);
+        const QString tipo = q.value(2 * i + 1).toString();
+        const QVariant v = q.value(2 * i);
+        const bool texto = tipo == QLatin1String("text");
+        if (c == QLatin1String("id")) {
+            fila << id;
+        } else if (c == QLatin1String("description")) {
+            const qsizetype largo = caracteres(v.toString());
+            if (!texto || largo < 1 || largo > reglas.largoDescripcion)
+                return false;
+            fila << v.toString();
+        } else if (c == QLatin1String("group_id") && reglas.grupos) {
+            fila << (texto && reglas.grupos->contains(v.toString()) ? v.toString() : grupoPropio);
+        } else if (c == QLatin1String("group_id")) {
+            if (!texto || v.toString().isEmpty() || v.toString().size() > 20)
+                return false;
+            fila << v.toString();
+        } else if (tipo == QLatin1String("null")) {
+            fila << QVariant(QMetaType::fromType<double>());
+        } else {
+            const std::optional<double> x = numero(v, tipo);
+            if (!x || *x < 0 || *x >= 1e9)
+                return false;
+            fila << *x;
+        }
+    }
+    return true;
+}
+
+// The valid rows of the foods `ids` of the file's `total`, in `columnas`,
+// into `filas` by id; a food without a valid row is not put there.
+QString leerAlimentos(const QSqlDatabase& copia, const QStringList& columnas, QList<qint64> ids,
+                      const ReglasAlimento& reglas, QMap<qint64, QVariantList>& filas)
+{
     QString sentencia = QStringLiteral("select ");
-    for (const QString& c : std::as_const(comunes))
+    for (const QString& c : columnas)
         sentencia += QStringLiteral("%1, typeof(%1), ").arg(identificador(c));
     sentencia.chop(2);
     sentencia += QStringLiteral(" from total where id=?");
     QSqlQuery q(copia);
     if (!q.prepare(sentencia))
         return descripcion(q.lastError());
-    QList<qint64> ids(faltan.cbegin(), faltan.cend());
     std::sort(ids.begin(), ids.end());
     for (const qint64 id : std::as_const(ids)) {
         q.addBindValue(id);
         if (!q.exec())
             return descripcion(q.lastError());
-        if (!q.next())
-            continue;
         QVariantList fila;
-        bool valida = true;
-        for (int i = 0; i < comunes.size() && valida; ++i) {
-            const QString& c = comunes.at(i);
-            const QString tipo = q.value(2 * i + 1).toString();
-            const QVariant v = q.value(2 * i);
-            if (c == QLatin1String("id")) {
-                fila << id;
-            } else if (c == QLatin1String("description") || c == QLatin1String("group_id")) {
-                const qsizetype largo = v.toString().size();
-                valida = tipo == QLatin1String("text") && largo >= 1 &&
-                         largo <= (c == QLatin1String("description") ? 500 : 20);
-                fila << v.toString();
-            } else if (tipo == QLatin1String("null")) {
-                fila << QVariant(QMetaType::fromType<double>());
-            } else {
-                const double x = v.toDouble();
-                valida = (tipo == QLatin1String("integer") || tipo == QLatin1String("real")) &&
-                         std::isfinite(x) && x >= 0 && x < 1e9;
-                fila << x;
-            }
-        }
-        if (valida)
-            r.retirados.insert(id, fila);
+        if (q.next() && filaAlimento(q, columnas, id, reglas, fila))
+            filas.insert(id, fila);
     }
-    r.columnasRetirados = comunes;
     return QString();
 }
 
-// Reads the checked user rows of `copia` into `r`, against what the open
-// database holds (its foods, its reference tables).
+// The foods `faltan` as the file describes them; a food whose row is not
+// valid is not carried.
+QString leerRetirados(const QSqlDatabase& copia, const QSet<qint64>& faltan, Respaldo& r)
+{
+    if (faltan.isEmpty() || r.columnasAlimentos.isEmpty() ||
+        !esTabla(base(), QStringLiteral("withdrawn")))
+        return QString();
+    return leerAlimentos(copia, r.columnasAlimentos, QList<qint64>(faltan.cbegin(), faltan.cend()),
+                         {500, nullptr}, r.retirados);
+}
+
+// The foods of the open database that a restore keeps: all but its own
+// ones, which give way to the file's.
+QString alimentosQueQuedan(QSet<qint64>& alimentos)
+{
+    QSqlQuery t(base());
+    t.setForwardOnly(true);
+    if (!t.exec(conTablasPropias(base())
+                    ? QStringLiteral("select id from total where id not in (select id from "
+                                     "own_foods)")
+                    : QStringLiteral("select id from total")))
+        return descripcion(t.lastError());
+    while (t.next())
+        alimentos.insert(t.value(0).toLongLong());
+    return QString();
+}
+
+// The foods the file's rows name that the open database lacks, to be carried
+// as withdrawn where the file describes them, and the positions of the
+// intakes and ingredients that name them.
+struct Faltantes
+{
+    QSet<qint64> alimentos;
+    QList<int> ingestas;
+    QList<int> ingredientes;
+};
+
+// Leaves out the rows at `posiciones` of `filas` whose food (column
+// `columna`) was not carried as withdrawn.
+void quitarSinAlimento(QList<QVariantList>& filas, const QList<int>& posiciones, int columna,
+                       Respaldo& r)
+{
+    for (auto i = posiciones.crbegin(); i != posiciones.crend(); ++i)
+        if (!r.retirados.contains(filas.at(*i).at(columna).toLongLong())) {
+            filas.removeAt(*i);
+            ++r.omitidas;
+        }
+}
+
+// The valid rows of the file's own_foods whose foods its `total` describes
+// validly, with those rows; an id that a food of the open database kept
+// (`alimentos`) has is not taken.
+QString leerMarcas(const QSqlDatabase& copia, const QSet<qint64>& alimentos, Respaldo& r)
+{
+    QSqlQuery q(copia);
+    q.setForwardOnly(true);
+    if (!q.exec(
+            QStringLiteral("select id, kind, cooked_weight, servings, typeof(id), typeof(kind), "
+                           "typeof(cooked_weight), typeof(servings) from own_foods order by "
+                           "id")))
+        return descripcion(q.lastError());
+    QList<QVariantList> marcas;
+    QList<qint64> ids;
+    while (q.next()) {
+        const qint64 id = q.value(0).toLongLong();
+        const bool sinPeso = q.value(6).toString() == QLatin1String("null");
+        const std::optional<double> peso = numero(q.value(2), q.value(6).toString());
+        const bool sinRaciones = q.value(7).toString() == QLatin1String("null");
+        if (!entero(q.value(0), q.value(4).toString(), primerPropio, finPropios) ||
+            alimentos.contains(id) || ids.contains(id) ||
+            !entero(q.value(1), q.value(5).toString(), 0, 1) ||
+            (!sinPeso && (!peso || *peso <= 0 || *peso >= 1e9)) ||
+            (!sinRaciones && !entero(q.value(3), q.value(7).toString(), 1, 999))) {
+            ++r.omitidas;
+            continue;
+        }
+        ids << id;
+        marcas.append({id, q.value(1).toLongLong(),
+                       sinPeso ? QVariant(QMetaType::fromType<double>()) : QVariant(*peso),
+                       sinRaciones ? QVariant(QMetaType::fromType<qint64>())
+                                   : QVariant(q.value(3).toLongLong())});
+    }
+    QSet<QString> grupos;
+    QSqlQuery g(base());
+    if (g.exec(QStringLiteral("select id from groups")))
+        while (g.next())
+            grupos.insert(g.value(0).toString());
+    if (const QString m = leerAlimentos(copia, r.columnasAlimentos, ids, {200, &grupos}, r.propios);
+        !m.isEmpty())
+        return m;
+    for (const QVariantList& m : std::as_const(marcas))
+        if (r.propios.contains(m.at(0).toLongLong()))
+            r.marcasPropias << m;
+        else
+            ++r.omitidas;
+    return QString();
+}
+
+// The valid household measures of the file's own foods that arrive.
+QString leerMedidasPropias(const QSqlDatabase& copia, Respaldo& r)
+{
+    QSqlQuery q(copia);
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("select id, food_id, seq, amount, name, grams, typeof(id), "
+                                  "typeof(food_id), typeof(seq), typeof(amount), typeof(name), "
+                                  "typeof(grams) from measures where food_id >= ? order by "
+                                  "food_id, seq, id")))
+        return descripcion(q.lastError());
+    q.addBindValue(primerPropio);
+    if (!q.exec())
+        return descripcion(q.lastError());
+    QSet<qint64> ids;
+    while (q.next()) {
+        const auto positivo = [&q](int i) {
+            const std::optional<double> x = numero(q.value(i), q.value(6 + i).toString());
+            return x && *x > 0 && *x < 1e9;
+        };
+        const qsizetype largo = caracteres(q.value(4).toString());
+        if (!entero(q.value(1), q.value(7).toString(), primerPropio, finPropios) ||
+            !r.propios.contains(q.value(1).toLongLong()) ||
+            !entero(q.value(2), q.value(8).toString(), INT_MIN, INT_MAX) || !positivo(3) ||
+            q.value(10).toString() != QLatin1String("text") || largo < 1 || largo > 200 ||
+            !positivo(5)) {
+            ++r.omitidas;
+            continue;
+        }
+        const qint64 id = q.value(0).toLongLong();
+        const bool conId =
+            entero(q.value(0), q.value(6).toString(), 1, finPropios) && !ids.contains(id);
+        if (conId)
+            ids.insert(id);
+        r.medidasPropias.append({conId ? QVariant(id) : QVariant(QMetaType::fromType<qint64>()),
+                                 q.value(1).toLongLong(), q.value(2).toLongLong(),
+                                 q.value(3).toDouble(), q.value(4).toString(),
+                                 q.value(5).toDouble()});
+    }
+    return QString();
+}
+
+// The valid ingredients of the file's recipes that arrive: each names a food
+// the open database keeps, an own food of the file or a food that `faltan`
+// gets.
+QString leerIngredientes(const QSqlDatabase& copia, const QSet<qint64>& alimentos, Respaldo& r,
+                         Faltantes& faltan)
+{
+    QSet<qint64> recetas;
+    for (const QVariantList& m : std::as_const(r.marcasPropias))
+        if (m.at(1).toLongLong() == 1)
+            recetas.insert(m.at(0).toLongLong());
+    QSqlQuery q(copia);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select id, recipe_id, seq, food_id, grams, measure, typeof(id), "
+                               "typeof(recipe_id), typeof(seq), typeof(food_id), typeof(grams), "
+                               "typeof(measure) from own_ingredients order by recipe_id, seq, "
+                               "id")))
+        return descripcion(q.lastError());
+    QSet<qint64> ids;
+    while (q.next()) {
+        const qint64 alimento = q.value(3).toLongLong();
+        const std::optional<double> gramos = numero(q.value(4), q.value(10).toString());
+        const QString tipoMedida = q.value(11).toString();
+        const bool sinMedida = tipoMedida == QLatin1String("null");
+        const bool conocido = alimentos.contains(alimento);
+        if (q.value(7).toString() != QLatin1String("integer") ||
+            !recetas.contains(q.value(1).toLongLong()) ||
+            !entero(q.value(2), q.value(8).toString(), INT_MIN, INT_MAX) ||
+            !entero(q.value(3), q.value(9).toString(), 1, finPropios) ||
+            (!conocido && alimento >= primerPropio) || !gramos || *gramos <= 0 || *gramos > 1e6 ||
+            (!sinMedida &&
+             (tipoMedida != QLatin1String("text") || caracteres(q.value(5).toString()) > 300))) {
+            ++r.omitidas;
+            continue;
+        }
+        if (!conocido) {
+            faltan.alimentos.insert(alimento);
+            faltan.ingredientes << int(r.ingredientes.size());
+        }
+        const qint64 id = q.value(0).toLongLong();
+        const bool conId =
+            entero(q.value(0), q.value(6).toString(), 1, finPropios) && !ids.contains(id);
+        if (conId)
+            ids.insert(id);
+        r.ingredientes.append({conId ? QVariant(id) : QVariant(QMetaType::fromType<qint64>()),
+                               q.value(1).toLongLong(), q.value(2).toLongLong(), alimento, *gramos,
+                               sinMedida ? QVariant(QMetaType::fromType<QString>())
+                                         : QVariant(q.value(5).toString())});
+    }
+    return QString();
+}
+
+// The valid rows of the file's own_unknown: a nutrient of an own food that
+// arrives, and how many of its ingredients lack its value.
+QString leerDesconocidos(const QSqlDatabase& copia, Respaldo& r)
+{
+    QSqlQuery q(copia);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select food_id, nutrient, ingredients, typeof(food_id), "
+                               "typeof(nutrient), typeof(ingredients) from own_unknown order by "
+                               "food_id, nutrient")))
+        return descripcion(q.lastError());
+    QSet<QPair<qint64, QString>> vistos;
+    while (q.next()) {
+        const QPair<qint64, QString> clave(q.value(0).toLongLong(), q.value(1).toString());
+        if (q.value(3).toString() != QLatin1String("integer") || !r.propios.contains(clave.first) ||
+            q.value(4).toString() != QLatin1String("text") ||
+            identificador(clave.second).isEmpty() ||
+            !entero(q.value(2), q.value(5).toString(), 1, INT_MAX) || vistos.contains(clave)) {
+            ++r.omitidas;
+            continue;
+        }
+        vistos.insert(clave);
+        r.desconocidos.append({clave.first, clave.second, q.value(2).toLongLong()});
+    }
+    return QString();
+}
+
+// The file's own foods and recipes, when both databases have their tables;
+// `alimentos` (the foods the open database keeps) gets their ids.
+QString leerPropios(const QSqlDatabase& copia, Respaldo& r, QSet<qint64>& alimentos,
+                    Faltantes& faltan)
+{
+    if (r.columnasAlimentos.isEmpty() || !esTabla(copia, QStringLiteral("own_foods")) ||
+        !conTablasPropias(base()))
+        return QString();
+    QString m = leerMarcas(copia, alimentos, r);
+    if (!m.isEmpty())
+        return m;
+    for (auto i = r.propios.cbegin(); i != r.propios.cend(); ++i)
+        alimentos.insert(i.key());
+    if (esTabla(copia, QStringLiteral("measures")))
+        m = leerMedidasPropias(copia, r);
+    if (m.isEmpty() && esTabla(copia, QStringLiteral("own_ingredients")))
+        m = leerIngredientes(copia, alimentos, r, faltan);
+    if (m.isEmpty() && esTabla(copia, QStringLiteral("own_unknown")))
+        m = leerDesconocidos(copia, r);
+    return m;
+}
+
 // The valid profiles of the file, their ids in `ids`.
 QString leerPerfiles(const QSqlDatabase& copia, Respaldo& r, QSet<qint64>& ids)
 {
@@ -779,20 +1073,14 @@ QString leerPerfiles(const QSqlDatabase& copia, Respaldo& r, QSet<qint64>& ids)
     return QString();
 }
 
-// The valid intakes of the file's valid profiles; the foods the food table
-// lacks go into `faltan`, the positions of their intakes into `deFaltantes`.
+// The valid intakes of the file's valid profiles, of the foods `alimentos`
+// or of foods the food table lacks: those go into `faltan`. An intake of an
+// own food that does not arrive is left out.
 QString leerIngestas(const QSqlDatabase& copia, Respaldo& r, const QSet<qint64>& ids,
-                     QSet<qint64>& faltan, QList<int>& deFaltantes)
+                     const QSet<qint64>& alimentos, Faltantes& faltan)
 {
     QSqlQuery q(copia);
     q.setForwardOnly(true);
-    QSet<qint64> alimentos;
-    QSqlQuery t(base());
-    t.setForwardOnly(true);
-    if (!t.exec(QStringLiteral("select id from total")))
-        return descripcion(t.lastError());
-    while (t.next())
-        alimentos.insert(t.value(0).toLongLong());
     if (!q.exec(QStringLiteral("select food_id, prof_id, intake, typeof(food_id), "
                                "typeof(prof_id), typeof(intake), id, typeof(id) from saves "
                                "order by id")))
@@ -801,15 +1089,17 @@ QString leerIngestas(const QSqlDatabase& copia, Respaldo& r, const QSet<qint64>&
     QSet<qint64> idsIngesta;
     while (q.next()) {
         const QPair<qint64, qint64> par(q.value(0).toLongLong(), q.value(1).toLongLong());
+        const bool conocido = alimentos.contains(par.first);
         if (q.value(3).toString() != QLatin1String("integer") || par.first < 1 ||
+            (!conocido && par.first >= primerPropio) ||
             q.value(4).toString() != QLatin1String("integer") || !ids.contains(par.second) ||
             !entero(q.value(2), q.value(5).toString(), 0, 99999) || pares.contains(par)) {
             ++r.omitidas;
             continue;
         }
-        if (!alimentos.contains(par.first)) {
-            faltan.insert(par.first);
-            deFaltantes << int(r.ingestas.size());
+        if (!conocido) {
+            faltan.alimentos.insert(par.first);
+            faltan.ingestas << int(r.ingestas.size());
         }
         pares.insert(par);
         // Its id is kept where it is one; otherwise the row gets a new one.
@@ -824,25 +1114,30 @@ QString leerIngestas(const QSqlDatabase& copia, Respaldo& r, const QSet<qint64>&
     return QString();
 }
 
+// Reads the checked user rows of `copia` into `r`, against what the open
+// database holds (its foods, its reference tables).
 QString leerFilas(const QSqlDatabase& copia, Respaldo& r)
 {
     QSet<qint64> ids;
     if (const QString m = leerPerfiles(copia, r, ids); !m.isEmpty())
         return m;
-    // Foods of the file's intakes that the food table no longer has: carried
-    // as withdrawn where the file still describes them.
-    QSet<qint64> faltan;
-    QList<int> deFaltantes;
-    if (const QString m = leerIngestas(copia, r, ids, faltan, deFaltantes); !m.isEmpty())
+    r.columnasAlimentos = columnasComunes(copia);
+    // The foods the rows may name: those the open database keeps and the
+    // file's own ones. Foods the food table no longer has are carried as
+    // withdrawn where the file still describes them.
+    QSet<qint64> alimentos;
+    Faltantes faltan;
+    if (const QString m = alimentosQueQuedan(alimentos); !m.isEmpty())
         return m;
-    if (const QString m = leerRetirados(copia, faltan, r); !m.isEmpty())
+    if (const QString m = leerPropios(copia, r, alimentos, faltan); !m.isEmpty())
         return m;
-    // Intakes of foods that neither file describes are left out.
-    for (auto i = deFaltantes.crbegin(); i != deFaltantes.crend(); ++i)
-        if (!r.retirados.contains(r.ingestas.at(*i).at(1).toLongLong())) {
-            r.ingestas.removeAt(*i);
-            ++r.omitidas;
-        }
+    if (const QString m = leerIngestas(copia, r, ids, alimentos, faltan); !m.isEmpty())
+        return m;
+    if (const QString m = leerRetirados(copia, faltan.alimentos, r); !m.isEmpty())
+        return m;
+    // Rows of foods that neither file describes are left out.
+    quitarSinAlimento(r.ingestas, faltan.ingestas, 1, r);
+    quitarSinAlimento(r.ingredientes, faltan.ingredientes, 3, r);
     for (const QString& tabla :
          {QStringLiteral("DRIs"), QStringLiteral("ULs"), QStringLiteral("EARs")})
         if (const QString m = leerValores(copia, tabla, r); !m.isEmpty())
@@ -898,20 +1193,36 @@ QString comprobarCopia(const QSqlDatabase& copia, const QString& ruta)
                    : QStringLiteral("it is not an intact database");
     }
     // The columns the rows are read from, as tables (a view or another
-    // object of that name is no table of ours).
+    // object of that name is no table of ours); the tables of own foods
+    // only in a file that has them.
     const QList<QPair<const char*, QStringList>> requeridas = {
         {"profiles", {"id", "name", "last", "age", "gender", "weight"}},
         {"saves", {"food_id", "prof_id", "intake"}},
         {"DRIs", {"key"}}};
-    for (const auto& [t, columnas] : requeridas) {
-        const QString tabla = QLatin1String(t);
-        if (!esTabla(copia, tabla))
-            return QStringLiteral("it has no table %1").arg(tabla);
+    const QList<QPair<const char*, QStringList>> propias = {
+        {"own_foods", {"id", "kind", "cooked_weight", "servings"}},
+        {"own_ingredients", {"id", "recipe_id", "seq", "food_id", "grams", "measure"}},
+        {"own_unknown", {"food_id", "nutrient", "ingredients"}},
+        {"measures", {"id", "food_id", "seq", "amount", "name", "grams"}}};
+    const auto sinColumna = [&copia](const QString& tabla, const QStringList& columnas) {
         const QStringList suyas = columnasTabla(copia, tabla);
         for (const QString& c : columnas)
             if (!suyas.contains(c))
                 return QStringLiteral("it has no column %1 in table %2").arg(c, tabla);
+        return QString();
+    };
+    for (const auto& [t, columnas] : requeridas) {
+        const QString tabla = QLatin1String(t);
+        if (!esTabla(copia, tabla))
+            return QStringLiteral("it has no table %1").arg(tabla);
+        if (const QString m = sinColumna(tabla, columnas); !m.isEmpty())
+            return m;
     }
+    if (esTabla(copia, QStringLiteral("own_foods")))
+        for (const auto& [t, columnas] : propias)
+            if (esTabla(copia, QLatin1String(t)))
+                if (const QString m = sinColumna(QLatin1String(t), columnas); !m.isEmpty())
+                    return m;
     return QString();
 }
 
@@ -970,15 +1281,12 @@ public:
 
     bool hacer()
     {
-        if (!m_q.exec(QStringLiteral("delete from saves")) ||
-            !m_q.exec(QStringLiteral("delete from profiles"))) {
-            m_motivo = descripcion(m_q.lastError());
-            return false;
-        }
-        return todas(QStringLiteral("insert into profiles (id, name, last, age, gender, weight) "
+        const bool conPropios = conTablasPropias(base());
+        return borrar(conPropios) &&
+               todas(QStringLiteral("insert into profiles (id, name, last, age, gender, weight) "
                                     "values (?, ?, ?, ?, ?, ?)"),
                      m_r.perfiles) &&
-               retirados() &&
+               retirados() && (!conPropios || propios()) &&
                todas(QStringLiteral(
                          "insert into saves (id, food_id, prof_id, intake) values (?, ?, ?, ?)"),
                      m_r.ingestas) &&
@@ -986,6 +1294,26 @@ public:
     }
 
 private:
+    // The user's rows of the open database: the own foods with their
+    // measures, ingredients and partly known values too, where it has them.
+    bool borrar(bool conPropios)
+    {
+        QStringList sentencias = {QStringLiteral("delete from saves"),
+                                  QStringLiteral("delete from profiles")};
+        if (conPropios)
+            sentencias << QStringLiteral("delete from measures where food_id in (select id from "
+                                         "own_foods)")
+                       << QStringLiteral("delete from total where id in (select id from own_foods)")
+                       << QStringLiteral("delete from own_ingredients")
+                       << QStringLiteral("delete from own_unknown")
+                       << QStringLiteral("delete from own_foods");
+        for (const QString& s : std::as_const(sentencias))
+            if (!m_q.exec(s)) {
+                m_motivo = descripcion(m_q.lastError());
+                return false;
+            }
+        return true;
+    }
     bool ejecutar(const QVariantList& valores)
     {
         for (const QVariant& v : valores)
@@ -1002,23 +1330,57 @@ private:
         return std::all_of(filas.cbegin(), filas.cend(),
                            [this](const QVariantList& f) { return ejecutar(f); });
     }
+    // The insert of a row of `total` in the columns the rows were read in.
+    QString insercionAlimento() const
+    {
+        QStringList columnas;
+        for (const QString& c : m_r.columnasAlimentos)
+            columnas << identificador(c);
+        return QStringLiteral("insert into total (%1) values (%2)")
+            .arg(columnas.join(QLatin1Char(',')),
+                 QStringList(columnas.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+    }
     // The withdrawn foods the intakes name, and their marks.
     bool retirados()
     {
         if (m_r.retirados.isEmpty())
             return true;
-        QStringList columnas;
-        for (const QString& c : m_r.columnasRetirados)
-            columnas << identificador(c);
         QList<QVariantList> marcas;
         for (const qint64 id : m_r.retirados.keys())
             marcas << QVariantList{id};
-        return todas(QStringLiteral("insert into total (%1) values (%2)")
-                         .arg(columnas.join(QLatin1Char(',')),
-                              QStringList(columnas.size(), QStringLiteral("?"))
-                                  .join(QLatin1Char(','))),
-                     m_r.retirados.values()) &&
+        return todas(insercionAlimento(), m_r.retirados.values()) &&
                todas(QStringLiteral("insert or ignore into withdrawn (id) values (?)"), marcas);
+    }
+    // Like todas() for rows whose first value is their id: a row keeps its
+    // id unless a row of `tabla` has it already, and gets a new one then.
+    bool todasConId(const QString& tabla, const QString& columnas, const QList<QVariantList>& filas)
+    {
+        QList<QVariantList> dobles;
+        for (const QVariantList& f : filas)
+            dobles << QVariantList{f.at(0)} + f;
+        // Table and columns come from this program's own lists.
+        return todas(QStringLiteral("insert into %1 (%2) values (case when ? in (select id from "
+                                    "%1) then null else ? end%3)")
+                         .arg(tabla, columnas,
+                              QStringLiteral(", ?").repeated(columnas.count(QLatin1Char(',')))),
+                     dobles);
+    }
+    // The own foods and recipes of the file.
+    bool propios()
+    {
+        return todas(insercionAlimento(), m_r.propios.values()) &&
+               todas(QStringLiteral("insert into own_foods (id, kind, cooked_weight, servings) "
+                                    "values (?, ?, ?, ?)"),
+                     m_r.marcasPropias) &&
+               todasConId(QStringLiteral("measures"),
+                          QStringLiteral("id, food_id, seq, amount, name, grams"),
+                          m_r.medidasPropias) &&
+               todasConId(QStringLiteral("own_ingredients"),
+                          QStringLiteral("id, recipe_id, seq, food_id, grams, measure"),
+                          m_r.ingredientes) &&
+               todas(QStringLiteral("insert into own_unknown (food_id, nutrient, ingredients) "
+                                    "values (?, ?, ?)"),
+                     m_r.desconocidos);
     }
     // The reference values the user had edited.
     bool valores()

@@ -151,12 +151,25 @@ struct Respaldo
     // How many values of the file the user had edited (they differ from the
     // values delivered with the file); every other value is the delivered one.
     int editados = 0;
-    // Foods the file's intakes name that the food table no longer has, as
-    // the file describes them (values in the order of `columnasRetirados`,
-    // the id first): carried over marked withdrawn, so that a week keeps
-    // its foods.
-    QStringList columnasRetirados;
+    // The columns of `total` that both files have: the order of the values
+    // of `retirados` and `propios`.
+    QStringList columnasAlimentos;
+    // Foods the file's intakes and ingredients name that the food table no
+    // longer has, as the file describes them: carried over marked
+    // withdrawn, so that a week keeps its foods.
     QMap<qint64, QVariantList> retirados;
+    // The user's own foods and recipes (none in a file of an earlier
+    // release): their rows of `total` by id; of own_foods (id, kind,
+    // cooked_weight, servings); of measures (id, food_id, seq, amount, name,
+    // grams); of own_ingredients (id, recipe_id, seq, food_id, grams,
+    // measure); of own_unknown (food_id, nutrient, ingredients). A measure
+    // or ingredient whose id is null or taken gets a new one.
+    QMap<qint64, QVariantList> propios;
+    QList<QVariantList> marcasPropias;
+    QList<QVariantList> medidasPropias;
+    QList<QVariantList> ingredientes;
+    QList<QVariantList> desconocidos;
+    int alimentosPropios() const { return int(propios.size()); }
     // Rows and values left out because they are not valid (a name too long,
     // an intake that is no whole number of grams, a food the table lacks).
     int omitidas = 0;
@@ -172,8 +185,9 @@ std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
                                      const std::function<void()>& avance = {});
 
 // Puts the rows of `respaldo` in place of the open database's profiles,
-// intakes and reference values, in one transaction on the open connection;
-// the food table and everything else stay. False, with the reason in
+// intakes, reference values and own foods and recipes (an open database
+// without the tables of own foods gets none), in one transaction on the open
+// connection; the USDA foods and everything else stay. False, with the reason in
 // `fallo`, when it could not: the data are then as they were.
 bool restaurar(const Respaldo& respaldo, QString* fallo);
 

@@ -88,7 +88,7 @@ QList<QVariantList> datosDelUsuario(const QString& ruta)
                                         "id"));
 }
 
-enum class Entrega { Primera, Anterior };
+enum class Entrega { Primera, Anterior, VersionUno };
 
 // The file of an earlier release, with a user's data in it: three profiles
 // (the second the current one), intakes, an edited reference value, and an
@@ -99,9 +99,8 @@ void hacerArchivo(const QString& ruta, Entrega entrega)
     QVERIFY(QFile::copy(entregada, ruta));
     QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     QStringList s = {
-        "drop table DRIs_delivered", "drop table ULs_delivered", "drop table EARs_delivered",
-        "drop table EARs", "drop table about", "drop table withdrawn", "pragma user_version=0",
-        "delete from profiles",
+        "drop table own_foods", "drop table own_ingredients", "drop table own_unknown",
+        "delete from groups where id='9900'", "pragma user_version=1", "delete from profiles",
         "insert into profiles (id, name, last, age, gender, weight) values (1, 'Ana', 0, 4, 1, "
         "60), (5, 'Bruno', 1, 5, 0, 82), (9, 'Carla', 0, null, null, null)",
         "insert into saves (id, prof_id, food_id, intake) values (3, 1, 1001, 70), (4, 5, 1077, "
@@ -111,6 +110,10 @@ void hacerArchivo(const QString& ruta, Entrega entrega)
         "insert into total (id, description, group_id, Energy, Protein) values (99001, 'Old "
         "pudding, withdrawn', '1900', 120, 2.5)",
         "insert into saves (id, prof_id, food_id, intake) values (20, 5, 99001, 200)"};
+    if (entrega != Entrega::VersionUno)
+        s += {"drop table DRIs_delivered", "drop table ULs_delivered", "drop table EARs_delivered",
+              "drop table EARs",           "drop table about",         "drop table withdrawn",
+              "pragma user_version=0"};
     if (entrega == Entrega::Primera)
         s += {"drop table measures", "drop table ULs", "alter table total drop column Retinol",
               // The groups and a beef value before USDA's corrections.
@@ -189,6 +192,7 @@ private slots:
         QTest::newRow("first release (no measures, no upper limits, old groups)")
             << int(Entrega::Primera);
         QTest::newRow("release before (no version)") << int(Entrega::Anterior);
+        QTest::newRow("version 1 (no own foods)") << int(Entrega::VersionUno);
     }
     void actualizaCadaEntrega()
     {
@@ -212,6 +216,17 @@ private slots:
 
         QCOMPARE(datosDelUsuario(base), usuario);
         comprobarEntregadas(base);
+        QCOMPARE(valorDe(base, "select (select count(*) from own_foods) + (select count(*) from "
+                               "own_ingredients) + (select count(*) from own_unknown)")
+                     .toString(),
+                 QStringLiteral("0"));
+        QCOMPARE(almacen::textoActualizacion(*hecha),
+                 QStringLiteral("Your data moved to the new food table: 3 profiles, 5 intakes, %1 "
+                                "(1 food the table no longer has kept for your intakes, marked "
+                                "withdrawn)")
+                     .arg(Entrega(entrega) == Entrega::Primera
+                              ? QStringLiteral("1 edited reference value")
+                              : QStringLiteral("2 edited reference values")));
         QCOMPARE(valorDe(base, "select males4 from DRIs where key='Calcium_Ca'").toDouble(), 1111.);
         QCOMPARE(valorDe(base, "select count(*) from (select * from DRIs except select * from "
                                "DRIs_delivered)")
@@ -228,6 +243,58 @@ private slots:
         // Nothing to do the second time.
         QVERIFY(!almacen::haceFaltaActualizar(base, entregada));
         QFile::remove(hecha->anterior);
+    }
+
+    // Own foods, their measures, a recipe of an own food and a USDA food
+    // with a value it knows only in part, and intakes of both, move to a
+    // delivered file of other values as they were, ids kept.
+    void propiosIntactos()
+    {
+        const QString base = ruta(QStringLiteral("propios.mdb"));
+        QFile::remove(base);
+        QVERIFY(QFile::copy(entregada, base));
+        QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(
+            ejecutarEn(
+                base,
+                {"update about set value='other' where key='content_hash'",
+                 "insert into total (id, description, group_id, Energy, Protein) values "
+                 "(1000000001, 'Granola, homemade', '9900', 450, 10), (1000000002, 'Breakfast "
+                 "bowl', '0800', 210, null)",
+                 "insert into own_foods (id, kind, cooked_weight, servings) values (1000000001, "
+                 "0, null, null), (1000000002, 1, 350, 2)",
+                 "insert into measures (id, food_id, seq, amount, name, grams) values (900001, "
+                 "1000000001, 1, 1, 'cup', 120)",
+                 "insert into own_ingredients (id, recipe_id, seq, food_id, grams, measure) "
+                 "values (7, 1000000002, 1, 1000000001, 120, '1 cup'), (8, 1000000002, 2, 1077, "
+                 "244, null)",
+                 "insert into own_unknown (food_id, nutrient, ingredients) values (1000000002, "
+                 "'Protein', 1)",
+                 "insert into saves (id, prof_id, food_id, intake) values (30, 1, 1000000001, "
+                 "60), (31, 1, 1000000002, 300)"}),
+            QString());
+        const auto propias = [](const QString& archivo) {
+            QList<QVariantList> f;
+            for (const char* s :
+                 {"select * from total where id >= 1000000000 order by id",
+                  "select * from own_foods order by id",
+                  "select * from measures where food_id >= 1000000000 order by id",
+                  "select * from own_ingredients order by id", "select * from own_unknown",
+                  "select id, prof_id, food_id, intake from saves order by id"})
+                f += filasDe(archivo, QLatin1String(s));
+            return f;
+        };
+        const auto antes = propias(base);
+        QCOMPARE(antes.size(), 10);
+        QVERIFY(almacen::haceFaltaActualizar(base, entregada));
+        QString fallo;
+        const auto hecha = almacen::actualizar(base, entregada, QStringLiteral("9.9"), &fallo);
+        QVERIFY2(hecha, qPrintable(fallo));
+        QCOMPARE(propias(base), antes);
+        QCOMPARE(hecha->propios, 2);
+        QCOMPARE(valorDe(base, "select count(*) from withdrawn").toInt(), 0);
+        QVERIFY(almacen::textoActualizacion(*hecha).endsWith(
+            QLatin1String("2 intakes, 0 edited reference values, 2 own foods")));
     }
 
     // A restore into the new file takes the same path: the file's edited
@@ -291,7 +358,10 @@ private slots:
         QCOMPARE(ejecutarEn(otra, {"update about set value='other' where key='content_hash'"}),
                  QString());
         QVERIFY(almacen::haceFaltaActualizar(otra, entregada));
-        QCOMPARE(ejecutarEn(otra, {"pragma user_version=2"}), QString());
+        QCOMPARE(
+            ejecutarEn(otra,
+                       {QStringLiteral("pragma user_version=%1").arg(almacen::versionBase + 1)}),
+            QString());
         QVERIFY(!almacen::haceFaltaActualizar(otra, entregada));
 
         // The same version delivered before a reference table was added:

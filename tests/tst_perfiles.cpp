@@ -827,6 +827,70 @@ private slots:
                  qPrintable(fallo));
     }
 
+    // The own foods and recipes of a backup take the place of the open
+    // database's, which go with their measures; their intakes stay intakes.
+    // A damaged own row is left out and counted, as is an intake of a food
+    // the file no longer has as an own food.
+    void restaurarAlimentosPropios()
+    {
+        Escena e;
+        for (const char* s :
+             {"create table withdrawn (id INTEGER PRIMARY KEY)",
+              "insert into total (id, description, group_id, Energy) values (1000000001, 'Old "
+              "granola', '9900', 400)",
+              "insert into own_foods (id) values (1000000001)",
+              "insert into measures (food_id, seq, amount, name, grams) values (1000000001, 1, 1, "
+              "'cup', 100)",
+              "insert into saves (prof_id, food_id, intake) values (1, 1000000001, 50)"})
+            e.fx.ejecutar(QLatin1String(s));
+        const QString respaldo = e.fx.ruta(QStringLiteral("own.mdb"));
+        QString fallo;
+        QVERIFY2(almacen::respaldar(respaldo, &fallo), qPrintable(fallo));
+        QCOMPARE(
+            ejecutarEn(
+                respaldo,
+                {"delete from own_foods", "delete from measures where food_id=1000000001",
+                 "insert into total (id, description, group_id, Energy, Protein) values "
+                 "(1000000005, 'Muesli', '0100', 380, 9), (1000000006, 'Muesli with milk', "
+                 "'nonexistent', 150, null), (1000000007, replace(hex(zeroblob(150)), '0', 'x'), "
+                 "'9900', 1, 1)",
+                 "insert into own_foods (id, kind, cooked_weight, servings) values (1000000005, "
+                 "0, null, null), (1000000006, 1, 300, 2), (1000000007, 0, null, null)",
+                 "insert into measures (food_id, seq, amount, name, grams) values (1000000005, 1, "
+                 "0.5, 'cup', 45)",
+                 "insert into own_ingredients (recipe_id, seq, food_id, grams, measure) values "
+                 "(1000000006, 1, 1000000005, 90, '1 cup'), (1000000006, 2, 1077, 244, null), "
+                 "(1000000006, 3, 9003, -1, null)",
+                 "insert into own_unknown values (1000000006, 'Protein', 1)",
+                 "insert into saves (prof_id, food_id, intake) values (2, 1000000006, 300)"}),
+            QString());
+        const auto r = almacen::leerRespaldo(respaldo, &fallo);
+        QVERIFY2(r, qPrintable(fallo));
+        QCOMPARE(r->alimentosPropios(), 2);
+        // The long name, the ingredient of -1 g, the intake of the old granola.
+        QCOMPARE(r->omitidas, 3);
+        QVERIFY2(almacen::restaurar(*r, &fallo), qPrintable(fallo));
+        const auto lista = [&e](const char* sentencia) {
+            return e.fx.valor(QLatin1String(sentencia)).toString();
+        };
+        QCOMPARE(lista("select group_concat(id || ' ' || group_id, ', ') from (select * from total "
+                       "where id >= 1000000000 order by id)"),
+                 QStringLiteral("1000000005 0100, 1000000006 9900"));
+        QCOMPARE(lista("select group_concat(id || ' ' || kind, ', ') from own_foods"),
+                 QStringLiteral("1000000005 0, 1000000006 1"));
+        QCOMPARE(lista("select group_concat(food_id || ' ' || name) from measures where food_id >= "
+                       "1000000000"),
+                 QStringLiteral("1000000005 cup"));
+        QCOMPARE(lista("select group_concat(food_id || ' ' || grams, ', ') from (select * from "
+                       "own_ingredients order by seq)"),
+                 QStringLiteral("1000000005 90.0, 1077 244.0"));
+        QCOMPARE(lista("select count(*) from own_unknown"), QStringLiteral("1"));
+        QCOMPARE(lista("select group_concat(prof_id || ' ' || intake) from saves where food_id >= "
+                       "1000000000"),
+                 QStringLiteral("2 300"));
+        QCOMPARE(lista("select count(*) from withdrawn"), QStringLiteral("0"));
+    }
+
     // Restoring onto a full disk: the reason, the working database as it
     // was, nothing left beside it.
     void restaurarEnDiscoLleno()

@@ -610,6 +610,18 @@ bool escribirGrupos(QSqlDatabase base, Escritor& e, QString* error)
     return true;
 }
 
+// The tables of the user's own foods and recipes, empty, and their group,
+// after the USDA groups.
+bool escribirPropios(Escritor& e, QString* error)
+{
+    for (const QString& s : almacen::definicionesPropias())
+        if (!e.ejecutar(s)) {
+            *error = e.error();
+            return false;
+        }
+    return true;
+}
+
 bool escribirAlimentos(QSqlDatabase base, Escritor& e, const QList<Fila>& alimentos, QString* error)
 {
     const QStringList columnas = columnasNutrientes();
@@ -660,7 +672,7 @@ bool escribirTablas(QSqlDatabase base, const QList<Fila>& alimentos,
                     const QList<FilaReferencia>& requerimientos, QString* error)
 {
     Escritor e(base);
-    if (!crearEsquema(e, error) || !escribirGrupos(base, e, error) ||
+    if (!crearEsquema(e, error) || !escribirGrupos(base, e, error) || !escribirPropios(e, error) ||
         !escribirAlimentos(base, e, alimentos, error) ||
         !escribirValores(base, referencias, requerimientos, error) ||
         !escribirLimites(base, limites, error) || !escribirMedidas(base, alimentos, error))

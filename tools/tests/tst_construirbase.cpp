@@ -302,8 +302,9 @@ private slots:
         tablas.removeAll("sqlite_sequence");
         tablas.sort();
         QCOMPARE(tablas, (QStringList{"DRIs", "DRIs_delivered", "EARs", "EARs_delivered", "ULs",
-                                      "ULs_delivered", "about", "groups", "measures", "profiles",
-                                      "saves", "total", "withdrawn"}));
+                                      "ULs_delivered", "about", "groups", "measures", "own_foods",
+                                      "own_ingredients", "own_unknown", "profiles", "saves",
+                                      "total", "withdrawn"}));
         QCOMPARE(c.columnas("EARs"), c.columnas("DRIs"));
         QCOMPARE(c.valor("select count(*) from EARs").toInt(),
                  int(leer(earsProyecto).trimmed().count('\n')));
@@ -340,7 +341,14 @@ private slots:
         while (claves.next())
             QVERIFY2(total.contains(claves.value(0).toString()),
                      qPrintable(claves.value(0).toString()));
-        QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
+        // USDA's groups and "My foods"; the tables of own foods come empty.
+        QCOMPARE(c.valor("select count(*) from groups").toInt(), 26);
+        QCOMPARE(c.valor("select name from groups where id='9900'").toString(),
+                 almacen::nombreGrupoPropio);
+        QCOMPARE(c.valor("select (select count(*) from own_foods) + (select count(*) from "
+                         "own_ingredients) + (select count(*) from own_unknown)")
+                     .toInt(),
+                 0);
     }
 
     // One row per food: values as read, NULL where the food's file has none,
@@ -755,7 +763,7 @@ private slots:
         QCOMPARE(c.valor("select count(*) from total where group_id not in (select id from groups)")
                      .toInt(),
                  0);
-        QCOMPARE(c.valor("select count(*) from groups").toInt(), 25);
+        QCOMPARE(c.valor("select count(*) from groups").toInt(), 26);
         QCOMPARE(c.valor("select count(*) from DRIs").toInt(), lineasDris() + 1);
         QCOMPARE(c.valor("select count(*) from DRIs where key='Empty'").toInt(), 1);
         QVERIFY(c.valor("select Energy from total where id=23999").isNull());
