@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -28,11 +29,11 @@ namespace {
 // The column of `total` a nutrients grid row stands for, on its first cell.
 constexpr int RolColumna = Qt::UserRole;
 
-// A value as the grid shows it: six significant digits at most, in the
-// user's number format.
-QString mostrarValor(double valor)
+// A value as the grid shows it: `cifras` significant digits at most, in
+// the user's number format.
+QString mostrarValor(double valor, int cifras = 6)
 {
-    return textoNumero(QString::number(valor, 'g', 6).toDouble());
+    return textoNumero(QString::number(valor, 'g', cifras).toDouble());
 }
 
 QTableWidgetItem* celdaFija(const QString& texto)
@@ -85,7 +86,11 @@ EditorPropio::EditorPropio(QWidget* padre, const propios::AlimentoPropio& a)
     construir();
     conectar();
     mostrar();
-    resize(sizeHint().expandedTo(QSize(900, 640)));
+    // Room for the grids, within the screen; the layouts share it out.
+    QSize tamano(920, 760);
+    if (const QScreen* pantalla = padre ? padre->screen() : screen())
+        tamano = tamano.boundedTo(pantalla->availableGeometry().size() - QSize(16, 40));
+    resize(tamano);
     situarSobre(this, padre);
     m_nombre->setFocus();
 }
@@ -136,8 +141,7 @@ QLayout* EditorPropio::construirCabecera()
 
     auto* form = new QFormLayout;
     form->addRow(etiqueta(this, "lbl_nombre", QStringLiteral("Name:")), m_nombre);
-    form->addRow(etiqueta(this, "lbl_grupo", QStringLiteral("Group (where tab 2 lists it):")),
-                 m_grupo);
+    form->addRow(etiqueta(this, "lbl_grupo", QStringLiteral("Group:")), m_grupo);
     return form;
 }
 
@@ -236,10 +240,13 @@ QGroupBox* EditorPropio::construirMedidas()
     auto* v = new QVBoxLayout(caja);
     v->addWidget(m_medidas, 1);
     v->addLayout(botones);
-    if (m_alimento.receta())
+    if (m_alimento.receta()) {
+        // A dish has few measures: the room goes to its ingredients.
+        m_medidas->setMaximumHeight(5 * m_medidas->fontMetrics().lineSpacing());
         v->addWidget(etiqueta(caja, "lbl_racionReceta",
                               QStringLiteral("With the number of servings, \"1 serving\" is "
                                              "added by itself.")));
+    }
     return caja;
 }
 
@@ -263,9 +270,8 @@ QGroupBox* EditorPropio::construirReceta()
     quitar->addStretch(1);
     quitar->addWidget(m_quitar);
     auto* plato = new QFormLayout;
-    plato->addRow(
-        etiqueta(caja, "lbl_pesoCocinado", QStringLiteral("Weight of the dish as made (g):")),
-        m_pesoCocinado);
+    plato->addRow(etiqueta(caja, "lbl_pesoCocinado", QStringLiteral("Cooked weight (g):")),
+                  m_pesoCocinado);
     plato->addRow(etiqueta(caja, "lbl_raciones", QStringLiteral("Servings (optional):")),
                   m_raciones);
     auto* v = new QVBoxLayout(caja);
@@ -739,7 +745,7 @@ void EditorPropio::calcularReceta()
         const QString& columna = m_nutrientes.at(i).columna;
         const int faltan = c.desconocidos.value(columna);
         const QString texto =
-            c.valores.contains(columna) ? mostrarValor(c.valores.value(columna)) : QString();
+            c.valores.contains(columna) ? mostrarValor(c.valores.value(columna), 4) : QString();
         celda->setText(faltan > 0 ? QStringLiteral("\u2265 ") + texto : texto);
         celda->setToolTip(faltan > 0 ? QStringLiteral("At least this: %1 of the ingredients do "
                                                       "not tell it")

@@ -162,20 +162,27 @@ void PestanaPropios::avisarSinSeleccion()
                      QStringLiteral("Please, select one of your foods in the list first"));
 }
 
+EditorPropio* PestanaPropios::editor() const
+{
+    // A closed editor is on its way out.
+    return m_editor && m_editor->isVisible() ? m_editor.data() : nullptr;
+}
+
 void PestanaPropios::abrirEditor(const propios::AlimentoPropio& a)
 {
-    if (m_editor) {
-        m_editor->raise();
-        m_editor->activateWindow();
+    if (EditorPropio* abierto = editor()) {
+        abierto->raise();
+        abierto->activateWindow();
         return;
     }
-    m_editor = new EditorPropio(window(), a);
-    connect(m_editor, &QDialog::accepted, this, [this] {
-        cargar(m_editor->guardado());
+    auto* nuevo = new EditorPropio(window(), a);
+    connect(nuevo, &QDialog::accepted, this, [this, nuevo] {
+        cargar(nuevo->guardado());
         emit alimentosCambiados();
     });
-    connect(m_editor, &QDialog::finished, m_editor, &QObject::deleteLater);
-    m_editor->open();
+    connect(nuevo, &QDialog::finished, nuevo, &QObject::deleteLater);
+    m_editor = nuevo;
+    nuevo->open();
 }
 
 void PestanaPropios::nuevo(propios::Tipo tipo)

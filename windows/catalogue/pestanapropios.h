@@ -28,7 +28,7 @@ public:
     // The id (and name) of the food chosen in the list; 0 when none is.
     qint64 propioSeleccionado(QString* nombre = nullptr) const;
     // The editor open over the tab, null when none is.
-    EditorPropio* editor() const { return m_editor; }
+    EditorPropio* editor() const;
 
 signals:
     // A food was stored, removed or imported: the lists of foods elsewhere
