@@ -97,15 +97,16 @@ EditorPropio::EditorPropio(QWidget* padre, const propios::AlimentoPropio& a)
 
 void EditorPropio::construir()
 {
+    // Built in the order the Tab key goes through them.
+    QLayout* cabecera = construirCabecera();
+    QGroupBox* valores = m_alimento.receta() ? construirReceta() : construirBase();
+    QWidget* nutrientes = construirNutrientes();
     auto* izquierda = new QVBoxLayout;
-    if (m_alimento.receta())
-        izquierda->addWidget(construirReceta(), 3);
-    else
-        izquierda->addWidget(construirBase());
+    izquierda->addWidget(valores, m_alimento.receta() ? 3 : 0);
     izquierda->addWidget(construirMedidas(), 1);
     auto* centro = new QHBoxLayout;
     centro->addLayout(izquierda, 1);
-    centro->addWidget(construirNutrientes(), 1);
+    centro->addWidget(nutrientes, 1);
 
     m_guardar = boton(this, "cmd_guardar", QStringLiteral("Save"));
     m_cancelar = boton(this, "cmd_cancelar", QStringLiteral("Cancel"));
@@ -117,7 +118,7 @@ void EditorPropio::construir()
     }
 
     auto* v = new QVBoxLayout(this);
-    v->addLayout(construirCabecera());
+    v->addLayout(cabecera);
     v->addLayout(centro, 1);
     v->addLayout(botones);
     // Enter in a box does what that box is for (a search, an ingredient),
