@@ -65,7 +65,7 @@ private:
     // Tells the first refusal and asks each question; true to store.
     bool aceptarComprobacion(const propios::AlimentoPropio& a);
 
-    // The recipe's part.
+    // What a recipe has: its ingredients, found and added.
     void buscarIngredientes();
     void candidatoElegido();
     void agregarIngrediente();
