@@ -1,10 +1,12 @@
 #include "apoyo/pantalla.h"
 
 #include "windows/catalogue/dialogoingesta.h"
+#include "windows/catalogue/editorpropio.h"
 #include "windows/catalogue/ficha.h"
 #include "windows/profiles/dialogoperfil.h"
 
 #include <QHash>
+#include <QTableWidget>
 #include <QtTest>
 
 namespace {
@@ -19,6 +21,27 @@ template <typename T> T* buscar(QWidget& ventana, const char* nombre)
     return hijo;
 }
 
+// The same for a control that only some forms of a window have.
+template <typename T> T* siHay(QWidget& ventana, const char* nombre, bool hay)
+{
+    return hay ? buscar<T>(ventana, nombre) : nullptr;
+}
+
+// The controls of tab 8.
+void encontrarOcho(Pantalla& p, QWidget& ventana)
+{
+    p.lbl_8_1 = buscar<QLabel>(ventana, "lbl_8_1");
+    p.lbl_8_2 = buscar<QLabel>(ventana, "lbl_8_2");
+    p.lsv_propios = buscar<QTreeWidget>(ventana, "lsv_propios");
+    p.cmd_alimentoNuevo = buscar<QPushButton>(ventana, "cmd_alimentoNuevo");
+    p.cmd_recetaNueva = buscar<QPushButton>(ventana, "cmd_recetaNueva");
+    p.cmd_propioEditar = buscar<QPushButton>(ventana, "cmd_propioEditar");
+    p.cmd_propioCopiar = buscar<QPushButton>(ventana, "cmd_propioCopiar");
+    p.cmd_propioBorrar = buscar<QPushButton>(ventana, "cmd_propioBorrar");
+    p.cmd_exportarPropios = buscar<QPushButton>(ventana, "cmd_exportarPropios");
+    p.cmd_importarPropios = buscar<QPushButton>(ventana, "cmd_importarPropios");
+}
+
 Pantalla encontrar(QWidget& ventana)
 {
     Pantalla p;
@@ -30,6 +53,7 @@ Pantalla encontrar(QWidget& ventana)
     p.frm_cinco = buscar<QWidget>(ventana, "frm_cinco");
     p.frm_seis = buscar<QWidget>(ventana, "frm_seis");
     p.frm_siete = buscar<QWidget>(ventana, "frm_siete");
+    p.frm_ocho = buscar<QWidget>(ventana, "frm_ocho");
     p.sbr_estado = buscar<QStatusBar>(ventana, "sbr_estado");
     p.lbl_perfil = buscar<QLabel>(ventana, "lbl_perfil");
     p.lbl_base = buscar<QLabel>(ventana, "lbl_base");
@@ -113,6 +137,7 @@ Pantalla encontrar(QWidget& ventana)
     p.dgr_ul = buscar<RejillaDatos>(ventana, "dgr_ul");
     p.Label26 = buscar<QLabel>(ventana, "Label26");
     p.dgr_ear = buscar<RejillaDatos>(ventana, "dgr_ear");
+    encontrarOcho(p, ventana);
     return p;
 }
 
@@ -169,5 +194,36 @@ PantallaFicha ui(Ficha& ficha)
     p.Label12 = buscar<QLabel>(ficha, "Label12");
     p.cmb_medidas = buscar<QComboBox>(ficha, "cmb_medidas");
     p.lsv_infoCompleta = buscar<QTreeWidget>(ficha, "lsv_infoCompleta");
+    return p;
+}
+
+PantallaEditor ui(EditorPropio& editor)
+{
+    PantallaEditor p;
+    // The controls of the other kind are missing on purpose.
+    const bool receta = editor.findChild<QWidget*>(QStringLiteral("tbl_ingredientes"));
+    p.tbx_nombre = buscar<QLineEdit>(editor, "tbx_nombre");
+    p.cmb_grupo = buscar<QComboBox>(editor, "cmb_grupo");
+    p.opb_por100 = siHay<QRadioButton>(editor, "opb_por100", !receta);
+    p.opb_porRacion = siHay<QRadioButton>(editor, "opb_porRacion", !receta);
+    p.tbx_racion = siHay<QLineEdit>(editor, "tbx_racion", !receta);
+    p.tbl_nutrientes = buscar<QTableWidget>(editor, "tbl_nutrientes");
+    p.cmd_masNutrientes = buscar<QPushButton>(editor, "cmd_masNutrientes");
+    p.lbl_conocidos = buscar<QLabel>(editor, "lbl_conocidos");
+    p.tbl_medidas = buscar<QTableWidget>(editor, "tbl_medidas");
+    p.cmd_medidaAgregar = buscar<QPushButton>(editor, "cmd_medidaAgregar");
+    p.cmd_medidaQuitar = buscar<QPushButton>(editor, "cmd_medidaQuitar");
+    p.tbl_ingredientes = siHay<QTableWidget>(editor, "tbl_ingredientes", receta);
+    p.tbx_ingrediente = siHay<QLineEdit>(editor, "tbx_ingrediente", receta);
+    p.cmd_ingredienteBuscar = siHay<QPushButton>(editor, "cmd_ingredienteBuscar", receta);
+    p.lsv_candidatos = siHay<QTreeWidget>(editor, "lsv_candidatos", receta);
+    p.tbx_ingredienteCantidad = siHay<QLineEdit>(editor, "tbx_ingredienteCantidad", receta);
+    p.cmb_ingredienteMedida = siHay<QComboBox>(editor, "cmb_ingredienteMedida", receta);
+    p.cmd_ingredienteAgregar = siHay<QPushButton>(editor, "cmd_ingredienteAgregar", receta);
+    p.cmd_ingredienteQuitar = siHay<QPushButton>(editor, "cmd_ingredienteQuitar", receta);
+    p.tbx_pesoCocinado = siHay<QLineEdit>(editor, "tbx_pesoCocinado", receta);
+    p.tbx_raciones = siHay<QLineEdit>(editor, "tbx_raciones", receta);
+    p.cmd_guardar = buscar<QPushButton>(editor, "cmd_guardar");
+    p.cmd_cancelar = buscar<QPushButton>(editor, "cmd_cancelar");
     return p;
 }

@@ -34,6 +34,7 @@ struct Pantalla
     QWidget* frm_cinco = nullptr;
     QWidget* frm_seis = nullptr;
     QWidget* frm_siete = nullptr;
+    QWidget* frm_ocho = nullptr;
     QStatusBar* sbr_estado = nullptr;
     QLabel* lbl_perfil = nullptr;
     QLabel* lbl_base = nullptr;
@@ -124,6 +125,17 @@ struct Pantalla
     RejillaDatos* dgr_ul = nullptr;
     QLabel* Label26 = nullptr;
     RejillaDatos* dgr_ear = nullptr;
+    // Tab 8.
+    QLabel* lbl_8_1 = nullptr;
+    QLabel* lbl_8_2 = nullptr;
+    QTreeWidget* lsv_propios = nullptr;
+    QPushButton* cmd_alimentoNuevo = nullptr;
+    QPushButton* cmd_recetaNueva = nullptr;
+    QPushButton* cmd_propioEditar = nullptr;
+    QPushButton* cmd_propioCopiar = nullptr;
+    QPushButton* cmd_propioBorrar = nullptr;
+    QPushButton* cmd_exportarPropios = nullptr;
+    QPushButton* cmd_importarPropios = nullptr;
 };
 
 // The controls of `ventana`, found at the first call and kept while it lives.
@@ -131,7 +143,9 @@ Pantalla& ui(QWidget& ventana);
 
 class DialogoIngesta;
 class DialogoPerfil;
+class EditorPropio;
 class Ficha;
+class QTableWidget;
 
 // The controls of a profile-name dialog, by the object names they carry.
 struct PantallaPerfil
@@ -178,3 +192,34 @@ struct PantallaFicha
 };
 
 PantallaFicha ui(Ficha& ficha);
+
+// The controls of the editor of an own food or recipe (those of a recipe
+// are null for a food, and the reverse).
+struct PantallaEditor
+{
+    QLineEdit* tbx_nombre = nullptr;
+    QComboBox* cmb_grupo = nullptr;
+    QRadioButton* opb_por100 = nullptr;
+    QRadioButton* opb_porRacion = nullptr;
+    QLineEdit* tbx_racion = nullptr;
+    QTableWidget* tbl_nutrientes = nullptr;
+    QPushButton* cmd_masNutrientes = nullptr;
+    QLabel* lbl_conocidos = nullptr;
+    QTableWidget* tbl_medidas = nullptr;
+    QPushButton* cmd_medidaAgregar = nullptr;
+    QPushButton* cmd_medidaQuitar = nullptr;
+    QTableWidget* tbl_ingredientes = nullptr;
+    QLineEdit* tbx_ingrediente = nullptr;
+    QPushButton* cmd_ingredienteBuscar = nullptr;
+    QTreeWidget* lsv_candidatos = nullptr;
+    QLineEdit* tbx_ingredienteCantidad = nullptr;
+    QComboBox* cmb_ingredienteMedida = nullptr;
+    QPushButton* cmd_ingredienteAgregar = nullptr;
+    QPushButton* cmd_ingredienteQuitar = nullptr;
+    QLineEdit* tbx_pesoCocinado = nullptr;
+    QLineEdit* tbx_raciones = nullptr;
+    QPushButton* cmd_guardar = nullptr;
+    QPushButton* cmd_cancelar = nullptr;
+};
+
+PantallaEditor ui(EditorPropio& editor);

@@ -2,6 +2,7 @@
 
 #include "storage/basedatos.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QSettings>
 
@@ -57,6 +58,9 @@ QMessageBox::StandardButton mostrar(QWidget* padre, const Mensaje& mensaje,
     if (respondedor())
         return respondedor()(mensaje);
     QMessageBox caja(icono(mensaje.tipo), mensaje.titulo, mensaje.texto, botones, padre);
+    for (auto r = mensaje.rotulos.cbegin(); r != mensaje.rotulos.cend(); ++r)
+        if (QAbstractButton* b = caja.button(r.key()))
+            b->setText(r.value());
     return QMessageBox::StandardButton(caja.exec());
 }
 

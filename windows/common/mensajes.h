@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 
@@ -18,6 +19,10 @@ struct Mensaje
     Tipo tipo;
     QString titulo;
     QString texto;
+    // Captions in place of the standard ones, for answers of the program's
+    // own ("Skip", "Replace"); the button pressed is still told as the
+    // standard button it is.
+    QMap<QMessageBox::StandardButton, QString> rotulos = {};
 };
 
 // Answers a message box in place of the user; returns the button pressed.

@@ -4,6 +4,7 @@
 #include "resources/iconos.h"
 #include "storage/basedatos.h"
 #include "storage/registro.h"
+#include "windows/catalogue/pestanapropios.h"
 #include "windows/catalogue/pestanaranking.h"
 #include "windows/common/acerca.h"
 #include "windows/common/controles.h"
@@ -76,7 +77,7 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     auto* ayuda = new QShortcut(QKeySequence::HelpContents, this);
     connect(ayuda, &QShortcut::activated, this, [this] { mostrarAcerca(this); });
 
-    // Alt+1 ... Alt+7 go to tab 1 ... 7.
+    // Alt+1 ... Alt+8 go to tab 1 ... 8.
     for (int i = 0; i < m_pestanas->count(); ++i) {
         auto* atajo = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this);
         connect(atajo, &QShortcut::activated, this, [this, i] { m_pestanas->setCurrentIndex(i); });
@@ -138,6 +139,10 @@ void VentanaPrincipal::construir()
     agregarPestana(m_perfiles, "frm_seis", QStringLiteral("6: Manage profiles"), "seis");
     m_dris = new PestanaDRIs;
     agregarPestana(m_dris, "frm_siete", QStringLiteral("7: Set DRIs"), "siete");
+    m_propios = new PestanaPropios;
+    agregarPestana(m_propios, "frm_ocho", QStringLiteral("8: My foods"), "ocho");
+    connect(m_propios, &PestanaPropios::alimentosCambiados, this,
+            &VentanaPrincipal::alCambiarAlimentos);
 }
 
 VentanaPrincipal::~VentanaPrincipal()
@@ -169,6 +174,7 @@ void VentanaPrincipal::cargarDatos()
     alCambiarPerfil(Sesion::Cambio::OtroPerfil);
     m_ranking->poblarComboNutrientes();
     m_ranking->poblarComboCategorias();
+    m_propios->cargar();
     mostrarEstadoBase();
 }
 
@@ -248,6 +254,13 @@ void VentanaPrincipal::alCambiarPerfil(Sesion::Cambio cambio)
                                                   : linea);
 }
 
+void VentanaPrincipal::alCambiarAlimentos()
+{
+    // Tab 2's food list may hold the food that changed or went: it is
+    // emptied, and picking the group again lists the foods as they are now.
+    m_busqueda->extraerAlimentos(QString());
+}
+
 void VentanaPrincipal::situarMarcos()
 {
     const QSignalBlocker bloqueo(m_pestanas);
@@ -306,6 +319,9 @@ void VentanaPrincipal::mostrarTabs()
     } else if (clave == QLatin1String("seis")) {
         m_perfiles->cargarPerfiles();
         return;
+    } else if (clave == QLatin1String("ocho")) {
+        m_propios->cargar();
+        return;
     } else {
         return;
     }
@@ -325,7 +341,7 @@ void VentanaPrincipal::ajustarTitulos()
     // short forms; each tab's tip keeps the full caption.
     static const char* const cortos[] = {
         "1: Personal data", "2: Search food", "3: Sort by nutrient", "4: Confirm intakes",
-        "5: Results",       "6: Profiles",    "7: Set DRIs"};
+        "5: Results",       "6: Profiles",    "7: Set DRIs",         "8: My foods"};
     QTabBar* barra = m_pestanas->tabBar();
     // The bar's size hint is that of its captions unshortened.
     for (int i = 0; i < barra->count(); ++i)

@@ -15,10 +15,11 @@ class QTabWidget;
 class PestanaDRIs;
 class PestanaIngestas;
 class PestanaPerfiles;
+class PestanaPropios;
 class PestanaRanking;
 class PestanaResultados;
 
-// The main window `f`: seven tabs, one per step of the work, over the one
+// The main window `f`: eight tabs, one per step of the work, over the one
 // database of the program. It owns the session and composes the tabs, each
 // given its own controls and the session.
 class VentanaPrincipal : public QWidget
@@ -52,7 +53,7 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
-    // The tab strip with the seven tabs, and the status bar under it.
+    // The tab strip with the eight tabs, and the status bar under it.
     void construir();
     // Adds `pagina` as the next tab, named `nombre`, its caption `titulo`
     // and its key `clave` (what the tab controller tells it by).
@@ -71,6 +72,9 @@ private:
     void cambioDePestana(int indice);
     // What depends on the current profile, refreshed after it changed.
     void alCambiarPerfil(Sesion::Cambio cambio);
+    // Own foods were stored or removed: the food lists of the tabs may show
+    // one that changed or went.
+    void alCambiarAlimentos();
     // Writes what is still being edited in the grids of a tab, before the
     // tab is left or reloaded.
     void confirmarEdiciones(int pestana);
@@ -93,6 +97,7 @@ private:
     PestanaIngestas* m_ingestas = nullptr;
     PestanaResultados* m_resultados = nullptr;
     PestanaDRIs* m_dris = nullptr;
+    PestanaPropios* m_propios = nullptr;
 
     int m_pestanaAnterior = 0;
     bool m_terminada = false;
