@@ -8,6 +8,7 @@
 #include "windows/catalogue/editorpropio.h"
 #include "windows/catalogue/pestanapropios.h"
 
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -277,6 +278,65 @@ private slots:
         QVERIFY(
             p.fx.valor(QStringLiteral("select count(*) from total where id=%1").arg(id)).toInt() ==
             0);
+    }
+
+    // "Copy to my foods..." on a food of tab 2: the copy, changed, is found
+    // at once under "My foods" with its mark, beside the USDA food.
+    void copiaDesdeBusqueda()
+    {
+        Propios p;
+        p.ui().tbs_fichas->setCurrentIndex(1);
+        p.ui().tbx_buscar->setText(QStringLiteral("milk"));
+        QTest::mouseClick(p.ui().cmd_buscar, Qt::LeftButton);
+        QListWidget* grupos = p.ui().lbx_categorias;
+        QTest::mouseClick(grupos->viewport(), Qt::LeftButton, {},
+                          grupos->visualItemRect(grupos->item(0)).center());
+        Escena::pulsar(p.ui().lsv_alimentos, 0, Qt::RightButton);
+        p.ui().buscador->hide();
+        QTimer::singleShot(0, p.f.get(), [&p] {
+            EditorPropio* e = p.f->findChild<EditorPropio*>();
+            ui(*e).tbx_nombre->setText(QStringLiteral("Milk, farm"));
+            guardar(*e);
+        });
+        p.ui().copyToMyFoodsBuscador->trigger();
+        QStringList nombres;
+        for (int i = 0; i < grupos->count(); ++i)
+            nombres << grupos->item(i)->text();
+        QCOMPARE(nombres, (QStringList{"Dairy and Egg Products", "My foods", "Snacks"}));
+        QCOMPARE(grupos->currentRow(), 0);
+        QCOMPARE(p.ui().lsv_alimentos->topLevelItemCount(), 1);
+        QTest::mouseClick(grupos->viewport(), Qt::LeftButton, {},
+                          grupos->visualItemRect(grupos->item(1)).center());
+        QTreeWidgetItem* propio = p.ui().lsv_alimentos->topLevelItem(0);
+        QCOMPARE(propio->text(0), QStringLiteral("Milk, farm"));
+        QVERIFY(!propio->icon(0).isNull());
+    }
+
+    // Exported, then imported again: the names that exist are asked about
+    // once; "Keep both" stores the imported ones beside them.
+    void exportarEImportar()
+    {
+        Propios p;
+        propios::AlimentoPropio pan;
+        pan.nombre = QStringLiteral("Bread");
+        QString fallo;
+        QVERIFY(propios::guardar(pan, &fallo) > 0);
+        p.pestana().cargar();
+        const QString archivo = p.fx.ruta(QStringLiteral("mine.csv"));
+        mensajes::instalarElector(
+            [&](const QString&, const QString&, const QString&) { return archivo; });
+        QTest::mouseClick(p.ui().cmd_exportarPropios, Qt::LeftButton);
+        QCOMPARE(p.msgs.textos(), QStringList{"1 food exported to " + archivo});
+        p.msgs.limpiar();
+        p.msgs.responder(QMessageBox::YesToAll);
+        QTest::mouseClick(p.ui().cmd_importarPropios, Qt::LeftButton);
+        mensajes::instalarElector({});
+        QCOMPARE(p.msgs.textos(),
+                 (QStringList{"1 of the file's 1 food has the name of one of yours (Bread). Skip "
+                              "them, replace yours with them, or keep both (the imported ones get "
+                              "a number after the name)?",
+                              "Imported from " + archivo + ": 1 new, 0 replaced, 0 skipped"}));
+        QCOMPARE(Escena::textos(p.ui().lsv_propios), (QStringList{"Bread", "Bread (2)"}));
     }
 
     // A database without the tables of own foods: the tab says so.

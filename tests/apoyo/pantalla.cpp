@@ -76,6 +76,7 @@ Pantalla encontrar(QWidget& ventana)
     p.ayudaMedidas = p.frm_dos->findChild<AyudaMedidas*>();
     p.buscador = buscar<QMenu>(ventana, "buscador");
     p.displayNutrientsBuscador = buscar<QAction>(ventana, "displayNutrientsBuscador");
+    p.copyToMyFoodsBuscador = buscar<QAction>(ventana, "copyToMyFoodsBuscador");
     p.lbl_3_1 = buscar<QLabel>(ventana, "lbl_3_1");
     p.lbl_3_2 = buscar<QLabel>(ventana, "lbl_3_2");
     p.cmb_nutrientes = buscar<QComboBox>(ventana, "cmb_nutrientes");
@@ -85,6 +86,7 @@ Pantalla encontrar(QWidget& ventana)
     p.listadoOrdenado = buscar<QMenu>(ventana, "listadoOrdenado");
     p.setIntake = buscar<QAction>(ventana, "setIntake");
     p.displayNutrients = buscar<QAction>(ventana, "displayNutrients");
+    p.copyToMyFoods = buscar<QAction>(ventana, "copyToMyFoods");
     p.lbl_4_1 = buscar<QLabel>(ventana, "lbl_4_1");
     p.lbl_4_2 = buscar<QLabel>(ventana, "lbl_4_2");
     p.dgr_alimentos = buscar<RejillaDatos>(ventana, "dgr_alimentos");

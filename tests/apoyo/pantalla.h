@@ -59,6 +59,7 @@ struct Pantalla
     AyudaMedidas* ayudaMedidas = nullptr;
     QMenu* buscador = nullptr;
     QAction* displayNutrientsBuscador = nullptr;
+    QAction* copyToMyFoodsBuscador = nullptr;
     // Tab 3.
     QLabel* lbl_3_1 = nullptr;
     QLabel* lbl_3_2 = nullptr;
@@ -69,6 +70,7 @@ struct Pantalla
     QMenu* listadoOrdenado = nullptr;
     QAction* setIntake = nullptr;
     QAction* displayNutrients = nullptr;
+    QAction* copyToMyFoods = nullptr;
     // Tab 4.
     QLabel* lbl_4_1 = nullptr;
     QLabel* lbl_4_2 = nullptr;

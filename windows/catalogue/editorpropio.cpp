@@ -762,3 +762,20 @@ bool editarPropio(QWidget* padre, const propios::AlimentoPropio& a)
     EditorPropio editor(padre, a);
     return editor.exec() == QDialog::Accepted && editor.guardado() > 0;
 }
+
+bool copiarAlimentoPropio(QWidget* padre, qint64 alimento)
+{
+    if (!propios::disponibles()) {
+        mensajes::avisar(padre, QStringLiteral("This database has no room for your own foods"));
+        return false;
+    }
+    QString fallo;
+    const std::optional<propios::AlimentoPropio> copia = propios::copiaDe(alimento, &fallo);
+    if (!copia) {
+        if (!fallo.isEmpty())
+            escribirLog(QStringLiteral("copiarAlimentoPropio() -> ") + fallo);
+        mensajes::error(padre, QStringLiteral("The food could not be read"));
+        return false;
+    }
+    return editarPropio(padre, *copia);
+}

@@ -118,3 +118,7 @@ private:
 // Opens the editor over `padre` on `a` (a copy of another food, say) and
 // waits for it; true when the food was stored.
 bool editarPropio(QWidget* padre, const propios::AlimentoPropio& a);
+
+// "Copy to my foods...": the editor on a new own food with the values and
+// measures of `alimento`; true when it was stored.
+bool copiarAlimentoPropio(QWidget* padre, qint64 alimento);

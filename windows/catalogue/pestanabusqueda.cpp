@@ -4,6 +4,7 @@
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/catalogue/ayudamedidas.h"
+#include "windows/catalogue/editorpropio.h"
 #include "windows/catalogue/ficha.h"
 #include "windows/catalogue/ingesta.h"
 #include "windows/catalogue/menulista.h"
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -74,6 +76,8 @@ void PestanaBusqueda::construir()
     m_menu = crear<QMenu>(m_alimentos, "buscador");
     m_mostrarNutrientes = m_menu->addAction(QStringLiteral("&Display nutrients"));
     m_mostrarNutrientes->setObjectName(QStringLiteral("displayNutrientsBuscador"));
+    m_copiar = m_menu->addAction(QStringLiteral("&Copy to my foods..."));
+    m_copiar->setObjectName(QStringLiteral("copyToMyFoodsBuscador"));
 }
 
 void PestanaBusqueda::conectar()
@@ -103,6 +107,7 @@ void PestanaBusqueda::conectar()
     connect(m_alimentos, &QTreeWidget::itemDoubleClicked, this,
             &PestanaBusqueda::mostrarNutrientes);
     connect(m_mostrarNutrientes, &QAction::triggered, this, &PestanaBusqueda::mostrarNutrientes);
+    connect(m_copiar, &QAction::triggered, this, &PestanaBusqueda::copiarAPropios);
     connect(m_guardar, &QPushButton::clicked, this, &PestanaBusqueda::guardar);
     // Enter in the grams box or the quantity box saves, as Save does.
     connect(m_cantidad, &QLineEdit::returnPressed, m_guardar, &QPushButton::click);
@@ -143,11 +148,16 @@ bool PestanaBusqueda::validarBusqueda()
 
 void PestanaBusqueda::buscarCategorias()
 {
+    m_condicionBusqueda = catalogo::terminos(m_buscar->text());
+    listarCategorias();
+}
+
+void PestanaBusqueda::listarCategorias()
+{
     almacen::Ocupado ocupado;
     QListWidget* lista = m_categorias;
     lista->clear();
     m_sinCategorias = false;
-    m_condicionBusqueda = catalogo::terminos(m_buscar->text());
     if (m_condicionBusqueda.vacia()) {
         // Blanks alone name nothing to look for.
         lista->addItem(sinCoincidencias());
@@ -172,6 +182,33 @@ void PestanaBusqueda::buscarCategorias()
     }
     m_idsCategorias = ids;
     lista->addItems(nombres);
+}
+
+void PestanaBusqueda::releer()
+{
+    if (m_condicionBusqueda.vacia())
+        return;
+    const int linea = m_categorias->currentRow();
+    const QString grupo = !m_sinCategorias && linea >= 0 && linea < m_idsCategorias.size()
+                              ? m_idsCategorias.at(linea)
+                              : QString();
+    listarCategorias();
+    m_alimentos->clear();
+    m_alimentoSeleccionado = 0;
+    mostrarMedidas(0);
+    const int otra = int(m_idsCategorias.indexOf(grupo));
+    if (grupo.isEmpty() || otra < 0 || m_sinCategorias)
+        return;
+    const QSignalBlocker bloqueo(m_categorias);
+    m_categorias->setCurrentRow(otra);
+    extraerAlimentos(grupo);
+}
+
+void PestanaBusqueda::copiarAPropios()
+{
+    const QList<QTreeWidgetItem*> elegidas = m_alimentos->selectedItems();
+    if (!elegidas.isEmpty() && copiarAlimentoPropio(window(), idAlimento(elegidas.first())))
+        emit alimentosCambiados();
 }
 
 void PestanaBusqueda::categoriaPulsada(int linea)

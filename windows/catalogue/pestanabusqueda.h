@@ -39,7 +39,15 @@ public:
     // have changed it).
     void releerGuardada();
 
+    // Lists again, after the user's own foods changed: the groups of the
+    // last search, and the foods of the group shown while it has some.
+    void releer();
+
     qint64 alimentoSeleccionado() const { return m_alimentoSeleccionado; }
+
+signals:
+    // An own food was stored from this tab ("Copy to my foods...").
+    void alimentosCambiados();
 
 private:
     void construir();
@@ -47,6 +55,9 @@ private:
     void categoriaPulsada(int linea);
     void alimentoPulsado(QTreeWidgetItem* fila);
     void mostrarNutrientes();
+    void copiarAPropios();
+    // The category list of the last search's terms.
+    void listarCategorias();
     void guardar();
     // Shows the food's measures and stored intake in the helper (0: none).
     void mostrarMedidas(qint64 alimento);
@@ -60,9 +71,10 @@ private:
     QPushButton* m_guardar = nullptr;     // cmd_guardar
     // Household measures that fill the grams box.
     AyudaMedidas* m_ayudaMedidas = nullptr;
-    // The food list's pop-up menu and its one entry.
+    // The food list's pop-up menu and its entries.
     QMenu* m_menu = nullptr;                // buscador
     QAction* m_mostrarNutrientes = nullptr; // displayNutrientsBuscador
+    QAction* m_copiar = nullptr;            // copyToMyFoodsBuscador
     // The terms of the last search, which a category click lists foods for.
     catalogo::Busqueda m_condicionBusqueda;
     // The group id of each line of the category list.

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTreeWidget>
@@ -262,6 +263,16 @@ void PestanaPropios::borrar()
     }
 }
 
+namespace {
+
+QString cuantosAlimentos(int n)
+{
+    return n == 1 ? QStringLiteral("1 food")
+                  : QStringLiteral("%1 foods").arg(QLocale().toString(n));
+}
+
+} // namespace
+
 void PestanaPropios::exportar()
 {
     if (m_lista->topLevelItemCount() == 0) {
@@ -279,9 +290,9 @@ void PestanaPropios::exportar()
     int cuantos = 0;
     QString fallo;
     if (intercambio::exportar(ruta, &cuantos, &fallo))
-        mensajes::informar(window(), QStringLiteral("%1 food(s) exported to %2")
-                                         .arg(cuantos)
-                                         .arg(QDir::toNativeSeparators(ruta)));
+        mensajes::informar(window(),
+                           QStringLiteral("%1 exported to %2")
+                               .arg(cuantosAlimentos(cuantos), QDir::toNativeSeparators(ruta)));
     else
         mensajes::error(window(), QStringLiteral("Your foods could not be exported to %1:\n%2")
                                       .arg(QDir::toNativeSeparators(ruta), fallo));
@@ -295,12 +306,12 @@ PestanaPropios::preguntarRepetidos(const intercambio::Lectura& l)
     if (n > 3)
         nombres << QStringLiteral("...");
     mensajes::Mensaje m{mensajes::Tipo::Pregunta, QStringLiteral("Import my foods"),
-                        QStringLiteral("%1 of the %2 food(s) of the file have the name of one of "
-                                       "yours (%3). Skip them, replace yours with them, or keep "
-                                       "both (the imported ones get a number after the name)?")
-                            .arg(n)
-                            .arg(l.alimentos.size())
-                            .arg(nombres.join(QStringLiteral(", ")))};
+                        QStringLiteral("%1 of the file's %2 %3 the name of one of yours (%4). "
+                                       "Skip them, replace yours with them, or keep both (the "
+                                       "imported ones get a number after the name)?")
+                            .arg(QLocale().toString(n), cuantosAlimentos(int(l.alimentos.size())),
+                                 QLatin1String(n == 1 ? "has" : "have"),
+                                 nombres.join(QStringLiteral(", ")))};
     m.rotulos = {{QMessageBox::Ignore, QStringLiteral("Skip")},
                  {QMessageBox::Yes, QStringLiteral("Replace")},
                  {QMessageBox::YesToAll, QStringLiteral("Keep both")}};
@@ -327,8 +338,7 @@ void PestanaPropios::importar()
     QString fallo;
     const std::optional<intercambio::Lectura> lectura = intercambio::leer(ruta, &fallo);
     if (!lectura) {
-        mensajes::error(window(), QStringLiteral("%1 cannot be imported:\n%2")
-                                      .arg(QDir::toNativeSeparators(ruta), fallo));
+        mensajes::error(window(), fallo);
         return;
     }
     std::optional<intercambio::Repetidos> repetidos = intercambio::Repetidos::Saltar;

@@ -5,6 +5,7 @@
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 #include "windows/catalogue/dialogoingesta.h"
+#include "windows/catalogue/editorpropio.h"
 #include "windows/catalogue/ficha.h"
 #include "windows/catalogue/ingesta.h"
 #include "windows/catalogue/menulista.h"
@@ -31,6 +32,11 @@ PestanaRanking::PestanaRanking(Sesion& sesion, QWidget* padre) : QWidget(padre),
     connect(m_lista, &QTreeWidget::itemDoubleClicked, this, &PestanaRanking::mostrarNutrientes);
     connect(m_mostrarNutrientes, &QAction::triggered, this, &PestanaRanking::mostrarNutrientes);
     connect(m_fijarIngesta, &QAction::triggered, this, &PestanaRanking::abrirDialogoIngesta);
+    connect(m_copiar, &QAction::triggered, this, [this] {
+        const QList<QTreeWidgetItem*> elegidas = m_lista->selectedItems();
+        if (!elegidas.isEmpty() && copiarAlimentoPropio(window(), idAlimento(elegidas.first())))
+            emit alimentosCambiados();
+    });
 
     QHeaderView* cabecera = m_lista->header();
     cabecera->setSectionsClickable(true);
@@ -84,6 +90,8 @@ void PestanaRanking::construir()
     m_fijarIngesta->setObjectName(QStringLiteral("setIntake"));
     m_mostrarNutrientes = m_menu->addAction(QStringLiteral("&Display all nutrients"));
     m_mostrarNutrientes->setObjectName(QStringLiteral("displayNutrients"));
+    m_copiar = m_menu->addAction(QStringLiteral("&Copy to my foods..."));
+    m_copiar->setObjectName(QStringLiteral("copyToMyFoods"));
 }
 
 void PestanaRanking::ocultarListado()
@@ -178,6 +186,12 @@ void PestanaRanking::cargarListadoOrdenado()
     lista->addTopLevelItems(filas);
     // A new ranking is read from its top, wherever the last one was left.
     lista->scrollToTop();
+}
+
+void PestanaRanking::releer()
+{
+    if (m_lista->topLevelItemCount() > 0)
+        cargarListadoOrdenado();
 }
 
 void PestanaRanking::abrirDialogoIngesta()

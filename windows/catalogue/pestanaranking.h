@@ -30,6 +30,13 @@ public:
     void ocultarListado();
     // Closes the intake dialog and the detail windows that are open.
     void cerrarDialogos();
+    // Ranks again, after the user's own foods changed, when a ranking is
+    // shown.
+    void releer();
+
+signals:
+    // An own food was stored from this tab ("Copy to my foods...").
+    void alimentosCambiados();
 
 private:
     void construir();
@@ -46,6 +53,7 @@ private:
     QMenu* m_menu = nullptr;                // listadoOrdenado
     QAction* m_fijarIngesta = nullptr;      // setIntake
     QAction* m_mostrarNutrientes = nullptr; // displayNutrients
+    QAction* m_copiar = nullptr;            // copyToMyFoods
     // Compared only: it may be on its way out when an event reaches the filter.
     QPointer<DialogoIngesta> m_i;
 };

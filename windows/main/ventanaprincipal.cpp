@@ -143,6 +143,10 @@ void VentanaPrincipal::construir()
     agregarPestana(m_propios, "frm_ocho", QStringLiteral("8: My foods"), "ocho");
     connect(m_propios, &PestanaPropios::alimentosCambiados, this,
             &VentanaPrincipal::alCambiarAlimentos);
+    connect(m_busqueda, &PestanaBusqueda::alimentosCambiados, this,
+            &VentanaPrincipal::alCambiarAlimentos);
+    connect(m_ranking, &PestanaRanking::alimentosCambiados, this,
+            &VentanaPrincipal::alCambiarAlimentos);
 }
 
 VentanaPrincipal::~VentanaPrincipal()
@@ -256,9 +260,11 @@ void VentanaPrincipal::alCambiarPerfil(Sesion::Cambio cambio)
 
 void VentanaPrincipal::alCambiarAlimentos()
 {
-    // Tab 2's food list may hold the food that changed or went: it is
-    // emptied, and picking the group again lists the foods as they are now.
-    m_busqueda->extraerAlimentos(QString());
+    // The lists of tabs 2 and 3 may hold the food that changed or went:
+    // they are read again, and tab 8 lists the foods as they are now.
+    m_busqueda->releer();
+    m_ranking->releer();
+    m_propios->cargar();
 }
 
 void VentanaPrincipal::situarMarcos()
