@@ -1,5 +1,6 @@
 #include "windows/profiles/pestanaperfiles.h"
 
+#include "catalogue/propios.h"
 #include "evaluation/sesion.h"
 #include "profiles/perfiles.h"
 #include "storage/basedatos.h"
@@ -129,6 +130,12 @@ void PestanaPerfiles::restaurar()
         pregunta += QStringLiteral("\n%1 food(s) of its intakes that the food table no longer "
                                    "has will be kept, marked withdrawn.")
                         .arg(respaldo->retirados.size());
+    const int propiosActuales = int(propios::idsPropios().size());
+    if (respaldo->alimentosPropios() > 0 || propiosActuales > 0)
+        pregunta += QStringLiteral("\nYour %1 own food(s) and recipe(s) will be replaced by the "
+                                   "file's %2.")
+                        .arg(propiosActuales)
+                        .arg(respaldo->alimentosPropios());
     if (respaldo->valoresDistintos > 0)
         pregunta += QStringLiteral("\n%1 reference value(s) or upper limit(s) of the file differ "
                                    "from yours and will replace them.")
@@ -144,12 +151,17 @@ void PestanaPerfiles::restaurar()
     m_sesion.anunciarCambioDePerfil(Sesion::Cambio::Base);
     cargarPerfiles();
     if (hecho)
-        mensajes::informar(window(), QStringLiteral("Data restored from %1: %2 profile(s), %3 "
-                                                    "intake(s), %4 edited reference value(s)")
-                                         .arg(QDir::toNativeSeparators(ruta))
-                                         .arg(respaldo->perfiles.size())
-                                         .arg(respaldo->ingestas.size())
-                                         .arg(respaldo->editados));
+        mensajes::informar(
+            window(),
+            QStringLiteral("Data restored from %1: %2 profile(s), %3 "
+                           "intake(s), %4 edited reference value(s)%5")
+                .arg(QDir::toNativeSeparators(ruta))
+                .arg(respaldo->perfiles.size())
+                .arg(respaldo->ingestas.size())
+                .arg(respaldo->editados)
+                .arg(respaldo->alimentosPropios() > 0
+                         ? QStringLiteral(", %1 own food(s)").arg(respaldo->alimentosPropios())
+                         : QString()));
     else
         mensajes::error(window(), QStringLiteral("The data could not be restored from %1:\n%2")
                                       .arg(QDir::toNativeSeparators(ruta), fallo));
