@@ -80,6 +80,17 @@ QString lectura(const QStringList& columnas, const QString& alias)
     return partes.join(QStringLiteral(", "));
 }
 
+// A recipe's value to four significant digits: as exact as the table's
+// values, and as the editor shows it.
+double cuatroCifras(double v)
+{
+    if (v == 0 || !std::isfinite(v))
+        return v;
+    const int p = 3 - int(std::floor(std::log10(std::fabs(v))));
+    const double escala = std::pow(10.0, std::abs(p));
+    return p >= 0 ? std::round(v * escala) / escala : std::round(v / escala) * escala;
+}
+
 Problema rechazo(const QString& campo, const QString& texto)
 {
     return {Problema::Rechazo, campo, texto};
@@ -271,7 +282,7 @@ Calculo calcularReceta(const QList<ValoresIngrediente>& ingredientes, double pes
         }
         if (conocidos == 0)
             continue;
-        c.valores.insert(columna, suma / peso * 100.0);
+        c.valores.insert(columna, cuatroCifras(suma / peso * 100.0));
         if (faltan > 0)
             c.desconocidos.insert(columna, faltan);
     }

@@ -122,7 +122,8 @@ struct Calculo
 };
 
 // A recipe's values per 100 g of a dish of `peso` grams: for each column,
-// the sum of value x grams / 100 over the ingredients, per 100 g. An
+// the sum of value x grams / 100 over the ingredients, per 100 g, to four
+// significant digits. An
 // ingredient without the value makes it a lower bound; no ingredient with
 // it leaves it unknown.
 Calculo calcularReceta(const QList<ValoresIngrediente>& ingredientes, double peso,

@@ -158,9 +158,10 @@ private slots:
                 ->valor(QStringLiteral("select %1 from total where id=%2").arg(columna).arg(id))
                 .toDouble();
         };
-        QCOMPARE(valor("Energy"), (61 * 5 + 52 * 2 + 264) / 700.0 * 100);
-        QCOMPARE(valor("Calcium_Ca"), (113 * 5 + 6 * 2 + 126) / 700.0 * 100);
-        QCOMPARE(valor("Leucine"), (0.265 * 5 + 0.013 * 2) / 700.0 * 100);
+        // (61 x 5 + 52 x 2 + 264) / 700 x 100, and so on, to four digits.
+        QCOMPARE(valor("Energy"), 96.14);
+        QCOMPARE(valor("Calcium_Ca"), 100.4);
+        QCOMPARE(valor("Leucine"), 0.193);
         int ingredientes = 0;
         QCOMPARE(propios::desconocidos(id, &ingredientes),
                  (QHash<QString, int>{{"Leucine", 1}, {"Isoleucine", 1}}));
