@@ -260,6 +260,10 @@ QGroupBox* EditorPropio::construirReceta()
                 {QStringLiteral("Food"), QStringLiteral("Amount"), QStringLiteral("Grams")});
     m_ingredientes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_ingredientes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Rows of one line each, so that a recipe's ingredients show at once.
+    const int linea = m_ingredientes->fontMetrics().lineSpacing() + 8;
+    m_ingredientes->verticalHeader()->setDefaultSectionSize(linea);
+    m_ingredientes->setMinimumHeight(7 * linea);
     m_quitar = boton(caja, "cmd_ingredienteQuitar", QStringLiteral("Remove"));
     m_pesoCocinado = crear<QLineEdit>(caja, "tbx_pesoCocinado");
     m_pesoCocinado->setMaximumWidth(200);
@@ -276,9 +280,9 @@ QGroupBox* EditorPropio::construirReceta()
     plato->addRow(etiqueta(caja, "lbl_raciones", QStringLiteral("Servings (optional):")),
                   m_raciones);
     auto* v = new QVBoxLayout(caja);
-    v->addWidget(m_ingredientes, 2);
+    v->addWidget(m_ingredientes, 3);
     v->addLayout(quitar);
-    v->addLayout(construirBusqueda(caja), 3);
+    v->addLayout(construirBusqueda(caja), 2);
     v->addLayout(plato);
     return caja;
 }
@@ -291,6 +295,7 @@ QLayout* EditorPropio::construirBusqueda(QWidget* caja)
         listaInforme(caja, "lsv_candidatos", {QStringLiteral("Food"), QStringLiteral("Group")},
                      {QStringLiteral("food"), QStringLiteral("group")});
     m_candidatos->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_candidatos->setMaximumHeight(8 * m_candidatos->fontMetrics().lineSpacing());
     m_cantidad = crear<QLineEdit>(caja, "tbx_ingredienteCantidad");
     m_cantidad->setMaxLength(12);
     m_cantidad->setMaximumWidth(70);
