@@ -1,5 +1,6 @@
 #include "catalogue/intercambio.h"
 
+#include "storage/archivos.h"
 #include "storage/registro.h"
 
 #include <QFile>
@@ -31,16 +32,6 @@ const QString deIngrediente = QStringLiteral("ingredient");
 // A file of own foods is small; anything much larger is not one.
 constexpr qint64 tamanoMaximo = 64 << 20;
 
-QString campo(const QString& texto)
-{
-    if (!texto.contains(QLatin1Char(',')) && !texto.contains(QLatin1Char('"')) &&
-        !texto.contains(QLatin1Char('\n')) && !texto.contains(QLatin1Char('\r')))
-        return texto;
-    QString doble = texto;
-    doble.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + doble + QLatin1Char('"');
-}
-
 // A number as it reads back exactly.
 QString numero(double v)
 {
@@ -51,7 +42,7 @@ QString linea(const QStringList& campos)
 {
     QStringList escritos;
     for (const QString& c : campos)
-        escritos << campo(c);
+        escritos << almacen::campoCsv(c);
     return escritos.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
 

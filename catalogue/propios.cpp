@@ -603,30 +603,31 @@ qint64 idDeNombre(const QString& nombre)
     return c.vacia() ? 0 : c.filas.first().value(0).toLongLong();
 }
 
-QStringList perfilesQueLoUsan(qint64 alimento)
+namespace {
+
+// The first column of the rows of `sentencia` for the food.
+QStringList nombresDe(const char* sentencia, qint64 alimento)
 {
     QStringList nombres;
-    for (const QVariantList& f :
-         almacen::consultar(QStringLiteral("select distinct p.name from saves s inner join "
-                                           "profiles p on p.id=s.prof_id where s.food_id=? "
-                                           "order by p.name"),
-                            {alimento})
-             .filas)
+    for (const QVariantList& f : almacen::consultar(QLatin1String(sentencia), {alimento}).filas)
         nombres << f.value(0).toString();
     return nombres;
 }
 
+} // namespace
+
+QStringList perfilesQueLoUsan(qint64 alimento)
+{
+    return nombresDe("select distinct p.name from saves s inner join profiles p on "
+                     "p.id=s.prof_id where s.food_id=? order by p.name",
+                     alimento);
+}
+
 QStringList recetasQueLoUsan(qint64 alimento)
 {
-    QStringList nombres;
-    for (const QVariantList& f :
-         almacen::consultar(QStringLiteral("select distinct t.description from own_ingredients "
-                                           "i inner join total t on t.id=i.recipe_id where "
-                                           "i.food_id=? order by t.description"),
-                            {alimento})
-             .filas)
-        nombres << f.value(0).toString();
-    return nombres;
+    return nombresDe("select distinct t.description from own_ingredients i inner join total t "
+                     "on t.id=i.recipe_id where i.food_id=? order by t.description",
+                     alimento);
 }
 
 bool quitar(qint64 id, QString* fallo)

@@ -54,16 +54,6 @@ const Informe::Fila* filaDe(const Informe& informe, const QString& clave)
     return nullptr;
 }
 
-QString campoCsv(const QString& campo)
-{
-    if (!campo.contains(QLatin1Char(',')) && !campo.contains(QLatin1Char('"')) &&
-        !campo.contains(QLatin1Char('\n')) && !campo.contains(QLatin1Char('\r')))
-        return campo;
-    QString t = campo;
-    t.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + t + QLatin1Char('"');
-}
-
 // A text cell a spreadsheet would take for a formula (or a command) gets a
 // leading apostrophe; cells of numbers do not pass through here.
 QString textoCsv(const QString& texto)
@@ -80,7 +70,7 @@ QByteArray csv(const QList<QStringList>& filas)
     for (const QStringList& fila : filas) {
         QStringList campos;
         for (const QString& c : fila)
-            campos << campoCsv(c);
+            campos << almacen::campoCsv(c);
         salida += campos.join(QLatin1Char(',')).toUtf8() + "\r\n";
     }
     return salida;

@@ -165,4 +165,14 @@ QString nombreArchivo(const QString& nombre, const QString& sufijo, int reserva)
     return limpio + sufijo;
 }
 
+QString campoCsv(const QString& campo)
+{
+    if (!campo.contains(QLatin1Char(',')) && !campo.contains(QLatin1Char('"')) &&
+        !campo.contains(QLatin1Char('\n')) && !campo.contains(QLatin1Char('\r')))
+        return campo;
+    QString t = campo;
+    t.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
 } // namespace almacen

@@ -40,4 +40,8 @@ bool esArchivoNormal(const QString& ruta, QString* motivo);
 // the extension, fits 255 bytes of UTF-8. "alimetra" when nothing is left.
 QString nombreArchivo(const QString& nombre, const QString& sufijo, int reserva = 0);
 
+// A field of a CSV line (RFC 4180): as it is, or between double quotes
+// (its own doubled) when it holds a comma, a quote or a line break.
+QString campoCsv(const QString& campo);
+
 } // namespace almacen
