@@ -102,6 +102,40 @@ QHBoxLayout* PestanaPerfiles::construirPie()
     return pie;
 }
 
+namespace {
+
+// What a restore from `ruta` would do, asked before it is done.
+QString preguntaRestaurar(const almacen::Respaldo& r, const QString& ruta)
+{
+    QString pregunta = QStringLiteral("Replace all your data with the %1 profile(s) and %2 "
+                                      "intake(s) of %3, with its %4 edited reference value(s)?")
+                           .arg(r.perfiles.size())
+                           .arg(r.ingestas.size())
+                           .arg(QDir::toNativeSeparators(ruta))
+                           .arg(r.editados);
+    if (!r.retirados.isEmpty())
+        pregunta += QStringLiteral("\n%1 food(s) of its intakes that the food table no longer "
+                                   "has will be kept, marked withdrawn.")
+                        .arg(r.retirados.size());
+    const int propiosActuales = int(propios::idsPropios().size());
+    if (r.alimentosPropios() > 0 || propiosActuales > 0)
+        pregunta += QStringLiteral("\nYour %1 own food(s) and recipe(s) will be replaced by the "
+                                   "file's %2.")
+                        .arg(propiosActuales)
+                        .arg(r.alimentosPropios());
+    if (r.valoresDistintos > 0)
+        pregunta += QStringLiteral("\n%1 reference value(s) or upper limit(s) of the file differ "
+                                   "from yours and will replace them.")
+                        .arg(r.valoresDistintos);
+    if (r.omitidas > 0)
+        pregunta += QStringLiteral("\n%1 row(s) or value(s) of the file are not valid and will "
+                                   "be left out.")
+                        .arg(r.omitidas);
+    return pregunta;
+}
+
+} // namespace
+
 void PestanaPerfiles::restaurar()
 {
     const QString ruta = mensajes::elegirArchivoExistente(window(), QStringLiteral("Restore data"),
@@ -120,31 +154,7 @@ void PestanaPerfiles::restaurar()
         mensajes::error(window(), QStringLiteral("The data were not restored:\n%1").arg(fallo));
         return;
     }
-    QString pregunta = QStringLiteral("Replace all your data with the %1 profile(s) and %2 "
-                                      "intake(s) of %3, with its %4 edited reference value(s)?")
-                           .arg(respaldo->perfiles.size())
-                           .arg(respaldo->ingestas.size())
-                           .arg(QDir::toNativeSeparators(ruta))
-                           .arg(respaldo->editados);
-    if (!respaldo->retirados.isEmpty())
-        pregunta += QStringLiteral("\n%1 food(s) of its intakes that the food table no longer "
-                                   "has will be kept, marked withdrawn.")
-                        .arg(respaldo->retirados.size());
-    const int propiosActuales = int(propios::idsPropios().size());
-    if (respaldo->alimentosPropios() > 0 || propiosActuales > 0)
-        pregunta += QStringLiteral("\nYour %1 own food(s) and recipe(s) will be replaced by the "
-                                   "file's %2.")
-                        .arg(propiosActuales)
-                        .arg(respaldo->alimentosPropios());
-    if (respaldo->valoresDistintos > 0)
-        pregunta += QStringLiteral("\n%1 reference value(s) or upper limit(s) of the file differ "
-                                   "from yours and will replace them.")
-                        .arg(respaldo->valoresDistintos);
-    if (respaldo->omitidas > 0)
-        pregunta += QStringLiteral("\n%1 row(s) or value(s) of the file are not valid and will "
-                                   "be left out.")
-                        .arg(respaldo->omitidas);
-    if (!mensajes::preguntar(window(), pregunta))
+    if (!mensajes::preguntar(window(), preguntaRestaurar(*respaldo, ruta)))
         return;
     cerrarDialogo();
     const bool hecho = almacen::restaurar(*respaldo, &fallo);
