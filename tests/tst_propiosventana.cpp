@@ -4,6 +4,7 @@
 
 #include "apoyo/escena.h"
 #include "catalogue/propios.h"
+#include "evaluation/informe.h"
 #include "storage/registro.h"
 #include "windows/catalogue/editorpropio.h"
 #include "windows/catalogue/pestanapropios.h"
@@ -125,6 +126,17 @@ private slots:
                                            "o.id=s.food_id where s.prof_id=1"))
                      .toInt(),
                  300);
+
+        // Tab 5 counts its 240 kcal; calcium, left empty, is unknown for it.
+        p.ui().tbs_fichas->setCurrentWidget(p.ui().frm_cinco);
+        const auto resultado = [&p](const char* nombre) {
+            return vista::buscar(p.ui().lsv_wri, QLatin1String(nombre));
+        };
+        QCOMPARE(resultado("Energy").text(2), QStringLiteral("240"));
+        QVERIFY(resultado("Calcium, Ca").text(7).contains(QStringLiteral("1 food unknown")));
+        const Informe informe = prepararInforme(p.f->sesion(), {}, nullptr);
+        QCOMPARE(informe.alimentos.size(), 1);
+        QCOMPARE(informe.alimentos.first().origen, AlimentoSemana::Propio);
     }
 
     // A refusal or a question answered No stores nothing and shows the field.
