@@ -24,8 +24,13 @@ QIcon iconoCategoria(const QString& clave)
     if (!esCategoriaConocida(clave))
         return QIcon();
     auto it = cache.find(clave);
-    if (it == cache.end())
-        it = cache.insert(clave, QIcon(QStringLiteral(":/%1.png").arg(clave)));
+    if (it == cache.end()) {
+        // Drawn at 16, 32 and 48 pixels: crisp on screens scaled to 2x or 3x.
+        QIcon icono(QStringLiteral(":/%1.png").arg(clave));
+        for (const int lado : {32, 48})
+            icono.addFile(QStringLiteral(":/%1%2.png").arg(clave).arg(lado));
+        it = cache.insert(clave, icono);
+    }
     return *it;
 }
 
@@ -72,6 +77,7 @@ QIcon iconoVentana()
     // program's id; the built-in copy serves a build that is not installed.
     QIcon propio(QStringLiteral(":/alimetra16.png"));
     propio.addFile(QStringLiteral(":/alimetra.png"));
+    propio.addFile(QStringLiteral(":/alimetra48.png"));
     return QIcon::fromTheme(QStringLiteral("org.alimetra.Alimetra"), propio);
 }
 

@@ -15,6 +15,7 @@
 #   resources/aminoacidos.png  16 x 16 "Amino acids"  (blue linked molecule)
 #   resources/vitaminas.png    16 x 16 "Vitamins"     (green/yellow capsule)
 #   resources/minerales.png    16 x 16 "Minerals"     (purple crystal)
+#   resources/generalN.png ... the four at N x N, N = 32, 48, for scaled screens
 #
 # The program overlays a small "Version 1.1" label on the splash at about
 # x 225..300, y 40..57, so that area is kept free of drawing.
@@ -181,6 +182,11 @@ done
 icono() { # $1 output, remaining arguments: drawing options for a 64 x 64 canvas
     local salida="$1"; shift
     convert -size 64x64 xc:none "$@" -filter Box -resize 16x16 -strip -define png:exclude-chunk=date,time "PNG32:$salida"
+    # The same at 32 and 48 pixels, for screens scaled to 2x and 3x.
+    local n
+    for n in 32 48; do
+        convert -size 64x64 xc:none "$@" -filter Box -resize ${n}x$n -strip -define png:exclude-chunk=date,time "PNG32:${salida%.png}$n.png"
+    done
 }
 
 # General (energy and macronutrients): an orange flame.
