@@ -569,6 +569,9 @@ bool escribirFilas(QSqlQuery& q, qint64 id, const AlimentoPropio& a, const QStri
 
 qint64 escribir(const AlimentoPropio& a)
 {
+    // Only the user's own rows are ever written here, never a USDA food.
+    if (a.id > 0 && a.id < almacen::primerPropio)
+        return 0;
     const QStringList columnas = columnasDe(nutrientes());
     const qint64 id = a.id > 0 ? a.id : nuevoId();
     QSqlQuery q(almacen::base());
@@ -632,6 +635,10 @@ QStringList recetasQueLoUsan(qint64 alimento)
 
 bool quitar(qint64 id, QString* fallo)
 {
+    if (!esPropio(id)) {
+        *fallo = QStringLiteral("Only your own foods can be removed");
+        return false;
+    }
     const QStringList recetas = recetasQueLoUsan(id);
     if (!recetas.isEmpty()) {
         *fallo = QStringLiteral("It is an ingredient of %1. Take it out of those recipes first.")

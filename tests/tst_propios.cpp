@@ -222,6 +222,13 @@ private slots:
         QCOMPARE(energia(sopa), (30 * 5 + 41 * 5) / 10.0);
         QCOMPARE(energia(menu), energia(sopa));
 
+        // A USDA food is never written or removed here.
+        AlimentoPropio usda = caldo;
+        usda.id = Fixture::leche;
+        QCOMPARE(propios::guardar(usda, &fallo), 0);
+        QVERIFY(!propios::quitar(Fixture::leche, &fallo));
+        QCOMPARE(m_fx->valor("select Energy from total where id=1077").toDouble(), 61.0);
+
         QVERIFY(!propios::quitar(base, &fallo));
         QCOMPARE(fallo, QStringLiteral("It is an ingredient of Soup. Take it out of those recipes "
                                        "first."));
