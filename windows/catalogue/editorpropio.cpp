@@ -180,6 +180,9 @@ QGroupBox* EditorPropio::construirBase()
     m_por100->setChecked(true);
     m_porRacion = crear<QRadioButton>(caja, "opb_porRacion");
     m_porRacion->setText(QStringLiteral("per serving of"));
+    // The captions say the basis; the box's title says of what.
+    for (QRadioButton* base : {m_por100, m_porRacion})
+        base->setAccessibleDescription(caja->title());
     m_racion = crear<QLineEdit>(caja, "tbx_racion");
     m_racion->setMaximumWidth(80);
     m_racion->setEnabled(false);
