@@ -136,7 +136,7 @@ void EditorPropio::keyPressEvent(QKeyEvent* evento)
     QWidget* foco = focusWidget();
     QWidget* caja = m_ingredientes ? m_ingredientes->parentWidget() : nullptr;
     if (enter && foco && caja && caja->isAncestorOf(foco)) {
-        // The search and the amount have done their part; a food found
+        // The search and the amount have already run on it; a food found
         // goes on to its amount, as a double click does.
         if (foco == m_candidatos && m_candidatos->currentItem())
             m_cantidad->setFocus();
