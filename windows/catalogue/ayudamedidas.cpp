@@ -2,6 +2,7 @@
 
 #include "catalogue/cifras.h"
 #include "storage/registro.h"
+#include "windows/common/controles.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,6 +19,7 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
     m_cantidad->setMaxLength(8);
     m_cantidad->setMaximumWidth(60);
     m_cantidad->setToolTip(QStringLiteral("Quantity"));
+    nombrar(m_cantidad, QStringLiteral("Quantity"));
 
     m_medidasLista = new QComboBox(this);
     m_medidasLista->setObjectName(QStringLiteral("cmb_medidas"));
@@ -29,10 +31,12 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
     vista->setTextElideMode(Qt::ElideRight);
     m_medidasLista->setView(vista);
     m_medidasLista->addItem(QStringLiteral("g"));
+    nombrar(m_medidasLista, QStringLiteral("Household measure"));
 
     m_periodo = new QComboBox(this);
     m_periodo->setObjectName(QStringLiteral("cmb_periodo"));
     m_periodo->addItems({QStringLiteral("per day"), QStringLiteral("per week")});
+    nombrar(m_periodo, QStringLiteral("Period"));
 
     m_calculo = new QLabel(this);
     m_calculo->setObjectName(QStringLiteral("lbl_calculo"));

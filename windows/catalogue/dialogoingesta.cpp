@@ -34,12 +34,12 @@ DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada,
     m_cantidad->setMaximumWidth(70);
     auto* unidad = new QLabel(QStringLiteral("grams a week"), this);
     unidad->setObjectName(QStringLiteral("lbl_gramosSemana"));
-    unidad->setBuddy(m_cantidad);
+    nombrar(m_cantidad, QStringLiteral("Weekly intake in grams"), unidad);
+    m_ayuda = new AyudaMedidas(m_cantidad, this);
+    // Made after the helper, so that Tab reaches Save last, as it is shown.
     m_guardar = new QPushButton(QStringLiteral("Save"), this);
     m_guardar->setObjectName(QStringLiteral("cmd_guardar"));
     m_guardar->setDefault(true);
-
-    m_ayuda = new AyudaMedidas(m_cantidad, this);
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(m_alimento);
@@ -75,6 +75,7 @@ void DialogoIngesta::mostrarMedidas()
     // The food the intake goes to, cut to the window's width.
     const QString nombre = alimento > 0 ? m_lista->currentItem()->text(0) : QString();
     m_alimento->setToolTip(nombre);
+    m_cantidad->setAccessibleDescription(nombre);
     m_alimento->setText(nombre.isEmpty() ? QStringLiteral("No food selected")
                                          : m_alimento->fontMetrics().elidedText(
                                                nombre, Qt::ElideRight, m_anchoTexto));

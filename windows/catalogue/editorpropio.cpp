@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -121,10 +122,28 @@ void EditorPropio::construir()
     v->addLayout(cabecera);
     v->addLayout(centro, 1);
     v->addLayout(botones);
-    // Enter in a box does what that box is for (a search, an ingredient),
-    // never Save.
+    // Enter saves, as in any dialog, from wherever the focus is: the
+    // buttons do not take it over (Cancel least of all). Among the
+    // ingredients it does what their boxes are for instead (keyPressEvent).
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(false);
+    m_guardar->setDefault(true);
+}
+
+void EditorPropio::keyPressEvent(QKeyEvent* evento)
+{
+    const bool enter = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    QWidget* foco = focusWidget();
+    QWidget* caja = m_ingredientes ? m_ingredientes->parentWidget() : nullptr;
+    if (enter && foco && caja && caja->isAncestorOf(foco)) {
+        // The search and the amount have already run on it; a food found
+        // goes on to its amount, as a double click does.
+        if (foco == m_candidatos && m_candidatos->currentItem())
+            m_cantidad->setFocus();
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 QLayout* EditorPropio::construirCabecera()
@@ -132,6 +151,8 @@ QLayout* EditorPropio::construirCabecera()
     m_nombre = crear<QLineEdit>(this, "tbx_nombre");
     m_nombre->setMaxLength(propios::largoNombre);
     m_grupo = crear<QComboBox>(this, "cmb_grupo");
+    nombrar(m_grupo, QStringLiteral("Food group"));
+    nombrar(m_nombre, QStringLiteral("Name of the food"));
     const almacen::Consulta c = catalogo::todosLosGrupos();
     if (!c.ok)
         escribirLog(c.entradaLog(QStringLiteral("EditorPropio -> ")));
@@ -141,8 +162,12 @@ QLayout* EditorPropio::construirCabecera()
         m_grupo->addItem(f.value(iNombre).toString(), f.value(iId).toString());
 
     auto* form = new QFormLayout;
-    form->addRow(etiqueta(this, "lbl_nombre", QStringLiteral("Name:")), m_nombre);
-    form->addRow(etiqueta(this, "lbl_grupo", QStringLiteral("Group:")), m_grupo);
+    QLabel* nombre = etiqueta(this, "lbl_nombre", QStringLiteral("Name:"));
+    QLabel* grupo = etiqueta(this, "lbl_grupo", QStringLiteral("Group:"));
+    nombre->setBuddy(m_nombre);
+    grupo->setBuddy(m_grupo);
+    form->addRow(nombre, m_nombre);
+    form->addRow(grupo, m_grupo);
     return form;
 }
 
@@ -155,9 +180,13 @@ QGroupBox* EditorPropio::construirBase()
     m_por100->setChecked(true);
     m_porRacion = crear<QRadioButton>(caja, "opb_porRacion");
     m_porRacion->setText(QStringLiteral("per serving of"));
+    // The captions say the basis; the box's title says of what.
+    for (QRadioButton* base : {m_por100, m_porRacion})
+        base->setAccessibleDescription(caja->title());
     m_racion = crear<QLineEdit>(caja, "tbx_racion");
     m_racion->setMaximumWidth(80);
     m_racion->setEnabled(false);
+    nombrar(m_racion, QStringLiteral("Grams in a serving"));
     QLabel* pista = etiqueta(caja, "lbl_base",
                              QStringLiteral("The values are read in the basis chosen here when "
                                             "you save, and kept per 100 g."));
@@ -186,6 +215,7 @@ QWidget* EditorPropio::construirNutrientes()
                 {QStringLiteral("Nutrient"), QStringLiteral("Unit"), QStringLiteral("Value")});
     m_valores->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Interactive);
     m_valores->setColumnWidth(2, 90);
+    nombrar(m_valores, caja->title());
     m_valores->setEditTriggers(receta ? QAbstractItemView::NoEditTriggers
                                       : QAbstractItemView::AllEditTriggers);
     llenarNutrientes();
@@ -232,6 +262,7 @@ QGroupBox* EditorPropio::construirMedidas()
     caja->setTitle(QStringLiteral("Household measures"));
     m_medidas = rejilla(caja, "tbl_medidas",
                         {QStringLiteral("Measure (\"1 slice\")"), QStringLiteral("Grams")});
+    nombrar(m_medidas, caja->title());
     m_medidaAgregar = boton(caja, "cmd_medidaAgregar", QStringLiteral("Add measure"));
     m_medidaQuitar = boton(caja, "cmd_medidaQuitar", QStringLiteral("Remove measure"));
     auto* botones = new QHBoxLayout;
@@ -259,6 +290,7 @@ QGroupBox* EditorPropio::construirReceta()
         rejilla(caja, "tbl_ingredientes",
                 {QStringLiteral("Food"), QStringLiteral("Amount"), QStringLiteral("Grams")});
     m_ingredientes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    nombrar(m_ingredientes, caja->title());
     m_ingredientes->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Rows of one line each, so that a recipe's ingredients show at once.
     const int linea = m_ingredientes->fontMetrics().lineSpacing() + 8;
@@ -275,10 +307,12 @@ QGroupBox* EditorPropio::construirReceta()
     quitar->addStretch(1);
     quitar->addWidget(m_quitar);
     auto* plato = new QFormLayout;
-    plato->addRow(etiqueta(caja, "lbl_pesoCocinado", QStringLiteral("Cooked weight (g):")),
-                  m_pesoCocinado);
-    plato->addRow(etiqueta(caja, "lbl_raciones", QStringLiteral("Servings (optional):")),
-                  m_raciones);
+    QLabel* peso = etiqueta(caja, "lbl_pesoCocinado", QStringLiteral("Cooked weight (g):"));
+    QLabel* raciones = etiqueta(caja, "lbl_raciones", QStringLiteral("Servings (optional):"));
+    nombrar(m_pesoCocinado, QStringLiteral("Cooked weight in grams"), peso);
+    nombrar(m_raciones, QStringLiteral("Number of servings"), raciones);
+    plato->addRow(peso, m_pesoCocinado);
+    plato->addRow(raciones, m_raciones);
     auto* v = new QVBoxLayout(caja);
     v->addWidget(m_ingredientes, 3);
     v->addLayout(quitar);
@@ -304,19 +338,25 @@ QLayout* EditorPropio::construirBusqueda(QWidget* caja)
     m_medidaIngrediente->setMinimumContentsLength(20);
     m_medidaIngrediente->addItem(QStringLiteral("g"));
     m_agregar = boton(caja, "cmd_ingredienteAgregar", QStringLiteral("Add"));
+    QLabel* pasos = etiqueta(caja, "lbl_ingrediente",
+                             QStringLiteral("Find a food to add, pick it, give the amount and "
+                                            "click Add:"));
+    QLabel* rotulo = etiqueta(caja, "lbl_ingredienteCantidad", QStringLiteral("Amount:"));
+    nombrar(m_buscar, QStringLiteral("Search words for an ingredient"), pasos);
+    nombrar(m_candidatos, QStringLiteral("Foods found"));
+    nombrar(m_cantidad, QStringLiteral("Amount of the ingredient"), rotulo);
+    nombrar(m_medidaIngrediente, QStringLiteral("Measure of the amount"));
 
     auto* busqueda = new QHBoxLayout;
     busqueda->addWidget(m_buscar, 1);
     busqueda->addWidget(m_botonBuscar);
     auto* cantidad = new QHBoxLayout;
-    cantidad->addWidget(etiqueta(caja, "lbl_ingredienteCantidad", QStringLiteral("Amount:")));
+    cantidad->addWidget(rotulo);
     cantidad->addWidget(m_cantidad);
     cantidad->addWidget(m_medidaIngrediente, 1);
     cantidad->addWidget(m_agregar);
     auto* v = new QVBoxLayout;
-    v->addWidget(etiqueta(caja, "lbl_ingrediente",
-                          QStringLiteral("Find a food to add, pick it, give the amount and click "
-                                         "Add:")));
+    v->addWidget(pasos);
     v->addLayout(busqueda);
     v->addWidget(m_candidatos, 1);
     v->addLayout(cantidad);

@@ -35,6 +35,9 @@ public:
     // Reads the form, checks it and stores it; closes the window when stored.
     void guardar();
 
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private:
     void construir();
     QLayout* construirCabecera();

@@ -92,6 +92,7 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
                                                     {&categorias[7], "Label11"}});
 
     m_nutrientes = listaNutrientes(this);
+    nombrar(m_nutrientes, QStringLiteral("Nutrients of the food"));
 
     m_medidasLista = new QComboBox(this);
     m_medidasLista->setObjectName(QStringLiteral("cmb_medidas"));
@@ -99,7 +100,10 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     m_medidasLista->setMinimumContentsLength(24);
     m_medidasLista->setMaxVisibleItems(16);
     m_medidasLista->addItem(QStringLiteral("100 g"));
+    nombrar(m_medidasLista, QStringLiteral("Amount the values are for"));
     connect(m_medidasLista, &QComboBox::currentIndexChanged, this, &Ficha::mostrarCantidad);
+    // The amount is chosen above the list it changes.
+    setTabOrder(m_medidasLista, m_nutrientes);
 
     // What an own food is: "Own food", "Recipe: 9 ingredients, 1,450 g".
     m_origen = etiquetaFicha(this, "lbl_propio");

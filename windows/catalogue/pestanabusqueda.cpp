@@ -55,6 +55,10 @@ void PestanaBusqueda::construir()
     m_cantidad->setMaximumWidth(70);
     m_guardar = boton(this, "cmd_guardar", QStringLiteral("Save"));
     m_ayudaMedidas = new AyudaMedidas(m_cantidad, this);
+    nombrar(m_buscar, QStringLiteral("Search words"), paso1);
+    nombrar(m_categorias, QStringLiteral("Food groups found"), paso2);
+    nombrar(m_alimentos, QStringLiteral("Foods of the group"), paso3);
+    nombrar(m_cantidad, QStringLiteral("Weekly intake in grams"), paso4);
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(paso1);
@@ -102,6 +106,12 @@ void PestanaBusqueda::conectar()
     // click does; the mouse's own press is left to the click above.
     connect(m_alimentos, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* actual) {
         if (actual && QGuiApplication::mouseButtons() == Qt::NoButton && m_alimentos->hasFocus())
+            seleccionarAlimento();
+    });
+    // The space bar selects the current food without moving off it (the
+    // only way to the only food of a list): that chooses it too.
+    connect(m_alimentos, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton && m_alimentos->hasFocus())
             seleccionarAlimento();
     });
     connect(m_alimentos, &QTreeWidget::itemDoubleClicked, this,

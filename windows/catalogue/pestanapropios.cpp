@@ -49,6 +49,7 @@ void PestanaPropios::construir()
                            {QStringLiteral("name"), QStringLiteral("kind"), QStringLiteral("group"),
                             QStringLiteral("known")});
     m_lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    nombrar(m_lista, QStringLiteral("Your own foods and recipes"));
     for (int c = 1; c < 4; ++c)
         m_lista->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     m_alimentoNuevo = boton(this, "cmd_alimentoNuevo", QStringLiteral("New food..."));

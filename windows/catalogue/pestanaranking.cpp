@@ -65,11 +65,14 @@ void PestanaRanking::construir()
     m_categorias->setPlaceholderText(QStringLiteral("Filter by category"));
     m_categorias->setMaxVisibleItems(20);
     m_ordenar = boton(this, "cmd_listadoOrdenado", QStringLiteral("Sort"));
+    nombrar(m_nutrientes, QStringLiteral("Nutrient to sort by"));
+    nombrar(m_categorias, QStringLiteral("Food group"));
     m_lista = listaInforme(this, "lsv_ordenado", {QStringLiteral("Food"), QString()},
                            {QStringLiteral("uno"), QStringLiteral("dos")});
     m_lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_lista->header()->setSectionResizeMode(1, QHeaderView::Interactive);
     m_lista->setColumnWidth(1, 110);
+    nombrar(m_lista, QStringLiteral("Foods sorted by the nutrient"));
     // Hidden until the first ranking, it keeps its room below the controls.
     QSizePolicy reserva = m_lista->sizePolicy();
     reserva.setRetainSizeWhenHidden(true);

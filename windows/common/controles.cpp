@@ -31,6 +31,13 @@ QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto)
     return b;
 }
 
+void nombrar(QWidget* control, const QString& nombre, QLabel* rotulo)
+{
+    control->setAccessibleName(nombre);
+    if (rotulo)
+        rotulo->setBuddy(control);
+}
+
 QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList& titulos,
                           const QStringList& claves)
 {

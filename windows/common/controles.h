@@ -28,6 +28,11 @@ template <typename T> T* crear(QWidget* padre, const char* nombre)
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto);
 QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
 
+// The name a screen reader announces for `control`; the label on screen that
+// names the field, if any, becomes its buddy (its shortcut, if it has one,
+// then reaches the field).
+void nombrar(QWidget* control, const QString& nombre, QLabel* rotulo = nullptr);
+
 // Progress of a long action that cannot be cancelled: called now and then
 // while it runs, it shows a busy progress window once a second has passed
 // and keeps the windows painted (user input waits for the end).

@@ -112,6 +112,14 @@ void ModeloResultados::ponerConsejos(Fila& f, const ::Juicio& j, const QString& 
         marcar(Limite, textoLimiteEntregado(j, unidad));
     if (j.requerimientoEditado)
         marcar(Juicio, QStringLiteral("average requirement ") + cantidad(j.requerimientoEntregado));
+    // The bar and the swatch are colour only: the words go with them, to the
+    // eye in the bar's tooltip, to a screen reader in both.
+    f.accesibles[Juicio] = f.textos[Juicio];
+    f.accesibles[Wri] = f.textos[Wri].isEmpty()
+                            ? f.textos[Juicio]
+                            : QStringLiteral("%1 % of the weekly recommended intake: %2")
+                                  .arg(f.textos[Wri], f.textos[Juicio]);
+    f.consejos[Wri].prepend(f.accesibles[Wri] + QLatin1Char('\n'));
 }
 
 void ModeloResultados::vaciar()
@@ -147,6 +155,8 @@ QVariant ModeloResultados::data(const QModelIndex& indice, int rol) const
         return f.textos[c];
     case Qt::ToolTipRole:
         return f.consejos[c];
+    case Qt::AccessibleTextRole:
+        return f.accesibles[c].isEmpty() ? QVariant() : QVariant(f.accesibles[c]);
     case Qt::DecorationRole:
         if (c == Nutriente && !f.icono.isNull())
             return f.icono;

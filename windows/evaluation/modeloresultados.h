@@ -51,6 +51,9 @@ private:
         QIcon icono;
         std::array<QString, Columnas> textos;
         std::array<QString, Columnas> consejos;
+        // What a screen reader reads where the cell's colour says more than
+        // its text; empty where the text says it all.
+        std::array<QString, Columnas> accesibles;
         std::array<bool, Columnas> cursiva{};
         // What the numeric columns and the judgement sort by; an invalid
         // value for an empty cell, which sorts below every number.
@@ -59,7 +62,8 @@ private:
         bool provisional = false;
     };
     // The row's tooltips: the rule, the average requirement, the foods of
-    // unknown value, and the delivered value of what the user changed.
+    // unknown value, and the delivered value of what the user changed; and
+    // the words a screen reader reads for the verdict's colours.
     static void ponerConsejos(Fila& f, const ::Juicio& j, const QString& unidad,
                               const Evaluacion& evaluacion);
 

@@ -173,6 +173,7 @@ void PestanaResultados::construir()
 void PestanaResultados::construirLista()
 {
     m_lista = crear<QTreeView>(this, "lsv_wri");
+    nombrar(m_lista, QStringLiteral("Results: nutrients, intake and judgement"));
     m_resultados = new ModeloResultados(m_lista);
     m_orden = new OrdenResultados(m_lista);
     m_orden->setDynamicSortFilter(false);

@@ -24,6 +24,7 @@ VentanaFuentes::VentanaFuentes(QWidget* principal, const QString& clave)
         setWindowIcon(principal->windowIcon());
     m_explicacion = etiqueta(this, "lbl_fuentes", QString());
     m_lista = listaInforme(this, "lsv_fuentes", {}, {});
+    nombrar(m_lista, QStringLiteral("Foods the nutrient comes from"), m_explicacion);
     m_total = etiqueta(this, "lbl_total", QString());
     m_desconocidos = etiqueta(this, "lbl_desconocidos", QString());
     auto* v = new QVBoxLayout(this);

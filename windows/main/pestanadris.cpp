@@ -316,6 +316,9 @@ void PestanaDRIs::construir()
     m_limites->setText(QStringLiteral("Upper limits"));
     m_requerimientos = crear<QRadioButton>(this, "opb_requerimientos");
     m_requerimientos->setText(QStringLiteral("Average requirements"));
+    // The three options say which values the grids below show.
+    for (QRadioButton* opcion : {m_recomendados, m_limites, m_requerimientos})
+        opcion->setAccessibleDescription(QStringLiteral("Dietary reference intakes shown"));
     m_paginas = crear<QStackedWidget>(this, "stk_dris");
     // Each option shows its page.
     QRadioButton* const opciones[] = {m_recomendados, m_limites, m_requerimientos};
@@ -354,6 +357,8 @@ void PestanaDRIs::construirLimites(QWidget* pagina)
                                 "limit is compared with; sodium's is the intake above which "
                                 "to reduce it (CDRR)."));
     m_rejillas[4] = crear<RejillaDatos>(pagina, "dgr_ul");
+    nombrar(m_rejillas[4], QStringLiteral("Upper limits"), nota);
+    m_rejillas[4]->setAccessibleDescription(nota->text());
     auto* v = new QVBoxLayout(pagina);
     v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(nota);
@@ -371,6 +376,8 @@ void PestanaDRIs::construirRequerimientos(QWidget* pagina)
                                 "empty where none is set. The judgement of tab 5 uses them "
                                 "with the recommended values."));
     m_rejillas[rejillaRequerimientos] = crear<RejillaDatos>(pagina, "dgr_ear");
+    nombrar(m_rejillas[rejillaRequerimientos], QStringLiteral("Average requirements"), nota);
+    m_rejillas[rejillaRequerimientos]->setAccessibleDescription(nota->text());
     auto* v = new QVBoxLayout(pagina);
     v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(nota);
@@ -399,9 +406,13 @@ void PestanaDRIs::construirRecomendados(QWidget* pagina)
     m_columnaRecomendados = new QVBoxLayout(pagina);
     m_columnaRecomendados->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < int(std::size(partes)); ++i) {
-        m_columnaRecomendados->addWidget(
-            etiqueta(pagina, partes[i].etiqueta, QLatin1String(partes[i].texto)));
+        QLabel* rotulo = etiqueta(pagina, partes[i].etiqueta, QLatin1String(partes[i].texto));
+        m_columnaRecomendados->addWidget(rotulo);
         m_rejillas[i] = crear<RejillaDatos>(pagina, partes[i].rejilla);
+        // Read by the caption's words before the colon, the rest told after.
+        const QString texto = rotulo->text();
+        nombrar(m_rejillas[i], texto.section(QLatin1Char(':'), 0, 0), rotulo);
+        m_rejillas[i]->setAccessibleDescription(texto.section(QLatin1Char(':'), 1).trimmed());
         m_columnaRecomendados->addWidget(m_rejillas[i], partes[i].estiramiento);
     }
     // Room the grids do not need, once each shows all its rows.

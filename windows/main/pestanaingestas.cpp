@@ -44,6 +44,8 @@ void PestanaIngestas::construir()
                                 "switch its intake to zero. Click any other row to commit "
                                 "changes."));
     m_rejilla = crear<RejillaDatos>(this, "dgr_alimentos");
+    nombrar(m_rejilla, QStringLiteral("Weekly intakes you have already set"), m_explicacion);
+    m_rejilla->setAccessibleDescription(m_instrucciones->text());
     m_lectura = etiqueta(this, "lbl_4_3", QString());
     auto* v = new QVBoxLayout(this);
     v->addWidget(m_explicacion);

@@ -80,7 +80,7 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QWidget(padre)
     // Alt+1 ... Alt+8 go to tab 1 ... 8.
     for (int i = 0; i < m_pestanas->count(); ++i) {
         auto* atajo = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this);
-        connect(atajo, &QShortcut::activated, this, [this, i] { m_pestanas->setCurrentIndex(i); });
+        connect(atajo, &QShortcut::activated, this, [this, i] { irAPestana(i); });
     }
 
     connect(m_pestanas, &QTabWidget::currentChanged, this, &VentanaPrincipal::cambioDePestana);
@@ -111,6 +111,7 @@ void VentanaPrincipal::construir()
     // Every tab stays in sight: captions are shortened rather than scrolled.
     m_pestanas->setUsesScrollButtons(false);
     m_pestanas->setElideMode(Qt::ElideRight);
+    nombrar(m_pestanas->tabBar(), QStringLiteral("Tabs"));
     raiz->addWidget(m_pestanas);
     m_barra = crear<QStatusBar>(this, "sbr_estado");
     m_barra->setSizeGripEnabled(false);
@@ -289,6 +290,29 @@ void VentanaPrincipal::cambioDePestana(int indice)
     confirmarEdiciones(m_pestanaAnterior);
     m_pestanaAnterior = indice;
     mostrarTabs();
+}
+
+void VentanaPrincipal::irAPestana(int indice)
+{
+    m_pestanas->setCurrentIndex(indice);
+    // The keyboard goes with the shortcut: to the control last used on the
+    // tab, else to its first one (the search box of tab 2).
+    QWidget* pagina = m_pestanas->widget(indice);
+    const QWidget* foco = QApplication::focusWidget();
+    if (!pagina || (foco && pagina->isAncestorOf(foco)))
+        return;
+    if (QWidget* ultimo = pagina->focusWidget(); ultimo && ultimo->isVisible()) {
+        ultimo->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    for (QWidget* w = pagina->nextInFocusChain(); w != pagina; w = w->nextInFocusChain()) {
+        if (!pagina->isAncestorOf(w))
+            break;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
 }
 
 void VentanaPrincipal::avisarFaltanDatos()

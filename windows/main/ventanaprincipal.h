@@ -70,6 +70,7 @@ private:
     void situarMarcos();
     void final();
     void cambioDePestana(int indice);
+    void irAPestana(int indice);
     // What depends on the current profile, refreshed after it changed.
     void alCambiarPerfil(Sesion::Cambio cambio);
     // Own foods were stored or removed: the food lists of the tabs may show

@@ -30,14 +30,19 @@ void DatosPersonales::construir()
     formulario->setTitle(QStringLiteral("Complete the following form and click Save"));
     auto* rejilla = new QGridLayout(formulario);
     rejilla->setVerticalSpacing(14);
-    rejilla->addWidget(etiqueta(formulario, "lbl_edad", QStringLiteral("Age:")), 0, 0);
+    QLabel* lblEdad = etiqueta(formulario, "lbl_edad", QStringLiteral("Age:"));
+    rejilla->addWidget(lblEdad, 0, 0);
     m_edad = crear<QComboBox>(formulario, "cmb_edad");
+    nombrar(m_edad, QStringLiteral("Age group"), lblEdad);
     rejilla->addWidget(m_edad, 0, 1, 1, 2);
     rejilla->addWidget(etiqueta(formulario, "lbl_genero", QStringLiteral("Gender:")), 1, 0);
     m_hombre = crear<QRadioButton>(formulario, "opb_hombre");
     m_hombre->setText(QStringLiteral("Male"));
     m_mujer = crear<QRadioButton>(formulario, "opb_mujer");
     m_mujer->setText(QStringLiteral("Female"));
+    // The caption alone says the option, not what it answers.
+    m_hombre->setAccessibleDescription(QStringLiteral("Gender"));
+    m_mujer->setAccessibleDescription(QStringLiteral("Gender"));
     m_genero = new QButtonGroup(formulario);
     m_genero->addButton(m_hombre, 0);
     m_genero->addButton(m_mujer, 1);
@@ -49,6 +54,7 @@ void DatosPersonales::construir()
     m_peso = crear<QLineEdit>(formulario, "tbx_peso");
     m_peso->setMaxLength(3);
     m_peso->setMaximumWidth(60);
+    nombrar(m_peso, QStringLiteral("Weight in kilograms"), lblPeso);
     rejilla->addWidget(m_peso, 2, 1, 1, 2, Qt::AlignLeft);
     rejilla->setColumnStretch(1, 1);
     rejilla->setColumnStretch(2, 1);

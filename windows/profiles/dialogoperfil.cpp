@@ -49,6 +49,7 @@ void DialogoPerfil::construir()
     // must not cut a longer name short without telling.
     m_nombre->setMaxLength(32767);
     m_nombre->setMinimumWidth(296);
+    nombrar(m_nombre, QStringLiteral("Profile name"), m_pregunta);
     m_cancelar = boton(this, "cmd_cancelar", QStringLiteral("Cancel"));
     m_aceptar = crear<QPushButton>(this, "cmd_guardar");
     // Enter in the name box carries out the action rather than cancelling it.

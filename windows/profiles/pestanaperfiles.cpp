@@ -52,6 +52,7 @@ void PestanaPerfiles::construir()
                                 "buttons on the right for managing. "));
     m_lista = listaInforme(this, "lsv_perfiles", {QString()}, {QStringLiteral("uno")});
     m_lista->setHeaderHidden(true);
+    nombrar(m_lista, QStringLiteral("Profiles already saved"));
     m_lista->header()->setStretchLastSection(true);
     m_nuevo = boton(this, "cmd_perfilNuevo", QStringLiteral("New"));
     m_cargar = boton(this, "cmd_perfilCargar", QStringLiteral("Load"));
@@ -95,6 +96,7 @@ QHBoxLayout* PestanaPerfiles::construirPie()
     m_acerca = crear<QLabel>(this, "lbl_acerca");
     m_acerca->setText(QStringLiteral("<a href=\"acerca\">About Alimetra</a>"));
     m_acerca->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    nombrar(m_acerca, QStringLiteral("About Alimetra"));
     auto* pie = new QHBoxLayout;
     pie->addWidget(m_confirmarEnBarra);
     pie->addStretch(1);
