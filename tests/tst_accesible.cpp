@@ -3,10 +3,12 @@
 // save on Enter, and a week's intake is entered without a mouse.
 
 #include "apoyo/escena.h"
+#include "evaluation/informe.h"
 #include "evaluation/sesion.h"
 #include "windows/catalogue/dialogoingesta.h"
 #include "windows/catalogue/editorpropio.h"
 #include "windows/catalogue/pestanapropios.h"
+#include "windows/common/controles.h"
 #include "windows/evaluation/modeloresultados.h"
 #include "windows/evaluation/ventanafuentes.h"
 #include "windows/profiles/dialogoperfil.h"
@@ -67,6 +69,26 @@ class TstAccesible : public QObject
     Q_OBJECT
 
 private slots:
+    // The "% WRI" bar keeps its number readable (contrast 4.5 or more) on
+    // a light palette, where it looks as it always did, and on a dark one.
+    void barrasLegibles()
+    {
+        const QColor claro = Qt::white;
+        const QColor oscuro(0x2b, 0x2b, 0x2b);
+        for (const Veredicto v :
+             {Veredicto::SinJuicio, Veredicto::Atencion, Veredicto::AtencionLeve,
+              Veredicto::Correcto, Veredicto::Exceso, Veredicto::NoJuzgable}) {
+            const QColor color(colorVeredicto(v));
+            QCOMPARE(alfaLegible(color, 120, claro, Qt::black), 120);
+            const int alfa = alfaLegible(color, 120, oscuro, QColor(0xf0, 0xf0, 0xf0));
+            QVERIFY2(contraste(QColor(0xf0, 0xf0, 0xf0), mezcla(color, alfa, oscuro)) >= 4.5,
+                     qPrintable(colorVeredicto(v)));
+        }
+        // The light amber bar is the one a dark palette makes fainter.
+        QVERIFY(alfaLegible(QColor(colorVeredicto(Veredicto::AtencionLeve)), 120, oscuro,
+                            QColor(0xf0, 0xf0, 0xf0)) < 120);
+    }
+
     // Every tab and window, a food's and a recipe's editor included.
     void todosConNombre()
     {

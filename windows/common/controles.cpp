@@ -5,6 +5,7 @@
 #include "storage/esquema.h"
 #include "windows/common/roles.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +15,9 @@
 #include <QScreen>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+
+#include <algorithm>
+#include <cmath>
 
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto)
 {
@@ -136,4 +140,38 @@ void marcarSiPropio(QTreeWidgetItem* fila, qint64 alimento)
     fila->setIcon(0, iconoPropio());
     fila->setToolTip(0, fila->text(0) + QStringLiteral(" (your own food)"));
     fila->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Your own food"));
+}
+
+namespace {
+
+double luminancia(const QColor& c)
+{
+    const auto canal = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+}
+
+} // namespace
+
+double contraste(const QColor& a, const QColor& b)
+{
+    const double la = luminancia(a);
+    const double lb = luminancia(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor mezcla(const QColor& color, int alfa, const QColor& fondo)
+{
+    const double t = alfa / 255.0;
+    return QColor::fromRgbF(float(color.redF() * t + fondo.redF() * (1 - t)),
+                            float(color.greenF() * t + fondo.greenF() * (1 - t)),
+                            float(color.blueF() * t + fondo.blueF() * (1 - t)));
+}
+
+int alfaLegible(const QColor& color, int alfa, const QColor& fondo, const QColor& texto)
+{
+    while (alfa > 0 && contraste(texto, mezcla(color, alfa, fondo)) < 4.5)
+        alfa -= 5;
+    return std::max(alfa, 0);
 }

@@ -10,6 +10,7 @@ class QProgressDialog;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class QColor;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -62,6 +63,15 @@ QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList&
 // icon before the name in column 0, and words for it in the tooltip and for
 // screen readers.
 void marcarSiPropio(QTreeWidgetItem* fila, qint64 alimento);
+
+// The contrast of two colours as WCAG reckons it, from 1 (none) to 21.
+double contraste(const QColor& a, const QColor& b);
+// `color` laid with opacity `alfa` (0 to 255) over `fondo`, as it shows.
+QColor mezcla(const QColor& color, int alfa, const QColor& fondo);
+// The opacity, `alfa` at most, at which `color` laid over `fondo` keeps
+// text in `texto` readable (a contrast of 4.5 or more), so that a tinted
+// bar under a number stays readable on a light palette and a dark one.
+int alfaLegible(const QColor& color, int alfa, const QColor& fondo, const QColor& texto);
 
 // One label of a legend: where it goes and the object name it carries.
 struct PiezaLeyenda

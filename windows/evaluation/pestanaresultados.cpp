@@ -54,18 +54,19 @@ public:
         // Under the number; on a selected row, whose background covers the
         // cell, as a strip along its foot.
         if (!elegida)
-            pintarBarra(pintor, opcion.rect.adjusted(2, 3, -2, -3), veredicto, indice);
+            pintarBarra(pintor, opcion.rect.adjusted(2, 3, -2, -3), veredicto, indice,
+                        opcion.palette);
         QStyledItemDelegate::paint(pintor, opcion, indice);
         if (elegida) {
             const QRect celda = opcion.rect.adjusted(2, 0, -2, -1);
             pintarBarra(pintor, QRect(celda.left(), celda.bottom() - 3, celda.width(), 4),
-                        veredicto, indice);
+                        veredicto, indice, opcion.palette);
         }
     }
 
 private:
     static void pintarBarra(QPainter* pintor, const QRect& celda, const QVariant& veredicto,
-                            const QModelIndex& indice)
+                            const QModelIndex& indice, const QPalette& paleta)
     {
         if (!veredicto.isValid())
             return;
@@ -75,7 +76,11 @@ private:
         const double porcentaje =
             QLocale().toDouble(indice.data(Qt::DisplayRole).toString(), &esNumero);
         pintor->save();
-        color.setAlpha(esNumero ? 120 : 60);
+        // Light enough, on the palette's background, for its text to stay
+        // readable over the bar: a dark palette gets a fainter bar.
+        const QColor fondo = paleta.color(QPalette::Base);
+        const QColor texto = paleta.color(QPalette::Text);
+        color.setAlpha(alfaLegible(color, esNumero ? 120 : 60, fondo, texto));
         const double parte = esNumero ? qBound(0.0, porcentaje / 150.0, 1.0) : 1.0;
         const QRect barra(celda.left(), celda.top(), int(celda.width() * parte), celda.height());
         // A provisional judgement is hatched: foods of unknown value weigh
@@ -83,7 +88,9 @@ private:
         pintor->fillRect(barra, provisional ? QBrush(color, Qt::BDiagPattern) : QBrush(color));
         if (esNumero) {
             const int marca = celda.left() + celda.width() * 2 / 3;
-            pintor->setPen(QColor(0, 0, 0, 90));
+            QColor trazo = texto;
+            trazo.setAlpha(90);
+            pintor->setPen(trazo);
             pintor->drawLine(marca, celda.top(), marca, celda.bottom());
         }
         pintor->restore();
