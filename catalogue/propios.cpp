@@ -314,10 +314,16 @@ QSet<qint64> idsPropios()
 
 almacen::Consulta lista()
 {
-    return almacen::consultar(QStringLiteral(
-        "select t.id, t.description, o.kind, g.name, o.cooked_weight, (select count(*) from "
-        "own_ingredients i where i.recipe_id=t.id) from own_foods o inner join total t on "
-        "t.id=o.id left join groups g on g.id=t.group_id order by t.description collate nocase"));
+    QStringList conocidos;
+    for (const Nutriente& n : nutrientes())
+        conocidos << QStringLiteral("(t.%1 is not null)").arg(almacen::identificador(n.columna));
+    return almacen::consultar(
+        QStringLiteral("select t.id, t.description, o.kind, g.name, o.cooked_weight, (select "
+                       "count(*) from own_ingredients i where i.recipe_id=t.id), %1 from "
+                       "own_foods o inner join total t on t.id=o.id left join groups g on "
+                       "g.id=t.group_id order by t.description collate nocase")
+            .arg(conocidos.isEmpty() ? QStringLiteral("0")
+                                     : conocidos.join(QStringLiteral(" + "))));
 }
 
 namespace {

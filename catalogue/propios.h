@@ -136,7 +136,7 @@ bool esPropio(qint64 alimento);
 QSet<qint64> idsPropios();
 
 // The own foods (id, description, kind, group name, cooked weight, number
-// of ingredients), by description.
+// of ingredients, number of nutrients known), by description.
 almacen::Consulta lista();
 
 // An own food as stored; none when there is none with that id.

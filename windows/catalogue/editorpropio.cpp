@@ -804,8 +804,8 @@ void EditorPropio::calcularReceta()
 
 bool editarPropio(QWidget* padre, const propios::AlimentoPropio& a)
 {
-    EditorPropio editor(padre, a);
-    return editor.exec() == QDialog::Accepted && editor.guardado() > 0;
+    EditorPropio dialogo(padre, a);
+    return dialogo.exec() == QDialog::Accepted && dialogo.guardado() > 0;
 }
 
 bool copiarAlimentoPropio(QWidget* padre, qint64 alimento)

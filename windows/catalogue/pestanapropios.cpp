@@ -113,18 +113,18 @@ void PestanaPropios::cargar(qint64 elegir)
     const almacen::Consulta c = propios::lista();
     if (!c.ok)
         escribirLog(c.entradaLog(QStringLiteral("PestanaPropios::cargar() -> ")));
-    QStringList columnas;
-    for (const propios::Nutriente& n : propios::nutrientes())
-        columnas << almacen::identificador(n.columna);
+    const QLocale local;
+    const QString deTodos = local.toString(propios::nutrientes().size());
     QList<QTreeWidgetItem*> filas;
     QTreeWidgetItem* elegida = nullptr;
     for (const QVariantList& f : c.filas) {
         const qint64 id = f.value(0).toLongLong();
-        auto* item = new QTreeWidgetItem({f.value(1).toString(),
-                                          f.value(2).toInt() == int(propios::Tipo::Receta)
-                                              ? QStringLiteral("Recipe")
-                                              : QStringLiteral("Food"),
-                                          f.value(3).toString(), conocidos(id, columnas)});
+        auto* item = new QTreeWidgetItem(
+            {f.value(1).toString(),
+             f.value(2).toInt() == int(propios::Tipo::Receta) ? QStringLiteral("Recipe")
+                                                              : QStringLiteral("Food"),
+             f.value(3).toString(),
+             QStringLiteral("%1 of %2").arg(local.toString(f.value(6).toInt()), deTodos)});
         item->setData(0, RolIdAlimento, id);
         if (id == elegir)
             elegida = item;
@@ -135,17 +135,6 @@ void PestanaPropios::cargar(qint64 elegir)
         m_lista->setCurrentItem(elegida);
         m_lista->scrollToItem(elegida);
     }
-}
-
-QString PestanaPropios::conocidos(qint64 alimento, const QStringList& columnas) const
-{
-    const almacen::Consulta c = catalogo::nutrientes(columnas, alimento);
-    int cuantos = 0;
-    for (const QVariant& v : c.vacia() ? QVariantList() : c.filas.first())
-        if (!v.isNull())
-            ++cuantos;
-    const QLocale local;
-    return QStringLiteral("%1 of %2").arg(local.toString(cuantos), local.toString(columnas.size()));
 }
 
 qint64 PestanaPropios::propioSeleccionado(QString* nombre) const

@@ -38,9 +38,6 @@ signals:
 private:
     void construir();
     void conectar();
-    // "9 of 64": how many of the nutrient columns (quoted) the food has a
-    // value for.
-    QString conocidos(qint64 alimento, const QStringList& columnas) const;
     // Opens the editor on `a` without waiting for it.
     void abrirEditor(const propios::AlimentoPropio& a);
     void nuevo(propios::Tipo tipo);

@@ -147,6 +147,22 @@ QString textoCelda(const QVariant& valor)
     return local.toString(valor.toDouble(), 'f', QLocale::FloatingPointShortest);
 }
 
+// A page of one grid under a note that says what its values are; the grid
+// is named for screen readers, the note its description.
+RejillaDatos* rejillaConNota(QWidget* pagina, const char* nombreNota, const QString& texto,
+                             const char* nombreRejilla, const QString& nombre)
+{
+    QLabel* nota = etiqueta(pagina, nombreNota, texto);
+    auto* rejilla = crear<RejillaDatos>(pagina, nombreRejilla);
+    nombrar(rejilla, nombre, nota);
+    rejilla->setAccessibleDescription(texto);
+    auto* v = new QVBoxLayout(pagina);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(nota);
+    v->addWidget(rejilla, 1);
+    return rejilla;
+}
+
 } // namespace
 
 bool leerValorReferencia(const QString& texto, QVariant* valor)
@@ -349,39 +365,27 @@ void PestanaDRIs::construir()
 
 void PestanaDRIs::construirLimites(QWidget* pagina)
 {
-    QLabel* nota =
-        etiqueta(pagina, "Label25",
-                 QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
-                                "Intake Levels), in the units of the second column; empty "
-                                "where none is set. \"Applies to\" tells which intake a "
-                                "limit is compared with; sodium's is the intake above which "
-                                "to reduce it (CDRR)."));
-    m_rejillas[4] = crear<RejillaDatos>(pagina, "dgr_ul");
-    nombrar(m_rejillas[4], QStringLiteral("Upper limits"), nota);
-    m_rejillas[4]->setAccessibleDescription(nota->text());
-    auto* v = new QVBoxLayout(pagina);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(nota);
-    v->addWidget(m_rejillas[4], 1);
+    m_rejillas[4] =
+        rejillaConNota(pagina, "Label25",
+                       QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
+                                      "Intake Levels), in the units of the second column; empty "
+                                      "where none is set. \"Applies to\" tells which intake a "
+                                      "limit is compared with; sodium's is the intake above which "
+                                      "to reduce it (CDRR)."),
+                       "dgr_ul", QStringLiteral("Upper limits"));
 }
 
 void PestanaDRIs::construirRequerimientos(QWidget* pagina)
 {
-    QLabel* nota =
-        etiqueta(pagina, "Label26",
-                 QStringLiteral("Average requirements (EAR): the daily intake that meets "
-                                "the needs of half the healthy people of a group, in the "
-                                "units of the second column (protein in grams and amino "
-                                "acids in milligrams for each kilogram of body weight); "
-                                "empty where none is set. The judgement of tab 5 uses them "
-                                "with the recommended values."));
-    m_rejillas[rejillaRequerimientos] = crear<RejillaDatos>(pagina, "dgr_ear");
-    nombrar(m_rejillas[rejillaRequerimientos], QStringLiteral("Average requirements"), nota);
-    m_rejillas[rejillaRequerimientos]->setAccessibleDescription(nota->text());
-    auto* v = new QVBoxLayout(pagina);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(nota);
-    v->addWidget(m_rejillas[rejillaRequerimientos], 1);
+    m_rejillas[rejillaRequerimientos] =
+        rejillaConNota(pagina, "Label26",
+                       QStringLiteral("Average requirements (EAR): the daily intake that meets "
+                                      "the needs of half the healthy people of a group, in the "
+                                      "units of the second column (protein in grams and amino "
+                                      "acids in milligrams for each kilogram of body weight); "
+                                      "empty where none is set. The judgement of tab 5 uses them "
+                                      "with the recommended values."),
+                       "dgr_ear", QStringLiteral("Average requirements"));
 }
 
 void PestanaDRIs::construirRecomendados(QWidget* pagina)
