@@ -307,17 +307,20 @@ QString explicacionVeredicto(const Juicio& j)
     return t;
 }
 
+// The four judgements differ in lightness, not only in hue, so that they
+// stay apart for a red-green colour-blind eye and in grey: dark red above
+// the limit, orange, then green, then light amber.
 QString colorVeredicto(Veredicto v)
 {
     switch (v) {
     case Veredicto::Atencion:
-        return QStringLiteral("#e07b1a");
+        return QStringLiteral("#e66101");
     case Veredicto::AtencionLeve:
-        return QStringLiteral("#f2c14e");
+        return QStringLiteral("#fee08b");
     case Veredicto::Correcto:
-        return QStringLiteral("#3ca54a");
+        return QStringLiteral("#66bd63");
     case Veredicto::Exceso:
-        return QStringLiteral("#d63a32");
+        return QStringLiteral("#a50f15");
     case Veredicto::NoJuzgable:
         return QStringLiteral("#6f8fb8");
     case Veredicto::SinJuicio:

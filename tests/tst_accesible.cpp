@@ -9,6 +9,7 @@
 #include "windows/catalogue/editorpropio.h"
 #include "windows/catalogue/pestanapropios.h"
 #include "windows/common/controles.h"
+#include "windows/common/temas.h"
 #include "windows/evaluation/modeloresultados.h"
 #include "windows/evaluation/ventanafuentes.h"
 #include "windows/profiles/dialogoperfil.h"
@@ -16,6 +17,7 @@
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QTableWidget>
 
@@ -62,6 +64,28 @@ void activar(QWidget* ventana)
     QVERIFY(QTest::qWaitForWindowActive(ventana));
 }
 
+// The pairs of palette roles a text is painted in and on.
+const std::pair<QPalette::ColorRole, QPalette::ColorRole> paresDeTexto[] = {
+    {QPalette::WindowText, QPalette::Window},   {QPalette::Text, QPalette::Base},
+    {QPalette::Text, QPalette::AlternateBase},  {QPalette::ButtonText, QPalette::Button},
+    {QPalette::HighlightedText, QPalette::Highlight}, {QPalette::ToolTipText, QPalette::ToolTipBase},
+    {QPalette::PlaceholderText, QPalette::Base}, {QPalette::Link, QPalette::Base}};
+
+// The widgets of `ventana` whose own text colour, in their palette as they
+// are painted, stands out less than 4.5:1 from their background.
+QStringList pocoContraste(QWidget* ventana)
+{
+    QStringList malos;
+    for (QWidget* w : ventana->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(ventana))
+            continue;
+        const QPalette& p = w->palette();
+        if (contraste(p.color(w->foregroundRole()), p.color(w->backgroundRole())) < 4.5)
+            malos << w->metaObject()->className() + QLatin1Char(' ') + w->objectName();
+    }
+    return malos;
+}
+
 } // namespace
 
 class TstAccesible : public QObject
@@ -69,24 +93,47 @@ class TstAccesible : public QObject
     Q_OBJECT
 
 private slots:
-    // The "% WRI" bar keeps its number readable (contrast 4.5 or more) on
-    // a light palette, where it looks as it always did, and on a dark one.
-    void barrasLegibles()
+    // Under the dark and the high-contrast palette every text stands out
+    // from its background by 4.5:1 or more, in every widget of every tab as
+    // it is painted, and the "% WRI" bar keeps its number readable (as on
+    // the light palette, where the bar looks as it always did). The four
+    // judgements differ in lightness, for a red-green colour-blind eye.
+    void temasLegibles()
     {
-        const QColor claro = Qt::white;
-        const QColor oscuro(0x2b, 0x2b, 0x2b);
-        for (const Veredicto v :
-             {Veredicto::SinJuicio, Veredicto::Atencion, Veredicto::AtencionLeve,
-              Veredicto::Correcto, Veredicto::Exceso, Veredicto::NoJuzgable}) {
-            const QColor color(colorVeredicto(v));
-            QCOMPARE(alfaLegible(color, 120, claro, Qt::black), 120);
-            const int alfa = alfaLegible(color, 120, oscuro, QColor(0xf0, 0xf0, 0xf0));
-            QVERIFY2(contraste(QColor(0xf0, 0xf0, 0xf0), mezcla(color, alfa, oscuro)) >= 4.5,
-                     qPrintable(colorVeredicto(v)));
+        const Veredicto juicios[] = {Veredicto::Exceso, Veredicto::Atencion, Veredicto::Correcto,
+                                     Veredicto::AtencionLeve};
+        for (const Veredicto a : juicios)
+            for (const Veredicto b : juicios)
+                if (a < b)
+                    QVERIFY2(contraste(QColor(colorVeredicto(a)), QColor(colorVeredicto(b))) >= 1.4,
+                             qPrintable(colorVeredicto(a) + QLatin1Char('/') + colorVeredicto(b)));
+        for (const Veredicto v : juicios)
+            QCOMPARE(alfaLegible(QColor(colorVeredicto(v)), 120, Qt::white, Qt::black), 120);
+
+        const QPalette claro = QApplication::palette();
+        for (const QPalette& paleta : {temas::paletaOscura(), temas::paletaContraste()}) {
+            QApplication::setPalette(paleta);
+            for (const auto& [texto, fondo] : paresDeTexto) {
+                for (const auto grupo : {QPalette::Active, QPalette::Disabled})
+                    QVERIFY2(contraste(paleta.color(grupo, texto), paleta.color(grupo, fondo)) >=
+                                 4.5,
+                             qPrintable(QStringLiteral("roles %1 on %2").arg(texto).arg(fondo)));
+            }
+            for (const Veredicto v : juicios) {
+                const QColor barra(colorVeredicto(v));
+                const QColor base = paleta.color(QPalette::Base);
+                const QColor texto = paleta.color(QPalette::Text);
+                QVERIFY(contraste(texto, mezcla(barra, alfaLegible(barra, 120, base, texto),
+                                                base)) >= 4.5);
+            }
+            Escena e(0);
+            for (int t = 0; t < e.ui().tbs_fichas->count(); ++t) {
+                e.ui().tbs_fichas->setCurrentIndex(t);
+                const QStringList malos = pocoContraste(e.f.get());
+                QVERIFY2(malos.isEmpty(), qPrintable(malos.join(QLatin1String(", "))));
+            }
         }
-        // The light amber bar is the one a dark palette makes fainter.
-        QVERIFY(alfaLegible(QColor(colorVeredicto(Veredicto::AtencionLeve)), 120, oscuro,
-                            QColor(0xf0, 0xf0, 0xf0)) < 120);
+        QApplication::setPalette(claro);
     }
 
     // Every tab and window, a food's and a recipe's editor included.
