@@ -66,10 +66,14 @@ void activar(QWidget* ventana)
 
 // The pairs of palette roles a text is painted in and on.
 const std::pair<QPalette::ColorRole, QPalette::ColorRole> paresDeTexto[] = {
-    {QPalette::WindowText, QPalette::Window},   {QPalette::Text, QPalette::Base},
-    {QPalette::Text, QPalette::AlternateBase},  {QPalette::ButtonText, QPalette::Button},
-    {QPalette::HighlightedText, QPalette::Highlight}, {QPalette::ToolTipText, QPalette::ToolTipBase},
-    {QPalette::PlaceholderText, QPalette::Base}, {QPalette::Link, QPalette::Base}};
+    {QPalette::WindowText, QPalette::Window},
+    {QPalette::Text, QPalette::Base},
+    {QPalette::Text, QPalette::AlternateBase},
+    {QPalette::ButtonText, QPalette::Button},
+    {QPalette::HighlightedText, QPalette::Highlight},
+    {QPalette::ToolTipText, QPalette::ToolTipBase},
+    {QPalette::PlaceholderText, QPalette::Base},
+    {QPalette::Link, QPalette::Base}};
 
 // The widgets of `ventana` whose own text colour, in their palette as they
 // are painted, stands out less than 4.5:1 from their background.
