@@ -59,6 +59,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The program opens its database through Qt's SQLite driver, a plugin that
 # no library dependency brings in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6sql6-sqlite)
+# Qt's own texts (the buttons of message boxes, file dialogs) in the
+# user's language, beside the program's translation.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 Alimetra assesses one person's diet against the dietary reference intakes

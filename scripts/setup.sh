@@ -13,9 +13,12 @@ as_root() {
 
 # Everything the build calls: the compiler, make (CMake's generator),
 # pkg-config (finds libzip), the Qt libraries and tools (moc, rcc), the SQLite
-# driver and SQLite's header, libzip for the builder. The builder itself runs apt-get and dpkg-deb,
-# which every Debian system has.
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libzip-dev)
+# driver and SQLite's header, libzip for the builder, Qt's translation tools
+# (lrelease compiles the translations, lupdate checks them) and Qt's own
+# translations (the buttons of message boxes in the user's language). The
+# builder itself runs apt-get and dpkg-deb, which every Debian system has.
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libzip-dev
+    qt6-l10n-tools qt6-translations-l10n)
 # The tests also check the format of the sources, and the install test
 # validates the menu entry and the AppStream metadata.
 [ "$what" = program ] || packages+=(clang-format desktop-file-utils appstream)
