@@ -3,6 +3,7 @@
 #include "storage/archivos.h"
 #include "storage/registro.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
@@ -28,6 +29,35 @@ const QString deAlimento = QStringLiteral("food");
 const QString deReceta = QStringLiteral("recipe");
 const QString deMedida = QStringLiteral("measure");
 const QString deIngrediente = QStringLiteral("ingredient");
+
+// Why a file was refused or an import failed, as errors.log keeps it (in
+// English) and as the user reads it.
+struct Motivo
+{
+    QString ingles;
+    QString texto;
+
+    bool isEmpty() const { return ingles.isEmpty(); }
+    Motivo arg(const QString& a) const { return {ingles.arg(a), texto.arg(a)}; }
+    Motivo arg(qlonglong n) const { return {ingles.arg(n), texto.arg(n)}; }
+    Motivo arg(const Motivo& m) const { return {ingles.arg(m.ingles), texto.arg(m.texto)}; }
+    Motivo arg(const QString& a, const Motivo& m) const
+    {
+        return {ingles.arg(a, m.ingles), texto.arg(a, m.texto)};
+    }
+};
+
+// `fuente` is marked with QT_TRANSLATE_NOOP where it is written.
+Motivo motivo(const char* fuente)
+{
+    return {QString::fromUtf8(fuente), QCoreApplication::translate("intercambio", fuente)};
+}
+
+// A text of the system's or the database's, the same in both.
+Motivo tal(const QString& texto)
+{
+    return {texto, texto};
+}
 
 // A file of own foods is small; anything much larger is not one.
 constexpr qint64 tamanoMaximo = 64 << 20;
@@ -132,7 +162,7 @@ struct Registro
 
 // The records of an RFC 4180 text; none, with the line in `fallo`, where a
 // quote is out of place.
-std::optional<QList<Registro>> registros(const QString& texto, QString* fallo)
+std::optional<QList<Registro>> registros(const QString& texto, Motivo* fallo)
 {
     QList<Registro> lista;
     Registro actual{1, {}};
@@ -169,14 +199,16 @@ std::optional<QList<Registro>> registros(const QString& texto, QString* fallo)
                 lista << actual;
             actual = Registro{linea, {}};
         } else if (citado) {
-            *fallo = QStringLiteral("line %1: text after a closing quote").arg(linea);
+            *fallo = motivo(QT_TRANSLATE_NOOP("intercambio", "line %1: text after a closing quote"))
+                         .arg(linea);
             return std::nullopt;
         } else {
             valor += c;
         }
     }
     if (entreComillas) {
-        *fallo = QStringLiteral("line %1: a quote is never closed").arg(actual.linea);
+        *fallo = motivo(QT_TRANSLATE_NOOP("intercambio", "line %1: a quote is never closed"))
+                     .arg(actual.linea);
         return std::nullopt;
     }
     cerrarCampo();
@@ -200,10 +232,11 @@ public:
     }
 
     // Empty when the record was taken; otherwise why not.
-    QString leer(const Registro& r)
+    Motivo leer(const Registro& r)
     {
         if (r.campos.size() != m_campos)
-            return QStringLiteral("it has %1 fields where the first line has %2")
+            return motivo(QT_TRANSLATE_NOOP("intercambio",
+                                            "it has %1 fields where the first line has %2"))
                 .arg(r.campos.size())
                 .arg(m_campos);
         const QString tipo = r.campos.at(col::registro);
@@ -212,18 +245,20 @@ public:
         if (tipo == deMedida || tipo == deIngrediente) {
             const auto a = m_porNombre.constFind(r.campos.at(col::nombre).trimmed().toCaseFolded());
             if (a == m_porNombre.cend())
-                return QStringLiteral("\"%1\" is not a food of an earlier line")
+                return motivo(QT_TRANSLATE_NOOP("intercambio",
+                                                "\"%1\" is not a food of an earlier line"))
                     .arg(r.campos.at(col::nombre));
             return tipo == deMedida ? medida(r, m_lectura.alimentos[*a])
                                     : ingrediente(r, m_lectura.alimentos[*a]);
         }
-        return QStringLiteral("\"%1\" is not a kind of line of this file (food, recipe, "
-                              "measure, ingredient)")
+        return motivo(QT_TRANSLATE_NOOP("intercambio",
+                                        "\"%1\" is not a kind of line of this file (food, "
+                                        "recipe, measure, ingredient)"))
             .arg(tipo);
     }
 
     // What is left to check once every line is read.
-    QString terminar(Lectura& lectura);
+    Motivo terminar(Lectura& lectura);
 
 private:
     static std::optional<double> cifra(const QString& texto, double maximo)
@@ -234,9 +269,9 @@ private:
             return std::nullopt;
         return v;
     }
-    QString alimento(const Registro& r, bool receta);
-    QString medida(const Registro& r, propios::AlimentoPropio& a);
-    QString ingrediente(const Registro& r, propios::AlimentoPropio& a);
+    Motivo alimento(const Registro& r, bool receta);
+    Motivo medida(const Registro& r, propios::AlimentoPropio& a);
+    Motivo ingrediente(const Registro& r, propios::AlimentoPropio& a);
 
     QHash<int, QString> m_columnas; // field -> nutrient column
     int m_campos = 0;
@@ -245,15 +280,17 @@ private:
     Lectura m_lectura;
 };
 
-QString Lector::alimento(const Registro& r, bool receta)
+Motivo Lector::alimento(const Registro& r, bool receta)
 {
     propios::AlimentoPropio a;
     a.tipo = receta ? propios::Tipo::Receta : propios::Tipo::Alimento;
     a.nombre = r.campos.at(col::nombre).trimmed();
     if (a.nombre.isEmpty() || QStringView(a.nombre).toUcs4().size() > propios::largoNombre)
-        return QStringLiteral("a name of 1 to %1 characters is needed").arg(propios::largoNombre);
+        return motivo(QT_TRANSLATE_NOOP("intercambio", "a name of 1 to %1 characters is needed"))
+            .arg(propios::largoNombre);
     if (m_porNombre.contains(a.nombre.toCaseFolded()))
-        return QStringLiteral("\"%1\" is in the file twice").arg(a.nombre);
+        return motivo(QT_TRANSLATE_NOOP("intercambio", "\"%1\" is in the file twice"))
+            .arg(a.nombre);
     const QString grupo = r.campos.at(col::grupo).trimmed();
     a.grupo = almacen::consultar(QStringLiteral("select 1 from groups where id=?"), {grupo}).vacia()
                   ? almacen::grupoPropio
@@ -264,7 +301,8 @@ QString Lector::alimento(const Registro& r, bool receta)
             continue;
         const std::optional<double> v = cifra(texto, 1e9);
         if (!v)
-            return QStringLiteral("%1 is not a number of 0 or more").arg(c.value());
+            return motivo(QT_TRANSLATE_NOOP("intercambio", "%1 is not a number of 0 or more"))
+                .arg(c.value());
         if (!receta)
             a.valores.insert(c.value(), *v);
     }
@@ -272,41 +310,46 @@ QString Lector::alimento(const Registro& r, bool receta)
         const QString peso = r.campos.at(col::peso).trimmed();
         const std::optional<double> gramos = cifra(peso, 1e7);
         if (!peso.isEmpty() && !(gramos && *gramos > 0))
-            return QStringLiteral("the cooked weight is not a number above 0");
+            return motivo(
+                QT_TRANSLATE_NOOP("intercambio", "the cooked weight is not a number above 0"));
         if (!peso.isEmpty())
             a.pesoCocinado = gramos;
         const QString raciones = r.campos.at(col::raciones).trimmed();
         bool ok = raciones.isEmpty();
         a.raciones = raciones.isEmpty() ? 0 : raciones.toInt(&ok);
         if (!ok || a.raciones < 0 || a.raciones > 999)
-            return QStringLiteral("the servings are not a whole number from 1 to 999");
+            return motivo(QT_TRANSLATE_NOOP("intercambio",
+                                            "the servings are not a whole number from 1 to 999"));
     } else {
         for (const propios::Problema& p : propios::comprobarValores(a.valores, QLocale::c()))
             if (p.nivel == propios::Problema::Rechazo)
-                return p.texto;
+                return Motivo{p.ingles, p.texto};
     }
     m_porNombre.insert(a.nombre.toCaseFolded(), int(m_lectura.alimentos.size()));
     m_lineas.insert(int(m_lectura.alimentos.size()), r.linea);
     m_lectura.alimentos << a;
-    return QString();
+    return {};
 }
 
-QString Lector::medida(const Registro& r, propios::AlimentoPropio& a)
+Motivo Lector::medida(const Registro& r, propios::AlimentoPropio& a)
 {
     const std::optional<double> gramos = cifra(r.campos.at(col::gramos), 100000);
     if (r.campos.at(col::medida).trimmed().isEmpty() || !(gramos && *gramos > 0))
-        return QStringLiteral("a measure needs a name and its grams above 0");
+        return motivo(
+            QT_TRANSLATE_NOOP("intercambio", "a measure needs a name and its grams above 0"));
     a.medidas << propios::MedidaPropia{r.campos.at(col::medida).trimmed(), *gramos};
-    return QString();
+    return {};
 }
 
-QString Lector::ingrediente(const Registro& r, propios::AlimentoPropio& a)
+Motivo Lector::ingrediente(const Registro& r, propios::AlimentoPropio& a)
 {
     if (!a.receta())
-        return QStringLiteral("\"%1\" is a food, not a recipe").arg(a.nombre);
+        return motivo(QT_TRANSLATE_NOOP("intercambio", "\"%1\" is a food, not a recipe"))
+            .arg(a.nombre);
     const std::optional<double> gramos = cifra(r.campos.at(col::gramos), 1e6);
     if (!(gramos && *gramos > 0))
-        return QStringLiteral("the grams of the ingredient are not a number above 0");
+        return motivo(QT_TRANSLATE_NOOP("intercambio",
+                                        "the grams of the ingredient are not a number above 0"));
     propios::Ingrediente i{0, *gramos, r.campos.at(col::medida).trimmed(),
                            r.campos.at(col::ingrediente).trimmed()};
     const QString numero = r.campos.at(col::idIngrediente).trimmed();
@@ -316,64 +359,78 @@ QString Lector::ingrediente(const Registro& r, propios::AlimentoPropio& a)
         if (!ok || i.alimento <= 0 || i.alimento >= almacen::primerPropio ||
             almacen::consultar(QStringLiteral("select 1 from total where id=?"), {i.alimento})
                 .vacia())
-            return QStringLiteral("food number %1 is not in the food table").arg(numero);
+            return motivo(
+                       QT_TRANSLATE_NOOP("intercambio", "food number %1 is not in the food table"))
+                .arg(numero);
     } else if (i.descripcion.isEmpty()) {
-        return QStringLiteral("the ingredient has neither a name nor a number");
+        return motivo(
+            QT_TRANSLATE_NOOP("intercambio", "the ingredient has neither a name nor a number"));
     }
     a.ingredientes << i;
-    return QString();
+    return {};
 }
 
-QString Lector::terminar(Lectura& lectura)
+Motivo Lector::terminar(Lectura& lectura)
 {
     for (int p = 0; p < m_lectura.alimentos.size(); ++p) {
         const propios::AlimentoPropio& a = m_lectura.alimentos.at(p);
-        const QString enLinea = QStringLiteral("line %1: ").arg(m_lineas.value(p));
+        const Motivo enLinea =
+            motivo(QT_TRANSLATE_NOOP("intercambio", "line %1: %2")).arg(m_lineas.value(p));
         if (a.receta() && a.ingredientes.isEmpty())
-            return enLinea + QStringLiteral("the recipe \"%1\" has no ingredients").arg(a.nombre);
+            return enLinea.arg(
+                motivo(QT_TRANSLATE_NOOP("intercambio", "the recipe \"%1\" has no ingredients"))
+                    .arg(a.nombre));
         for (const propios::Ingrediente& i : a.ingredientes)
             if (i.alimento == 0 && !m_porNombre.contains(i.descripcion.toCaseFolded()) &&
                 propios::idDeNombre(i.descripcion) == 0)
-                return enLinea + QStringLiteral("no food called \"%1\" in the file or among "
-                                                "your foods")
-                                     .arg(i.descripcion);
+                return enLinea.arg(
+                    motivo(QT_TRANSLATE_NOOP("intercambio", "no food called \"%1\" in the file "
+                                                            "or among your foods"))
+                        .arg(i.descripcion));
         if (propios::idDeNombre(a.nombre) > 0)
             m_lectura.repetidos << a.nombre;
     }
     lectura = m_lectura;
-    return QString();
+    return {};
 }
 
 } // namespace
 
 std::optional<Lectura> leer(const QString& ruta, QString* fallo)
 {
-    const auto fallar = [&](const QString& motivo) -> std::optional<Lectura> {
-        *fallo = QStringLiteral("%1 is not a file of own foods: %2").arg(ruta, motivo);
-        escribirLog(QStringLiteral("leer (own foods) -> ") + *fallo);
+    const auto fallar = [&](const Motivo& por) -> std::optional<Lectura> {
+        const Motivo m =
+            motivo(QT_TRANSLATE_NOOP("intercambio", "%1 is not a file of own foods: %2"))
+                .arg(ruta, por);
+        *fallo = m.texto;
+        escribirLog(QStringLiteral("leer (own foods) -> ") + m.ingles);
         return std::nullopt;
     };
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
-        return fallar(archivo.errorString());
+        return fallar(tal(archivo.errorString()));
     if (archivo.size() > tamanoMaximo)
-        return fallar(QStringLiteral("it is far too large"));
+        return fallar(motivo(QT_TRANSLATE_NOOP("intercambio", "it is far too large")));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString texto = utf8.decode(archivo.readAll());
     if (utf8.hasError())
-        return fallar(QStringLiteral("it is not UTF-8 text"));
-    const std::optional<QList<Registro>> lista = registros(texto, fallo);
+        return fallar(motivo(QT_TRANSLATE_NOOP("intercambio", "it is not UTF-8 text")));
+    Motivo malCitado;
+    const std::optional<QList<Registro>> lista = registros(texto, &malCitado);
     if (!lista)
-        return fallar(*fallo);
+        return fallar(malCitado);
     if (lista->isEmpty() || lista->first().campos.mid(0, fijas.size()) != fijas)
-        return fallar(QStringLiteral("line 1: its first line must start with ") +
-                      fijas.join(QLatin1Char(',')));
+        return fallar(
+            motivo(QT_TRANSLATE_NOOP("intercambio", "line 1: its first line must start with %1"))
+                .arg(fijas.join(QLatin1Char(','))));
     Lector lector(lista->first().campos);
     for (qsizetype i = 1; i < lista->size(); ++i)
-        if (const QString m = lector.leer(lista->at(i)); !m.isEmpty())
-            return fallar(QStringLiteral("line %1: %2").arg(lista->at(i).linea).arg(m));
+        if (const Motivo m = lector.leer(lista->at(i)); !m.isEmpty())
+            return fallar(motivo(QT_TRANSLATE_NOOP("intercambio", "line %1: %2"))
+                              .arg(lista->at(i).linea)
+                              .arg(m));
     Lectura lectura;
-    if (const QString m = lector.terminar(lectura); !m.isEmpty())
+    if (const Motivo m = lector.terminar(lectura); !m.isEmpty())
         return fallar(m);
     return lectura;
 }
@@ -396,7 +453,7 @@ QString nombreLibre(const QString& nombre, const QSet<QString>& delArchivo)
 class Importador
 {
 public:
-    Importador(const Lectura& l, Repetidos r, QString& motivo) : m_motivo(motivo)
+    Importador(const Lectura& l, Repetidos r, Motivo& porQue) : m_motivo(porQue)
     {
         QSet<QString> nombres;
         for (const propios::AlimentoPropio& a : l.alimentos)
@@ -436,8 +493,9 @@ public:
                     ++i;
                 }
             if (m_pendientes.size() == antes) {
-                m_motivo = QStringLiteral("the recipe \"%1\" contains itself through its "
-                                          "ingredients")
+                m_motivo = motivo(QT_TRANSLATE_NOOP("intercambio",
+                                                    "the recipe \"%1\" contains itself through "
+                                                    "its ingredients"))
                                .arg(m_pendientes.first().second.nombre);
                 return std::nullopt;
             }
@@ -468,21 +526,23 @@ private:
     {
         for (const propios::Ingrediente& i : p.second.ingredientes)
             if (propios::formaCiclo(p.second.id, i.alimento)) {
-                m_motivo =
-                    QStringLiteral("the recipe \"%1\" would contain itself").arg(p.second.nombre);
+                m_motivo = motivo(QT_TRANSLATE_NOOP("intercambio",
+                                                    "the recipe \"%1\" would contain itself"))
+                               .arg(p.second.nombre);
                 return false;
             }
         const qint64 id = propios::escribir(p.second);
         if (id == 0) {
-            m_motivo =
-                QStringLiteral("the database refused \"%1\" (see errors.log)").arg(p.second.nombre);
+            m_motivo = motivo(QT_TRANSLATE_NOOP("intercambio",
+                                                "the database refused \"%1\" (see errors.log)"))
+                           .arg(p.second.nombre);
             return false;
         }
         m_ids.insert(p.first, id);
         return true;
     }
 
-    QString& m_motivo;
+    Motivo& m_motivo;
     QList<QPair<QString, propios::AlimentoPropio>> m_pendientes;
     QHash<QString, qint64> m_ids; // folded name in the file -> stored id
     Importacion m_hecha;
@@ -493,21 +553,25 @@ private:
 std::optional<Importacion> importar(const Lectura& lectura, Repetidos repetidos, QString* fallo)
 {
     if (!propios::disponibles()) {
-        *fallo = QStringLiteral("The database has no tables for own foods");
+        *fallo =
+            QCoreApplication::translate("intercambio", "The database has no tables for own foods");
         return std::nullopt;
     }
     almacen::Ocupado ocupado;
     std::optional<Importacion> hecha;
-    QString motivo;
+    Motivo porQue;
+    QString deLaBase;
     const bool confirmada = almacen::enTransaccion(
         [&] {
-            hecha = Importador(lectura, repetidos, motivo).hacer();
+            hecha = Importador(lectura, repetidos, porQue).hacer();
             return hecha.has_value();
         },
-        &motivo);
+        &deLaBase);
     if (!confirmada) {
-        escribirLog(QStringLiteral("importar (own foods) -> ") + motivo);
-        *fallo = motivo;
+        // A failed begin or commit is the database's to tell.
+        const Motivo m = deLaBase.isEmpty() ? porQue : tal(deLaBase);
+        escribirLog(QStringLiteral("importar (own foods) -> ") + m.ingles);
+        *fallo = m.texto;
         return std::nullopt;
     }
     return hecha;

@@ -2,6 +2,8 @@
 
 #include "catalogue/cifras.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace medidas {
@@ -127,9 +129,9 @@ QString alDia(qint64 gramosSemana, double gramosPorUnidad, const QLocale& local)
 QString lectura(qint64 gramosSemana, const Medida* medida, const QLocale& local)
 {
     if (!medida)
-        return QStringLiteral("%1 g a week = about %2 g a day")
+        return QCoreApplication::translate("medidas", "%1 g a week = about %2 g a day")
             .arg(cifras::entero(gramosSemana, local), alDia(gramosSemana, 1, local));
-    return QStringLiteral("%1 g a week = about %2 %3 a day")
+    return QCoreApplication::translate("medidas", "%1 g a week = about %2 %3 a day")
         .arg(cifras::entero(gramosSemana, local),
              alDia(gramosSemana, medida->gramosPorUnidad(), local), medida->nombre);
 }

@@ -3,6 +3,7 @@
 #include "catalogue/medidas.h"
 #include "storage/registro.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -91,9 +92,24 @@ double cuatroCifras(double v)
     return p >= 0 ? std::round(v * escala) / escala : std::round(v / escala) * escala;
 }
 
-Problema rechazo(const QString& campo, const QString& texto)
+// A check's text (`fuente`, marked with QT_TRANSLATE_NOOP where it is
+// written) with its placeholders filled, as shown and in English.
+template <typename... Args>
+Problema problema(Problema::Nivel nivel, const QString& campo, const char* fuente,
+                  const Args&... args)
 {
-    return {Problema::Rechazo, campo, texto};
+    const QString ingles = QString::fromUtf8(fuente);
+    const QString texto = QCoreApplication::translate("propios", fuente);
+    if constexpr (sizeof...(args) == 0)
+        return {nivel, campo, texto, ingles};
+    else
+        return {nivel, campo, texto.arg(args...), ingles.arg(args...)};
+}
+
+template <typename... Args>
+Problema rechazo(const QString& campo, const char* fuente, const Args&... args)
+{
+    return problema(Problema::Rechazo, campo, fuente, args...);
 }
 
 } // namespace
@@ -148,18 +164,21 @@ QList<Problema> comprobarValores(const QHash<QString, double>& valores, const QL
     QList<Problema> problemas;
     for (auto v = valores.cbegin(); v != valores.cend(); ++v)
         if (!std::isfinite(v.value()) || v.value() < 0)
-            problemas << rechazo(v.key(), QStringLiteral("A value cannot be below 0"));
+            problemas << rechazo(v.key(),
+                                 QT_TRANSLATE_NOOP("propios", "A value cannot be below 0"));
     const auto g = [&valores](const QString& c) { return valores.value(c, 0); };
     const double masa = g(proteina) + g(grasa) + g(carbohidratos) + g(agua) + g(ceniza);
     if (masa > 100)
         problemas << rechazo(carbohidratos,
-                             QStringLiteral("Protein, fat and carbohydrate (with water and ash) "
-                                            "come to %1 g in 100 g of the food: at most 100 g")
-                                 .arg(medidas::numero(masa, local)));
+                             QT_TRANSLATE_NOOP("propios",
+                                               "Protein, fat and carbohydrate (with water and ash) "
+                                               "come to %1 g in 100 g of the food: at most 100 g"),
+                             medidas::numero(masa, local));
     if (g(energia) > 900)
-        problemas << rechazo(energia, QStringLiteral("Energy: %1 kcal in 100 g is more than any "
-                                                     "food has (pure fat has 900 kcal)")
-                                          .arg(medidas::numero(g(energia), local)));
+        problemas << rechazo(energia,
+                             QT_TRANSLATE_NOOP("propios", "Energy: %1 kcal in 100 g is more than "
+                                                          "any food has (pure fat has 900 kcal)"),
+                             medidas::numero(g(energia), local));
     // A typo catcher: the energy the macronutrients give, at 4, 9 and 4
     // kcal per g (and 7 for alcohol).
     if (valores.contains(energia) && valores.contains(proteina) && valores.contains(grasa) &&
@@ -167,12 +186,12 @@ QList<Problema> comprobarValores(const QHash<QString, double>& valores, const QL
         const double calculada =
             4 * g(proteina) + 9 * g(grasa) + 4 * g(carbohidratos) + 7 * g(alcohol);
         if (std::abs(g(energia) - calculada) > 0.2 * calculada && g(energia) + calculada > 0)
-            problemas << Problema{
+            problemas << problema(
                 Problema::Pregunta, energia,
-                QStringLiteral("Energy is %1 kcal in 100 g, but protein, fat and carbohydrate "
-                               "give about %2 kcal (4, 9 and 4 kcal per g). Keep %1 kcal?")
-                    .arg(medidas::numero(g(energia), local),
-                         medidas::numero(std::round(calculada), local))};
+                QT_TRANSLATE_NOOP("propios",
+                                  "Energy is %1 kcal in 100 g, but protein, fat and carbohydrate "
+                                  "give about %2 kcal (4, 9 and 4 kcal per g). Keep %1 kcal?"),
+                medidas::numero(g(energia), local), medidas::numero(std::round(calculada), local));
     }
     return problemas;
 }
@@ -183,17 +202,20 @@ QList<Problema> comprobarNombre(const AlimentoPropio& a)
 {
     const QString nombre = a.nombre.trimmed();
     if (nombre.isEmpty())
-        return {rechazo(QStringLiteral("name"), QStringLiteral("Please, give the food a name"))};
+        return {rechazo(QStringLiteral("name"),
+                        QT_TRANSLATE_NOOP("propios", "Please, give the food a name"))};
     if (QStringView(nombre).toUcs4().size() > largoNombre)
         return {rechazo(QStringLiteral("name"),
-                        QStringLiteral("The name is longer than %1 characters").arg(largoNombre))};
+                        QT_TRANSLATE_NOOP("propios", "The name is longer than %1 characters"),
+                        QString::number(largoNombre))};
     const almacen::Consulta c = almacen::consultar(
         QStringLiteral("select 1 from total t inner join own_foods o on o.id=t.id where "
                        "t.description=? collate nocase and t.id<>?"),
         {nombre, a.id});
     if (!c.vacia())
         return {rechazo(QStringLiteral("name"),
-                        QStringLiteral("You already have a food called \"%1\"").arg(nombre))};
+                        QT_TRANSLATE_NOOP("propios", "You already have a food called \"%1\""),
+                        nombre)};
     return {};
 }
 
@@ -203,12 +225,12 @@ QList<Problema> comprobarMedidas(const AlimentoPropio& a, const QLocale& local)
     for (const MedidaPropia& m : a.medidas) {
         if (m.nombre.trimmed().isEmpty())
             problemas << rechazo(QStringLiteral("measures"),
-                                 QStringLiteral("Please, give every measure a name"));
+                                 QT_TRANSLATE_NOOP("propios", "Please, give every measure a name"));
         else if (!(m.gramos > 0 && m.gramos <= 100000))
             problemas << rechazo(QStringLiteral("measures"),
-                                 QStringLiteral("Measure \"%1\": give its weight in grams, above "
-                                                "0 and at most %2")
-                                     .arg(m.nombre.trimmed(), local.toString(100000)));
+                                 QT_TRANSLATE_NOOP("propios", "Measure \"%1\": give its weight in "
+                                                              "grams, above 0 and at most %2"),
+                                 m.nombre.trimmed(), local.toString(100000));
     }
     return problemas;
 }
@@ -218,28 +240,34 @@ QList<Problema> comprobarIngredientes(const AlimentoPropio& a)
     QList<Problema> problemas;
     const QString campo = QStringLiteral("ingredients");
     if (a.ingredientes.isEmpty())
-        problemas << rechazo(campo, QStringLiteral("A recipe needs at least one ingredient"));
+        problemas << rechazo(
+            campo, QT_TRANSLATE_NOOP("propios", "A recipe needs at least one ingredient"));
     for (const Ingrediente& i : a.ingredientes) {
         const almacen::Consulta c = almacen::consultar(
             QStringLiteral("select description from total where id=?"), {i.alimento});
         const QString nombre = c.vacia() ? i.descripcion : c.filas.first().value(0).toString();
         if (c.vacia())
             problemas << rechazo(
-                campo, QStringLiteral("\"%1\" is not in the food table any more").arg(nombre));
+                campo, QT_TRANSLATE_NOOP("propios", "\"%1\" is not in the food table any more"),
+                nombre);
         else if (!(i.gramos > 0 && i.gramos <= 1e6))
             problemas << rechazo(
-                campo, QStringLiteral("\"%1\": give the amount in grams, above 0").arg(nombre));
+                campo, QT_TRANSLATE_NOOP("propios", "\"%1\": give the amount in grams, above 0"),
+                nombre);
         else if (formaCiclo(a.id, i.alimento))
-            problemas << rechazo(campo, QStringLiteral("\"%1\" contains this recipe: it cannot be "
-                                                       "one of its ingredients")
-                                            .arg(nombre));
+            problemas << rechazo(campo,
+                                 QT_TRANSLATE_NOOP("propios", "\"%1\" contains this recipe: it "
+                                                              "cannot be one of its ingredients"),
+                                 nombre);
     }
     if (a.pesoCocinado && !(*a.pesoCocinado > 0 && *a.pesoCocinado <= 1e7))
-        problemas << rechazo(QStringLiteral("weight"),
-                             QStringLiteral("The weight of the dish must be above 0 g"));
+        problemas << rechazo(
+            QStringLiteral("weight"),
+            QT_TRANSLATE_NOOP("propios", "The weight of the dish must be above 0 g"));
     if (a.raciones < 0 || a.raciones > 999)
-        problemas << rechazo(QStringLiteral("servings"),
-                             QStringLiteral("The number of servings goes from 1 to 999"));
+        problemas << rechazo(
+            QStringLiteral("servings"),
+            QT_TRANSLATE_NOOP("propios", "The number of servings goes from 1 to 999"));
     return problemas;
 }
 
@@ -250,7 +278,7 @@ QList<Problema> comprobar(const AlimentoPropio& a, const QLocale& local)
     QList<Problema> problemas = comprobarNombre(a);
     if (almacen::consultar(QStringLiteral("select 1 from groups where id=?"), {a.grupo}).vacia())
         problemas << rechazo(QStringLiteral("group"),
-                             QStringLiteral("Please, choose a food group"));
+                             QT_TRANSLATE_NOOP("propios", "Please, choose a food group"));
     problemas += comprobarMedidas(a, local);
     if (a.receta())
         problemas += comprobarIngredientes(a);
@@ -401,7 +429,8 @@ std::optional<AlimentoPropio> copiaDe(qint64 alimento, QString* fallo)
         std::optional<AlimentoPropio> a = leer(alimento, fallo);
         if (a) {
             a->id = 0;
-            a->nombre = (a->nombre + QStringLiteral(" (copy)")).left(largoNombre);
+            a->nombre =
+                (a->nombre + QCoreApplication::translate("propios", " (copy)")).left(largoNombre);
             a->desconocidos.clear();
         }
         return a;
@@ -592,14 +621,15 @@ qint64 escribir(const AlimentoPropio& a)
 qint64 guardar(const AlimentoPropio& a, QString* fallo)
 {
     if (!disponibles()) {
-        *fallo = QStringLiteral("The database has no tables for own foods");
+        *fallo = QCoreApplication::translate("propios", "The database has no tables for own foods");
         return 0;
     }
     almacen::Ocupado ocupado;
     qint64 id = 0;
     const bool hecho = almacen::enTransaccion([&] { return (id = escribir(a)) > 0; }, fallo);
     if (!hecho && fallo->isEmpty())
-        *fallo = QStringLiteral("The database refused the food (see errors.log)");
+        *fallo = QCoreApplication::translate("propios",
+                                             "The database refused the food (see errors.log)");
     return hecho ? id : 0;
 }
 
@@ -647,7 +677,8 @@ bool quitar(qint64 id, QString* fallo)
     }
     const QStringList recetas = recetasQueLoUsan(id);
     if (!recetas.isEmpty()) {
-        *fallo = QStringLiteral("It is an ingredient of %1. Take it out of those recipes first.")
+        *fallo = QCoreApplication::translate(
+                     "propios", "It is an ingredient of %1. Take it out of those recipes first.")
                      .arg(recetas.join(QStringLiteral(", ")));
         return false;
     }
@@ -702,11 +733,11 @@ QString lineaFicha(qint64 alimento, const QLocale& local)
         return QString();
     const QVariantList& f = c.filas.first();
     if (f.value(0).toInt() != 1)
-        return QStringLiteral("Own food");
+        return QCoreApplication::translate("propios", "Own food");
     const int n = f.value(2).toInt();
-    return QStringLiteral("Recipe: %1 %2, %3 g")
-        .arg(local.toString(n), QLatin1String(n == 1 ? "ingredient" : "ingredients"),
-             local.toString(qRound64(f.value(1).toDouble())));
+    return (n == 1 ? QCoreApplication::translate("propios", "Recipe: %1 ingredient, %2 g")
+                   : QCoreApplication::translate("propios", "Recipe: %1 ingredients, %2 g"))
+        .arg(local.toString(n), local.toString(qRound64(f.value(1).toDouble())));
 }
 
 QHash<QString, int> desconocidos(qint64 alimento, int* ingredientes)

@@ -93,6 +93,7 @@ struct Problema
     Nivel nivel = Rechazo;
     QString campo;
     QString texto;
+    QString ingles; // the text in English, as errors.log keeps it
 };
 
 // The checks on amounts per 100 g: protein, fat and carbohydrate (with water

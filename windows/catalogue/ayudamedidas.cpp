@@ -18,8 +18,8 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
     m_cantidad->setObjectName(QStringLiteral("tbx_medidaCantidad"));
     m_cantidad->setMaxLength(8);
     m_cantidad->setMaximumWidth(60);
-    m_cantidad->setToolTip(QStringLiteral("Quantity"));
-    nombrar(m_cantidad, QStringLiteral("Quantity"));
+    m_cantidad->setToolTip(tr("Quantity"));
+    nombrar(m_cantidad, tr("Quantity"));
 
     m_medidasLista = new QComboBox(this);
     m_medidasLista->setObjectName(QStringLiteral("cmb_medidas"));
@@ -31,12 +31,12 @@ AyudaMedidas::AyudaMedidas(QLineEdit* gramos, QWidget* padre) : QWidget(padre), 
     vista->setTextElideMode(Qt::ElideRight);
     m_medidasLista->setView(vista);
     m_medidasLista->addItem(QStringLiteral("g"));
-    nombrar(m_medidasLista, QStringLiteral("Household measure"));
+    nombrar(m_medidasLista, tr("Household measure"));
 
     m_periodo = new QComboBox(this);
     m_periodo->setObjectName(QStringLiteral("cmb_periodo"));
-    m_periodo->addItems({QStringLiteral("per day"), QStringLiteral("per week")});
-    nombrar(m_periodo, QStringLiteral("Period"));
+    m_periodo->addItems({tr("per day"), tr("per week")});
+    nombrar(m_periodo, tr("Period"));
 
     m_calculo = new QLabel(this);
     m_calculo->setObjectName(QStringLiteral("lbl_calculo"));
@@ -138,7 +138,7 @@ void AyudaMedidas::mostrarGuardada()
         m = &m_medidas.first();
     const QLocale local;
     m_lineaGuardada->setText(
-        QStringLiteral("Stored now: %1 g a week, about %2 %3 a day")
+        tr("Stored now: %1 g a week, about %2 %3 a day")
             .arg(cifras::entero(*m_guardada, local),
                  medidas::alDia(*m_guardada, m ? m->gramosPorUnidad() : 1, local),
                  m ? m->nombre : QStringLiteral("g")));
@@ -159,24 +159,25 @@ void AyudaMedidas::calcular()
     const bool porDia = m_periodo->currentIndex() == 0;
     const qint64 gramos = medidas::gramosSemana(*cantidad, m ? m->gramosPorUnidad() : 1, porDia);
     const QString suma =
-        QStringLiteral("%1 %2 %3 = %4 g a week")
+        tr("%1 %2 %3 = %4 g a week")
             .arg(medidas::numero(*cantidad, local),
                  m ? QStringLiteral("x ") + medidas::etiqueta(*m, local) : QStringLiteral("g"),
                  m_periodo->currentText(), cifras::entero(gramos, local));
     // Neither a week of nothing nor more than the box takes is entered.
     if (gramos > medidas::maximoSemana) {
-        m_calculo->setText(suma + QStringLiteral(": more than %1 g, not entered")
-                                      .arg(cifras::entero(medidas::maximoSemana, local)));
+        m_calculo->setText(
+            suma +
+            tr(": more than %1 g, not entered").arg(cifras::entero(medidas::maximoSemana, local)));
         return;
     }
     if (gramos < 1) {
-        m_calculo->setText(suma + QStringLiteral(": less than 1 g, not entered"));
+        m_calculo->setText(suma + tr(": less than 1 g, not entered"));
         return;
     }
     m_gramos->setText(cifras::entero(gramos, local));
     // More than a person eats of one food is entered, but not silently.
     if (gramos > medidas::semanaVerosimil) {
-        m_calculo->setText(suma + QStringLiteral(": more than %1 kg a week, please check")
+        m_calculo->setText(suma + tr(": more than %1 kg a week, please check")
                                       .arg(cifras::entero(medidas::semanaVerosimil / 1000, local)));
         avisarExceso(true);
         return;

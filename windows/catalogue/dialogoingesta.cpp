@@ -21,7 +21,7 @@ DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada,
 {
     setObjectName(QStringLiteral("i"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("  Set intake"));
+    setWindowTitle(tr("  Set intake"));
     if (principal)
         setWindowIcon(principal->windowIcon());
 
@@ -32,12 +32,12 @@ DialogoIngesta::DialogoIngesta(QWidget* principal, QTreeWidget* listaOrdenada,
     m_cantidad->setObjectName(QStringLiteral("tbx_cantidad"));
     m_cantidad->setMaxLength(5);
     m_cantidad->setMaximumWidth(70);
-    auto* unidad = new QLabel(QStringLiteral("grams a week"), this);
+    auto* unidad = new QLabel(tr("grams a week"), this);
     unidad->setObjectName(QStringLiteral("lbl_gramosSemana"));
-    nombrar(m_cantidad, QStringLiteral("Weekly intake in grams"), unidad);
+    nombrar(m_cantidad, tr("Weekly intake in grams"), unidad);
     m_ayuda = new AyudaMedidas(m_cantidad, this);
     // Made after the helper, so that Tab reaches Save last, as it is shown.
-    m_guardar = new QPushButton(QStringLiteral("Save"), this);
+    m_guardar = new QPushButton(tr("Save"), this);
     m_guardar->setObjectName(QStringLiteral("cmd_guardar"));
     m_guardar->setDefault(true);
 
@@ -76,7 +76,7 @@ void DialogoIngesta::mostrarMedidas()
     const QString nombre = alimento > 0 ? m_lista->currentItem()->text(0) : QString();
     m_alimento->setToolTip(nombre);
     m_cantidad->setAccessibleDescription(nombre);
-    m_alimento->setText(nombre.isEmpty() ? QStringLiteral("No food selected")
+    m_alimento->setText(nombre.isEmpty() ? tr("No food selected")
                                          : m_alimento->fontMetrics().elidedText(
                                                nombre, Qt::ElideRight, m_anchoTexto));
     const Dato& perfil = m_perfil.idPerfil;
@@ -88,8 +88,8 @@ void DialogoIngesta::guardar()
     const QString cantidad = m_cantidad->text();
     // A week of 0 grams is not an intake worth setting from here.
     if (!soloDigitos(cantidad) || cantidad == QLatin1String("0")) {
-        mensajes::avisar(this, QStringLiteral("Please, set your weekly intake (grams, integer "
-                                              "numbers only)"));
+        mensajes::avisar(this, tr("Please, set your weekly intake (grams, integer "
+                                  "numbers only)"));
         m_cantidad->setFocus();
         return;
     }
@@ -97,7 +97,7 @@ void DialogoIngesta::guardar()
     // list refilled or emptied meanwhile has none until one is picked.
     const qint64 alimento = alimentoElegido();
     if (alimento <= 0) {
-        mensajes::avisar(this, QStringLiteral("Please, select a food"));
+        mensajes::avisar(this, tr("Please, select a food"));
         return;
     }
     {

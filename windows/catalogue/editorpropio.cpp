@@ -72,8 +72,8 @@ void confirmarCelda(QTableWidget* t)
 QString tituloDe(const propios::AlimentoPropio& a)
 {
     if (a.id > 0)
-        return QStringLiteral("Edit \"%1\"").arg(a.nombre);
-    return a.receta() ? QStringLiteral("New recipe") : QStringLiteral("New food");
+        return EditorPropio::tr("Edit \"%1\"").arg(a.nombre);
+    return a.receta() ? EditorPropio::tr("New recipe") : EditorPropio::tr("New food");
 }
 
 } // namespace
@@ -109,8 +109,8 @@ void EditorPropio::construir()
     centro->addLayout(izquierda, 1);
     centro->addWidget(nutrientes, 1);
 
-    m_guardar = boton(this, "cmd_guardar", QStringLiteral("Save"));
-    m_cancelar = boton(this, "cmd_cancelar", QStringLiteral("Cancel"));
+    m_guardar = boton(this, "cmd_guardar", tr("Save"));
+    m_cancelar = boton(this, "cmd_cancelar", tr("Cancel"));
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
     for (QPushButton* b : {m_guardar, m_cancelar}) {
@@ -151,8 +151,8 @@ QLayout* EditorPropio::construirCabecera()
     m_nombre = crear<QLineEdit>(this, "tbx_nombre");
     m_nombre->setMaxLength(propios::largoNombre);
     m_grupo = crear<QComboBox>(this, "cmb_grupo");
-    nombrar(m_grupo, QStringLiteral("Food group"));
-    nombrar(m_nombre, QStringLiteral("Name of the food"));
+    nombrar(m_grupo, tr("Food group"));
+    nombrar(m_nombre, tr("Name of the food"));
     const almacen::Consulta c = catalogo::todosLosGrupos();
     if (!c.ok)
         escribirLog(c.entradaLog(QStringLiteral("EditorPropio -> ")));
@@ -162,8 +162,8 @@ QLayout* EditorPropio::construirCabecera()
         m_grupo->addItem(f.value(iNombre).toString(), f.value(iId).toString());
 
     auto* form = new QFormLayout;
-    QLabel* nombre = etiqueta(this, "lbl_nombre", QStringLiteral("Name:"));
-    QLabel* grupo = etiqueta(this, "lbl_grupo", QStringLiteral("Group:"));
+    QLabel* nombre = etiqueta(this, "lbl_nombre", tr("Name:"));
+    QLabel* grupo = etiqueta(this, "lbl_grupo", tr("Group:"));
     nombre->setBuddy(m_nombre);
     grupo->setBuddy(m_grupo);
     form->addRow(nombre, m_nombre);
@@ -174,22 +174,22 @@ QLayout* EditorPropio::construirCabecera()
 QGroupBox* EditorPropio::construirBase()
 {
     auto* caja = crear<QGroupBox>(this, "fra_base");
-    caja->setTitle(QStringLiteral("The label gives its values"));
+    caja->setTitle(tr("The label gives its values"));
     m_por100 = crear<QRadioButton>(caja, "opb_por100");
-    m_por100->setText(QStringLiteral("per 100 g"));
+    m_por100->setText(tr("per 100 g"));
     m_por100->setChecked(true);
     m_porRacion = crear<QRadioButton>(caja, "opb_porRacion");
-    m_porRacion->setText(QStringLiteral("per serving of"));
+    m_porRacion->setText(tr("per serving of"));
     // The captions say the basis; the box's title says of what.
     for (QRadioButton* base : {m_por100, m_porRacion})
         base->setAccessibleDescription(caja->title());
     m_racion = crear<QLineEdit>(caja, "tbx_racion");
     m_racion->setMaximumWidth(80);
     m_racion->setEnabled(false);
-    nombrar(m_racion, QStringLiteral("Grams in a serving"));
+    nombrar(m_racion, tr("Grams in a serving"));
     QLabel* pista = etiqueta(caja, "lbl_base",
-                             QStringLiteral("The values are read in the basis chosen here when "
-                                            "you save, and kept per 100 g."));
+                             tr("The values are read in the basis chosen here when "
+                                "you save, and kept per 100 g."));
 
     auto* fila = new QHBoxLayout;
     fila->addWidget(m_por100);
@@ -208,26 +208,23 @@ QWidget* EditorPropio::construirNutrientes()
 {
     const bool receta = m_alimento.receta();
     auto* caja = crear<QGroupBox>(this, "fra_nutrientes");
-    caja->setTitle(receta ? QStringLiteral("Nutrients in 100 g of the dish")
-                          : QStringLiteral("Nutrients"));
-    m_valores =
-        rejilla(caja, "tbl_nutrientes",
-                {QStringLiteral("Nutrient"), QStringLiteral("Unit"), QStringLiteral("Value")});
+    caja->setTitle(receta ? tr("Nutrients in 100 g of the dish") : tr("Nutrients"));
+    m_valores = rejilla(caja, "tbl_nutrientes", {tr("Nutrient"), tr("Unit"), tr("Value")});
     m_valores->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Interactive);
     m_valores->setColumnWidth(2, 90);
     nombrar(m_valores, caja->title());
     m_valores->setEditTriggers(receta ? QAbstractItemView::NoEditTriggers
                                       : QAbstractItemView::AllEditTriggers);
     llenarNutrientes();
-    m_masNutrientes = boton(caja, "cmd_masNutrientes", QStringLiteral("More nutrients"));
+    m_masNutrientes = boton(caja, "cmd_masNutrientes", tr("More nutrients"));
     m_masNutrientes->setCheckable(true);
     m_conocidos = etiqueta(caja, "lbl_conocidos", QString());
-    QLabel* pista = etiqueta(
-        caja, "lbl_desconocidos",
-        receta ? QStringLiteral("Worked out from the ingredients. \u2265: at least this much, as "
-                                "some ingredients do not tell it.")
-               : QStringLiteral("Leave a value empty when the label does not give it: empty "
-                                "is unknown, not 0."));
+    QLabel* pista =
+        etiqueta(caja, "lbl_desconocidos",
+                 receta ? tr("Worked out from the ingredients. \u2265: at least this much, as "
+                             "some ingredients do not tell it.")
+                        : tr("Leave a value empty when the label does not give it: empty "
+                             "is unknown, not 0."));
 
     auto* pie = new QHBoxLayout;
     pie->addWidget(m_conocidos, 1);
@@ -259,12 +256,11 @@ void EditorPropio::llenarNutrientes()
 QGroupBox* EditorPropio::construirMedidas()
 {
     auto* caja = crear<QGroupBox>(this, "fra_medidas");
-    caja->setTitle(QStringLiteral("Household measures"));
-    m_medidas = rejilla(caja, "tbl_medidas",
-                        {QStringLiteral("Measure (\"1 slice\")"), QStringLiteral("Grams")});
+    caja->setTitle(tr("Household measures"));
+    m_medidas = rejilla(caja, "tbl_medidas", {tr("Measure (\"1 slice\")"), tr("Grams")});
     nombrar(m_medidas, caja->title());
-    m_medidaAgregar = boton(caja, "cmd_medidaAgregar", QStringLiteral("Add measure"));
-    m_medidaQuitar = boton(caja, "cmd_medidaQuitar", QStringLiteral("Remove measure"));
+    m_medidaAgregar = boton(caja, "cmd_medidaAgregar", tr("Add measure"));
+    m_medidaQuitar = boton(caja, "cmd_medidaQuitar", tr("Remove measure"));
     auto* botones = new QHBoxLayout;
     botones->addWidget(m_medidaAgregar);
     botones->addWidget(m_medidaQuitar);
@@ -276,8 +272,8 @@ QGroupBox* EditorPropio::construirMedidas()
         // A dish has few measures: the room goes to its ingredients.
         m_medidas->setMaximumHeight(5 * m_medidas->fontMetrics().lineSpacing());
         v->addWidget(etiqueta(caja, "lbl_racionReceta",
-                              QStringLiteral("With the number of servings, \"1 serving\" is "
-                                             "added by itself.")));
+                              tr("With the number of servings, \"1 serving\" is "
+                                 "added by itself.")));
     }
     return caja;
 }
@@ -285,10 +281,8 @@ QGroupBox* EditorPropio::construirMedidas()
 QGroupBox* EditorPropio::construirReceta()
 {
     auto* caja = crear<QGroupBox>(this, "fra_ingredientes");
-    caja->setTitle(QStringLiteral("Ingredients"));
-    m_ingredientes =
-        rejilla(caja, "tbl_ingredientes",
-                {QStringLiteral("Food"), QStringLiteral("Amount"), QStringLiteral("Grams")});
+    caja->setTitle(tr("Ingredients"));
+    m_ingredientes = rejilla(caja, "tbl_ingredientes", {tr("Food"), tr("Amount"), tr("Grams")});
     m_ingredientes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     nombrar(m_ingredientes, caja->title());
     m_ingredientes->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -296,7 +290,7 @@ QGroupBox* EditorPropio::construirReceta()
     const int linea = m_ingredientes->fontMetrics().lineSpacing() + 8;
     m_ingredientes->verticalHeader()->setDefaultSectionSize(linea);
     m_ingredientes->setMinimumHeight(7 * linea);
-    m_quitar = boton(caja, "cmd_ingredienteQuitar", QStringLiteral("Remove"));
+    m_quitar = boton(caja, "cmd_ingredienteQuitar", tr("Remove"));
     m_pesoCocinado = crear<QLineEdit>(caja, "tbx_pesoCocinado");
     m_pesoCocinado->setMaximumWidth(200);
     m_raciones = crear<QLineEdit>(caja, "tbx_raciones");
@@ -307,10 +301,10 @@ QGroupBox* EditorPropio::construirReceta()
     quitar->addStretch(1);
     quitar->addWidget(m_quitar);
     auto* plato = new QFormLayout;
-    QLabel* peso = etiqueta(caja, "lbl_pesoCocinado", QStringLiteral("Cooked weight (g):"));
-    QLabel* raciones = etiqueta(caja, "lbl_raciones", QStringLiteral("Servings (optional):"));
-    nombrar(m_pesoCocinado, QStringLiteral("Cooked weight in grams"), peso);
-    nombrar(m_raciones, QStringLiteral("Number of servings"), raciones);
+    QLabel* peso = etiqueta(caja, "lbl_pesoCocinado", tr("Cooked weight (g):"));
+    QLabel* raciones = etiqueta(caja, "lbl_raciones", tr("Servings (optional):"));
+    nombrar(m_pesoCocinado, tr("Cooked weight in grams"), peso);
+    nombrar(m_raciones, tr("Number of servings"), raciones);
     plato->addRow(peso, m_pesoCocinado);
     plato->addRow(raciones, m_raciones);
     auto* v = new QVBoxLayout(caja);
@@ -324,10 +318,9 @@ QGroupBox* EditorPropio::construirReceta()
 QLayout* EditorPropio::construirBusqueda(QWidget* caja)
 {
     m_buscar = crear<QLineEdit>(caja, "tbx_ingrediente");
-    m_botonBuscar = boton(caja, "cmd_ingredienteBuscar", QStringLiteral("Find"));
-    m_candidatos =
-        listaInforme(caja, "lsv_candidatos", {QStringLiteral("Food"), QStringLiteral("Group")},
-                     {QStringLiteral("food"), QStringLiteral("group")});
+    m_botonBuscar = boton(caja, "cmd_ingredienteBuscar", tr("Find"));
+    m_candidatos = listaInforme(caja, "lsv_candidatos", {tr("Food"), tr("Group")},
+                                {QStringLiteral("food"), QStringLiteral("group")});
     m_candidatos->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_candidatos->setMaximumHeight(8 * m_candidatos->fontMetrics().lineSpacing());
     m_cantidad = crear<QLineEdit>(caja, "tbx_ingredienteCantidad");
@@ -337,15 +330,15 @@ QLayout* EditorPropio::construirBusqueda(QWidget* caja)
     m_medidaIngrediente->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_medidaIngrediente->setMinimumContentsLength(20);
     m_medidaIngrediente->addItem(QStringLiteral("g"));
-    m_agregar = boton(caja, "cmd_ingredienteAgregar", QStringLiteral("Add"));
+    m_agregar = boton(caja, "cmd_ingredienteAgregar", tr("Add"));
     QLabel* pasos = etiqueta(caja, "lbl_ingrediente",
-                             QStringLiteral("Find a food to add, pick it, give the amount and "
-                                            "click Add:"));
-    QLabel* rotulo = etiqueta(caja, "lbl_ingredienteCantidad", QStringLiteral("Amount:"));
-    nombrar(m_buscar, QStringLiteral("Search words for an ingredient"), pasos);
-    nombrar(m_candidatos, QStringLiteral("Foods found"));
-    nombrar(m_cantidad, QStringLiteral("Amount of the ingredient"), rotulo);
-    nombrar(m_medidaIngrediente, QStringLiteral("Measure of the amount"));
+                             tr("Find a food to add, pick it, give the amount and "
+                                "click Add:"));
+    QLabel* rotulo = etiqueta(caja, "lbl_ingredienteCantidad", tr("Amount:"));
+    nombrar(m_buscar, tr("Search words for an ingredient"), pasos);
+    nombrar(m_candidatos, tr("Foods found"));
+    nombrar(m_cantidad, tr("Amount of the ingredient"), rotulo);
+    nombrar(m_medidaIngrediente, tr("Measure of the amount"));
 
     auto* busqueda = new QHBoxLayout;
     busqueda->addWidget(m_buscar, 1);
@@ -470,7 +463,7 @@ void EditorPropio::contarConocidos()
             ++conocidos;
     const QLocale local;
     m_conocidos->setText(
-        QStringLiteral("%1 of %2 nutrients known")
+        tr("%1 of %2 nutrients known")
             .arg(local.toString(conocidos), local.toString(m_valores->rowCount())));
 }
 
@@ -526,8 +519,8 @@ bool EditorPropio::leerValores(QHash<QString, double>* valores)
         const std::optional<double> r =
             cifras::leerDecimal(m_racion->text().trimmed(), local, true);
         if (!r || !(*r > 0)) {
-            mensajes::avisar(this, QStringLiteral("Please, give the weight of a serving in grams, "
-                                                  "as the label prints it"));
+            mensajes::avisar(this, tr("Please, give the weight of a serving in grams, "
+                                      "as the label prints it"));
             m_racion->setFocus();
             return false;
         }
@@ -544,8 +537,8 @@ bool EditorPropio::leerValores(QHash<QString, double>* valores)
         }
         const std::optional<double> v = cifras::leerDecimal(texto, local, true);
         if (!v) {
-            mensajes::avisar(this, QStringLiteral("%1: \"%2\" is not an amount. Type a number of "
-                                                  "0 or more, or leave it empty when unknown.")
+            mensajes::avisar(this, tr("%1: \"%2\" is not an amount. Type a number of "
+                                      "0 or more, or leave it empty when unknown.")
                                        .arg(m_nutrientes.at(i).nombre, texto));
             enfocar(columna);
             return false;
@@ -616,8 +609,7 @@ void EditorPropio::guardar()
     QString fallo;
     const qint64 id = propios::guardar(*a, &fallo);
     if (id == 0) {
-        mensajes::errorEscritura(this,
-                                 QStringLiteral("The food could not be saved:\n%1").arg(fallo));
+        mensajes::errorEscritura(this, tr("The food could not be saved:\n%1").arg(fallo));
         return;
     }
     m_guardado = id;
@@ -633,8 +625,8 @@ void EditorPropio::buscarIngredientes()
     for (const QVariant& patron : b.patrones)
         largo = largo || patron.toString().toUtf8().size() > almacen::limitePatronLike();
     if (b.vacia() || largo) {
-        mensajes::avisar(this, largo ? QStringLiteral("The search term is too long")
-                                     : QStringLiteral("Please, enter the search term(s)"));
+        mensajes::avisar(this, largo ? tr("The search term is too long")
+                                     : tr("Please, enter the search term(s)"));
         m_buscar->setFocus();
         return;
     }
@@ -682,18 +674,18 @@ void EditorPropio::agregarIngrediente()
     const std::optional<double> cantidad =
         cifras::leerDecimal(m_cantidad->text().trimmed(), local, true);
     if (id == 0) {
-        mensajes::avisar(this, QStringLiteral("Please, find the food and pick it in the list"));
+        mensajes::avisar(this, tr("Please, find the food and pick it in the list"));
         m_buscar->setFocus();
         return;
     }
     if (!cantidad || !(*cantidad > 0)) {
-        mensajes::avisar(this, QStringLiteral("Please, give the amount: a number above 0"));
+        mensajes::avisar(this, tr("Please, give the amount: a number above 0"));
         m_cantidad->setFocus();
         return;
     }
     if (propios::formaCiclo(m_alimento.id, id)) {
-        mensajes::avisar(this, QStringLiteral("\"%1\" contains this recipe: it cannot be one of "
-                                              "its ingredients")
+        mensajes::avisar(this, tr("\"%1\" contains this recipe: it cannot be one of "
+                                  "its ingredients")
                                    .arg(elegida->text(0)));
         return;
     }
@@ -728,7 +720,7 @@ void EditorPropio::quitarIngrediente()
 {
     const int f = m_ingredientes->currentRow();
     if (f < 0 || f >= m_ingredientesLista.size()) {
-        mensajes::avisar(this, QStringLiteral("Please, pick an ingredient in the list first"));
+        mensajes::avisar(this, tr("Please, pick an ingredient in the list first"));
         return;
     }
     m_ingredientes->removeRow(f);
@@ -780,7 +772,7 @@ void EditorPropio::calcularReceta()
         suma += i.gramos;
     }
     m_pesoCocinado->setPlaceholderText(
-        QStringLiteral("%1 (the ingredients' sum)").arg(medidas::numero(suma, QLocale())));
+        tr("%1 (the ingredients' sum)").arg(medidas::numero(suma, QLocale())));
     QStringList columnas;
     for (const propios::Nutriente& n : m_nutrientes)
         columnas << n.columna;
@@ -793,8 +785,8 @@ void EditorPropio::calcularReceta()
         const QString texto =
             c.valores.contains(columna) ? mostrarValor(c.valores.value(columna), 4) : QString();
         celda->setText(faltan > 0 ? QStringLiteral("\u2265 ") + texto : texto);
-        celda->setToolTip(faltan > 0 ? QStringLiteral("At least this: %1 of the ingredients do "
-                                                      "not tell it")
+        celda->setToolTip(faltan > 0 ? tr("At least this: %1 of the ingredients do "
+                                          "not tell it")
                                            .arg(faltan)
                                      : QString());
     }
@@ -811,7 +803,7 @@ bool editarPropio(QWidget* padre, const propios::AlimentoPropio& a)
 bool copiarAlimentoPropio(QWidget* padre, qint64 alimento)
 {
     if (!propios::disponibles()) {
-        mensajes::avisar(padre, QStringLiteral("This database has no room for your own foods"));
+        mensajes::avisar(padre, EditorPropio::tr("This database has no room for your own foods"));
         return false;
     }
     QString fallo;
@@ -819,7 +811,7 @@ bool copiarAlimentoPropio(QWidget* padre, qint64 alimento)
     if (!copia) {
         if (!fallo.isEmpty())
             escribirLog(QStringLiteral("copiarAlimentoPropio() -> ") + fallo);
-        mensajes::error(padre, QStringLiteral("The food could not be read"));
+        mensajes::error(padre, EditorPropio::tr("The food could not be read"));
         return false;
     }
     return editarPropio(padre, *copia);

@@ -28,10 +28,11 @@ constexpr int RolPorCien = Qt::UserRole + 40;
 
 // A value the food table does not hold (never measured for the food) is not
 // a zero: a stored 0 shows 0.
-const QString desconocido = QStringLiteral("unknown");
+const char* const desconocido = QT_TRANSLATE_NOOP("Ficha", "unknown");
 
-const QString textoCien = QStringLiteral("The values displayed below are for one hundred grams of "
-                                         "an edible portion. ");
+const char* const textoCien =
+    QT_TRANSLATE_NOOP("Ficha", "The values displayed below are for one hundred grams of "
+                               "an edible portion. ");
 
 QLabel* etiquetaFicha(QWidget* padre, const char* nombre, const QString& texto = QString())
 {
@@ -49,8 +50,7 @@ QTreeWidget* listaNutrientes(QWidget* padre)
     lista->setUniformRowHeights(true);
     lista->setAllColumnsShowFocus(true);
     lista->setIconSize(QSize(16, 16));
-    lista->setHeaderLabels(
-        {QStringLiteral("Nutrient"), QStringLiteral("Unit"), QStringLiteral("Value")});
+    lista->setHeaderLabels({Ficha::tr("Nutrient"), Ficha::tr("Unit"), Ficha::tr("Value")});
     const char* const claves[] = {"uno", "dos", "tres"};
     for (int i = 0; i < 3; ++i)
         lista->headerItem()->setData(i, RolClaveColumna, QLatin1String(claves[i]));
@@ -78,7 +78,7 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     m_titulo->setWordWrap(true);
     // A description is shown as written, never read as markup.
     m_titulo->setTextFormat(Qt::PlainText);
-    m_explicacion = etiquetaFicha(this, "Label2", textoCien);
+    m_explicacion = etiquetaFicha(this, "Label2", tr(textoCien));
     m_explicacion->setWordWrap(true);
 
     QLabel* categorias[8] = {};
@@ -92,7 +92,7 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
                                                     {&categorias[7], "Label11"}});
 
     m_nutrientes = listaNutrientes(this);
-    nombrar(m_nutrientes, QStringLiteral("Nutrients of the food"));
+    nombrar(m_nutrientes, tr("Nutrients of the food"));
 
     m_medidasLista = new QComboBox(this);
     m_medidasLista->setObjectName(QStringLiteral("cmb_medidas"));
@@ -100,7 +100,7 @@ Ficha::Ficha(QWidget* principal) : QWidget(principal, Qt::Window)
     m_medidasLista->setMinimumContentsLength(24);
     m_medidasLista->setMaxVisibleItems(16);
     m_medidasLista->addItem(QStringLiteral("100 g"));
-    nombrar(m_medidasLista, QStringLiteral("Amount the values are for"));
+    nombrar(m_medidasLista, tr("Amount the values are for"));
     connect(m_medidasLista, &QComboBox::currentIndexChanged, this, &Ficha::mostrarCantidad);
     // The amount is chosen above the list it changes.
     setTabOrder(m_medidasLista, m_nutrientes);
@@ -161,7 +161,8 @@ void Ficha::cargarNutrientes(const ValoresRecomendados& valores, qint64 alimento
         item->setText(0, e.nombre);
         item->setIcon(0, iconoCategoria(e.icono));
         item->setText(1, e.unidad);
-        item->setText(2, fila.at(i).isNull() ? desconocido : textoNumero(fila.at(i).toDouble()));
+        item->setText(2,
+                      fila.at(i).isNull() ? tr(desconocido) : textoNumero(fila.at(i).toDouble()));
         item->setData(2, RolPorCien, fila.at(i));
         filas << item;
     }
@@ -193,14 +194,14 @@ void Ficha::mostrarOrigen(qint64 alimento, const QStringList& claves)
         return;
     // A value some ingredients lack is a lower bound: the list says so.
     m_nutrientes->setColumnCount(4);
-    m_nutrientes->headerItem()->setText(3, QStringLiteral("Note"));
+    m_nutrientes->headerItem()->setText(3, tr("Note"));
     m_nutrientes->headerItem()->setData(3, RolClaveColumna, QStringLiteral("cuatro"));
     for (int f = 0; f < m_nutrientes->topLevelItemCount() && f < claves.size(); ++f)
         if (const int n = inciertos.value(claves.at(f)); n > 0) {
             QTreeWidgetItem* item = m_nutrientes->topLevelItem(f);
-            item->setText(3, QStringLiteral("incomplete: %1 of %2 ingredients unknown")
+            item->setText(3, tr("incomplete: %1 of %2 ingredients unknown")
                                  .arg(local.toString(n), local.toString(ingredientes)));
-            item->setToolTip(2, QStringLiteral("At least this much: ") + item->text(3));
+            item->setToolTip(2, tr("At least this much: %1").arg(item->text(3)));
         }
     m_nutrientes->header()->setSectionResizeMode(0, QHeaderView::Interactive);
     m_nutrientes->setColumnWidth(0, 200);
@@ -219,14 +220,15 @@ void Ficha::mostrarCantidad()
     const int i = m_medidasLista->currentIndex() - 1;
     const medidas::Medida* m = i >= 0 && i < m_medidas.size() ? &m_medidas[i] : nullptr;
     const double factor = m ? m->gramosPorUnidad() / 100 : 1;
-    m_explicacion->setText(m ? QStringLiteral("The values displayed below are for %1 of an edible "
-                                              "portion. ")
+    m_explicacion->setText(m ? tr("The values displayed below are for %1 of an edible "
+                                  "portion. ")
                                    .arg(m_medidasLista->currentText())
-                             : textoCien);
+                             : tr(textoCien));
     for (int f = 0; f < m_nutrientes->topLevelItemCount(); ++f) {
         QTreeWidgetItem* item = m_nutrientes->topLevelItem(f);
         const QVariant porCien = item->data(2, RolPorCien);
-        item->setText(2, porCien.isNull() ? desconocido : textoNumero(porCien.toDouble() * factor));
+        item->setText(2, porCien.isNull() ? tr(desconocido)
+                                          : textoNumero(porCien.toDouble() * factor));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "windows/common/mensajes.h"
 #include "windows/common/roles.h"
 
+#include <QCoreApplication>
 #include <QTreeWidgetItem>
 
 qint64 idAlimento(const QTreeWidgetItem* fila)
@@ -21,7 +22,7 @@ qint64 idAlimento(const QTreeWidgetItem* fila)
 
 QString sinCoincidencias()
 {
-    return QStringLiteral("Sorry, no matches were found.");
+    return QCoreApplication::translate("ingesta", "Sorry, no matches were found.");
 }
 
 void guardarCantidad(QWidget* padre, const PerfilActual& perfil, const QString& cantidad,
@@ -39,7 +40,8 @@ void guardarCantidad(QWidget* padre, const PerfilActual& perfil, const QString& 
                          ? QStringLiteral("There is no current profile")
                          : QStringLiteral("The intake \"%1\" is not a whole number of grams")
                                .arg(cantidad)));
-        mensajes::errorEscritura(padre, QStringLiteral("An error occured while saving intake"));
+        mensajes::errorEscritura(
+            padre, QCoreApplication::translate("ingesta", "An error occured while saving intake"));
         return;
     }
     QString fallo;
@@ -47,7 +49,8 @@ void guardarCantidad(QWidget* padre, const PerfilActual& perfil, const QString& 
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("guardarCantidad() -> ") + fallo);
     if (guardada)
-        mensajes::confirmar(padre, QStringLiteral("Intake saved"));
+        mensajes::confirmar(padre, QCoreApplication::translate("ingesta", "Intake saved"));
     else
-        mensajes::errorEscritura(padre, QStringLiteral("An error occured while saving intake"));
+        mensajes::errorEscritura(
+            padre, QCoreApplication::translate("ingesta", "An error occured while saving intake"));
 }

@@ -33,32 +33,31 @@ PestanaBusqueda::PestanaBusqueda(Sesion& sesion, QWidget* padre) : QWidget(padre
 void PestanaBusqueda::construir()
 {
     QLabel* paso1 = etiqueta(this, "lbl_2_1",
-                             QStringLiteral("Step 1: Enter your search term(s) in the textbox "
-                                            "below and click Find."));
+                             tr("Step 1: Enter your search term(s) in the textbox "
+                                "below and click Find."));
     m_buscar = crear<QLineEdit>(this, "tbx_buscar");
-    m_botonBuscar = boton(this, "cmd_buscar", QStringLiteral("Find"));
+    m_botonBuscar = boton(this, "cmd_buscar", tr("Find"));
     QLabel* paso2 = etiqueta(this, "lbl_2_2",
-                             QStringLiteral("Step 2: Click the category that best matches with "
-                                            "the food sought."));
+                             tr("Step 2: Click the category that best matches with "
+                                "the food sought."));
     m_categorias = crear<QListWidget>(this, "lbx_categorias");
     QLabel* paso3 = etiqueta(this, "lbl_2_3",
-                             QStringLiteral("Step 3: Select the food you want to set your weekly "
-                                            "intake to. Right click to display nutrients."));
-    m_alimentos =
-        listaInforme(this, "lsv_alimentos", {QStringLiteral("Food")}, {QStringLiteral("food")});
+                             tr("Step 3: Select the food you want to set your weekly "
+                                "intake to. Right click to display nutrients."));
+    m_alimentos = listaInforme(this, "lsv_alimentos", {tr("Food")}, {QStringLiteral("food")});
     m_alimentos->header()->setStretchLastSection(true);
     QLabel* paso4 = etiqueta(this, "lbl_2_4",
-                             QStringLiteral("Step 4: Enter your weekly intake (grams, integer "
-                                            "numbers) in the textbox below and click Save."));
+                             tr("Step 4: Enter your weekly intake (grams, integer "
+                                "numbers) in the textbox below and click Save."));
     m_cantidad = crear<QLineEdit>(this, "tbx_cantidad");
     m_cantidad->setMaxLength(5);
     m_cantidad->setMaximumWidth(70);
-    m_guardar = boton(this, "cmd_guardar", QStringLiteral("Save"));
+    m_guardar = boton(this, "cmd_guardar", tr("Save"));
     m_ayudaMedidas = new AyudaMedidas(m_cantidad, this);
-    nombrar(m_buscar, QStringLiteral("Search words"), paso1);
-    nombrar(m_categorias, QStringLiteral("Food groups found"), paso2);
-    nombrar(m_alimentos, QStringLiteral("Foods of the group"), paso3);
-    nombrar(m_cantidad, QStringLiteral("Weekly intake in grams"), paso4);
+    nombrar(m_buscar, tr("Search words"), paso1);
+    nombrar(m_categorias, tr("Food groups found"), paso2);
+    nombrar(m_alimentos, tr("Foods of the group"), paso3);
+    nombrar(m_cantidad, tr("Weekly intake in grams"), paso4);
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(paso1);
@@ -78,9 +77,9 @@ void PestanaBusqueda::construir()
     v->addWidget(m_ayudaMedidas);
 
     m_menu = crear<QMenu>(m_alimentos, "buscador");
-    m_mostrarNutrientes = m_menu->addAction(QStringLiteral("&Display nutrients"));
+    m_mostrarNutrientes = m_menu->addAction(tr("&Display nutrients"));
     m_mostrarNutrientes->setObjectName(QStringLiteral("displayNutrientsBuscador"));
-    m_copiar = m_menu->addAction(QStringLiteral("&Copy to my foods..."));
+    m_copiar = m_menu->addAction(tr("&Copy to my foods..."));
     m_copiar->setObjectName(QStringLiteral("copyToMyFoodsBuscador"));
 }
 
@@ -140,7 +139,7 @@ void PestanaBusqueda::mostrarMedidas(qint64 alimento)
 bool PestanaBusqueda::validarBusqueda()
 {
     if (m_buscar->text().isEmpty()) {
-        mensajes::avisar(window(), QStringLiteral("Please, enter the search term(s)"));
+        mensajes::avisar(window(), tr("Please, enter the search term(s)"));
         m_buscar->setFocus();
         return false;
     }
@@ -148,7 +147,7 @@ bool PestanaBusqueda::validarBusqueda()
     const int limite = almacen::limitePatronLike();
     for (const QVariant& patron : catalogo::terminos(m_buscar->text()).patrones) {
         if (patron.toString().toUtf8().size() > limite) {
-            mensajes::avisar(window(), QStringLiteral("The search term is too long"));
+            mensajes::avisar(window(), tr("The search term is too long"));
             m_buscar->setFocus();
             return false;
         }
@@ -304,13 +303,13 @@ void PestanaBusqueda::mostrarNutrientes()
 bool PestanaBusqueda::validarCantidad()
 {
     if (m_alimentoSeleccionado == 0) {
-        mensajes::avisar(window(), QStringLiteral("Please, select a food"));
+        mensajes::avisar(window(), tr("Please, select a food"));
         m_alimentos->setFocus();
         return false;
     }
     if (!soloDigitos(m_cantidad->text())) {
-        mensajes::avisar(window(), QStringLiteral("Please, set your weekly intake (grams, integer "
-                                                  "numbers only)"));
+        mensajes::avisar(window(), tr("Please, set your weekly intake (grams, integer "
+                                      "numbers only)"));
         m_cantidad->setFocus();
         return false;
     }

@@ -20,7 +20,8 @@
 
 namespace {
 
-const QString filtroCsv = QStringLiteral("CSV files (*.csv);;All files (*)");
+const char* const filtroCsv =
+    QT_TRANSLATE_NOOP("PestanaPropios", "CSV files (*.csv);;All files (*)");
 
 } // namespace
 
@@ -32,33 +33,32 @@ PestanaPropios::PestanaPropios(QWidget* padre) : QWidget(padre)
 
 void PestanaPropios::construir()
 {
-    m_explicacion = etiqueta(
-        this, "lbl_8_1",
-        QStringLiteral("Record here what the food table lacks: a packaged food from the values "
-                       "its label prints, or a dish you make from its ingredients, which gets "
-                       "its values from theirs. Tab 2 finds them under their group (\"My "
-                       "foods\" unless you choose another) and they count in your intakes as "
-                       "any food does."));
+    m_explicacion =
+        etiqueta(this, "lbl_8_1",
+                 tr("Record here what the food table lacks: a packaged food from the values "
+                    "its label prints, or a dish you make from its ingredients, which gets "
+                    "its values from theirs. Tab 2 finds them under their group (\"My "
+                    "foods\" unless you choose another) and they count in your intakes as "
+                    "any food does."));
     m_sinTablas = etiqueta(this, "lbl_8_2",
-                           QStringLiteral("This database has no room for foods of your own, so "
-                                          "none can be recorded in it."));
+                           tr("This database has no room for foods of your own, so "
+                              "none can be recorded in it."));
     m_sinTablas->hide();
     m_lista = listaInforme(this, "lsv_propios",
-                           {QStringLiteral("Name"), QStringLiteral("Kind"), QStringLiteral("Group"),
-                            QStringLiteral("Known nutrients")},
+                           {tr("Name"), tr("Kind"), tr("Group"), tr("Known nutrients")},
                            {QStringLiteral("name"), QStringLiteral("kind"), QStringLiteral("group"),
                             QStringLiteral("known")});
     m_lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    nombrar(m_lista, QStringLiteral("Your own foods and recipes"));
+    nombrar(m_lista, tr("Your own foods and recipes"));
     for (int c = 1; c < 4; ++c)
         m_lista->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    m_alimentoNuevo = boton(this, "cmd_alimentoNuevo", QStringLiteral("New food..."));
-    m_recetaNueva = boton(this, "cmd_recetaNueva", QStringLiteral("New recipe..."));
-    m_editar = boton(this, "cmd_propioEditar", QStringLiteral("Edit..."));
-    m_copiar = boton(this, "cmd_propioCopiar", QStringLiteral("Copy..."));
-    m_borrar = boton(this, "cmd_propioBorrar", QStringLiteral("Remove"));
-    m_exportar = boton(this, "cmd_exportarPropios", QStringLiteral("Export my foods..."));
-    m_importar = boton(this, "cmd_importarPropios", QStringLiteral("Import my foods..."));
+    m_alimentoNuevo = boton(this, "cmd_alimentoNuevo", tr("New food..."));
+    m_recetaNueva = boton(this, "cmd_recetaNueva", tr("New recipe..."));
+    m_editar = boton(this, "cmd_propioEditar", tr("Edit..."));
+    m_copiar = boton(this, "cmd_propioCopiar", tr("Copy..."));
+    m_borrar = boton(this, "cmd_propioBorrar", tr("Remove"));
+    m_exportar = boton(this, "cmd_exportarPropios", tr("Export my foods..."));
+    m_importar = boton(this, "cmd_importarPropios", tr("Import my foods..."));
 
     auto* botones = new QVBoxLayout;
     botones->setSpacing(14);
@@ -121,10 +121,9 @@ void PestanaPropios::cargar(qint64 elegir)
         const qint64 id = f.value(0).toLongLong();
         auto* item = new QTreeWidgetItem(
             {f.value(1).toString(),
-             f.value(2).toInt() == int(propios::Tipo::Receta) ? QStringLiteral("Recipe")
-                                                              : QStringLiteral("Food"),
+             f.value(2).toInt() == int(propios::Tipo::Receta) ? tr("Recipe") : tr("Food"),
              f.value(3).toString(),
-             QStringLiteral("%1 of %2").arg(local.toString(f.value(6).toInt()), deTodos)});
+             tr("%1 of %2").arg(local.toString(f.value(6).toInt()), deTodos)});
         item->setData(0, RolIdAlimento, id);
         if (id == elegir)
             elegida = item;
@@ -149,8 +148,7 @@ qint64 PestanaPropios::propioSeleccionado(QString* nombre) const
 
 void PestanaPropios::avisarSinSeleccion()
 {
-    mensajes::avisar(window(),
-                     QStringLiteral("Please, select one of your foods in the list first"));
+    mensajes::avisar(window(), tr("Please, select one of your foods in the list first"));
 }
 
 EditorPropio* PestanaPropios::editor() const
@@ -194,7 +192,7 @@ void PestanaPropios::editar()
     const std::optional<propios::AlimentoPropio> a = propios::leer(id, &fallo);
     if (!a) {
         escribirLog(fallo);
-        mensajes::error(window(), QStringLiteral("The food could not be read"));
+        mensajes::error(window(), tr("The food could not be read"));
         cargar();
         return;
     }
@@ -212,7 +210,7 @@ void PestanaPropios::copiar()
     const std::optional<propios::AlimentoPropio> a = propios::copiaDe(id, &fallo);
     if (!a) {
         escribirLog(fallo);
-        mensajes::error(window(), QStringLiteral("The food could not be read"));
+        mensajes::error(window(), tr("The food could not be read"));
         return;
     }
     abrirEditor(*a);
@@ -232,12 +230,11 @@ void PestanaPropios::borrar()
     QStringList perfiles = propios::perfilesQueLoUsan(id);
     for (QString& p : perfiles)
         if (p.isEmpty())
-            p = QStringLiteral("Without name");
+            p = tr("Without name");
     const QString pregunta =
-        perfiles.isEmpty()
-            ? QStringLiteral("Remove \"%1\"?").arg(nombre)
-            : QStringLiteral("\"%1\" is in the intakes of %2. Remove it and those intakes?")
-                  .arg(nombre, perfiles.join(QStringLiteral(", ")));
+        perfiles.isEmpty() ? tr("Remove \"%1\"?").arg(nombre)
+                           : tr("\"%1\" is in the intakes of %2. Remove it and those intakes?")
+                                 .arg(nombre, perfiles.join(QStringLiteral(", ")));
     if (!enRecetas && !mensajes::preguntar(window(), pregunta))
         return;
     QString fallo;
@@ -247,8 +244,7 @@ void PestanaPropios::borrar()
     } else if (enRecetas) {
         mensajes::avisar(window(), fallo);
     } else {
-        mensajes::errorEscritura(window(),
-                                 QStringLiteral("\"%1\" could not be removed").arg(nombre));
+        mensajes::errorEscritura(window(), tr("\"%1\" could not be removed").arg(nombre));
         escribirLog(QStringLiteral("PestanaPropios::borrar() -> ") + fallo);
     }
 }
@@ -257,8 +253,8 @@ namespace {
 
 QString cuantosAlimentos(int n)
 {
-    return n == 1 ? QStringLiteral("1 food")
-                  : QStringLiteral("%1 foods").arg(QLocale().toString(n));
+    return n == 1 ? PestanaPropios::tr("1 food")
+                  : PestanaPropios::tr("%1 foods").arg(QLocale().toString(n));
 }
 
 } // namespace
@@ -266,25 +262,24 @@ QString cuantosAlimentos(int n)
 void PestanaPropios::exportar()
 {
     if (m_lista->topLevelItemCount() == 0) {
-        mensajes::informar(window(), QStringLiteral("You have no foods of your own to export"));
+        mensajes::informar(window(), tr("You have no foods of your own to export"));
         return;
     }
     QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir())
         carpeta = QDir::homePath();
-    const QString ruta =
-        mensajes::elegirArchivo(window(), QStringLiteral("Export my foods"),
-                                QDir(carpeta).filePath(QStringLiteral("my-foods.csv")), filtroCsv);
+    const QString ruta = mensajes::elegirArchivo(
+        window(), tr("Export my foods"), QDir(carpeta).filePath(tr("my-foods.csv")), tr(filtroCsv));
     if (ruta.isEmpty())
         return;
     int cuantos = 0;
     QString fallo;
     if (intercambio::exportar(ruta, &cuantos, &fallo))
-        mensajes::informar(window(),
-                           QStringLiteral("%1 exported to %2")
-                               .arg(cuantosAlimentos(cuantos), QDir::toNativeSeparators(ruta)));
+        mensajes::informar(
+            window(),
+            tr("%1 exported to %2").arg(cuantosAlimentos(cuantos), QDir::toNativeSeparators(ruta)));
     else
-        mensajes::error(window(), QStringLiteral("Your foods could not be exported to %1:\n%2")
+        mensajes::error(window(), tr("Your foods could not be exported to %1:\n%2")
                                       .arg(QDir::toNativeSeparators(ruta), fallo));
 }
 
@@ -295,16 +290,20 @@ PestanaPropios::preguntarRepetidos(const intercambio::Lectura& l)
     QStringList nombres = l.repetidos.mid(0, 3);
     if (n > 3)
         nombres << QStringLiteral("...");
-    mensajes::Mensaje m{mensajes::Tipo::Pregunta, QStringLiteral("Import my foods"),
-                        QStringLiteral("%1 of the file's %2 %3 the name of one of yours (%4). "
-                                       "Skip them, replace yours with them, or keep both (the "
-                                       "imported ones get a number after the name)?")
-                            .arg(QLocale().toString(n), cuantosAlimentos(int(l.alimentos.size())),
-                                 QLatin1String(n == 1 ? "has" : "have"),
-                                 nombres.join(QStringLiteral(", ")))};
-    m.rotulos = {{QMessageBox::Ignore, QStringLiteral("Skip")},
-                 {QMessageBox::Yes, QStringLiteral("Replace")},
-                 {QMessageBox::YesToAll, QStringLiteral("Keep both")}};
+    const QString pregunta =
+        n == 1 ? tr("%1 of the file's %2 has the name of one of yours (%3). Skip them, replace "
+                    "yours with them, or keep both (the imported ones get a number after the "
+                    "name)?")
+               : tr("%1 of the file's %2 have the name of one of yours (%3). Skip them, replace "
+                    "yours with them, or keep both (the imported ones get a number after the "
+                    "name)?");
+    mensajes::Mensaje m{mensajes::Tipo::Pregunta, tr("Import my foods"),
+                        pregunta.arg(QLocale().toString(n),
+                                     cuantosAlimentos(int(l.alimentos.size())),
+                                     nombres.join(QStringLiteral(", ")))};
+    m.rotulos = {{QMessageBox::Ignore, tr("Skip")},
+                 {QMessageBox::Yes, tr("Replace")},
+                 {QMessageBox::YesToAll, tr("Keep both")}};
     switch (mensajes::mostrar(window(), m,
                               QMessageBox::Ignore | QMessageBox::Yes | QMessageBox::YesToAll |
                                   QMessageBox::Cancel)) {
@@ -322,7 +321,7 @@ PestanaPropios::preguntarRepetidos(const intercambio::Lectura& l)
 void PestanaPropios::importar()
 {
     const QString ruta =
-        mensajes::elegirArchivoExistente(window(), QStringLiteral("Import my foods"), filtroCsv);
+        mensajes::elegirArchivoExistente(window(), tr("Import my foods"), tr(filtroCsv));
     if (ruta.isEmpty())
         return;
     QString fallo;
@@ -339,14 +338,15 @@ void PestanaPropios::importar()
     const std::optional<intercambio::Importacion> hecha =
         intercambio::importar(*lectura, *repetidos, &fallo);
     if (!hecha) {
-        mensajes::errorEscritura(window(), QStringLiteral("Nothing was imported from %1:\n%2")
-                                               .arg(QDir::toNativeSeparators(ruta), fallo));
+        mensajes::errorEscritura(
+            window(),
+            tr("Nothing was imported from %1:\n%2").arg(QDir::toNativeSeparators(ruta), fallo));
         return;
     }
     cargar();
     emit alimentosCambiados();
-    mensajes::informar(window(), QStringLiteral("Imported from %1: %2 new, %3 replaced, %4 "
-                                                "skipped")
+    mensajes::informar(window(), tr("Imported from %1: %2 new, %3 replaced, %4 "
+                                    "skipped")
                                      .arg(QDir::toNativeSeparators(ruta))
                                      .arg(hecha->nuevos)
                                      .arg(hecha->reemplazados)

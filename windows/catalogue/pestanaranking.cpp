@@ -47,32 +47,31 @@ PestanaRanking::PestanaRanking(Sesion& sesion, QWidget* padre) : QWidget(padre),
 
 void PestanaRanking::construir()
 {
-    QLabel* explicacion =
-        etiqueta(this, "lbl_3_1",
-                 QStringLiteral("This utility is complementary to the previous one. It "
-                                "displays for each food, the selected nutrient in one "
-                                "hundred grams of an edible portion. Foods without a "
-                                "known value (and those with 0) are not listed."));
+    QLabel* explicacion = etiqueta(this, "lbl_3_1",
+                                   tr("This utility is complementary to the previous one. It "
+                                      "displays for each food, the selected nutrient in one "
+                                      "hundred grams of an edible portion. Foods without a "
+                                      "known value (and those with 0) are not listed."));
     QLabel* uso = etiqueta(this, "lbl_3_2",
-                           QStringLiteral("Select a nutrient and click Sort. Once displayed, right "
-                                          "click the items to set weekly intakes or to display all "
-                                          "nutrients. You can reverse the order by clicking the "
-                                          "columns' headers."));
+                           tr("Select a nutrient and click Sort. Once displayed, right "
+                              "click the items to set weekly intakes or to display all "
+                              "nutrients. You can reverse the order by clicking the "
+                              "columns' headers."));
     m_nutrientes = crear<QComboBox>(this, "cmb_nutrientes");
-    m_nutrientes->setPlaceholderText(QStringLiteral("Select a nutrient"));
+    m_nutrientes->setPlaceholderText(tr("Select a nutrient"));
     m_nutrientes->setMaxVisibleItems(20);
     m_categorias = crear<QComboBox>(this, "cmb_categorias");
-    m_categorias->setPlaceholderText(QStringLiteral("Filter by category"));
+    m_categorias->setPlaceholderText(tr("Filter by category"));
     m_categorias->setMaxVisibleItems(20);
-    m_ordenar = boton(this, "cmd_listadoOrdenado", QStringLiteral("Sort"));
-    nombrar(m_nutrientes, QStringLiteral("Nutrient to sort by"));
-    nombrar(m_categorias, QStringLiteral("Food group"));
-    m_lista = listaInforme(this, "lsv_ordenado", {QStringLiteral("Food"), QString()},
+    m_ordenar = boton(this, "cmd_listadoOrdenado", tr("Sort"));
+    nombrar(m_nutrientes, tr("Nutrient to sort by"));
+    nombrar(m_categorias, tr("Food group"));
+    m_lista = listaInforme(this, "lsv_ordenado", {tr("Food"), QString()},
                            {QStringLiteral("uno"), QStringLiteral("dos")});
     m_lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_lista->header()->setSectionResizeMode(1, QHeaderView::Interactive);
     m_lista->setColumnWidth(1, 110);
-    nombrar(m_lista, QStringLiteral("Foods sorted by the nutrient"));
+    nombrar(m_lista, tr("Foods sorted by the nutrient"));
     // Hidden until the first ranking, it keeps its room below the controls.
     QSizePolicy reserva = m_lista->sizePolicy();
     reserva.setRetainSizeWhenHidden(true);
@@ -89,11 +88,11 @@ void PestanaRanking::construir()
     v->addWidget(m_lista, 1);
 
     m_menu = crear<QMenu>(m_lista, "listadoOrdenado");
-    m_fijarIngesta = m_menu->addAction(QStringLiteral("&Set weekly intake"));
+    m_fijarIngesta = m_menu->addAction(tr("&Set weekly intake"));
     m_fijarIngesta->setObjectName(QStringLiteral("setIntake"));
-    m_mostrarNutrientes = m_menu->addAction(QStringLiteral("&Display all nutrients"));
+    m_mostrarNutrientes = m_menu->addAction(tr("&Display all nutrients"));
     m_mostrarNutrientes->setObjectName(QStringLiteral("displayNutrients"));
-    m_copiar = m_menu->addAction(QStringLiteral("&Copy to my foods..."));
+    m_copiar = m_menu->addAction(tr("&Copy to my foods..."));
     m_copiar->setObjectName(QStringLiteral("copyToMyFoods"));
 }
 
@@ -136,8 +135,7 @@ void PestanaRanking::poblarComboCategorias()
 void PestanaRanking::ordenar()
 {
     if (m_nutrientes->currentIndex() < 0) {
-        mensajes::avisar(window(), QStringLiteral("Please, select a nutrient"),
-                         QStringLiteral("Alimetra 1.1"));
+        mensajes::avisar(window(), tr("Please, select a nutrient"), QStringLiteral("Alimetra 1.1"));
         m_nutrientes->setFocus();
         return;
     }
