@@ -38,20 +38,24 @@ Opciones leerOpciones(const QCoreApplication& app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Assesses a diet against the dietary reference intakes. Works on sr18.mdb\n"
-                       "in the working directory and logs failures to errors.log there."));
+        QCoreApplication::translate("main", "Assesses a diet against the dietary reference "
+                                            "intakes. Works on sr18.mdb\n"
+                                            "in the working directory and logs failures to "
+                                            "errors.log there."));
     parser.addHelpOption();
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("main", "Displays version information."));
     const QCommandLineOption entregada(
         QStringLiteral("delivered"),
-        QStringLiteral("The database this release delivers: an older sr18.mdb is upgraded from "
-                       "it, keeping your data."),
-        QStringLiteral("file"));
+        QCoreApplication::translate("main", "The database this release delivers: an older sr18.mdb "
+                                            "is upgraded from it, keeping your data."),
+        QCoreApplication::translate("main", "file"));
     const QCommandLineOption carpeta(
         QStringLiteral("data-folder"),
-        QStringLiteral("The data folder --version names (default: the working directory)."),
-        QStringLiteral("folder"));
+        QCoreApplication::translate("main", "The data folder --version names (default: the working "
+                                            "directory)."),
+        QCoreApplication::translate("main", "folder"));
     parser.addOptions({version, entregada, carpeta});
     parser.process(app);
     Opciones o;
@@ -80,8 +84,9 @@ QString actualizarSiHaceFalta(const Opciones& opciones)
     const auto hecha = almacen::actualizar(trabajo, opciones.entregada,
                                            QCoreApplication::applicationVersion(), &fallo);
     if (!hecha)
-        return QStringLiteral("Your data could not be moved to the new food table (see "
-                              "errors.log); they stay as they were");
+        return QCoreApplication::translate("main", "Your data could not be moved to the new food "
+                                                   "table (see errors.log); they stay as they "
+                                                   "were");
     return almacen::textoActualizacion(*hecha);
 }
 
@@ -110,8 +115,9 @@ int main(int argc, char* argv[])
         if (instancia.avisarALaPrimera(app.arguments().mid(1)))
             return 0;
         mensajes::avisar(nullptr,
-                         QStringLiteral("Alimetra is already running on the data in %1, but it "
-                                        "does not answer. Close it and start again.")
+                         QCoreApplication::translate("main", "Alimetra is already running on the "
+                                                             "data in %1, but it does not answer. "
+                                                             "Close it and start again.")
                              .arg(QDir::toNativeSeparators(QDir::currentPath())));
         return 1;
     }

@@ -3,22 +3,32 @@
 #include "storage/basedatos.h"
 #include "storage/registro.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString etiquetaGuardar = QStringLiteral("guardar() (profiles) -> ");
 
 } // namespace
 
-const QStringList& gruposEdad()
+QStringList gruposEdad()
 {
-    static const QStringList grupos = {
-        QStringLiteral("0 - 6 months"),  QStringLiteral("7 - 12 months"),
-        QStringLiteral("1 - 3 years"),   QStringLiteral("4 - 8 years"),
-        QStringLiteral("9 - 13 years"),  QStringLiteral("14 - 18 years"),
-        QStringLiteral("19 - 30 years"), QStringLiteral("31 - 50 years"),
-        QStringLiteral("51 - 70 years"), QStringLiteral("> 70 years"),
+    static const char* const grupos[] = {
+        QT_TRANSLATE_NOOP("perfiles", "0 - 6 months"),
+        QT_TRANSLATE_NOOP("perfiles", "7 - 12 months"),
+        QT_TRANSLATE_NOOP("perfiles", "1 - 3 years"),
+        QT_TRANSLATE_NOOP("perfiles", "4 - 8 years"),
+        QT_TRANSLATE_NOOP("perfiles", "9 - 13 years"),
+        QT_TRANSLATE_NOOP("perfiles", "14 - 18 years"),
+        QT_TRANSLATE_NOOP("perfiles", "19 - 30 years"),
+        QT_TRANSLATE_NOOP("perfiles", "31 - 50 years"),
+        QT_TRANSLATE_NOOP("perfiles", "51 - 70 years"),
+        QT_TRANSLATE_NOOP("perfiles", "> 70 years"),
     };
-    return grupos;
+    QStringList lista;
+    for (const char* grupo : grupos)
+        lista << QCoreApplication::translate("perfiles", grupo);
+    return lista;
 }
 
 void extraerDatosPersonales(PerfilActual& perfil)
@@ -61,19 +71,22 @@ QString nombreParaMostrar(const QString& nombre)
 QString resumenPerfil(const PerfilActual& p)
 {
     if (!p.idPerfil.tieneValor())
-        return QStringLiteral("No current profile");
+        return QCoreApplication::translate("perfiles", "No current profile");
     const almacen::Consulta c = almacen::consultar(
         QStringLiteral("select name from profiles where id=?"), {p.idPerfil.entero()});
     if (!c.ok)
         escribirLog(c.entradaLog(QStringLiteral("resumenPerfil() -> ")));
     const QString nombre = c.vacia() ? QString() : c.filas.first().value(0).toString();
     const qint64 edad = p.edad.entero();
-    if (faltanDatosPersonales(p) || !p.edad.tieneValor() || edad < 0 ||
-        edad >= gruposEdad().size() || !p.genero.tieneValor())
-        return QStringLiteral("Profile: %1 - personal data not set yet").arg(nombre);
-    return QStringLiteral("Profile: %1 - %2, %3, %4 kg")
-        .arg(nombre, gruposEdad().at(int(edad)),
-             p.genero.igualA(0) ? QStringLiteral("male") : QStringLiteral("female"),
+    const QStringList grupos = gruposEdad();
+    if (faltanDatosPersonales(p) || !p.edad.tieneValor() || edad < 0 || edad >= grupos.size() ||
+        !p.genero.tieneValor())
+        return QCoreApplication::translate("perfiles", "Profile: %1 - personal data not set yet")
+            .arg(nombre);
+    return QCoreApplication::translate("perfiles", "Profile: %1 - %2, %3, %4 kg")
+        .arg(nombre, grupos.at(int(edad)),
+             p.genero.igualA(0) ? QCoreApplication::translate("perfiles", "male")
+                                : QCoreApplication::translate("perfiles", "female"),
              p.peso.texto());
 }
 

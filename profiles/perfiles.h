@@ -13,8 +13,9 @@
 // list, and the actions on a profile. No widgets: each action returns its
 // outcome and the tab or dialog that ran it tells the user.
 
-// The age groups of the personal data, by position 0 to 9.
-const QStringList& gruposEdad();
+// The age groups of the personal data, by position 0 to 9, in the user's
+// language.
+QStringList gruposEdad();
 
 // Reads the current profile's id and personal data into `perfil`.
 void extraerDatosPersonales(PerfilActual& perfil);

@@ -5,6 +5,7 @@
 #include "storage/esquema.h"
 #include "storage/registro.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,9 +95,11 @@ void quitarIntentosViejos(const QDir& carpeta, const QString& nombre)
         QFile::remove(f.absoluteFilePath());
 }
 
+// `uno` and `varios` are texts of the context "almacen".
 QString cuenta(int n, const char* uno, const char* varios)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? uno : varios));
+    return QStringLiteral("%1 %2").arg(n).arg(
+        QCoreApplication::translate("almacen", n == 1 ? uno : varios));
 }
 
 } // namespace
@@ -183,8 +186,9 @@ std::optional<Actualizacion> rehacer(QSqlDatabase& vieja, const QString& objetiv
     *motivo = abrirBase(nueva.fileName());
     if (!motivo->isEmpty())
         return std::nullopt;
-    const std::optional<Respaldo> filas = leerRespaldo(objetivo, motivo);
-    if (!filas || !restaurar(*filas, motivo))
+    // The reason goes to the log, in its words.
+    const std::optional<Respaldo> filas = leerRespaldo(objetivo, nullptr, {}, motivo);
+    if (!filas || !restaurar(*filas, nullptr, motivo))
         return std::nullopt;
     cerrarBase();
     const QString anterior = nombreAnterior(objetivo, version);
@@ -241,15 +245,22 @@ std::optional<Actualizacion> actualizar(const QString& trabajo, const QString& e
 QString textoActualizacion(const Actualizacion& a)
 {
     QString texto =
-        QStringLiteral("Your data moved to the new food table: %1, %2, %3")
-            .arg(cuenta(a.perfiles, "profile", "profiles"), cuenta(a.ingestas, "intake", "intakes"),
-                 cuenta(a.editados, "edited reference value", "edited reference values"));
+        QCoreApplication::translate("almacen", "Your data moved to the new food table: %1, %2, %3")
+            .arg(cuenta(a.perfiles, QT_TRANSLATE_NOOP("almacen", "profile"),
+                        QT_TRANSLATE_NOOP("almacen", "profiles")),
+                 cuenta(a.ingestas, QT_TRANSLATE_NOOP("almacen", "intake"),
+                        QT_TRANSLATE_NOOP("almacen", "intakes")),
+                 cuenta(a.editados, QT_TRANSLATE_NOOP("almacen", "edited reference value"),
+                        QT_TRANSLATE_NOOP("almacen", "edited reference values")));
     if (a.propios > 0)
-        texto += QStringLiteral(", ") + cuenta(a.propios, "own food", "own foods");
+        texto += QStringLiteral(", ") + cuenta(a.propios, QT_TRANSLATE_NOOP("almacen", "own food"),
+                                               QT_TRANSLATE_NOOP("almacen", "own foods"));
     if (a.retirados > 0)
-        texto += QStringLiteral(" (%1 kept for your intakes, marked withdrawn)")
-                     .arg(cuenta(a.retirados, "food the table no longer has",
-                                 "foods the table no longer has"));
+        texto +=
+            QCoreApplication::translate("almacen", " (%1 kept for your intakes, marked withdrawn)")
+                .arg(cuenta(a.retirados,
+                            QT_TRANSLATE_NOOP("almacen", "food the table no longer has"),
+                            QT_TRANSLATE_NOOP("almacen", "foods the table no longer has")));
     return texto;
 }
 

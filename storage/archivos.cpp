@@ -1,5 +1,7 @@
 #include "storage/archivos.h"
 
+#include "storage/descripcion.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTextBoundaryFinder>
@@ -26,7 +28,7 @@ QString motivoEscritura(const QFileDevice& archivo, int numero)
         return texto;
     if (numero != 0)
         return QString::fromLocal8Bit(std::strerror(numero));
-    return QStringLiteral("The file could not be written whole");
+    return QCoreApplication::translate("almacen", "The file could not be written whole");
 }
 
 } // namespace
@@ -109,22 +111,22 @@ bool mismoArchivo(const QString& a, const QString& b)
            x.st_ino == y.st_ino;
 }
 
-bool esArchivoNormal(const QString& ruta, QString* motivo)
+bool esArchivoNormal(const QString& ruta, Descripcion* motivo)
 {
     struct stat datos;
-    QString texto;
+    Descripcion texto;
     if (::stat(QFile::encodeName(ruta).constData(), &datos) != 0)
         texto = errno == ENOENT || errno == ENOTDIR
-                    ? QStringLiteral("%1 was not found").arg(ruta)
-                    : QStringLiteral("%1 cannot be read: %2")
-                          .arg(ruta, QString::fromLocal8Bit(std::strerror(errno)));
+                    ? describir(QT_TRANSLATE_NOOP("almacen", "%1 was not found"), ruta)
+                    : describir(QT_TRANSLATE_NOOP("almacen", "%1 cannot be read: %2"), ruta,
+                                QString::fromLocal8Bit(std::strerror(errno)));
     else if (S_ISDIR(datos.st_mode))
-        texto = QStringLiteral("%1 is a folder, not a file").arg(ruta);
+        texto = describir(QT_TRANSLATE_NOOP("almacen", "%1 is a folder, not a file"), ruta);
     else if (!S_ISREG(datos.st_mode))
-        texto = QStringLiteral("%1 is not a regular file").arg(ruta);
+        texto = describir(QT_TRANSLATE_NOOP("almacen", "%1 is not a regular file"), ruta);
     if (motivo)
         *motivo = texto;
-    return texto.isEmpty();
+    return texto.registro.isEmpty();
 }
 
 QString nombreArchivo(const QString& nombre, const QString& sufijo, int reserva)

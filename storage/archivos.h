@@ -11,6 +11,8 @@ class QFileDevice;
 // names it proposes for them.
 namespace almacen {
 
+struct Descripcion;
+
 // Writes the whole of `datos` to `archivo` (open for writing), on after a
 // short write until the system refuses, and pushes it past Qt's buffer to
 // the disk. False, with the system's reason ("No space left on device") in
@@ -31,7 +33,7 @@ bool mismoArchivo(const QString& a, const QString& b);
 
 // Whether `ruta` is a regular file (a link is followed), found without
 // opening it; false, with what it is instead in `motivo`, naming it.
-bool esArchivoNormal(const QString& ruta, QString* motivo);
+bool esArchivoNormal(const QString& ruta, Descripcion* motivo);
 
 // A file name "NAME-SUFFIX" that every file system takes: control, format
 // (bidirectional overrides and the like) and path characters of `nombre`

@@ -1,9 +1,11 @@
 #include "storage/basedatos.h"
 
 #include "storage/archivos.h"
+#include "storage/descripcion.h"
 #include "storage/esquema.h"
 #include "storage/registro.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -46,7 +48,7 @@ struct Estado
     // The last opening: the file's name, why it failed and its description.
     QString rutaBase = archivoBase;
     Motivo motivoApertura = Motivo::Ninguno;
-    QString falloApertura;
+    Descripcion falloApertura;
     // The cause of the last failed opening or statement.
     Motivo motivoReciente = Motivo::Ninguno;
 };
@@ -89,11 +91,18 @@ QString descripcion(const QSqlError& e)
 
 // The description of a failure on a connection that is not open: the cause of
 // the failed opening rather than the driver's "Driver not loaded".
+Descripcion sinBaseDescrita()
+{
+    const Descripcion& apertura = estado().falloApertura;
+    if (apertura.registro.isEmpty())
+        return describir(QT_TRANSLATE_NOOP("almacen", "The database is not open: it was closed"));
+    return describir(QT_TRANSLATE_NOOP("almacen", "The database is not open: %1"), apertura);
+}
+
+// The same as the log keeps it.
 QString sinBase()
 {
-    return QStringLiteral("The database is not open: ") + (estado().falloApertura.isEmpty()
-                                                               ? QStringLiteral("it was closed")
-                                                               : estado().falloApertura);
+    return sinBaseDescrita().registro;
 }
 
 // Writes a typed value for a log entry: line breaks and other control
@@ -175,45 +184,48 @@ QString abrirBase(const QString& ruta, int esperaMs)
     Estado& e = estado();
     cerrarBase();
     e.rutaBase = ruta;
-    e.falloApertura.clear();
+    e.falloApertura = {};
     e.motivoApertura = Motivo::Ninguno;
     const QFileInfo info(ruta);
     if (!info.exists()) {
         e.motivoApertura = Motivo::NoEncontrada;
-        e.falloApertura = QStringLiteral("The database file \"%1\" was not found in %2")
-                              .arg(ruta, info.absolutePath());
+        e.falloApertura =
+            describir(QT_TRANSLATE_NOOP("almacen", "The database file \"%1\" was not found in %2"),
+                      ruta, info.absolutePath());
     } else if (!info.isFile()) {
         e.motivoApertura = Motivo::NoEsBase;
-        e.falloApertura = QStringLiteral("\"%1\" is not a database file").arg(ruta);
+        e.falloApertura =
+            describir(QT_TRANSLATE_NOOP("almacen", "\"%1\" is not a database file"), ruta);
     } else {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion);
         db.setDatabaseName(ruta);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(qMax(0, esperaMs)));
         if (!db.open()) {
             e.motivoApertura = motivoDe(db.lastError());
-            e.falloApertura = descripcion(db.lastError());
+            e.falloApertura = igual(descripcion(db.lastError()));
         } else {
             // SQLite opens any file lazily; reading the schema tells a database
             // from anything else (an old Access file, say) and waits for a lock.
             QSqlQuery prueba(db);
             if (!prueba.exec(QStringLiteral("select count(*) from sqlite_master"))) {
                 e.motivoApertura = motivoDe(prueba.lastError());
-                e.falloApertura = QStringLiteral("\"%1\" is not a usable database: %2")
-                                      .arg(ruta, descripcion(prueba.lastError()));
+                e.falloApertura =
+                    describir(QT_TRANSLATE_NOOP("almacen", "\"%1\" is not a usable database: %2"),
+                              ruta, descripcion(prueba.lastError()));
             } else {
                 // Later statements wait for a lock as long as before.
                 prueba.exec(QStringLiteral("pragma busy_timeout=3000"));
             }
         }
     }
-    if (!e.falloApertura.isEmpty() && e.motivoApertura == Motivo::Ninguno)
+    if (!e.falloApertura.registro.isEmpty() && e.motivoApertura == Motivo::Ninguno)
         e.motivoApertura = Motivo::Otro;
     e.motivoReciente = e.motivoApertura;
-    if (!e.falloApertura.isEmpty()) {
-        const QString fallo = e.falloApertura;
+    if (!e.falloApertura.registro.isEmpty()) {
+        const Descripcion fallo = e.falloApertura;
         cerrarBase();
         e.falloApertura = fallo;
-        return fallo;
+        return fallo.registro;
     }
     return {};
 }
@@ -237,20 +249,24 @@ QString estadoBase()
     const QString nombre = info.fileName();
     switch (estado().motivoApertura) {
     case Motivo::EnUso:
-        return QStringLiteral("No database: %1 is in use by another program").arg(nombre);
+        return QCoreApplication::translate("almacen",
+                                           "No database: %1 is in use by another program")
+            .arg(nombre);
     case Motivo::NoEsBase:
-        return QStringLiteral("No database: %1 is not a database").arg(nombre);
+        return QCoreApplication::translate("almacen", "No database: %1 is not a database")
+            .arg(nombre);
     case Motivo::NoEncontrada:
-        return QStringLiteral("No database: %1 was not found in %2")
+        return QCoreApplication::translate("almacen", "No database: %1 was not found in %2")
             .arg(nombre, QDir::toNativeSeparators(info.absolutePath()));
     case Motivo::SoloLectura:
-        return QStringLiteral("No database: %1 cannot be written").arg(nombre);
+        return QCoreApplication::translate("almacen", "No database: %1 cannot be written")
+            .arg(nombre);
     case Motivo::Ninguno:
     case Motivo::Lleno:
     case Motivo::Otro:
         break;
     }
-    return QStringLiteral("No database: %1 cannot be opened").arg(nombre);
+    return QCoreApplication::translate("almacen", "No database: %1 cannot be opened").arg(nombre);
 }
 
 Motivo ultimoMotivo()
@@ -262,11 +278,11 @@ QString lineaMotivo(Motivo motivo)
 {
     switch (motivo) {
     case Motivo::SoloLectura:
-        return QStringLiteral("The database is read-only");
+        return QCoreApplication::translate("almacen", "The database is read-only");
     case Motivo::EnUso:
-        return QStringLiteral("The database is in use by another program");
+        return QCoreApplication::translate("almacen", "The database is in use by another program");
     case Motivo::Lleno:
-        return QStringLiteral("The disk holding the database is full");
+        return QCoreApplication::translate("almacen", "The disk holding the database is full");
     default:
         break;
     }
@@ -485,44 +501,45 @@ void quitarTemporalesViejos(const QFileInfo& destino)
 
 bool respaldar(const QString& ruta, QString* fallo)
 {
-    const auto fallar = [fallo](const QString& motivo) {
-        escribirLog(QStringLiteral("respaldar() -> ") + motivo);
+    const auto fallar = [fallo](const Descripcion& motivo) {
+        escribirLog(QStringLiteral("respaldar() -> ") + motivo.registro);
         if (fallo)
-            *fallo = motivo;
+            *fallo = motivo.pantalla;
         return false;
     };
     if (!baseAbierta())
-        return fallar(sinBase());
+        return fallar(sinBaseDescrita());
     Ocupado ocupado;
     const QFileInfo destino(ruta);
     // Renamed over the working database, the copy would leave the open
     // connection writing to a file that is gone.
     if (esLaBaseAbierta(destino))
-        return fallar(QStringLiteral("%1 is the working database: choose another file")
-                          .arg(QDir::toNativeSeparators(destino.absoluteFilePath())));
+        return fallar(describir(
+            QT_TRANSLATE_NOOP("almacen", "%1 is the working database: choose another file"),
+            QDir::toNativeSeparators(destino.absoluteFilePath())));
     quitarTemporalesViejos(destino);
     // An empty file is a place SQLite copies into; it is removed unless the
     // copy is renamed over the target.
     QTemporaryFile temporal(destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +
                             QStringLiteral(".XXXXXX"));
     if (!temporal.open())
-        return fallar(temporal.errorString());
+        return fallar(igual(temporal.errorString()));
     temporal.close();
     QSqlQuery q(base());
     if (!q.prepare(QStringLiteral("vacuum into ?")))
-        return fallar(descripcion(q.lastError()));
+        return fallar(igual(descripcion(q.lastError())));
     q.addBindValue(temporal.fileName());
     if (!q.exec())
-        return fallar(descripcion(q.lastError()));
+        return fallar(igual(descripcion(q.lastError())));
     // SQLite leaves the copy unsynchronised: on the disk before the rename.
     if (!temporal.open())
-        return fallar(temporal.errorString());
+        return fallar(igual(temporal.errorString()));
     if (::fsync(temporal.handle()) != 0)
-        return fallar(QString::fromLocal8Bit(std::strerror(errno)));
+        return fallar(igual(QString::fromLocal8Bit(std::strerror(errno))));
     temporal.close();
     if (std::rename(QFile::encodeName(temporal.fileName()).constData(),
                     QFile::encodeName(destino.absoluteFilePath()).constData()) != 0)
-        return fallar(QString::fromLocal8Bit(std::strerror(errno)));
+        return fallar(igual(QString::fromLocal8Bit(std::strerror(errno))));
     temporal.setAutoRemove(false);
     return true;
 }
@@ -1178,7 +1195,7 @@ namespace {
 
 // Why the open file `copia` cannot be restored from: not intact, or
 // without the tables and columns the rows are read from; empty when it can.
-QString comprobarCopia(const QSqlDatabase& copia, const QString& ruta)
+Descripcion comprobarCopia(const QSqlDatabase& copia, const QString& ruta)
 {
     QSqlQuery q(copia);
     if (!q.exec(QStringLiteral("pragma integrity_check")) || !q.next() ||
@@ -1187,10 +1204,10 @@ QString comprobarCopia(const QSqlDatabase& copia, const QString& ruta)
         // half done.
         const QFileInfo diario(ruta + QStringLiteral("-journal"));
         return diario.size() > 0
-                   ? QStringLiteral("a change to it was never finished (its journal %1 lies "
-                                    "beside it)")
-                         .arg(diario.fileName())
-                   : QStringLiteral("it is not an intact database");
+                   ? describir(QT_TRANSLATE_NOOP("almacen", "a change to it was never finished "
+                                                            "(its journal %1 lies beside it)"),
+                               diario.fileName())
+                   : describir(QT_TRANSLATE_NOOP("almacen", "it is not an intact database"));
     }
     // The columns the rows are read from, as tables (a view or another
     // object of that name is no table of ours); the tables of own foods
@@ -1208,65 +1225,71 @@ QString comprobarCopia(const QSqlDatabase& copia, const QString& ruta)
         const QStringList suyas = columnasTabla(copia, tabla);
         for (const QString& c : columnas)
             if (!suyas.contains(c))
-                return QStringLiteral("it has no column %1 in table %2").arg(c, tabla);
-        return QString();
+                return describir(QT_TRANSLATE_NOOP("almacen", "it has no column %1 in table %2"), c,
+                                 tabla);
+        return Descripcion();
     };
     for (const auto& [t, columnas] : requeridas) {
         const QString tabla = QLatin1String(t);
         if (!esTabla(copia, tabla))
-            return QStringLiteral("it has no table %1").arg(tabla);
-        if (const QString m = sinColumna(tabla, columnas); !m.isEmpty())
+            return describir(QT_TRANSLATE_NOOP("almacen", "it has no table %1"), tabla);
+        if (const Descripcion m = sinColumna(tabla, columnas); !m.registro.isEmpty())
             return m;
     }
     if (esTabla(copia, QStringLiteral("own_foods")))
         for (const auto& [t, columnas] : propias)
             if (esTabla(copia, QLatin1String(t)))
-                if (const QString m = sinColumna(QLatin1String(t), columnas); !m.isEmpty())
+                if (const Descripcion m = sinColumna(QLatin1String(t), columnas);
+                    !m.registro.isEmpty())
                     return m;
-    return QString();
+    return Descripcion();
 }
 
 } // namespace
 
 std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
-                                     const std::function<void()>& avance)
+                                     const std::function<void()>& avance, QString* falloRegistro)
 {
-    const auto fallar = [fallo](const QString& motivo) -> std::optional<Respaldo> {
-        escribirLog(QStringLiteral("leerRespaldo() -> ") + motivo);
+    const auto fallar = [fallo,
+                         falloRegistro](const Descripcion& motivo) -> std::optional<Respaldo> {
+        escribirLog(QStringLiteral("leerRespaldo() -> ") + motivo.registro);
         if (fallo)
-            *fallo = motivo;
+            *fallo = motivo.pantalla;
+        if (falloRegistro)
+            *falloRegistro = motivo.registro;
         return std::nullopt;
     };
     if (!baseAbierta())
-        return fallar(sinBase());
+        return fallar(sinBaseDescrita());
     Ocupado ocupado;
     // Not opened before: opening a named pipe waits for a writer.
-    QString motivoArchivo;
+    Descripcion motivoArchivo;
     if (!esArchivoNormal(ruta, &motivoArchivo))
         return fallar(motivoArchivo);
     if (QFileInfo(ruta).canonicalFilePath() == QFileInfo(base().databaseName()).canonicalFilePath())
-        return fallar(QStringLiteral("%1 is the working database").arg(ruta));
+        return fallar(describir(QT_TRANSLATE_NOOP("almacen", "%1 is the working database"), ruta));
     const QString nombre = QStringLiteral("alimetra-respaldo");
     Respaldo r;
-    QString motivo;
+    Descripcion motivo;
     {
         QSqlDatabase copia = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
         copia.setDatabaseName(ruta);
         copia.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!copia.open()) {
-            motivo = descripcion(copia.lastError());
+            motivo = igual(descripcion(copia.lastError()));
         } else {
             if (avance)
                 avisarAvance(copia, &avance);
             motivo = comprobarCopia(copia, ruta);
-            if (motivo.isEmpty())
-                motivo = leerFilas(copia, r);
+            if (motivo.registro.isEmpty())
+                motivo = igual(leerFilas(copia, r));
         }
         copia.close();
     }
     QSqlDatabase::removeDatabase(nombre);
-    if (!motivo.isEmpty())
-        return fallar(QStringLiteral("%1 is not a database of Alimetra: %2").arg(ruta, motivo));
+    if (!motivo.registro.isEmpty())
+        return fallar(describir(
+            QT_TRANSLATE_NOOP("almacen", "%1 is not a database of Alimetra: %2"), ruta, motivo));
     return r;
 }
 
@@ -1402,12 +1425,15 @@ private:
 
 } // namespace
 
-bool restaurar(const Respaldo& r, QString* fallo)
+bool restaurar(const Respaldo& r, QString* fallo, QString* falloRegistro)
 {
     if (!baseAbierta()) {
-        escribirLog(QStringLiteral("restaurar() -> ") + sinBase());
+        const Descripcion motivo = sinBaseDescrita();
+        escribirLog(QStringLiteral("restaurar() -> ") + motivo.registro);
         if (fallo)
-            *fallo = sinBase();
+            *fallo = motivo.pantalla;
+        if (falloRegistro)
+            *falloRegistro = motivo.registro;
         return false;
     }
     Ocupado ocupado;
@@ -1418,6 +1444,8 @@ bool restaurar(const Respaldo& r, QString* fallo)
         escribirLog(QStringLiteral("restaurar() -> ") + motivo);
         if (fallo)
             *fallo = motivo;
+        if (falloRegistro)
+            *falloRegistro = motivo;
     }
     return hecho;
 }

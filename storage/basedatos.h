@@ -134,7 +134,8 @@ public:
 
 // Writes a consistent copy of the whole open database to `ruta` (SQLite's
 // VACUUM INTO a temporary file beside it, renamed over `ruta` at the end);
-// false, with the reason in `fallo`, when it could not (nothing is left then).
+// false, with the reason in `fallo` (in the user's language), when it could
+// not (nothing is left then).
 bool respaldar(const QString& ruta, QString* fallo);
 
 // What a backup file brings: the user's rows, each checked. Nothing else of
@@ -178,18 +179,21 @@ struct Respaldo
 // Reads the user's rows of the backup `ruta`: an intact database of this
 // program (read only, as SQLite reads it, a journal beside it included) with
 // the tables profiles, saves and DRIs. None, with the reason in `fallo`, when
-// it is refused.
+// it is refused; `fallo` is in the user's language, `falloRegistro`, when
+// given, gets it as the log has it.
 // `avance`, when given, is called now and then while the file is read and
 // checked (a large file takes seconds), for a window to show progress.
 std::optional<Respaldo> leerRespaldo(const QString& ruta, QString* fallo,
-                                     const std::function<void()>& avance = {});
+                                     const std::function<void()>& avance = {},
+                                     QString* falloRegistro = nullptr);
 
 // Puts the rows of `respaldo` in place of the open database's profiles,
 // intakes, reference values and own foods and recipes (an open database
 // without the tables of own foods gets none), in one transaction on the open
 // connection; the USDA foods and everything else stay. False, with the reason in
-// `fallo`, when it could not: the data are then as they were.
-bool restaurar(const Respaldo& respaldo, QString* fallo);
+// `fallo` (and as the log has it in `falloRegistro`, when given), when it
+// could not: the data are then as they were.
+bool restaurar(const Respaldo& respaldo, QString* fallo, QString* falloRegistro = nullptr);
 
 // Quotes a column name taken from the data (a nutrient key) for composing it
 // into a statement; returns an empty string when it is not a plain identifier.

@@ -1,5 +1,6 @@
 #include "storage/esquema.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -167,16 +168,19 @@ InfoBase leerInfoBase(const QSqlDatabase& db)
 QStringList lineasAcerca(const QString& version, const QString& carpeta, const InfoBase& info)
 {
     QStringList lineas = {QStringLiteral("Alimetra %1").arg(version),
-                          QStringLiteral("Data folder: %1").arg(carpeta)};
+                          QCoreApplication::translate("almacen", "Data folder: %1").arg(carpeta)};
     if (!info.legible)
-        lineas << QStringLiteral("Food table: no database in the data folder yet");
+        lineas << QCoreApplication::translate("almacen",
+                                              "Food table: no database in the data folder yet");
     else if (info.version < 1)
-        lineas << QStringLiteral("Food table: from an earlier release (database version 0)");
+        lineas << QCoreApplication::translate(
+            "almacen", "Food table: from an earlier release (database version 0)");
     else
-        lineas << QStringLiteral("Food table: %1 (database version %2)")
-                      .arg(info.alimentos)
-                      .arg(info.version)
-               << QStringLiteral("Reference values: %1").arg(info.referencias);
+        lineas
+            << QCoreApplication::translate("almacen", "Food table: %1 (database version %2)")
+                   .arg(info.alimentos)
+                   .arg(info.version)
+            << QCoreApplication::translate("almacen", "Reference values: %1").arg(info.referencias);
     return lineas;
 }
 

@@ -12,9 +12,16 @@ void mostrarAcerca(QWidget* padre)
     almacen::InfoBase info;
     if (almacen::baseAbierta())
         info = almacen::leerInfoBase(almacen::base());
-    const QStringList lineas =
-        almacen::lineasAcerca(QCoreApplication::applicationVersion(),
-                              QDir::toNativeSeparators(QDir::currentPath()), info);
-    mensajes::mostrar(padre, {mensajes::Tipo::Informacion, QStringLiteral("About Alimetra"),
+    QStringList lineas = almacen::lineasAcerca(QCoreApplication::applicationVersion(),
+                                               QDir::toNativeSeparators(QDir::currentPath()), info);
+    // Told only in a translation: the food table itself is not translated.
+    const QString linea = QCoreApplication::translate(
+        "acerca", "Food descriptions and nutrient names come from the USDA table and stay in "
+                  "English.");
+    if (linea != QLatin1String("Food descriptions and nutrient names come from the USDA table and "
+                               "stay in English."))
+        lineas << linea;
+    mensajes::mostrar(padre, {mensajes::Tipo::Informacion,
+                              QCoreApplication::translate("acerca", "About Alimetra"),
                               lineas.join(QLatin1Char('\n'))});
 }

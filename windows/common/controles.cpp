@@ -60,16 +60,18 @@ QTreeWidget* listaInforme(QWidget* padre, const char* nombre, const QStringList&
 
 QHBoxLayout* leyendaCategorias(QWidget* padre, const PiezaLeyenda (&piezas)[8])
 {
-    static const char* const categorias[4][2] = {{"general", "General"},
-                                                 {"aminoacidos", "Amino acids"},
-                                                 {"vitaminas", "Vitamins"},
-                                                 {"minerales", "Minerals"}};
+    static const char* const categorias[4][2] = {
+        {"general", QT_TRANSLATE_NOOP("controles", "General")},
+        {"aminoacidos", QT_TRANSLATE_NOOP("controles", "Amino acids")},
+        {"vitaminas", QT_TRANSLATE_NOOP("controles", "Vitamins")},
+        {"minerales", QT_TRANSLATE_NOOP("controles", "Minerals")}};
     auto* leyenda = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
         QLabel* imagen = crear<QLabel>(padre, piezas[2 * i].nombre);
         imagen->setPixmap(iconoCategoria(QLatin1String(categorias[i][0])).pixmap(16, 16));
         imagen->setFixedSize(16, 16);
-        QLabel* texto = etiqueta(padre, piezas[2 * i + 1].nombre, QLatin1String(categorias[i][1]));
+        QLabel* texto = etiqueta(padre, piezas[2 * i + 1].nombre,
+                                 QCoreApplication::translate("controles", categorias[i][1]));
         texto->setWordWrap(false);
         leyenda->addWidget(imagen);
         leyenda->addWidget(texto);
@@ -138,8 +140,10 @@ void marcarSiPropio(QTreeWidgetItem* fila, qint64 alimento)
     if (alimento < almacen::primerPropio)
         return;
     fila->setIcon(0, iconoPropio());
-    fila->setToolTip(0, fila->text(0) + QStringLiteral(" (your own food)"));
-    fila->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Your own food"));
+    fila->setToolTip(0,
+                     fila->text(0) + QCoreApplication::translate("controles", " (your own food)"));
+    fila->setData(0, Qt::AccessibleDescriptionRole,
+                  QCoreApplication::translate("controles", "Your own food"));
 }
 
 namespace {

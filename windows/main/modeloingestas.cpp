@@ -39,7 +39,7 @@ QVariant ModeloIngestas::data(const QModelIndex& indice, int rol) const
     if (propio && rol == Qt::DecorationRole)
         return iconoPropio();
     if (propio && rol == Qt::ToolTipRole)
-        return ModeloRejilla::data(indice).toString() + QStringLiteral(" (your own food)");
+        return ModeloRejilla::data(indice).toString() + tr(" (your own food)");
     return ModeloRejilla::data(indice, rol);
 }
 
@@ -51,9 +51,9 @@ QVariant ModeloIngestas::headerData(int seccion, Qt::Orientation orientacion, in
     case ColId:
         return QStringLiteral("id");
     case ColAlimento:
-        return QStringLiteral("Food");
+        return tr("Food");
     case ColIngesta:
-        return QStringLiteral("Intake");
+        return tr("Intake");
     }
     return {};
 }
@@ -77,13 +77,13 @@ QString ModeloIngestas::texto(const QVariant& valor) const
 void ModeloIngestas::entradaRechazada()
 {
     mensajes::avisar(qobject_cast<QWidget*>(QObject::parent()),
-                     QStringLiteral("Please, set your weekly intake (grams, integer numbers "
-                                    "only)"));
+                     tr("Please, set your weekly intake (grams, integer numbers "
+                        "only)"));
 }
 
 void ModeloIngestas::escrituraFallida()
 {
     // The cell shows the stored value again; the user must also be told.
     mensajes::errorEscritura(qobject_cast<QWidget*>(QObject::parent()),
-                             QStringLiteral("An error occurred while saving intake"));
+                             tr("An error occurred while saving intake"));
 }

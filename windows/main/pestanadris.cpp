@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHash>
@@ -32,16 +33,25 @@ const struct
     const char* titulo;
     int ancho;
 } columnas[] = {
-    {"Nutrient", 1740},          {"Unit", 1140},
-    {"Infants 0 - 6 m", 1395},   {"Infants 7 - 12 m", 1395},
-    {"Children 1 - 3 y", 1395},  {"Children 4 - 8 y", 1395},
-    {"Males 9 - 13 y", 1395},    {"Males 14 - 18 y", 1395},
-    {"Males 19 - 30 y", 1395},   {"Males 31 - 50 y", 1395},
-    {"Males 51 - 70 y", 1395},   {"Males > 70 y", 1395},
-    {"Females 9 - 13 y", 1395},  {"Females 14 - 18 y", 1395},
-    {"Females 19 - 30 y", 1395}, {"Females 31 - 50 y", 1395},
-    {"Females 51 - 70 y", 1395}, {"Females > 70 y", 1395},
-    {"Applies to", 1500},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Nutrient"), 1740},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Unit"), 1140},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Infants 0 - 6 m"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Infants 7 - 12 m"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Children 1 - 3 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Children 4 - 8 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Males 9 - 13 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Males 14 - 18 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Males 19 - 30 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Males 31 - 50 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Males 51 - 70 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Males > 70 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Females 9 - 13 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Females 14 - 18 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Females 19 - 30 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Females 31 - 50 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Females 51 - 70 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Females > 70 y"), 1395},
+    {QT_TRANSLATE_NOOP("PestanaDRIs", "Applies to"), 1500},
 };
 
 // The entry of `columnas` of the upper limits' `applies`.
@@ -100,8 +110,12 @@ const struct
     const char* nombre;
     const char* valores;
 } tablas[] = {
-    {"DRIs", "reference values"}, {"DRIs", "reference values"}, {"DRIs", "reference values"},
-    {"DRIs", "reference values"}, {"ULs", "upper limits"},      {"EARs", "average requirements"},
+    {"DRIs", QT_TRANSLATE_NOOP("PestanaDRIs", "reference values")},
+    {"DRIs", QT_TRANSLATE_NOOP("PestanaDRIs", "reference values")},
+    {"DRIs", QT_TRANSLATE_NOOP("PestanaDRIs", "reference values")},
+    {"DRIs", QT_TRANSLATE_NOOP("PestanaDRIs", "reference values")},
+    {"ULs", QT_TRANSLATE_NOOP("PestanaDRIs", "upper limits")},
+    {"EARs", QT_TRANSLATE_NOOP("PestanaDRIs", "average requirements")},
 };
 // The grid of the average requirements, whose table older files lack.
 constexpr int rejillaRequerimientos = 5;
@@ -127,8 +141,9 @@ QList<int> rejillasDeTabla(int rejilla)
 
 void avisarEscrituraFallida(QWidget* padre)
 {
-    mensajes::errorEscritura(padre,
-                             QStringLiteral("An error occurred while saving the reference value"));
+    mensajes::errorEscritura(
+        padre, QCoreApplication::translate("PestanaDRIs",
+                                           "An error occurred while saving the reference value"));
 }
 
 QVariant nulo()
@@ -215,13 +230,13 @@ QVariant ModeloDRIs::data(const QModelIndex& indice, int rol) const
         campos().at(indice.column()) == QLatin1String("applies")) {
         const QString aplica = ModeloRejilla::data(indice, rol).toString();
         if (aplica == QLatin1String("total"))
-            return QStringLiteral("total intake");
+            return tr("total intake");
         if (aplica == QLatin1String("retinol"))
-            return QStringLiteral("retinol only");
+            return tr("retinol only");
         if (aplica == QLatin1String("supplements"))
-            return QStringLiteral("supplements only");
+            return tr("supplements only");
         if (aplica == QLatin1String("cdrr"))
-            return QStringLiteral("total intake (CDRR)");
+            return tr("total intake (CDRR)");
         return aplica;
     }
     if (rol != Qt::FontRole && rol != Qt::ToolTipRole)
@@ -235,13 +250,13 @@ QVariant ModeloDRIs::data(const QModelIndex& indice, int rol) const
         return letra;
     }
     if (entregado.isNull())
-        return QStringLiteral("Delivered value: none");
+        return tr("Delivered value: none");
     const int columnaUnidad = int(campos().indexOf(QStringLiteral("unit")));
     const QString unidad =
         columnaUnidad < 0
             ? m_unidad
             : ModeloRejilla::data(index(indice.row(), columnaUnidad), RolValor).toString();
-    return QStringLiteral("Delivered value: %1 %2").arg(textoCelda(entregado), unidad).trimmed();
+    return tr("Delivered value: %1 %2").arg(textoCelda(entregado), unidad).trimmed();
 }
 
 QVariant ModeloDRIs::headerData(int seccion, Qt::Orientation orientacion, int rol) const
@@ -250,7 +265,8 @@ QVariant ModeloDRIs::headerData(int seccion, Qt::Orientation orientacion, int ro
         seccion >= campos().size())
         return ModeloRejilla::headerData(seccion, orientacion, rol);
     const int d = descripcion(campos().at(seccion));
-    return d < 0 ? campos().at(seccion) : QLatin1String(columnas[d].titulo);
+    return d < 0 ? campos().at(seccion)
+                 : QCoreApplication::translate("PestanaDRIs", columnas[d].titulo);
 }
 
 bool ModeloDRIs::leerEntrada(const QVariant& entrada, QVariant* valor) const
@@ -269,8 +285,8 @@ bool ModeloDRIs::leerEntrada(const QVariant& entrada, QVariant* valor) const
 void ModeloDRIs::entradaRechazada()
 {
     mensajes::avisar(qobject_cast<QWidget*>(QObject::parent()),
-                     QStringLiteral("Please, set the reference value as a number (or leave it "
-                                    "empty)"));
+                     tr("Please, set the reference value as a number (or leave it "
+                        "empty)"));
 }
 
 void ModeloDRIs::escrituraFallida()
@@ -293,14 +309,14 @@ PestanaDRIs::PestanaDRIs(QWidget* padre) : QWidget(padre)
     connect(m_paginas, &QStackedWidget::currentChanged, this, [this] { confirmarEdiciones(); });
 
     m_menu = new QMenu(this);
-    m_restaurarValor = m_menu->addAction(QStringLiteral("Restore delivered value"), this,
-                                         &PestanaDRIs::restaurarValor);
+    m_restaurarValor =
+        m_menu->addAction(tr("Restore delivered value"), this, &PestanaDRIs::restaurarValor);
     m_restaurarValor->setObjectName(QStringLiteral("mnu_restaurarValor"));
-    m_restaurarFila = m_menu->addAction(QStringLiteral("Restore delivered values of this row"),
-                                        this, &PestanaDRIs::restaurarFila);
+    m_restaurarFila = m_menu->addAction(tr("Restore delivered values of this row"), this,
+                                        &PestanaDRIs::restaurarFila);
     m_restaurarFila->setObjectName(QStringLiteral("mnu_restaurarFila"));
-    m_restaurarTodo = m_menu->addAction(QStringLiteral("Restore all delivered values"), this,
-                                        &PestanaDRIs::restaurarTodo);
+    m_restaurarTodo =
+        m_menu->addAction(tr("Restore all delivered values"), this, &PestanaDRIs::restaurarTodo);
     m_restaurarTodo->setObjectName(QStringLiteral("mnu_restaurarTodo"));
     for (int i = 0; i < rejillas; ++i)
         connect(m_rejillas[i], &RejillaDatos::menuPedido, this,
@@ -311,30 +327,29 @@ PestanaDRIs::PestanaDRIs(QWidget* padre) : QWidget(padre)
 
 void PestanaDRIs::construir()
 {
-    QLabel* explicacion =
-        etiqueta(this, "Label17",
-                 QStringLiteral("As there is no general agreement about exact values of "
-                                "the Dietary Reference Intakes (DRI), this utility allows "
-                                "you to reset them, just rewrite them and click the next "
-                                "or previous row."));
-    QLabel* importante = etiqueta(this, "Label23", QStringLiteral("Important:"));
+    QLabel* explicacion = etiqueta(this, "Label17",
+                                   tr("As there is no general agreement about exact values of "
+                                      "the Dietary Reference Intakes (DRI), this utility allows "
+                                      "you to reset them, just rewrite them and click the next "
+                                      "or previous row."));
+    QLabel* importante = etiqueta(this, "Label23", tr("Important:"));
     importante->setWordWrap(false);
     QFont negrita = importante->font();
     negrita.setBold(true);
     importante->setFont(negrita);
     QLabel* diarios = etiqueta(this, "Label24",
-                               QStringLiteral("Although this software works on weekly intakes, "
-                                              "DRIs must be DAILY values."));
+                               tr("Although this software works on weekly intakes, "
+                                  "DRIs must be DAILY values."));
     m_recomendados = crear<QRadioButton>(this, "opb_recomendados");
-    m_recomendados->setText(QStringLiteral("Recommended"));
+    m_recomendados->setText(tr("Recommended"));
     m_recomendados->setChecked(true);
     m_limites = crear<QRadioButton>(this, "opb_limites");
-    m_limites->setText(QStringLiteral("Upper limits"));
+    m_limites->setText(tr("Upper limits"));
     m_requerimientos = crear<QRadioButton>(this, "opb_requerimientos");
-    m_requerimientos->setText(QStringLiteral("Average requirements"));
+    m_requerimientos->setText(tr("Average requirements"));
     // The three options say which values the grids below show.
     for (QRadioButton* opcion : {m_recomendados, m_limites, m_requerimientos})
-        opcion->setAccessibleDescription(QStringLiteral("Dietary reference intakes shown"));
+        opcion->setAccessibleDescription(tr("Dietary reference intakes shown"));
     m_paginas = crear<QStackedWidget>(this, "stk_dris");
     // Each option shows its page.
     QRadioButton* const opciones[] = {m_recomendados, m_limites, m_requerimientos};
@@ -365,27 +380,26 @@ void PestanaDRIs::construir()
 
 void PestanaDRIs::construirLimites(QWidget* pagina)
 {
-    m_rejillas[4] =
-        rejillaConNota(pagina, "Label25",
-                       QStringLiteral("Upper limits: the most a day may bring (Tolerable Upper "
+    m_rejillas[4] = rejillaConNota(pagina, "Label25",
+                                   tr("Upper limits: the most a day may bring (Tolerable Upper "
                                       "Intake Levels), in the units of the second column; empty "
                                       "where none is set. \"Applies to\" tells which intake a "
                                       "limit is compared with; sodium's is the intake above which "
                                       "to reduce it (CDRR)."),
-                       "dgr_ul", QStringLiteral("Upper limits"));
+                                   "dgr_ul", tr("Upper limits"));
 }
 
 void PestanaDRIs::construirRequerimientos(QWidget* pagina)
 {
     m_rejillas[rejillaRequerimientos] =
         rejillaConNota(pagina, "Label26",
-                       QStringLiteral("Average requirements (EAR): the daily intake that meets "
-                                      "the needs of half the healthy people of a group, in the "
-                                      "units of the second column (protein in grams and amino "
-                                      "acids in milligrams for each kilogram of body weight); "
-                                      "empty where none is set. The judgement of tab 5 uses them "
-                                      "with the recommended values."),
-                       "dgr_ear", QStringLiteral("Average requirements"));
+                       tr("Average requirements (EAR): the daily intake that meets "
+                          "the needs of half the healthy people of a group, in the "
+                          "units of the second column (protein in grams and amino "
+                          "acids in milligrams for each kilogram of body weight); "
+                          "empty where none is set. The judgement of tab 5 uses them "
+                          "with the recommended values."),
+                       "dgr_ear", tr("Average requirements"));
 }
 
 void PestanaDRIs::construirRecomendados(QWidget* pagina)
@@ -398,19 +412,27 @@ void PestanaDRIs::construirRecomendados(QWidget* pagina)
         const char* rejilla;
         int estiramiento;
     } partes[] = {
-        {"Label18", "Protein: Grams for each kilogram of body weight.", "dgr_dri1", 2},
+        {"Label18",
+         QT_TRANSLATE_NOOP("PestanaDRIs", "Protein: Grams for each kilogram of body weight."),
+         "dgr_dri1", 2},
         {"Label19",
-         "Energy sources: The percentage these sources must comprise over the total amount "
-         "of calories.",
+         QT_TRANSLATE_NOOP("PestanaDRIs",
+                           "Energy sources: The percentage these sources must comprise over the "
+                           "total amount of calories."),
          "dgr_dri2", 3},
-        {"Label20", "Amino acids: Miligrams for each kilogram of body weight.", "dgr_dri3", 3},
-        {"Label22", "Rest of nutrients: Refer to units displayed in the second column.", "dgr_dri4",
-         3},
+        {"Label20",
+         QT_TRANSLATE_NOOP("PestanaDRIs",
+                           "Amino acids: Miligrams for each kilogram of body weight."),
+         "dgr_dri3", 3},
+        {"Label22",
+         QT_TRANSLATE_NOOP("PestanaDRIs",
+                           "Rest of nutrients: Refer to units displayed in the second column."),
+         "dgr_dri4", 3},
     };
     m_columnaRecomendados = new QVBoxLayout(pagina);
     m_columnaRecomendados->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < int(std::size(partes)); ++i) {
-        QLabel* rotulo = etiqueta(pagina, partes[i].etiqueta, QLatin1String(partes[i].texto));
+        QLabel* rotulo = etiqueta(pagina, partes[i].etiqueta, tr(partes[i].texto));
         m_columnaRecomendados->addWidget(rotulo);
         m_rejillas[i] = crear<RejillaDatos>(pagina, partes[i].rejilla);
         // Read by the caption's words before the colon, the rest told after.
@@ -438,8 +460,7 @@ void PestanaDRIs::cargar()
         m_recomendados->setChecked(true);
     m_requerimientos->setEnabled(conRequerimientos);
     m_requerimientos->setToolTip(
-        conRequerimientos ? QString()
-                          : QStringLiteral("This database file has no average requirements"));
+        conRequerimientos ? QString() : tr("This database file has no average requirements"));
     QHash<QString, ValoresEntregados> entregados;
     for (int i = 0; i < rejillas; ++i) {
         if (i == rejillaRequerimientos && !conRequerimientos) {
@@ -577,14 +598,13 @@ void PestanaDRIs::restaurarTodo()
         celdas << editadas(i, -1, -1);
     if (celdas.isEmpty())
         return;
-    const QString cuales = QLatin1String(tablas[m_rejillaMenu].valores);
+    const QString cuales = tr(tablas[m_rejillaMenu].valores);
     const QString cuantas =
-        celdas.size() == 1
-            ? QStringLiteral("The one value you changed is replaced by the delivered one.")
-            : QStringLiteral("The %1 values you changed are replaced by the delivered ones.")
-                  .arg(QLocale().toString(int(celdas.size())));
+        celdas.size() == 1 ? tr("The one value you changed is replaced by the delivered one.")
+                           : tr("The %1 values you changed are replaced by the delivered ones.")
+                                 .arg(QLocale().toString(int(celdas.size())));
     if (!mensajes::preguntar(m_rejillas[m_rejillaMenu],
-                             QStringLiteral("Restore all delivered %1? %2").arg(cuales, cuantas)))
+                             tr("Restore all delivered %1? %2").arg(cuales, cuantas)))
         return;
     restaurar(m_rejillaMenu, celdas);
 }

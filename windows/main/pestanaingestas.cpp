@@ -33,18 +33,16 @@ PestanaIngestas::PestanaIngestas(Sesion& sesion, QWidget* padre) : QWidget(padre
 
 void PestanaIngestas::construir()
 {
-    m_explicacion =
-        etiqueta(this, "lbl_4_1",
-                 QStringLiteral("The following grid displays the weekly intakes you have "
+    m_explicacion = etiqueta(this, "lbl_4_1",
+                             tr("The following grid displays the weekly intakes you have "
                                 "already set."));
-    m_instrucciones =
-        etiqueta(this, "lbl_4_2",
-                 QStringLiteral("You can set new intakes, just rewrite them (remember they "
-                                "must be grams, integer numbers).     To remove a food, "
-                                "switch its intake to zero. Click any other row to commit "
-                                "changes."));
+    m_instrucciones = etiqueta(this, "lbl_4_2",
+                               tr("You can set new intakes, just rewrite them (remember they "
+                                  "must be grams, integer numbers).     To remove a food, "
+                                  "switch its intake to zero. Click any other row to commit "
+                                  "changes."));
     m_rejilla = crear<RejillaDatos>(this, "dgr_alimentos");
-    nombrar(m_rejilla, QStringLiteral("Weekly intakes you have already set"), m_explicacion);
+    nombrar(m_rejilla, tr("Weekly intakes you have already set"), m_explicacion);
     m_rejilla->setAccessibleDescription(m_instrucciones->text());
     m_lectura = etiqueta(this, "lbl_4_3", QString());
     auto* v = new QVBoxLayout(this);

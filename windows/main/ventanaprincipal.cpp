@@ -111,7 +111,7 @@ void VentanaPrincipal::construir()
     // Every tab stays in sight: captions are shortened rather than scrolled.
     m_pestanas->setUsesScrollButtons(false);
     m_pestanas->setElideMode(Qt::ElideRight);
-    nombrar(m_pestanas->tabBar(), QStringLiteral("Tabs"));
+    nombrar(m_pestanas->tabBar(), tr("Tabs"));
     raiz->addWidget(m_pestanas);
     m_barra = crear<QStatusBar>(this, "sbr_estado");
     m_barra->setSizeGripEnabled(false);
@@ -126,22 +126,21 @@ void VentanaPrincipal::construir()
     raiz->addWidget(m_barra);
 
     m_datos = new DatosPersonales(m_sesion);
-    agregarPestana(m_datos, "frm_uno", QStringLiteral("1: Personal data"), "uno");
+    agregarPestana(m_datos, "frm_uno", tr("1: Personal data"), "uno");
     m_busqueda = new PestanaBusqueda(m_sesion);
-    agregarPestana(m_busqueda, "frm_dos", QStringLiteral("2: Search food and set intake"), "dos");
+    agregarPestana(m_busqueda, "frm_dos", tr("2: Search food and set intake"), "dos");
     m_ranking = new PestanaRanking(m_sesion);
-    agregarPestana(m_ranking, "frm_tres",
-                   QStringLiteral("3: Sort foods by nutrient and set intake"), "tres");
+    agregarPestana(m_ranking, "frm_tres", tr("3: Sort foods by nutrient and set intake"), "tres");
     m_ingestas = new PestanaIngestas(m_sesion);
-    agregarPestana(m_ingestas, "frm_cuatro", QStringLiteral("4: Confirm food intakes"), "cuatro");
+    agregarPestana(m_ingestas, "frm_cuatro", tr("4: Confirm food intakes"), "cuatro");
     m_resultados = new PestanaResultados(m_sesion);
-    agregarPestana(m_resultados, "frm_cinco", QStringLiteral("5: Display results"), "cinco");
+    agregarPestana(m_resultados, "frm_cinco", tr("5: Display results"), "cinco");
     m_perfiles = new PestanaPerfiles(m_sesion);
-    agregarPestana(m_perfiles, "frm_seis", QStringLiteral("6: Manage profiles"), "seis");
+    agregarPestana(m_perfiles, "frm_seis", tr("6: Manage profiles"), "seis");
     m_dris = new PestanaDRIs;
-    agregarPestana(m_dris, "frm_siete", QStringLiteral("7: Set DRIs"), "siete");
+    agregarPestana(m_dris, "frm_siete", tr("7: Set DRIs"), "siete");
     m_propios = new PestanaPropios;
-    agregarPestana(m_propios, "frm_ocho", QStringLiteral("8: My foods"), "ocho");
+    agregarPestana(m_propios, "frm_ocho", tr("8: My foods"), "ocho");
     connect(m_propios, &PestanaPropios::alimentosCambiados, this,
             &VentanaPrincipal::alCambiarAlimentos);
     connect(m_busqueda, &PestanaBusqueda::alimentosCambiados, this,
@@ -317,8 +316,8 @@ void VentanaPrincipal::irAPestana(int indice)
 
 void VentanaPrincipal::avisarFaltanDatos()
 {
-    mensajes::avisar(this, QStringLiteral("Please, go to Personal Data and fulfill the form "
-                                          "there displayed"));
+    mensajes::avisar(this, tr("Please, go to Personal Data and fulfill the form "
+                              "there displayed"));
 }
 
 void VentanaPrincipal::mostrarTabs()
@@ -370,8 +369,14 @@ void VentanaPrincipal::ajustarTitulos()
     // Where the full captions do not fit side by side, the tabs take their
     // short forms; each tab's tip keeps the full caption.
     static const char* const cortos[] = {
-        "1: Personal data", "2: Search food", "3: Sort by nutrient", "4: Confirm intakes",
-        "5: Results",       "6: Profiles",    "7: Set DRIs",         "8: My foods"};
+        QT_TRANSLATE_NOOP("VentanaPrincipal", "1: Personal data"),
+        QT_TRANSLATE_NOOP("VentanaPrincipal", "2: Search food"),
+        QT_TRANSLATE_NOOP("VentanaPrincipal", "3: Sort by nutrient"),
+        QT_TRANSLATE_NOOP("VentanaPrincipal", "4: Confirm intakes"),
+        QT_TRANSLATE_NOOP("VentanaPrincipal", "5: Results"),
+        QT_TRANSLATE_NOOP("VentanaPrincipal", "6: Profiles"),
+        QT_TRANSLATE_NOOP("VentanaPrincipal", "7: Set DRIs"),
+        QT_TRANSLATE_NOOP("VentanaPrincipal", "8: My foods")};
     QTabBar* barra = m_pestanas->tabBar();
     // The bar's size hint is that of its captions unshortened.
     for (int i = 0; i < barra->count(); ++i)
@@ -380,7 +385,7 @@ void VentanaPrincipal::ajustarTitulos()
     if (barra->sizeHint().width() <= m_pestanas->width())
         return;
     for (int i = 0; i < barra->count() && i < int(std::size(cortos)); ++i)
-        barra->setTabText(i, QLatin1String(cortos[i]));
+        barra->setTabText(i, tr(cortos[i]));
 }
 
 void VentanaPrincipal::closeEvent(QCloseEvent* evento)

@@ -27,39 +27,39 @@ DatosPersonales::DatosPersonales(Sesion& sesion, QWidget* padre) : QWidget(padre
 void DatosPersonales::construir()
 {
     auto* formulario = crear<QGroupBox>(this, "Frame1");
-    formulario->setTitle(QStringLiteral("Complete the following form and click Save"));
+    formulario->setTitle(tr("Complete the following form and click Save"));
     auto* rejilla = new QGridLayout(formulario);
     rejilla->setVerticalSpacing(14);
-    QLabel* lblEdad = etiqueta(formulario, "lbl_edad", QStringLiteral("Age:"));
+    QLabel* lblEdad = etiqueta(formulario, "lbl_edad", tr("Age:"));
     rejilla->addWidget(lblEdad, 0, 0);
     m_edad = crear<QComboBox>(formulario, "cmb_edad");
-    nombrar(m_edad, QStringLiteral("Age group"), lblEdad);
+    nombrar(m_edad, tr("Age group"), lblEdad);
     rejilla->addWidget(m_edad, 0, 1, 1, 2);
-    rejilla->addWidget(etiqueta(formulario, "lbl_genero", QStringLiteral("Gender:")), 1, 0);
+    rejilla->addWidget(etiqueta(formulario, "lbl_genero", tr("Gender:")), 1, 0);
     m_hombre = crear<QRadioButton>(formulario, "opb_hombre");
-    m_hombre->setText(QStringLiteral("Male"));
+    m_hombre->setText(tr("Male"));
     m_mujer = crear<QRadioButton>(formulario, "opb_mujer");
-    m_mujer->setText(QStringLiteral("Female"));
+    m_mujer->setText(tr("Female"));
     // The caption alone says the option, not what it answers.
-    m_hombre->setAccessibleDescription(QStringLiteral("Gender"));
-    m_mujer->setAccessibleDescription(QStringLiteral("Gender"));
+    m_hombre->setAccessibleDescription(tr("Gender"));
+    m_mujer->setAccessibleDescription(tr("Gender"));
     m_genero = new QButtonGroup(formulario);
     m_genero->addButton(m_hombre, 0);
     m_genero->addButton(m_mujer, 1);
     rejilla->addWidget(m_hombre, 1, 1);
     rejilla->addWidget(m_mujer, 1, 2);
-    auto* lblPeso = etiqueta(formulario, "lbl_peso", QStringLiteral("Weight  (kilograms):"));
+    auto* lblPeso = etiqueta(formulario, "lbl_peso", tr("Weight  (kilograms):"));
     lblPeso->setWordWrap(false);
     rejilla->addWidget(lblPeso, 2, 0);
     m_peso = crear<QLineEdit>(formulario, "tbx_peso");
     m_peso->setMaxLength(3);
     m_peso->setMaximumWidth(60);
-    nombrar(m_peso, QStringLiteral("Weight in kilograms"), lblPeso);
+    nombrar(m_peso, tr("Weight in kilograms"), lblPeso);
     rejilla->addWidget(m_peso, 2, 1, 1, 2, Qt::AlignLeft);
     rejilla->setColumnStretch(1, 1);
     rejilla->setColumnStretch(2, 1);
 
-    m_guardar = boton(this, "cmd_personales", QStringLiteral("Save"));
+    m_guardar = boton(this, "cmd_personales", tr("Save"));
     m_guardar->setMinimumWidth(180);
 
     auto* v = new QVBoxLayout(this);
@@ -110,7 +110,7 @@ bool DatosPersonales::validarDatos()
 
     const int edad = m_edad->currentIndex();
     if (edad < 0) {
-        mensajes::avisar(window(), QStringLiteral("Age is a compulsory detail"));
+        mensajes::avisar(window(), tr("Age is a compulsory detail"));
         m_edad->setFocus();
         return false;
     }
@@ -121,7 +121,7 @@ bool DatosPersonales::validarDatos()
     } else if (m_mujer->isChecked()) {
         p.genero = Dato::de(1);
     } else {
-        mensajes::avisar(window(), QStringLiteral("Sex is a compulsory detail"));
+        mensajes::avisar(window(), tr("Sex is a compulsory detail"));
         m_hombre->setFocus();
         return false;
     }
@@ -129,8 +129,7 @@ bool DatosPersonales::validarDatos()
     const std::optional<QString> peso = cifras::digitos(m_peso->text());
     // Any number of zeros is a weight of 0, which is no weight.
     if (!peso || peso->toLongLong() == 0) {
-        mensajes::avisar(window(),
-                         QStringLiteral("Weight is a compulsory detail (integer numbers only)"));
+        mensajes::avisar(window(), tr("Weight is a compulsory detail (integer numbers only)"));
         m_peso->setFocus();
         return false;
     }
@@ -146,10 +145,9 @@ void DatosPersonales::guardarDatosPersonales()
         m_sesion.perfilActual.edad = p.edad;
         m_sesion.perfilActual.genero = p.genero;
         m_sesion.perfilActual.peso = p.peso;
-        mensajes::confirmar(window(), QStringLiteral("Your personal data have been saved"));
+        mensajes::confirmar(window(), tr("Your personal data have been saved"));
     } else {
-        mensajes::errorEscritura(
-            window(), QStringLiteral("An error occured while saving your personal data"));
+        mensajes::errorEscritura(window(), tr("An error occured while saving your personal data"));
     }
 }
 

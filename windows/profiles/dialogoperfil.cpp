@@ -14,9 +14,10 @@
 
 namespace {
 
-const QString falloCrear = QStringLiteral("An error occurred while creting the new profile");
-const QString falloCopiar =
-    QStringLiteral("An error occurred while duplicating the profile selected");
+const char* const falloCrear =
+    QT_TRANSLATE_NOOP("DialogoPerfil", "An error occurred while creting the new profile");
+const char* const falloCopiar =
+    QT_TRANSLATE_NOOP("DialogoPerfil", "An error occurred while duplicating the profile selected");
 
 } // namespace
 
@@ -49,8 +50,8 @@ void DialogoPerfil::construir()
     // must not cut a longer name short without telling.
     m_nombre->setMaxLength(32767);
     m_nombre->setMinimumWidth(296);
-    nombrar(m_nombre, QStringLiteral("Profile name"), m_pregunta);
-    m_cancelar = boton(this, "cmd_cancelar", QStringLiteral("Cancel"));
+    nombrar(m_nombre, tr("Profile name"), m_pregunta);
+    m_cancelar = boton(this, "cmd_cancelar", tr("Cancel"));
     m_aceptar = crear<QPushButton>(this, "cmd_guardar");
     // Enter in the name box carries out the action rather than cancelling it.
     m_aceptar->setDefault(true);
@@ -82,16 +83,16 @@ void DialogoPerfil::presentar(const QString& nombre)
 {
     switch (m_modo) {
     case Modo::Crear:
-        m_aceptar->setText(QStringLiteral("Create"));
-        m_pregunta->setText(QStringLiteral("Enter the name for the new profile:"));
+        m_aceptar->setText(tr("Create"));
+        m_pregunta->setText(tr("Enter the name for the new profile:"));
         break;
     case Modo::Guardar:
-        m_aceptar->setText(QStringLiteral("Save"));
-        m_pregunta->setText(QStringLiteral("Enter the name to duplicate the profile:"));
+        m_aceptar->setText(tr("Save"));
+        m_pregunta->setText(tr("Enter the name to duplicate the profile:"));
         break;
     case Modo::Renombrar:
-        m_aceptar->setText(QStringLiteral("Rename"));
-        m_pregunta->setText(QStringLiteral("Enter the new name of the profile:"));
+        m_aceptar->setText(tr("Rename"));
+        m_pregunta->setText(tr("Enter the new name of the profile:"));
         break;
     }
     if (m_modo != Modo::Crear) {
@@ -119,8 +120,8 @@ void DialogoPerfil::pulsarGuardar()
     // A name is shown whole in the lists and the report's header, where a
     // longer one would only be cut short.
     if (largo == 0 || largo > largoMaximoNombre || marcaInicial) {
-        mensajes::avisar(this, QStringLiteral("Profile name cannot be blank or greater than 200 "
-                                              "characters"));
+        mensajes::avisar(this, tr("Profile name cannot be blank or greater than 200 "
+                                  "characters"));
         m_nombre->setFocus();
         return;
     }
@@ -129,7 +130,7 @@ void DialogoPerfil::pulsarGuardar()
 
 void DialogoPerfil::avisarSinSeleccion(QWidget* padre)
 {
-    mensajes::avisar(padre, QStringLiteral("Please, select a profile in the list first"));
+    mensajes::avisar(padre, tr("Please, select a profile in the list first"));
 }
 
 void DialogoPerfil::guardar()
@@ -147,12 +148,11 @@ void DialogoPerfil::guardar()
     bool renombrado = false;
     switch (m_modo) {
     case Modo::Crear:
-        actualNuevo =
-            anunciar(perfiles::crear(nombre), QStringLiteral("Profile created"), falloCrear);
+        actualNuevo = anunciar(perfiles::crear(nombre), tr("Profile created"), tr(falloCrear));
         break;
     case Modo::Guardar:
-        actualNuevo = anunciar(perfiles::copiar(origen, nombre), QStringLiteral("Profile saved"),
-                               falloCopiar);
+        actualNuevo =
+            anunciar(perfiles::copiar(origen, nombre), tr("Profile saved"), tr(falloCopiar));
         break;
     case Modo::Renombrar:
         renombrado = renombrar(origen, nombre);
@@ -170,11 +170,10 @@ void DialogoPerfil::guardar()
 bool DialogoPerfil::renombrar(qint64 id, const QString& nombre)
 {
     if (!perfiles::renombrar(id, nombre)) {
-        mensajes::errorEscritura(this,
-                                 QStringLiteral("An error occurred while renaming the profile"));
+        mensajes::errorEscritura(this, tr("An error occurred while renaming the profile"));
         return false;
     }
-    mensajes::confirmar(this, QStringLiteral("Profile renamed"));
+    mensajes::confirmar(this, tr("Profile renamed"));
     return true;
 }
 

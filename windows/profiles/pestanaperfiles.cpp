@@ -11,6 +11,7 @@
 #include "windows/common/roles.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -43,24 +44,23 @@ PestanaPerfiles::PestanaPerfiles(Sesion& sesion, QWidget* padre) : QWidget(padre
 
 void PestanaPerfiles::construir()
 {
-    QLabel* titulo = etiqueta(
-        this, "Label15", QStringLiteral("The following list displays profiles already saved."));
-    QLabel* explicacion =
-        etiqueta(this, "Label16",
-                 QStringLiteral("A profile stores information about saved food intakes "
-                                "and personal data. Select one of them and click the "
-                                "buttons on the right for managing. "));
+    QLabel* titulo =
+        etiqueta(this, "Label15", tr("The following list displays profiles already saved."));
+    QLabel* explicacion = etiqueta(this, "Label16",
+                                   tr("A profile stores information about saved food intakes "
+                                      "and personal data. Select one of them and click the "
+                                      "buttons on the right for managing. "));
     m_lista = listaInforme(this, "lsv_perfiles", {QString()}, {QStringLiteral("uno")});
     m_lista->setHeaderHidden(true);
-    nombrar(m_lista, QStringLiteral("Profiles already saved"));
+    nombrar(m_lista, tr("Profiles already saved"));
     m_lista->header()->setStretchLastSection(true);
-    m_nuevo = boton(this, "cmd_perfilNuevo", QStringLiteral("New"));
-    m_cargar = boton(this, "cmd_perfilCargar", QStringLiteral("Load"));
-    m_copiar = boton(this, "cmd_perfilGuardar", QStringLiteral("Save as"));
-    m_renombrar = boton(this, "cmd_perfilRenombrar", QStringLiteral("Rename"));
-    m_borrar = boton(this, "cmd_perfilBorrar", QStringLiteral("Remove"));
-    m_respaldar = boton(this, "cmd_respaldar", QStringLiteral("Back up data..."));
-    m_restaurar = boton(this, "cmd_restaurar", QStringLiteral("Restore data..."));
+    m_nuevo = boton(this, "cmd_perfilNuevo", tr("New"));
+    m_cargar = boton(this, "cmd_perfilCargar", tr("Load"));
+    m_copiar = boton(this, "cmd_perfilGuardar", tr("Save as"));
+    m_renombrar = boton(this, "cmd_perfilRenombrar", tr("Rename"));
+    m_borrar = boton(this, "cmd_perfilBorrar", tr("Remove"));
+    m_respaldar = boton(this, "cmd_respaldar", tr("Back up data..."));
+    m_restaurar = boton(this, "cmd_restaurar", tr("Restore data..."));
 
     auto* botones = new QVBoxLayout;
     botones->setSpacing(14);
@@ -91,12 +91,11 @@ void PestanaPerfiles::construir()
 QHBoxLayout* PestanaPerfiles::construirPie()
 {
     m_confirmarEnBarra = crear<QCheckBox>(this, "chk_confirmarEnBarra");
-    m_confirmarEnBarra->setText(
-        QStringLiteral("Confirm saves in the status bar instead of a message box"));
+    m_confirmarEnBarra->setText(tr("Confirm saves in the status bar instead of a message box"));
     m_acerca = crear<QLabel>(this, "lbl_acerca");
-    m_acerca->setText(QStringLiteral("<a href=\"acerca\">About Alimetra</a>"));
+    m_acerca->setText(tr("<a href=\"acerca\">About Alimetra</a>"));
     m_acerca->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    nombrar(m_acerca, QStringLiteral("About Alimetra"));
+    nombrar(m_acerca, tr("About Alimetra"));
     auto* pie = new QHBoxLayout;
     pie->addWidget(m_confirmarEnBarra);
     pie->addStretch(1);
@@ -109,30 +108,40 @@ namespace {
 // What a restore from `ruta` would do, asked before it is done.
 QString preguntaRestaurar(const almacen::Respaldo& r, const QString& ruta)
 {
-    QString pregunta = QStringLiteral("Replace all your data with the %1 profile(s) and %2 "
-                                      "intake(s) of %3, with its %4 edited reference value(s)?")
-                           .arg(r.perfiles.size())
-                           .arg(r.ingestas.size())
-                           .arg(QDir::toNativeSeparators(ruta))
-                           .arg(r.editados);
+    QString pregunta =
+        QCoreApplication::translate("PestanaPerfiles",
+                                    "Replace all your data with the %1 profile(s) and %2 "
+                                    "intake(s) of %3, with its %4 edited reference value(s)?")
+            .arg(r.perfiles.size())
+            .arg(r.ingestas.size())
+            .arg(QDir::toNativeSeparators(ruta))
+            .arg(r.editados);
     if (!r.retirados.isEmpty())
-        pregunta += QStringLiteral("\n%1 food(s) of its intakes that the food table no longer "
-                                   "has will be kept, marked withdrawn.")
-                        .arg(r.retirados.size());
+        pregunta +=
+            QCoreApplication::translate("PestanaPerfiles",
+                                        "\n%1 food(s) of its intakes that the food table no longer "
+                                        "has will be kept, marked withdrawn.")
+                .arg(r.retirados.size());
     const int propiosActuales = int(propios::idsPropios().size());
     if (r.alimentosPropios() > 0 || propiosActuales > 0)
-        pregunta += QStringLiteral("\nYour %1 own food(s) and recipe(s) will be replaced by the "
+        pregunta +=
+            QCoreApplication::translate(
+                "PestanaPerfiles", "\nYour %1 own food(s) and recipe(s) will be replaced by the "
                                    "file's %2.")
-                        .arg(propiosActuales)
-                        .arg(r.alimentosPropios());
+                .arg(propiosActuales)
+                .arg(r.alimentosPropios());
     if (r.valoresDistintos > 0)
-        pregunta += QStringLiteral("\n%1 reference value(s) or upper limit(s) of the file differ "
+        pregunta +=
+            QCoreApplication::translate(
+                "PestanaPerfiles", "\n%1 reference value(s) or upper limit(s) of the file differ "
                                    "from yours and will replace them.")
-                        .arg(r.valoresDistintos);
+                .arg(r.valoresDistintos);
     if (r.omitidas > 0)
-        pregunta += QStringLiteral("\n%1 row(s) or value(s) of the file are not valid and will "
+        pregunta +=
+            QCoreApplication::translate(
+                "PestanaPerfiles", "\n%1 row(s) or value(s) of the file are not valid and will "
                                    "be left out.")
-                        .arg(r.omitidas);
+                .arg(r.omitidas);
     return pregunta;
 }
 
@@ -140,20 +149,19 @@ QString preguntaRestaurar(const almacen::Respaldo& r, const QString& ruta)
 
 void PestanaPerfiles::restaurar()
 {
-    const QString ruta = mensajes::elegirArchivoExistente(window(), QStringLiteral("Restore data"),
-                                                          QStringLiteral("Databases (*.mdb)"));
+    const QString ruta =
+        mensajes::elegirArchivoExistente(window(), tr("Restore data"), tr("Databases (*.mdb)"));
     if (ruta.isEmpty())
         return;
     QString fallo;
     std::optional<almacen::Respaldo> respaldo;
     {
-        AvanceLargo avance(
-            window(),
-            QStringLiteral("Reading and checking %1...").arg(QDir::toNativeSeparators(ruta)));
+        AvanceLargo avance(window(),
+                           tr("Reading and checking %1...").arg(QDir::toNativeSeparators(ruta)));
         respaldo = almacen::leerRespaldo(ruta, &fallo, [&avance] { avance(); });
     }
     if (!respaldo) {
-        mensajes::error(window(), QStringLiteral("The data were not restored:\n%1").arg(fallo));
+        mensajes::error(window(), tr("The data were not restored:\n%1").arg(fallo));
         return;
     }
     if (!mensajes::preguntar(window(), preguntaRestaurar(*respaldo, ruta)))
@@ -163,19 +171,18 @@ void PestanaPerfiles::restaurar()
     m_sesion.anunciarCambioDePerfil(Sesion::Cambio::Base);
     cargarPerfiles();
     if (hecho)
-        mensajes::informar(
-            window(),
-            QStringLiteral("Data restored from %1: %2 profile(s), %3 "
-                           "intake(s), %4 edited reference value(s)%5")
-                .arg(QDir::toNativeSeparators(ruta))
-                .arg(respaldo->perfiles.size())
-                .arg(respaldo->ingestas.size())
-                .arg(respaldo->editados)
-                .arg(respaldo->alimentosPropios() > 0
-                         ? QStringLiteral(", %1 own food(s)").arg(respaldo->alimentosPropios())
-                         : QString()));
+        mensajes::informar(window(),
+                           tr("Data restored from %1: %2 profile(s), %3 "
+                              "intake(s), %4 edited reference value(s)%5")
+                               .arg(QDir::toNativeSeparators(ruta))
+                               .arg(respaldo->perfiles.size())
+                               .arg(respaldo->ingestas.size())
+                               .arg(respaldo->editados)
+                               .arg(respaldo->alimentosPropios() > 0
+                                        ? tr(", %1 own food(s)").arg(respaldo->alimentosPropios())
+                                        : QString()));
     else
-        mensajes::error(window(), QStringLiteral("The data could not be restored from %1:\n%2")
+        mensajes::error(window(), tr("The data could not be restored from %1:\n%2")
                                       .arg(QDir::toNativeSeparators(ruta), fallo));
 }
 
@@ -187,18 +194,18 @@ void PestanaPerfiles::respaldar()
     if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir())
         carpeta = QDir::homePath();
     const QString ruta = mensajes::elegirArchivo(
-        window(), QStringLiteral("Back up data"),
+        window(), tr("Back up data"),
         QDir(carpeta).filePath(QStringLiteral("alimetra-backup-%1.mdb")
                                    .arg(QDate::currentDate().toString(Qt::ISODate))),
-        QStringLiteral("Databases (*.mdb)"));
+        tr("Databases (*.mdb)"));
     if (ruta.isEmpty())
         return;
     QString fallo;
     if (almacen::respaldar(ruta, &fallo))
-        mensajes::confirmar(
-            window(), QStringLiteral("Data backed up to %1").arg(QDir::toNativeSeparators(ruta)));
+        mensajes::confirmar(window(),
+                            tr("Data backed up to %1").arg(QDir::toNativeSeparators(ruta)));
     else
-        mensajes::error(window(), QStringLiteral("The data could not be backed up to %1:\n%2")
+        mensajes::error(window(), tr("The data could not be backed up to %1:\n%2")
                                       .arg(QDir::toNativeSeparators(ruta), fallo));
 }
 
@@ -215,8 +222,7 @@ void PestanaPerfiles::cargarPerfiles()
     QTreeWidgetItem* actual = nullptr;
     for (const perfiles::Fila& fila : filas) {
         auto* item = new QTreeWidgetItem;
-        item->setText(0, fila.nombre.isNull() ? QStringLiteral("Without name")
-                                              : fila.nombre.toString());
+        item->setText(0, fila.nombre.isNull() ? tr("Without name") : fila.nombre.toString());
         item->setData(0, RolIdPerfil, fila.id);
         if (fila.actual)
             actual = item;
@@ -258,10 +264,10 @@ void PestanaPerfiles::cargarPerfil()
     if (perfiles::hacerActual(id, &fallo)) {
         m_sesion.perfilActual.idPerfil = Dato::de(id);
         m_sesion.anunciarCambioDePerfil(Sesion::Cambio::OtroPerfil);
-        mensajes::informar(window(), QStringLiteral("Profile loaded"));
+        mensajes::informar(window(), tr("Profile loaded"));
     } else {
-        mensajes::errorEscritura(
-            window(), QStringLiteral("An error occurred while loading the profile selected"));
+        mensajes::errorEscritura(window(),
+                                 tr("An error occurred while loading the profile selected"));
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("cargarPerfil() -> ") + fallo);
@@ -273,8 +279,7 @@ void PestanaPerfiles::pulsarBorrar()
         DialogoPerfil::avisarSinSeleccion(window());
         return;
     }
-    if (mensajes::preguntar(
-            window(), QStringLiteral("Are you sure you want to remove the selected profile?")))
+    if (mensajes::preguntar(window(), tr("Are you sure you want to remove the selected profile?")))
         borrarPerfil();
 }
 
@@ -286,17 +291,16 @@ void PestanaPerfiles::borrarPerfil()
         return;
     }
     if (m_sesion.perfilActual.idPerfil.igualA(id)) {
-        mensajes::avisar(window(),
-                         QStringLiteral("The profile you try to remove is currently running"));
+        mensajes::avisar(window(), tr("The profile you try to remove is currently running"));
         return;
     }
     QString fallo;
     if (perfiles::borrar(id, &fallo)) {
-        mensajes::informar(window(), QStringLiteral("Profile removed"));
+        mensajes::informar(window(), tr("Profile removed"));
         cargarPerfiles();
     } else {
-        mensajes::errorEscritura(
-            window(), QStringLiteral("An error occurred while removing the profile selected"));
+        mensajes::errorEscritura(window(),
+                                 tr("An error occurred while removing the profile selected"));
     }
     if (!fallo.isEmpty())
         escribirLog(QStringLiteral("borrarPerfil() -> ") + fallo);

@@ -19,7 +19,7 @@ Intro::Intro(QWidget* padre) : QWidget(padre, Qt::SplashScreen | Qt::FramelessWi
     imagen->setPixmap(imagenPresentacion());
     imagen->setGeometry(0, 0, 482, 309);
 
-    auto* version = new QLabel(QStringLiteral("Version 1.1"), this);
+    auto* version = new QLabel(tr("Version 1.1"), this);
     version->setObjectName(QStringLiteral("Label1"));
     version->setGeometry(3360 / 15, 600 / 15, 90, 17);
 
