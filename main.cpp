@@ -2,7 +2,9 @@
 #include "storage/basedatos.h"
 #include "storage/esquema.h"
 #include "storage/registro.h"
+#include "windows/common/idioma.h"
 #include "windows/common/mensajes.h"
+#include "windows/common/temas.h"
 #include "windows/main/unainstancia.h"
 #include "windows/main/ventanaprincipal.h"
 
@@ -11,9 +13,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -29,8 +33,9 @@ bool pideSoloTexto(int argc, char* argv[])
 
 struct Opciones
 {
-    QString entregada; // the database this release delivers
-    QString carpeta;   // the data folder
+    QString entregada;               // the database this release delivers
+    QString carpeta;                 // the data folder
+    std::optional<temas::Tema> tema; // asked for with --theme
 };
 
 // Reads the command line; prints --help and --version and exits.
@@ -56,11 +61,28 @@ Opciones leerOpciones(const QCoreApplication& app)
         QCoreApplication::translate("main", "The data folder --version names (default: the working "
                                             "directory)."),
         QCoreApplication::translate("main", "folder"));
-    parser.addOptions({version, entregada, carpeta});
+    const QCommandLineOption tema(
+        QStringLiteral("theme"),
+        QCoreApplication::translate("main", "The look: system (the desktop's), dark or "
+                                            "high-contrast; remembered for the next starts."),
+        QCoreApplication::translate("main", "name"));
+    parser.addOptions({version, entregada, carpeta, tema});
     parser.process(app);
     Opciones o;
     o.entregada = parser.value(entregada);
     o.carpeta = parser.isSet(carpeta) ? parser.value(carpeta) : QDir::currentPath();
+    if (parser.isSet(tema)) {
+        o.tema = temas::temaDeNombre(parser.value(tema));
+        if (!o.tema) {
+            std::fputs(qPrintable(QCoreApplication::translate(
+                                      "main", "Unknown theme \"%1\": use system, dark or "
+                                              "high-contrast.")
+                                      .arg(parser.value(tema)) +
+                                  QLatin1Char('\n')),
+                       stderr);
+            std::exit(1);
+        }
+    }
     if (parser.isSet(version)) {
         const QString base = QDir(o.carpeta).filePath(almacen::archivoBase);
         const QStringList lineas = almacen::lineasAcerca(
@@ -100,13 +122,16 @@ int main(int argc, char* argv[])
 
     if (pideSoloTexto(argc, argv)) {
         QCoreApplication app(argc, argv);
+        instalarTraducciones(app, QLocale());
         leerOpciones(app);
         return 0;
     }
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.alimetra.Alimetra"));
+    instalarTraducciones(app, QLocale());
     const Opciones opciones = leerOpciones(app);
+    temas::aplicar(temas::elegir(opciones.tema));
 
     // A second start on the same data folder brings the first to the front
     // and ends, never opening the database.

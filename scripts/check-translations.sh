@@ -10,7 +10,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 copy=$scratch/$(basename "$catalogue")
 cp "$catalogue" "$copy"
-"$lupdate" -silent -no-obsolete -locations none -source-language en -target-language es \
+"$lupdate" -silent -no-obsolete -locations none -I . -source-language en -target-language es \
     "$@" -ts "$copy"
 missing=$(grep -c 'type="unfinished"' "$copy" || true)
 if [ "$missing" -gt 0 ]; then
