@@ -1,5 +1,7 @@
 #include "evaluation/adecuacion.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace adecuacion {
@@ -50,25 +52,39 @@ QString textoProbabilidad(double probabilidad)
     return QStringLiteral("%1 %").arg(qRound(por100));
 }
 
-QString palabras(Banda banda)
+namespace {
+
+const char* fuentePalabras(Banda banda)
 {
     switch (banda) {
     case Banda::SobreLimite:
-        return QStringLiteral("Above the upper limit");
+        return QT_TRANSLATE_NOOP("adecuacion", "Above the upper limit");
     case Banda::SobreCdrr:
-        return QStringLiteral("Above the CDRR: reduce");
+        return QT_TRANSLATE_NOOP("adecuacion", "Above the CDRR: reduce");
     case Banda::ProbablementeInadecuada:
-        return QStringLiteral("Likely inadequate");
+        return QT_TRANSLATE_NOOP("adecuacion", "Likely inadequate");
     case Banda::PosiblementeInadecuada:
-        return QStringLiteral("Possibly inadequate");
+        return QT_TRANSLATE_NOOP("adecuacion", "Possibly inadequate");
     case Banda::ProbablementeAdecuada:
-        return QStringLiteral("Likely adequate");
+        return QT_TRANSLATE_NOOP("adecuacion", "Likely adequate");
     case Banda::NoJuzgable:
-        return QStringLiteral("Cannot be judged: below the adequate intake");
+        return QT_TRANSLATE_NOOP("adecuacion", "Cannot be judged: below the adequate intake");
     case Banda::SinReferencia:
         break;
     }
-    return QStringLiteral("No reference for this group");
+    return QT_TRANSLATE_NOOP("adecuacion", "No reference for this group");
+}
+
+} // namespace
+
+QString palabras(Banda banda)
+{
+    return QCoreApplication::translate("adecuacion", fuentePalabras(banda));
+}
+
+QString palabrasFuente(Banda banda)
+{
+    return QString::fromLatin1(fuentePalabras(banda));
 }
 
 } // namespace adecuacion

@@ -53,7 +53,10 @@ double phi(double z);
 // at the ends.
 QString textoProbabilidad(double probabilidad);
 
-// The band in words ("Likely inadequate", "Above the upper limit", ...).
+// The band in words ("Likely inadequate", "Above the upper limit", ...), in
+// the user's language; `palabrasFuente` gives them untranslated, as the CSV
+// files keep them.
 QString palabras(Banda banda);
+QString palabrasFuente(Banda banda);
 
 } // namespace adecuacion

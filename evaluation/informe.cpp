@@ -6,6 +6,7 @@
 #include "storage/archivos.h"
 #include "storage/basedatos.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -14,6 +15,16 @@
 #include <functional>
 
 namespace {
+
+// The report and the results list show their texts translated; the CSV
+// files keep them as written here, for the programs that read them.
+enum class Idioma { Usuario, Fuente };
+
+QString texto(const char* fuente, Idioma idioma)
+{
+    return idioma == Idioma::Usuario ? QCoreApplication::translate("informe", fuente)
+                                     : QString::fromUtf8(fuente);
+}
 
 // A number rounded as the results list rounds it, with at most two
 // decimals and no trailing zeros; with a point, or in the user's format when
@@ -24,26 +35,19 @@ QString numero(double valor, bool local)
     return medidas::numero(redondearDosDecimales(valor) + 0.0, local ? QLocale() : QLocale::c());
 }
 
-QString aplicacion(Aplicacion a)
+QString aplicacion(Aplicacion a, Idioma idioma = Idioma::Usuario)
 {
     switch (a) {
     case Aplicacion::Retinol:
-        return QStringLiteral("retinol");
+        return texto(QT_TRANSLATE_NOOP("informe", "retinol"), idioma);
     case Aplicacion::Cdrr:
-        return QStringLiteral("CDRR");
+        return texto(QT_TRANSLATE_NOOP("informe", "CDRR"), idioma);
     case Aplicacion::Suplementos:
-        return QStringLiteral("supplements only");
+        return texto(QT_TRANSLATE_NOOP("informe", "supplements only"), idioma);
     case Aplicacion::Total:
         break;
     }
     return QString();
-}
-
-// The words of the limit a verdict was set against.
-QString nombreLimite(const Juicio& j)
-{
-    return j.aplica == Aplicacion::Cdrr ? QStringLiteral("the CDRR")
-                                        : QStringLiteral("the upper limit");
 }
 
 const Informe::Fila* filaDe(const Informe& informe, const QString& clave)
@@ -124,7 +128,8 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
     const qint64 edad = p.edad.entero();
     if (edad >= 0 && edad < gruposEdad().size())
         informe.grupoEdad = gruposEdad().at(int(edad));
-    informe.sexo = p.genero.igualA(0) ? QStringLiteral("male") : QStringLiteral("female");
+    informe.sexo = p.genero.igualA(0) ? QCoreApplication::translate("informe", "male")
+                                      : QCoreApplication::translate("informe", "female");
     informe.peso = p.peso.entero();
 
     const ValoresRecomendados& valores = sesion.valoresRecomendados;
@@ -148,7 +153,9 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
     return informe;
 }
 
-QString palabrasJuicio(const Juicio& j)
+namespace {
+
+QString palabrasJuicio(const Juicio& j, Idioma idioma)
 {
     const QString intervalo =
         j.intervalo ? QStringLiteral(" (%1 - %2 %)")
@@ -158,45 +165,64 @@ QString palabrasJuicio(const Juicio& j)
     switch (j.regla) {
     case Regla::Energia: {
         const double p = j.referencia && *j.referencia > 0 ? j.diaria * 100 / *j.referencia : 0;
-        return j.veredicto == Veredicto::Correcto
-                   ? QStringLiteral("Within 90 - 110 % of the reference")
-                   : (p < 90 ? QStringLiteral("Below 90 % of the reference")
-                             : QStringLiteral("Above 110 % of the reference"));
+        return texto(j.veredicto == Veredicto::Correcto
+                         ? QT_TRANSLATE_NOOP("informe", "Within 90 - 110 % of the reference")
+                         : (p < 90 ? QT_TRANSLATE_NOOP("informe", "Below 90 % of the reference")
+                                   : QT_TRANSLATE_NOOP("informe", "Above 110 % of the reference")),
+                     idioma);
     }
     case Regla::Intervalo:
         if (j.veredicto == Veredicto::Correcto)
-            return QStringLiteral("Within its range") + intervalo;
-        return (parte < j.intervalo->first ? QStringLiteral("Below its range")
-                                           : QStringLiteral("Above its range")) +
+            return texto(QT_TRANSLATE_NOOP("informe", "Within its range"), idioma) + intervalo;
+        return texto(parte < j.intervalo->first ? QT_TRANSLATE_NOOP("informe", "Below its range")
+                                                : QT_TRANSLATE_NOOP("informe", "Above its range"),
+                     idioma) +
                intervalo;
     case Regla::SinIntervalo:
-        return QStringLiteral("No range for this age group");
+        return texto(QT_TRANSLATE_NOOP("informe", "No range for this age group"), idioma);
     case Regla::Techo:
-        return j.veredicto == Veredicto::Exceso ? QStringLiteral("Above its ceiling")
-                                                : QStringLiteral("Within its ceiling");
+        return texto(j.veredicto == Veredicto::Exceso
+                         ? QT_TRANSLATE_NOOP("informe", "Above its ceiling")
+                         : QT_TRANSLATE_NOOP("informe", "Within its ceiling"),
+                     idioma);
     case Regla::AzucaresTotales:
-        return QStringLiteral("No verdict: total sugars");
+        return texto(QT_TRANSLATE_NOOP("informe", "No verdict: total sugars"), idioma);
     case Regla::Requerimiento:
     case Regla::IngestaAdecuada:
     case Regla::Limite:
     case Regla::Ninguna:
         break;
     }
-    return adecuacion::palabras(j.banda);
+    return idioma == Idioma::Usuario ? adecuacion::palabras(j.banda)
+                                     : adecuacion::palabrasFuente(j.banda);
+}
+
+QString textoJuicio(const Juicio& j, const Desconocidos& desconocidos, bool provisional,
+                    Idioma idioma)
+{
+    QString t = palabrasJuicio(j, idioma);
+    if (j.probabilidad)
+        t += QStringLiteral(", ") + adecuacion::textoProbabilidad(*j.probabilidad);
+    if (desconocidos.alimentos == 1)
+        t += QStringLiteral(", ") + texto(QT_TRANSLATE_NOOP("informe", "1 food unknown"), idioma);
+    else if (desconocidos.alimentos > 1)
+        t += QStringLiteral(", ") + texto(QT_TRANSLATE_NOOP("informe", "%1 foods unknown"), idioma)
+                                        .arg(QLocale().toString(desconocidos.alimentos));
+    if (provisional)
+        t += QStringLiteral("\u00a0?");
+    return t;
+}
+
+} // namespace
+
+QString palabrasJuicio(const Juicio& j)
+{
+    return palabrasJuicio(j, Idioma::Usuario);
 }
 
 QString textoJuicio(const Juicio& j, const Desconocidos& desconocidos, bool provisional)
 {
-    QString t = palabrasJuicio(j);
-    if (j.probabilidad)
-        t += QStringLiteral(", ") + adecuacion::textoProbabilidad(*j.probabilidad);
-    if (desconocidos.alimentos == 1)
-        t += QStringLiteral(", 1 food unknown");
-    else if (desconocidos.alimentos > 1)
-        t += QStringLiteral(", %1 foods unknown").arg(QLocale().toString(desconocidos.alimentos));
-    if (provisional)
-        t += QStringLiteral("\u00a0?");
-    return t;
+    return textoJuicio(j, desconocidos, provisional, Idioma::Usuario);
 }
 
 double ordenJuicio(const Juicio& j)
@@ -235,30 +261,42 @@ QString explicacionAdecuacion(const Juicio& j)
     QString t;
     switch (j.banda) {
     case Banda::ProbablementeInadecuada:
-        t = QStringLiteral("Below the average requirement (EAR): the intake likely falls "
-                           "short of the person's need");
+        t = QCoreApplication::translate("informe",
+                                        "Below the average requirement (EAR): the intake likely "
+                                        "falls short of the person's need");
         break;
     case Banda::PosiblementeInadecuada:
-        t = QStringLiteral("From the average requirement (EAR) to below the RDA: the intake "
-                           "may fall short of the person's need");
+        t = QCoreApplication::translate("informe",
+                                        "From the average requirement (EAR) to below the RDA: "
+                                        "the intake may fall short of the person's need");
         break;
     case Banda::NoJuzgable:
-        t = QStringLiteral("Below the adequate intake (AI): an AI is not a requirement, so "
-                           "an intake below it cannot be called inadequate");
+        t = QCoreApplication::translate("informe",
+                                        "Below the adequate intake (AI): an AI is not a "
+                                        "requirement, so an intake below it cannot be called "
+                                        "inadequate");
         break;
     default:
         t = j.regla == Regla::Requerimiento
-                ? QStringLiteral("At or above the RDA")
-                : QStringLiteral("At or above the adequate intake (AI)");
+                ? QCoreApplication::translate("informe", "At or above the RDA")
+                : QCoreApplication::translate("informe", "At or above the adequate intake (AI)");
     }
     if (j.probabilidad)
-        t += QStringLiteral(".\nChance that this usual intake meets the person's need: %1")
+        t += QStringLiteral(".\n") +
+             QCoreApplication::translate(
+                 "informe", "Chance that this usual intake meets the person's need: %1")
                  .arg(adecuacion::textoProbabilidad(*j.probabilidad));
     else if (j.sesgado && j.regla == Regla::Requerimiento)
-        t += QStringLiteral(".\nNo chance is given: the requirement for iron is skewed "
-                            "(children, women who menstruate), so only the band is shown");
+        t += QStringLiteral(".\n") +
+             QCoreApplication::translate("informe",
+                                         "No chance is given: the requirement for iron is skewed "
+                                         "(children, women who menstruate), so only the band is "
+                                         "shown");
     if (j.limite && j.comparada)
-        t += QStringLiteral(".\nWithin ") + nombreLimite(j);
+        t += QStringLiteral(".\n") +
+             (j.aplica == Aplicacion::Cdrr
+                  ? QCoreApplication::translate("informe", "Within the CDRR")
+                  : QCoreApplication::translate("informe", "Within the upper limit"));
     return t;
 }
 
@@ -274,36 +312,48 @@ QString explicacionVeredicto(const Juicio& j)
         t = explicacionAdecuacion(j);
         break;
     case Regla::Energia:
-        t = QStringLiteral("Energy is judged by 90 - 110 % of the reference");
+        t = QCoreApplication::translate("informe",
+                                        "Energy is judged by 90 - 110 % of the reference");
         break;
     case Regla::Intervalo:
-        t = QStringLiteral("Judged by the share of the energy this source should give");
+        t = QCoreApplication::translate(
+            "informe", "Judged by the share of the energy this source should give");
         break;
     case Regla::SinIntervalo:
-        t = QStringLiteral("No range of the energy this source should give is set for this "
-                           "age group: the reference is shown, not judged by");
+        t = QCoreApplication::translate(
+            "informe", "No range of the energy this source should give is set "
+                       "for this age group: the reference is shown, not judged by");
         break;
     case Regla::Techo:
-        t = QStringLiteral("Judged by the ceiling the reference sets on its share of the energy");
+        t = QCoreApplication::translate(
+            "informe", "Judged by the ceiling the reference sets on its share of the energy");
         break;
     case Regla::Limite:
         t = j.aplica == Aplicacion::Cdrr
-                ? QStringLiteral("Above the CDRR: the intake above which to reduce it")
-                : QStringLiteral("Above the upper limit: a risk of adverse effects");
+                ? QCoreApplication::translate("informe",
+                                              "Above the CDRR: the intake above which to reduce it")
+                : QCoreApplication::translate("informe",
+                                              "Above the upper limit: a risk of adverse effects");
         break;
     case Regla::AzucaresTotales:
-        t = QStringLiteral("No verdict: the reference is the guidance for added sugars, and the "
-                           "food table holds only total sugars (those of milk and fruit "
-                           "included)");
+        t = QCoreApplication::translate("informe",
+                                        "No verdict: the reference is the guidance for added "
+                                        "sugars, and the food table holds only total sugars (those "
+                                        "of milk and fruit included)");
         break;
     case Regla::Ninguna:
-        t = QStringLiteral("No reference for this group");
+        t = QCoreApplication::translate("informe", "No reference for this group");
         if (conLimite)
-            t += QStringLiteral("; within ") + nombreLimite(j);
+            t += QStringLiteral("; ") +
+                 (j.aplica == Aplicacion::Cdrr
+                      ? QCoreApplication::translate("informe", "within the CDRR")
+                      : QCoreApplication::translate("informe", "within the upper limit"));
         break;
     }
     if (j.parteEnergia)
-        t += QStringLiteral(" (share of the energy: %1 %)").arg(numero(*j.parteEnergia, true));
+        t +=
+            QLatin1Char(' ') + QCoreApplication::translate("informe", "(share of the energy: %1 %)")
+                                   .arg(numero(*j.parteEnergia, true));
     return t;
 }
 
@@ -333,19 +383,24 @@ QList<QPair<Veredicto, QString>> muestrasLeyenda()
 {
     using adecuacion::Banda;
     using adecuacion::palabras;
-    return {{Veredicto::Atencion,
-             palabras(Banda::ProbablementeInadecuada) + QStringLiteral(" (or outside its range)")},
+    const auto con = [](const char* nota, Banda banda) {
+        return QCoreApplication::translate("informe", nota).arg(palabras(banda));
+    };
+    return {{Veredicto::Atencion, con(QT_TRANSLATE_NOOP("informe", "%1 (or outside its range)"),
+                                      Banda::ProbablementeInadecuada)},
             {Veredicto::AtencionLeve, palabras(Banda::PosiblementeInadecuada)},
-            {Veredicto::Correcto,
-             palabras(Banda::ProbablementeAdecuada) + QStringLiteral(" (or within its range)")},
-            {Veredicto::Exceso, palabras(Banda::SobreLimite) + QStringLiteral(" (or a ceiling)")},
+            {Veredicto::Correcto, con(QT_TRANSLATE_NOOP("informe", "%1 (or within its range)"),
+                                      Banda::ProbablementeAdecuada)},
+            {Veredicto::Exceso,
+             con(QT_TRANSLATE_NOOP("informe", "%1 (or a ceiling)"), Banda::SobreLimite)},
             {Veredicto::NoJuzgable, palabras(Banda::NoJuzgable)},
             {Veredicto::SinJuicio, palabras(Banda::SinReferencia)}};
 }
 
 QString notaLeyenda()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "informe",
         "The week is taken as the usual intake; the percentage after the words is the chance "
         "that it meets the person's need. \"?\": foods of unknown value make 10 % of the week's "
         "grams or more. \"% WRI\": percentage of the weekly recommended intake = 7 x the daily "
@@ -383,14 +438,16 @@ QString textoReferenciaEntregada(const Juicio& j, const QString& unidad)
 {
     Juicio entregado = j;
     entregado.referencia = j.referenciaEntregada;
-    return j.referenciaEntregada ? textoReferencia(entregado, unidad) : QStringLiteral("none");
+    return j.referenciaEntregada ? textoReferencia(entregado, unidad)
+                                 : QCoreApplication::translate("informe", "none");
 }
 
 QString textoLimiteEntregado(const Juicio& j, const QString& unidad)
 {
     Juicio entregado = j;
     entregado.limite = j.limiteEntregado;
-    return j.limiteEntregado ? textoLimite(entregado, unidad) : QStringLiteral("none");
+    return j.limiteEntregado ? textoLimite(entregado, unidad)
+                             : QCoreApplication::translate("informe", "none");
 }
 
 namespace {
@@ -406,6 +463,14 @@ QString marcarEditado(const QString& texto, bool editado)
                        : texto.left(espacio) + QLatin1Char('*') + texto.mid(espacio);
 }
 
+// "1 food", "3 foods".
+QString alimentos(int cuantos)
+{
+    return cuantos == 1 ? QCoreApplication::translate("informe", "1 food")
+                        : QCoreApplication::translate("informe", "%1 foods")
+                              .arg(QLocale().toString(cuantos));
+}
+
 // "1 food, 280 g" of unknown value; empty when none.
 QString textoDesconocidosFila(const Desconocidos& d)
 {
@@ -413,9 +478,7 @@ QString textoDesconocidosFila(const Desconocidos& d)
         return QString();
     const QLocale local;
     return QStringLiteral("%1, %2 g")
-        .arg(d.alimentos == 1 ? QStringLiteral("1 food")
-                              : QStringLiteral("%1 foods").arg(local.toString(d.alimentos)),
-             local.toString(qRound64(d.gramos)));
+        .arg(alimentos(d.alimentos), local.toString(qRound64(d.gramos)));
 }
 
 bool hayEditados(const Informe& informe)
@@ -430,10 +493,13 @@ bool hayEditados(const Informe& informe)
 TablaInforme tablaResultados(const Informe& informe)
 {
     TablaInforme t;
-    t.cabecera = QStringList{
-        QStringLiteral("Nutrient"),    QStringLiteral("Unit"),      QStringLiteral("Intake"),
-        QStringLiteral("% WRI"),       QStringLiteral("Daily"),     QStringLiteral("Reference"),
-        QStringLiteral("Upper limit"), QStringLiteral("Judgement"), QStringLiteral("Unknown in")};
+    for (const char* titulo :
+         {QT_TRANSLATE_NOOP("informe", "Nutrient"), QT_TRANSLATE_NOOP("informe", "Unit"),
+          QT_TRANSLATE_NOOP("informe", "Intake"), QT_TRANSLATE_NOOP("informe", "% WRI"),
+          QT_TRANSLATE_NOOP("informe", "Daily"), QT_TRANSLATE_NOOP("informe", "Reference"),
+          QT_TRANSLATE_NOOP("informe", "Upper limit"), QT_TRANSLATE_NOOP("informe", "Judgement"),
+          QT_TRANSLATE_NOOP("informe", "Unknown in")})
+        t.cabecera << QCoreApplication::translate("informe", titulo);
     for (const Informe::Fila& f : informe.filas)
         t.filas << QStringList{
             f.nombre,
@@ -457,9 +523,9 @@ QString marcaOrigen(AlimentoSemana::Origen origen)
 {
     switch (origen) {
     case AlimentoSemana::Propio:
-        return QStringLiteral(" (own food)");
+        return QLatin1Char(' ') + QCoreApplication::translate("informe", "(own food)");
     case AlimentoSemana::Receta:
-        return QStringLiteral(" (own recipe)");
+        return QLatin1Char(' ') + QCoreApplication::translate("informe", "(own recipe)");
     case AlimentoSemana::Tabla:
         break;
     }
@@ -471,8 +537,9 @@ QString marcaOrigen(AlimentoSemana::Origen origen)
 TablaInforme tablaAlimentos(const Informe& informe)
 {
     TablaInforme t;
-    t.cabecera = QStringList{QStringLiteral("Food"), QStringLiteral("Grams a week"),
-                             QStringLiteral("Grams a day")};
+    t.cabecera = QStringList{QCoreApplication::translate("informe", "Food"),
+                             QCoreApplication::translate("informe", "Grams a week"),
+                             QCoreApplication::translate("informe", "Grams a day")};
     for (const AlimentoSemana& a : informe.alimentos)
         t.filas << QStringList{a.descripcion + marcaOrigen(a.origen),
                                numero(double(a.gramos), true), numero(a.gramos / 7.0, true)};
@@ -502,11 +569,15 @@ QString htmlEncabezado(const Informe& informe)
 {
     const auto e = [](const QString& t) { return t.toHtmlEscaped(); };
     return QStringLiteral(
-               "<h1 style=\"font-size:16pt\">Alimetra 1.1 - weekly diet assessment</h1>\n"
-               "<p>%1</p>\n<p>Profile: <b>%2</b><br/>Age group: %3<br/>Sex: %4<br/>"
-               "Weight: %5 kg</p>\n")
-        .arg(e(informe.fecha), e(informe.nombre), e(informe.grupoEdad), e(informe.sexo))
-        .arg(informe.peso);
+               "<h1 style=\"font-size:16pt\">%1</h1>\n<p>%2</p>\n<p>%3<br/>%4<br/>%5<br/>"
+               "%6</p>\n")
+        .arg(e(QCoreApplication::translate("informe", "Alimetra 1.1 - weekly diet assessment")),
+             e(informe.fecha),
+             e(QCoreApplication::translate("informe", "Profile: %1"))
+                 .arg(QStringLiteral("<b>%1</b>").arg(e(informe.nombre))),
+             e(QCoreApplication::translate("informe", "Age group: %1").arg(informe.grupoEdad)),
+             e(QCoreApplication::translate("informe", "Sex: %1").arg(informe.sexo)),
+             e(QCoreApplication::translate("informe", "Weight: %1 kg").arg(informe.peso)));
 }
 
 QString htmlApartado(const QString& titulo)
@@ -525,9 +596,11 @@ QString htmlMuestras()
 
 QString htmlLeyenda()
 {
-    return QStringLiteral("<p>%1<br/>%2 The bar is full at 150 % of the reference; the mark "
-                          "stands at 100 %.</p>\n")
-        .arg(htmlMuestras(), notaLeyenda().toHtmlEscaped());
+    return QStringLiteral("<p>%1<br/>%2 %3</p>\n")
+        .arg(htmlMuestras(), notaLeyenda().toHtmlEscaped(),
+             QCoreApplication::translate("informe", "The bar is full at 150 % of the reference; "
+                                                    "the mark stands at 100 %.")
+                 .toHtmlEscaped());
 }
 
 QString htmlNotaEnergia(const Informe& informe)
@@ -535,7 +608,9 @@ QString htmlNotaEnergia(const Informe& informe)
     const std::optional<ReparticionEnergia> r = reparticionEnergia(informe);
     if (!r)
         return QString();
-    QStringList notas{QStringLiteral("Protein %1 %").arg(numero(r->proteina, true))};
+    QStringList notas{QCoreApplication::translate("informe", "Protein %1 %")
+                          .arg(numero(r->proteina, true))
+                          .toHtmlEscaped()};
     for (const char* clave :
          {"Carbohydrate", "Sugars_total", "Total_Lipid", "Fatty_acids_total_saturated"}) {
         const Informe::Fila* f = filaDe(informe, QLatin1String(clave));
@@ -544,23 +619,32 @@ QString htmlNotaEnergia(const Informe& informe)
         QString nota = QStringLiteral("%1 %2 %").arg(f->nombre.toHtmlEscaped(),
                                                      numero(*f->juicio.parteEnergia, true));
         if (f->juicio.referencia && f->juicio.referenciaEnPorcentaje)
-            nota += QStringLiteral(" (reference %1 %)").arg(numero(*f->juicio.referencia, true));
+            nota += QLatin1Char(' ') + QCoreApplication::translate("informe", "(reference %1 %)")
+                                           .arg(numero(*f->juicio.referencia, true))
+                                           .toHtmlEscaped();
         notas << nota;
     }
-    return QStringLiteral("<p id=\"energy\">Share of the week's energy: %1.</p>\n")
-        .arg(notas.join(QStringLiteral("; ")));
+    return QStringLiteral("<p id=\"energy\">%1</p>\n")
+        .arg(QCoreApplication::translate("informe", "Share of the week's energy: %1.")
+                 .toHtmlEscaped()
+                 .arg(notas.join(QStringLiteral("; "))));
 }
 
 QString htmlNotasResultados(const Informe& informe)
 {
     QString notas;
     if (hayEditados(informe))
-        notas += QStringLiteral("<p id=\"edited\">* Edited by you, not the delivered value</p>\n");
+        notas += QStringLiteral("<p id=\"edited\">%1</p>\n")
+                     .arg(QCoreApplication::translate("informe",
+                                                      "* Edited by you, not the delivered value")
+                              .toHtmlEscaped());
     if (std::any_of(informe.filas.cbegin(), informe.filas.cend(),
                     [](const Informe::Fila& f) { return f.provisional; }))
-        notas += QStringLiteral("<p id=\"provisional\">? Provisional: foods without a known "
-                                "value of the nutrient make up 10 % or more of the week's "
-                                "grams</p>\n");
+        notas += QStringLiteral("<p id=\"provisional\">%1</p>\n")
+                     .arg(QCoreApplication::translate(
+                              "informe", "? Provisional: foods without a known value of the "
+                                         "nutrient make up 10 % or more of the week's grams")
+                              .toHtmlEscaped());
     return notas;
 }
 
@@ -572,30 +656,34 @@ QString textoDesconocidos(const Evaluacion& evaluacion, const QString& clave)
     const QLocale local;
     QStringList nombres;
     for (qsizetype i = 0; i < d->lista.size(); ++i)
-        nombres << QStringLiteral("%1 %2 g a week")
+        nombres << QCoreApplication::translate("informe", "%1 %2 g a week")
                        .arg(d->lista.at(i).first, local.toString(qRound64(d->lista.at(i).second)));
     if (d->alimentos > d->lista.size())
-        nombres
-            << QStringLiteral("and %1 more").arg(local.toString(d->alimentos - d->lista.size()));
-    QString texto =
-        QStringLiteral("%1 of unknown value: %2")
-            .arg(d->alimentos == 1 ? QStringLiteral("1 food")
-                                   : QStringLiteral("%1 foods").arg(local.toString(d->alimentos)),
-                 nombres.join(QStringLiteral("; ")));
+        nombres << QCoreApplication::translate("informe", "and %1 more")
+                       .arg(local.toString(d->alimentos - d->lista.size()));
+    QString texto = QCoreApplication::translate("informe", "%1 of unknown value: %2")
+                        .arg(alimentos(d->alimentos), nombres.join(QStringLiteral("; ")));
     if (provisional(evaluacion, clave))
-        texto += QStringLiteral("\nThey weigh %1 % of the week's grams: the judgement is "
-                                "provisional.")
-                     .arg(local.toString(qRound(100 * d->gramos / evaluacion.gramosSemana)));
+        texto +=
+            QLatin1Char('\n') +
+            QCoreApplication::translate(
+                "informe", "They weigh %1 % of the week's grams: the judgement is provisional.")
+                .arg(local.toString(qRound(100 * d->gramos / evaluacion.gramosSemana)));
     return texto;
 }
 
 QString htmlPie()
 {
-    return QStringLiteral("<p>Food composition: USDA National Nutrient Database for Standard "
-                          "Reference, release 24. Reference values: Dietary Reference Intakes "
-                          "(Food and Nutrition Board).</p>\n"
-                          "<p><i>This report is not medical advice: talk about your diet with a "
-                          "physician or a dietitian.</i></p>\n");
+    return QStringLiteral("<p>%1</p>\n<p><i>%2</i></p>\n")
+        .arg(QCoreApplication::translate(
+                 "informe", "Food composition: USDA National Nutrient Database for Standard "
+                            "Reference, release 24. Reference values: Dietary Reference Intakes "
+                            "(Food and Nutrition Board).")
+                 .toHtmlEscaped(),
+             QCoreApplication::translate("informe", "This report is not medical advice: talk "
+                                                    "about your diet with a physician or a "
+                                                    "dietitian.")
+                 .toHtmlEscaped());
 }
 
 namespace {
@@ -632,8 +720,10 @@ QString htmlInforme(const Informe& informe, const QString& grafico)
     QString h;
     h += QStringLiteral("<html xmlns=\"http://www.w3.org/1999/xhtml\"><head>"
                         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\"/>"
-                        "<title>Alimetra 1.1 - weekly diet assessment</title></head>\n"
-                        "<body style=\"font-family:sans-serif;font-size:10pt\">\n");
+                        "<title>%1</title></head>\n"
+                        "<body style=\"font-family:sans-serif;font-size:10pt\">\n")
+             .arg(QCoreApplication::translate("informe", "Alimetra 1.1 - weekly diet assessment")
+                      .toHtmlEscaped());
     h += htmlEncabezado(informe);
 
     // The verdict column: a bar as long as the share of the reference (full
@@ -650,15 +740,17 @@ QString htmlInforme(const Informe& informe, const QString& grafico)
     h += htmlLeyenda();
 
     if (reparticionEnergia(informe)) {
-        h += htmlApartado(QStringLiteral("Energy sources"));
+        h += htmlApartado(QCoreApplication::translate("informe", "Energy sources"));
         if (!grafico.isEmpty())
-            h += QStringLiteral(
-                     "<p><img src=\"%1\" alt=\"Share of the energy from protein, "
-                     "carbohydrate and fat\" style=\"width:100%;max-width:640px\"/></p>\n")
-                     .arg(grafico);
+            h += QStringLiteral("<p><img src=\"%1\" alt=\"%2\" "
+                                "style=\"width:100%;max-width:640px\"/></p>\n")
+                     .arg(grafico,
+                          QCoreApplication::translate(
+                              "informe", "Share of the energy from protein, carbohydrate and fat")
+                              .toHtmlEscaped());
         h += htmlNotaEnergia(informe);
     }
-    h += htmlApartado(QStringLiteral("Foods of the week"));
+    h += htmlApartado(QCoreApplication::translate("informe", "Foods of the week"));
     h += tablaHtml(QStringLiteral("foods"), tablaAlimentos(informe));
     h += htmlPie();
     return h + QStringLiteral("</body></html>\n");
@@ -697,9 +789,9 @@ QList<QStringList> filasCsvResultados(const Informe& informe)
             j.referencia ? (j.referenciaEnPorcentaje ? QStringLiteral("%") : textoCsv(f.unidad))
                          : QString(),
             j.limite ? numero(*j.limite, false) : QString(),
-            j.limite ? aplicacion(j.aplica) : QString(),
+            j.limite ? aplicacion(j.aplica, Idioma::Fuente) : QString(),
             j.requerimiento ? numero(*j.requerimiento, false) : QString(),
-            textoJuicio(j, f.desconocidos, f.provisional),
+            textoJuicio(j, f.desconocidos, f.provisional, Idioma::Fuente),
             j.probabilidad ? numero(*j.probabilidad * 100, false) : QString()};
         QStringList editados;
         if (j.referenciaEditada)

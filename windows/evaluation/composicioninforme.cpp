@@ -1,6 +1,7 @@
 #include "windows/evaluation/composicioninforme.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -111,9 +112,12 @@ void pintarGraficoEnergia(QPainter& p, const QRectF& area, const ReparticionEner
         double parte;
         QColor color;
         std::optional<double> marcada;
-    } fuentes[] = {{"Protein", r.proteina, QColor(0x7a, 0x9c, 0xc6), std::nullopt},
-                   {"Carbohydrate", r.hidratos, QColor(0xe3, 0xc4, 0x6b), r.azucares},
-                   {"Fat", r.grasa, QColor(0xc9, 0x8a, 0x6b), r.saturadas}};
+    } fuentes[] = {
+        {QT_TRANSLATE_NOOP("informe", "Protein"), r.proteina, QColor(0x7a, 0x9c, 0xc6),
+         std::nullopt},
+        {QT_TRANSLATE_NOOP("informe", "Carbohydrate"), r.hidratos, QColor(0xe3, 0xc4, 0x6b),
+         r.azucares},
+        {QT_TRANSLATE_NOOP("informe", "Fat"), r.grasa, QColor(0xc9, 0x8a, 0x6b), r.saturadas}};
     const double total = r.proteina + r.hidratos + r.grasa;
     if (total <= 0)
         return;
@@ -129,7 +133,9 @@ void pintarGraficoEnergia(QPainter& p, const QRectF& area, const ReparticionEner
         // The source and its share where they fit; the share alone else.
         const QString parte = QStringLiteral("%1 %").arg(qRound(fuente.parte));
         for (const QString& rotulo :
-             {QStringLiteral("%1 %2").arg(QLatin1String(fuente.nombre), parte), parte}) {
+             {QStringLiteral("%1 %2").arg(QCoreApplication::translate("informe", fuente.nombre),
+                                          parte),
+              parte}) {
             const double largo = metricas.horizontalAdvance(rotulo);
             if (largo + 2 * relleno <= ancho) {
                 const QRectF fondo((tramo.center().x() - largo / 2) - 2,
@@ -153,8 +159,9 @@ void pintarGraficoEnergia(QPainter& p, const QRectF& area, const ReparticionEner
     rayar(p, muestra);
     p.drawRect(muestra);
     dibujarTexto(p, QPointF(muestra.right() + 6, y),
-                 QStringLiteral("Hatched: sugars, part of the carbohydrate; saturated fat, part of "
-                                "the fat."),
+                 QCoreApplication::translate("informe", "Hatched: sugars, part of the "
+                                                        "carbohydrate; saturated fat, part of the "
+                                                        "fat."),
                  f, Qt::black, area.width() - muestra.width() - 6);
     p.restore();
 }
@@ -327,7 +334,8 @@ void ComposicionInforme::ponerTabla(int indice)
 void ComposicionInforme::componer(const Informe& informe)
 {
     const double ancho = m_pagina.width();
-    m_pie = QStringLiteral("Alimetra 1.1 - weekly diet assessment: %1").arg(informe.nombre);
+    m_pie = QCoreApplication::translate("informe", "Alimetra 1.1 - weekly diet assessment: %1")
+                .arg(informe.nombre);
     const double altoPie = QFontMetricsF(fuente(8), lienzo()).height() + 8.0;
     m_cuerpo = QRectF(0, 0, ancho, std::max(m_pagina.height() - altoPie, 1.0));
     m_energia = reparticionEnergia(informe);
@@ -350,11 +358,13 @@ void ComposicionInforme::componer(const Informe& informe)
         ponerTexto(nota);
     ponerTexto(htmlLeyenda());
     if (m_energia) {
-        ponerTexto(htmlApartado(QStringLiteral("Energy sources")), altoGrafico);
+        ponerTexto(htmlApartado(QCoreApplication::translate("informe", "Energy sources")),
+                   altoGrafico);
         colocar({Elemento::Tipo::Grafico, 0, 0, 0, 0}, altoGrafico);
         ponerTexto(htmlNotaEnergia(informe));
     }
-    ponerTexto(htmlApartado(QStringLiteral("Foods of the week")), m_tablas[1]->inicio());
+    ponerTexto(htmlApartado(QCoreApplication::translate("informe", "Foods of the week")),
+               m_tablas[1]->inicio());
     ponerTabla(1);
     ponerTexto(htmlPie());
     m_paginas += 1;
@@ -420,6 +430,8 @@ void ComposicionInforme::dibujarPagina(QPainter& p, int pagina) const
     const QColor gris(0x60, 0x60, 0x60);
     const QPointF pie(0, m_cuerpo.bottom() + 6.0);
     dibujarTexto(p, pie, m_pie, fuente(8), gris, m_cuerpo.width() * 0.75);
-    dibujarTexto(p, pie, QStringLiteral("Page %1 of %2").arg(pagina + 1).arg(m_paginas), fuente(8),
-                 gris, m_cuerpo.width(), Qt::AlignRight);
+    dibujarTexto(
+        p, pie,
+        QCoreApplication::translate("informe", "Page %1 of %2").arg(pagina + 1).arg(m_paginas),
+        fuente(8), gris, m_cuerpo.width(), Qt::AlignRight);
 }

@@ -12,15 +12,21 @@
 
 namespace {
 
-const char* const titulos[] = {"Nutrient", "Unit",      "Intake",      "% WRI",
-                               "Daily",    "Reference", "Upper limit", "Judgement"};
+const char* const titulos[] = {QT_TRANSLATE_NOOP("ModeloResultados", "Nutrient"),
+                               QT_TRANSLATE_NOOP("ModeloResultados", "Unit"),
+                               QT_TRANSLATE_NOOP("ModeloResultados", "Intake"),
+                               QT_TRANSLATE_NOOP("ModeloResultados", "% WRI"),
+                               QT_TRANSLATE_NOOP("ModeloResultados", "Daily"),
+                               QT_TRANSLATE_NOOP("ModeloResultados", "Reference"),
+                               QT_TRANSLATE_NOOP("ModeloResultados", "Upper limit"),
+                               QT_TRANSLATE_NOOP("ModeloResultados", "Judgement")};
 const char* const claves[] = {"uno", "dos", "tres", "cuatro", "cinco", "seis", "siete", "ocho"};
 
 } // namespace
 
 QString ModeloResultados::titulo(int columna)
 {
-    return columna >= 0 && columna < Columnas ? QLatin1String(titulos[columna]) : QString();
+    return columna >= 0 && columna < Columnas ? tr(titulos[columna]) : QString();
 }
 
 QString ModeloResultados::claveColumna(int columna)
@@ -93,32 +99,34 @@ void ModeloResultados::ponerConsejos(Fila& f, const ::Juicio& j, const QString& 
         return v ? QStringLiteral("%1 %2")
                        .arg(textoNumero(redondearDosDecimales(*v)), unidad)
                        .trimmed()
-                 : QStringLiteral("none");
+                 : tr("none");
     };
     QString consejo = explicacionVeredicto(j);
     if (j.requerimiento)
-        consejo += QStringLiteral("\nAverage requirement (EAR): ") + cantidad(j.requerimiento);
+        consejo +=
+            QLatin1Char('\n') + tr("Average requirement (EAR): %1").arg(cantidad(j.requerimiento));
     if (const QString t = textoDesconocidos(evaluacion, clave); !t.isEmpty())
         consejo += QLatin1Char('\n') + t;
     f.consejos.fill(consejo);
     // A value the user changed on tab 7 is told apart from the delivered one.
     const auto marcar = [&f](int columna, const QString& entregado) {
         f.cursiva[columna] = true;
-        f.consejos[columna] += QStringLiteral("\nEdited by you; delivered value: ") + entregado;
+        f.consejos[columna] +=
+            QLatin1Char('\n') + tr("Edited by you; delivered value: %1").arg(entregado);
     };
     if (j.referenciaEditada)
         marcar(Referencia, textoReferenciaEntregada(j, unidad));
     if (j.limiteEditado)
         marcar(Limite, textoLimiteEntregado(j, unidad));
     if (j.requerimientoEditado)
-        marcar(Juicio, QStringLiteral("average requirement ") + cantidad(j.requerimientoEntregado));
+        marcar(Juicio, tr("average requirement %1").arg(cantidad(j.requerimientoEntregado)));
     // The bar and the swatch are colour only: the words go with them, to the
     // eye in the bar's tooltip, to a screen reader in both.
     f.accesibles[Juicio] = f.textos[Juicio];
-    f.accesibles[Wri] = f.textos[Wri].isEmpty()
-                            ? f.textos[Juicio]
-                            : QStringLiteral("%1 % of the weekly recommended intake: %2")
-                                  .arg(f.textos[Wri], f.textos[Juicio]);
+    f.accesibles[Wri] =
+        f.textos[Wri].isEmpty()
+            ? f.textos[Juicio]
+            : tr("%1 % of the weekly recommended intake: %2").arg(f.textos[Wri], f.textos[Juicio]);
     f.consejos[Wri].prepend(f.accesibles[Wri] + QLatin1Char('\n'));
 }
 

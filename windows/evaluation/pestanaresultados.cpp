@@ -16,6 +16,7 @@
 #include "windows/evaluation/salidainforme.h"
 #include "windows/evaluation/ventanafuentes.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFont>
@@ -115,33 +116,30 @@ PestanaResultados::PestanaResultados(Sesion& sesion, QWidget* padre)
         if (!fila.isValid())
             return;
         QMenu menu(m_lista);
-        menu.addAction(QStringLiteral("Show sources"), this,
-                       [this, fila] { mostrarFuentes(fila); });
+        menu.addAction(tr("Show sources"), this, [this, fila] { mostrarFuentes(fila); });
         menu.exec(m_lista->viewport()->mapToGlobal(punto));
     });
     connect(m_imprimir, &QPushButton::clicked, this, &PestanaResultados::imprimir);
     connect(m_guardarPdf, &QPushButton::clicked, this, &PestanaResultados::guardarPdf);
     connect(m_guardarHtml, &QPushButton::clicked, this, &PestanaResultados::guardarHtml);
     connect(m_exportarCsv, &QPushButton::clicked, this, &PestanaResultados::exportarCsv);
-    habilitarInforme(QStringLiteral("Show the results of a profile with its personal data first"));
+    habilitarInforme(tr("Show the results of a profile with its personal data first"));
 }
 
 void PestanaResultados::construir()
 {
-    QLabel* explicacion =
-        etiqueta(this, "lbl_5_1",
-                 QStringLiteral("The following chart summons up your weekly nutrients' "
-                                "intake (third column), displaying their ratio over "
-                                "recommended ones in the fourth column. You can sort them "
-                                "by clicking their headers. "));
-    QLabel* referencia =
-        etiqueta(this, "lbl_5_6",
-                 QStringLiteral("The fourth column is the REFERENCE that underlies your "
-                                "evaluation."));
+    QLabel* explicacion = etiqueta(this, "lbl_5_1",
+                                   tr("The following chart summons up your weekly nutrients' "
+                                      "intake (third column), displaying their ratio over "
+                                      "recommended ones in the fourth column. You can sort them "
+                                      "by clicking their headers. "));
+    QLabel* referencia = etiqueta(this, "lbl_5_6",
+                                  tr("The fourth column is the REFERENCE that underlies your "
+                                     "evaluation."));
     QLabel* nota = etiqueta(this, "lbl_5_7",
-                            QStringLiteral("Note: Recommended intakes of carbohydrates, sugars "
-                                           "and fats are calculated by the percentage they "
-                                           "comprise over the total amount of calories."));
+                            tr("Note: Recommended intakes of carbohydrates, sugars "
+                               "and fats are calculated by the percentage they "
+                               "comprise over the total amount of calories."));
     QLabel* categorias[8] = {};
     QHBoxLayout* leyenda = leyendaCategorias(this, {{&categorias[0], "img_5_1"},
                                                     {&categorias[1], "lbl_5_2"},
@@ -166,10 +164,10 @@ void PestanaResultados::construir()
     v->addWidget(m_lista, 1);
     v->addWidget(colores);
 
-    m_imprimir = boton(this, "cmd_5_1", QStringLiteral("Print..."));
-    m_guardarPdf = boton(this, "cmd_5_2", QStringLiteral("Save as PDF..."));
-    m_guardarHtml = boton(this, "cmd_5_3", QStringLiteral("Save as HTML..."));
-    m_exportarCsv = boton(this, "cmd_5_4", QStringLiteral("Export CSV..."));
+    m_imprimir = boton(this, "cmd_5_1", tr("Print..."));
+    m_guardarPdf = boton(this, "cmd_5_2", tr("Save as PDF..."));
+    m_guardarHtml = boton(this, "cmd_5_3", tr("Save as HTML..."));
+    m_exportarCsv = boton(this, "cmd_5_4", tr("Export CSV..."));
     auto* botones = new QHBoxLayout;
     for (QPushButton* b : {m_imprimir, m_guardarPdf, m_guardarHtml, m_exportarCsv})
         botones->addWidget(b);
@@ -180,7 +178,7 @@ void PestanaResultados::construir()
 void PestanaResultados::construirLista()
 {
     m_lista = crear<QTreeView>(this, "lsv_wri");
-    nombrar(m_lista, QStringLiteral("Results: nutrients, intake and judgement"));
+    nombrar(m_lista, tr("Results: nutrients, intake and judgement"));
     m_resultados = new ModeloResultados(m_lista);
     m_orden = new OrdenResultados(m_lista);
     m_orden->setDynamicSortFilter(false);
@@ -220,8 +218,7 @@ void PestanaResultados::mostrar()
     m_orden->olvidarOrden();
     mostrarCantidadesRecomendadas(m_resultados, m_sesion);
     const bool conIngestas = semanaConAlimentos(m_sesion.perfilActual.idPerfil.entero(), nullptr);
-    habilitarInforme(conIngestas ? QString()
-                                 : QStringLiteral("The profile has no intakes to report yet"));
+    habilitarInforme(conIngestas ? QString() : tr("The profile has no intakes to report yet"));
     // The rebuilt rows keep the order the user chose last, in the direction
     // the list still shows.
     const QString ultima = m_sesion.ultimaColumnaWRI;
@@ -237,7 +234,7 @@ void PestanaResultados::mostrar()
 void PestanaResultados::vaciar()
 {
     m_resultados->vaciar();
-    habilitarInforme(QStringLiteral("The profile's personal data are missing: fill in tab 1"));
+    habilitarInforme(tr("The profile's personal data are missing: fill in tab 1"));
 }
 
 void PestanaResultados::habilitarInforme(const QString& motivo)
@@ -261,7 +258,7 @@ Informe PestanaResultados::informeActual(bool* ok)
     *ok = fallo.isEmpty() && !informe.alimentos.isEmpty();
     if (!fallo.isEmpty()) {
         escribirLog(QStringLiteral("informeActual() -> ") + fallo);
-        mensajes::error(m_lista->window(), QStringLiteral("The report could not be made"));
+        mensajes::error(m_lista->window(), tr("The report could not be made"));
     }
     return informe;
 }
@@ -282,7 +279,8 @@ namespace {
 void avisarFalloArchivo(QWidget* padre, const QString& ruta, const QString& motivo)
 {
     escribirLog(QStringLiteral("guardarInforme() -> %1: %2").arg(ruta, motivo));
-    mensajes::error(padre, QStringLiteral("The report could not be saved to %1:\n%2")
+    mensajes::error(padre, QCoreApplication::translate("PestanaResultados",
+                                                       "The report could not be saved to %1:\n%2")
                                .arg(QDir::toNativeSeparators(ruta), motivo));
 }
 
@@ -317,8 +315,7 @@ void PestanaResultados::guardar(const QString& titulo, const QString& extension,
 
 void PestanaResultados::guardarPdf()
 {
-    guardar(QStringLiteral("Save as PDF"), QStringLiteral("pdf"),
-            QStringLiteral("PDF files (*.pdf)"),
+    guardar(tr("Save as PDF"), QStringLiteral("pdf"), tr("PDF files (*.pdf)"),
             [](const Informe& informe, const QString& ruta, const QString&, QString* fallo) {
                 return salidaInforme::escribirPdf(informe, ruta, fallo) ? QString() : ruta;
             });
@@ -326,8 +323,7 @@ void PestanaResultados::guardarPdf()
 
 void PestanaResultados::guardarHtml()
 {
-    guardar(QStringLiteral("Save as HTML"), QStringLiteral("html"),
-            QStringLiteral("HTML files (*.html *.htm)"),
+    guardar(tr("Save as HTML"), QStringLiteral("html"), tr("HTML files (*.html *.htm)"),
             [](const Informe& informe, const QString& ruta, const QString&, QString* fallo) {
                 return escribirArchivo(ruta, salidaInforme::html(informe).toUtf8(), fallo)
                            ? QString()
@@ -339,10 +335,10 @@ void PestanaResultados::exportarCsv()
 {
     // Two files from one name chosen once (NAME-results.csv and
     // NAME-foods.csv beside it), or one file holding both tables.
-    const QString dos = QStringLiteral("Two CSV files, results and foods (*.csv)");
-    const QString uno = QStringLiteral("One CSV file with both tables (*.csv)");
+    const QString dos = tr("Two CSV files, results and foods (*.csv)");
+    const QString uno = tr("One CSV file with both tables (*.csv)");
     guardar(
-        QStringLiteral("Export CSV"), QStringLiteral("csv"), dos + QStringLiteral(";;") + uno,
+        tr("Export CSV"), QStringLiteral("csv"), dos + QStringLiteral(";;") + uno,
         [uno](const Informe& informe, const QString& ruta, const QString& tipo, QString* fallo) {
             const bool conExtension = ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
             if (tipo == uno) {
@@ -367,7 +363,7 @@ void mostrarCantidadesRecomendadas(ModeloResultados* resultados, Sesion& sesion)
     almacen::Ocupado ocupado;
     // The next click on any results column sorts ascending.
     for (int c = 0; c < ModeloResultados::Columnas; ++c)
-        sesion.ordenColumnas[ModeloResultados::titulo(c)] = false;
+        sesion.ordenColumnas[ModeloResultados::claveColumna(c)] = false;
     sesion.evaluar();
     resultados->cargar(sesion);
 }

@@ -4,6 +4,7 @@
 #include "windows/evaluation/composicioninforme.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLocale>
 #include <QPageSize>
@@ -62,7 +63,8 @@ bool escribirPdf(const Informe& informe, const QString& ruta, QString* fallo, in
     {
         QPdfWriter pdf(&documento);
         pdf.setPageLayout(paginaLocal());
-        pdf.setTitle(QStringLiteral("Alimetra 1.1 - weekly diet assessment"));
+        pdf.setTitle(
+            QCoreApplication::translate("informe", "Alimetra 1.1 - weekly diet assessment"));
         pdf.setCreator(QStringLiteral("Alimetra 1.1"));
         const ComposicionInforme composicion(informe, ComposicionInforme::paginaDe(pdf));
         dibujado = composicion.dibujar(&pdf);
@@ -81,7 +83,8 @@ void imprimir(QWidget* padre, const Informe& informe)
 {
     QPrinter impresora(QPrinter::HighResolution);
     impresora.setPageLayout(paginaLocal());
-    impresora.setDocName(QStringLiteral("Alimetra 1.1 - weekly diet assessment"));
+    impresora.setDocName(
+        QCoreApplication::translate("informe", "Alimetra 1.1 - weekly diet assessment"));
     QPrintPreviewDialog vista(&impresora, padre);
     if (padre)
         vista.resize(padre->window()->size() * 0.9);

@@ -24,7 +24,7 @@ VentanaFuentes::VentanaFuentes(QWidget* principal, const QString& clave)
         setWindowIcon(principal->windowIcon());
     m_explicacion = etiqueta(this, "lbl_fuentes", QString());
     m_lista = listaInforme(this, "lsv_fuentes", {}, {});
-    nombrar(m_lista, QStringLiteral("Foods the nutrient comes from"), m_explicacion);
+    nombrar(m_lista, tr("Foods the nutrient comes from"), m_explicacion);
     m_total = etiqueta(this, "lbl_total", QString());
     m_desconocidos = etiqueta(this, "lbl_desconocidos", QString());
     auto* v = new QVBoxLayout(this);
@@ -41,13 +41,12 @@ void VentanaFuentes::cargar(const Sesion& sesion)
     const EntradaReferencia& e = sesion.valoresRecomendados.entrada(m_clave);
     const double kcal = kcalPorGramo(m_clave);
     const QString unidad = kcal > 0 ? QStringLiteral("kcal") : e.unidad;
-    setWindowTitle(QStringLiteral("Sources of ") + e.nombre);
+    setWindowTitle(tr("Sources of %1").arg(e.nombre));
     m_explicacion->setText(
-        kcal > 0
-            ? QStringLiteral("The foods of the week that supply %1, by the energy they "
-                             "give with it, highest first:")
-                  .arg(e.nombre)
-            : QStringLiteral("The foods of the week that supply %1, highest first:").arg(e.nombre));
+        kcal > 0 ? tr("The foods of the week that supply %1, by the energy they give with it, "
+                      "highest first:")
+                       .arg(e.nombre)
+                 : tr("The foods of the week that supply %1, highest first:").arg(e.nombre));
 
     QString fallo;
     const QList<FuenteNutriente> fuentes =
@@ -65,14 +64,13 @@ void VentanaFuentes::cargar(const Sesion& sesion)
     }
     llenarLista(fuentes, unidad, total);
 
-    m_total->setText(QStringLiteral("Week's total: %1 %2")
-                         .arg(textoNumero(redondearDosDecimales(total)), unidad)
-                         .trimmed());
+    m_total->setText(
+        tr("Week's total: %1 %2").arg(textoNumero(redondearDosDecimales(total)), unidad).trimmed());
     m_desconocidos->setText(
         desconocidos == 0
             ? QString()
-            : QStringLiteral("%1 of these foods have no known value for %2 (\"unknown\"): the "
-                             "week may hold more of it than its total shows.")
+            : tr("%1 of these foods have no known value for %2 (\"unknown\"): the week may "
+                 "hold more of it than its total shows.")
                   .arg(desconocidos)
                   .arg(e.nombre));
     m_desconocidos->setVisible(desconocidos > 0);
@@ -82,10 +80,9 @@ void VentanaFuentes::llenarLista(const QList<FuenteNutriente>& fuentes, const QS
                                  double total)
 {
     m_lista->clear();
-    m_lista->setHeaderLabels(
-        {QStringLiteral("Food"), QStringLiteral("Weekly g"),
-         unidad.isEmpty() ? QStringLiteral("Amount") : QStringLiteral("Amount (%1)").arg(unidad),
-         QStringLiteral("Share %")});
+    m_lista->setHeaderLabels({tr("Food"), tr("Weekly g"),
+                              unidad.isEmpty() ? tr("Amount") : tr("Amount (%1)").arg(unidad),
+                              tr("Share %")});
     QList<QTreeWidgetItem*> filas;
     filas.reserve(fuentes.size());
     for (const FuenteNutriente& f : fuentes) {
@@ -99,8 +96,8 @@ void VentanaFuentes::llenarLista(const QList<FuenteNutriente>& fuentes, const QS
             ponerNumero(fila, 3,
                         redondearDosDecimales(total > 0 ? *f.cantidad * 100.0 / total : 0.0));
         } else {
-            fila->setText(2, QStringLiteral("unknown"));
-            fila->setText(3, QStringLiteral("unknown"));
+            fila->setText(2, tr("unknown"));
+            fila->setText(3, tr("unknown"));
         }
         for (int c = 1; c < 4; ++c)
             fila->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
