@@ -112,7 +112,8 @@ private slots:
         QCOMPARE(msgs.textos(),
                  QStringList{QStringLiteral(
                      "Vaya a Datos personales y rellene el formulario que allí se muestra")});
-        QVERIFY(htmlEncabezado(Informe{}).contains(QStringLiteral("ESPERADO_TITULO")));
+        QVERIFY(htmlEncabezado(Informe{}).contains(
+            QStringLiteral("Alimetra 1.1 - evaluación semanal de la dieta")));
     }
 };
 

@@ -555,6 +555,61 @@
     </message>
 </context>
 <context>
+    <name>ModeloResultados</name>
+    <message>
+        <source>Nutrient</source>
+        <translation>Nutriente</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Intake</source>
+        <translation>Ingesta</translation>
+    </message>
+    <message>
+        <source>% WRI</source>
+        <translation>% IRS</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Límite superior</translation>
+    </message>
+    <message>
+        <source>Judgement</source>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Average requirement (EAR): %1</source>
+        <translation>Requerimiento medio estimado (EAR): %1</translation>
+    </message>
+    <message>
+        <source>Edited by you; delivered value: %1</source>
+        <translation>Modificado por usted; valor entregado: %1</translation>
+    </message>
+    <message>
+        <source>average requirement %1</source>
+        <translation>requerimiento medio %1</translation>
+    </message>
+    <message>
+        <source>%1 % of the weekly recommended intake: %2</source>
+        <translation>%1 % de la ingesta recomendada semanal: %2</translation>
+    </message>
+</context>
+<context>
     <name>PestanaBusqueda</name>
     <message>
         <source>Step 1: Enter your search term(s) in the textbox below and click Find.</source>
@@ -1191,6 +1246,146 @@ Sus %1 alimento(s) propio(s) y receta(s) se sustituirán por los %2 del archivo.
     </message>
 </context>
 <context>
+    <name>PestanaResultados</name>
+    <message>
+        <source>Show sources</source>
+        <translation>Mostrar fuentes</translation>
+    </message>
+    <message>
+        <source>Show the results of a profile with its personal data first</source>
+        <translation>Muestre primero los resultados de un perfil con sus datos personales</translation>
+    </message>
+    <message>
+        <source>The following chart summons up your weekly nutrients&apos; intake (third column), displaying their ratio over recommended ones in the fourth column. You can sort them by clicking their headers. </source>
+        <translation>La siguiente tabla resume la ingesta semanal de sus nutrientes (tercera columna) y muestra en la cuarta columna su proporción respecto a la recomendada. Puede ordenarlos pulsando en sus encabezados. </translation>
+    </message>
+    <message>
+        <source>The fourth column is the REFERENCE that underlies your evaluation.</source>
+        <translation>La cuarta columna es la REFERENCIA en la que se basa su evaluación.</translation>
+    </message>
+    <message>
+        <source>Note: Recommended intakes of carbohydrates, sugars and fats are calculated by the percentage they comprise over the total amount of calories.</source>
+        <translation>Nota: las ingestas recomendadas de hidratos de carbono, azúcares y grasas se calculan por el porcentaje que suponen sobre el total de calorías.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Save as HTML...</source>
+        <translation>Guardar como HTML...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Results: nutrients, intake and judgement</source>
+        <translation>Resultados: nutrientes, ingesta y valoración</translation>
+    </message>
+    <message>
+        <source>The profile has no intakes to report yet</source>
+        <translation>El perfil aún no tiene ingestas de las que informar</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s personal data are missing: fill in tab 1</source>
+        <translation>Faltan los datos personales del perfil: rellene la pestaña 1</translation>
+    </message>
+    <message>
+        <source>The report could not be made</source>
+        <translation>No se pudo elaborar el informe</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>No se pudo guardar el informe en %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save as HTML</source>
+        <translation>Guardar como HTML</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html *.htm)</source>
+        <translation>Archivos HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Two CSV files, results and foods (*.csv)</source>
+        <translation>Dos archivos CSV, resultados y alimentos (*.csv)</translation>
+    </message>
+    <message>
+        <source>One CSV file with both tables (*.csv)</source>
+        <translation>Un archivo CSV con ambas tablas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+</context>
+<context>
+    <name>VentanaFuentes</name>
+    <message>
+        <source>Foods the nutrient comes from</source>
+        <translation>Alimentos de los que procede el nutriente</translation>
+    </message>
+    <message>
+        <source>Sources of %1</source>
+        <translation>Fuentes de %1</translation>
+    </message>
+    <message>
+        <source>The foods of the week that supply %1, by the energy they give with it, highest first:</source>
+        <translation>Los alimentos de la semana que aportan %1, por la energía que dan con ello, de mayor a menor:</translation>
+    </message>
+    <message>
+        <source>The foods of the week that supply %1, highest first:</source>
+        <translation>Los alimentos de la semana que aportan %1, de mayor a menor:</translation>
+    </message>
+    <message>
+        <source>Week&apos;s total: %1 %2</source>
+        <translation>Total de la semana: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 of these foods have no known value for %2 (&quot;unknown&quot;): the week may hold more of it than its total shows.</source>
+        <translation>%1 de estos alimentos no tienen un valor conocido de %2 («desconocido»): la semana puede contener más de lo que muestra su total.</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Alimento</translation>
+    </message>
+    <message>
+        <source>Weekly g</source>
+        <translation>g a la semana</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Amount (%1)</source>
+        <translation>Cantidad (%1)</translation>
+    </message>
+    <message>
+        <source>Share %</source>
+        <translation>% del total</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+</context>
+<context>
     <name>VentanaPrincipal</name>
     <message>
         <source>Tabs</source>
@@ -1262,6 +1457,37 @@ Sus %1 alimento(s) propio(s) y receta(s) se sustituirán por los %2 del archivo.
     <message>
         <source>About Alimetra</source>
         <translation>Acerca de Alimetra</translation>
+    </message>
+</context>
+<context>
+    <name>adecuacion</name>
+    <message>
+        <source>Above the upper limit</source>
+        <translation>Por encima del límite superior</translation>
+    </message>
+    <message>
+        <source>Above the CDRR: reduce</source>
+        <translation>Por encima de la CDRR: reducir</translation>
+    </message>
+    <message>
+        <source>Likely inadequate</source>
+        <translation>Probablemente inadecuada</translation>
+    </message>
+    <message>
+        <source>Possibly inadequate</source>
+        <translation>Posiblemente inadecuada</translation>
+    </message>
+    <message>
+        <source>Likely adequate</source>
+        <translation>Probablemente adecuada</translation>
+    </message>
+    <message>
+        <source>Cannot be judged: below the adequate intake</source>
+        <translation>No valorable: por debajo de la ingesta adecuada</translation>
+    </message>
+    <message>
+        <source>No reference for this group</source>
+        <translation>Sin referencia para este grupo</translation>
     </message>
 </context>
 <context>
@@ -1460,6 +1686,345 @@ Sus %1 alimento(s) propio(s) y receta(s) se sustituirán por los %2 del archivo.
     <message>
         <source>Your own food</source>
         <translation>Alimento propio</translation>
+    </message>
+</context>
+<context>
+    <name>informe</name>
+    <message>
+        <source>retinol</source>
+        <translation>retinol</translation>
+    </message>
+    <message>
+        <source>CDRR</source>
+        <translation>CDRR</translation>
+    </message>
+    <message>
+        <source>supplements only</source>
+        <translation>solo suplementos</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>hombre</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>mujer</translation>
+    </message>
+    <message>
+        <source>Within 90 - 110 % of the reference</source>
+        <translation>Dentro del 90 - 110 % de la referencia</translation>
+    </message>
+    <message>
+        <source>Below 90 % of the reference</source>
+        <translation>Por debajo del 90 % de la referencia</translation>
+    </message>
+    <message>
+        <source>Above 110 % of the reference</source>
+        <translation>Por encima del 110 % de la referencia</translation>
+    </message>
+    <message>
+        <source>Within its range</source>
+        <translation>Dentro de su intervalo</translation>
+    </message>
+    <message>
+        <source>Below its range</source>
+        <translation>Por debajo de su intervalo</translation>
+    </message>
+    <message>
+        <source>Above its range</source>
+        <translation>Por encima de su intervalo</translation>
+    </message>
+    <message>
+        <source>No range for this age group</source>
+        <translation>Sin intervalo para este grupo de edad</translation>
+    </message>
+    <message>
+        <source>Above its ceiling</source>
+        <translation>Por encima de su tope</translation>
+    </message>
+    <message>
+        <source>Within its ceiling</source>
+        <translation>Dentro de su tope</translation>
+    </message>
+    <message>
+        <source>No verdict: total sugars</source>
+        <translation>Sin valoración: azúcares totales</translation>
+    </message>
+    <message>
+        <source>1 food unknown</source>
+        <translation>1 alimento desconocido</translation>
+    </message>
+    <message>
+        <source>%1 foods unknown</source>
+        <translation>%1 alimentos desconocidos</translation>
+    </message>
+    <message>
+        <source>Below the average requirement (EAR): the intake likely falls short of the person&apos;s need</source>
+        <translation>Por debajo del requerimiento medio estimado (EAR): probablemente la ingesta no cubre la necesidad de la persona</translation>
+    </message>
+    <message>
+        <source>From the average requirement (EAR) to below the RDA: the intake may fall short of the person&apos;s need</source>
+        <translation>Desde el requerimiento medio estimado (EAR) hasta por debajo del aporte dietético recomendado (RDA): puede que la ingesta no cubra la necesidad de la persona</translation>
+    </message>
+    <message>
+        <source>Below the adequate intake (AI): an AI is not a requirement, so an intake below it cannot be called inadequate</source>
+        <translation>Por debajo de la ingesta adecuada (AI): una AI no es un requerimiento, así que una ingesta inferior no puede calificarse de inadecuada</translation>
+    </message>
+    <message>
+        <source>At or above the RDA</source>
+        <translation>En el aporte dietético recomendado (RDA) o por encima</translation>
+    </message>
+    <message>
+        <source>At or above the adequate intake (AI)</source>
+        <translation>En la ingesta adecuada (AI) o por encima</translation>
+    </message>
+    <message>
+        <source>Chance that this usual intake meets the person&apos;s need: %1</source>
+        <translation>Probabilidad de que esta ingesta habitual cubra la necesidad de la persona: %1</translation>
+    </message>
+    <message>
+        <source>No chance is given: the requirement for iron is skewed (children, women who menstruate), so only the band is shown</source>
+        <translation>No se da probabilidad: el requerimiento de hierro es asimétrico (niños, mujeres que menstrúan), así que solo se muestra la franja</translation>
+    </message>
+    <message>
+        <source>Within the CDRR</source>
+        <translation>Dentro de la CDRR</translation>
+    </message>
+    <message>
+        <source>Within the upper limit</source>
+        <translation>Dentro del límite superior</translation>
+    </message>
+    <message>
+        <source>Energy is judged by 90 - 110 % of the reference</source>
+        <translation>La energía se valora según el 90 - 110 % de la referencia</translation>
+    </message>
+    <message>
+        <source>Judged by the share of the energy this source should give</source>
+        <translation>Valorado según la parte de la energía que esta fuente debería aportar</translation>
+    </message>
+    <message>
+        <source>No range of the energy this source should give is set for this age group: the reference is shown, not judged by</source>
+        <translation>Para este grupo de edad no se fija un intervalo de la energía que esta fuente debería aportar: se muestra la referencia, sin valorar según ella</translation>
+    </message>
+    <message>
+        <source>Judged by the ceiling the reference sets on its share of the energy</source>
+        <translation>Valorado según el tope que la referencia fija a su parte de la energía</translation>
+    </message>
+    <message>
+        <source>Above the CDRR: the intake above which to reduce it</source>
+        <translation>Por encima de la CDRR: la ingesta a partir de la cual conviene reducirla</translation>
+    </message>
+    <message>
+        <source>Above the upper limit: a risk of adverse effects</source>
+        <translation>Por encima del límite superior: riesgo de efectos adversos</translation>
+    </message>
+    <message>
+        <source>No verdict: the reference is the guidance for added sugars, and the food table holds only total sugars (those of milk and fruit included)</source>
+        <translation>Sin valoración: la referencia es la recomendación para los azúcares añadidos, y la tabla de alimentos solo contiene azúcares totales (incluidos los de la leche y la fruta)</translation>
+    </message>
+    <message>
+        <source>No reference for this group</source>
+        <translation>Sin referencia para este grupo</translation>
+    </message>
+    <message>
+        <source>within the CDRR</source>
+        <translation>dentro de la CDRR</translation>
+    </message>
+    <message>
+        <source>within the upper limit</source>
+        <translation>dentro del límite superior</translation>
+    </message>
+    <message>
+        <source>(share of the energy: %1 %)</source>
+        <translation>(parte de la energía: %1 %)</translation>
+    </message>
+    <message>
+        <source>%1 (or outside its range)</source>
+        <translation>%1 (o fuera de su intervalo)</translation>
+    </message>
+    <message>
+        <source>%1 (or within its range)</source>
+        <translation>%1 (o dentro de su intervalo)</translation>
+    </message>
+    <message>
+        <source>%1 (or a ceiling)</source>
+        <translation>%1 (o de un tope)</translation>
+    </message>
+    <message>
+        <source>The week is taken as the usual intake; the percentage after the words is the chance that it meets the person&apos;s need. &quot;?&quot;: foods of unknown value make 10 % of the week&apos;s grams or more. &quot;% WRI&quot;: percentage of the weekly recommended intake = 7 x the daily reference.</source>
+        <translation>La semana se toma como la ingesta habitual; el porcentaje tras las palabras es la probabilidad de que cubra la necesidad de la persona. «?»: los alimentos de valor desconocido suponen el 10 % de los gramos de la semana o más. «% IRS»: porcentaje de la ingesta recomendada semanal = 7 x la referencia diaria.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>1 food</source>
+        <translation>1 alimento</translation>
+    </message>
+    <message>
+        <source>%1 foods</source>
+        <translation>%1 alimentos</translation>
+    </message>
+    <message>
+        <source>Nutrient</source>
+        <translation>Nutriente</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Intake</source>
+        <translation>Ingesta</translation>
+    </message>
+    <message>
+        <source>% WRI</source>
+        <translation>% IRS</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Límite superior</translation>
+    </message>
+    <message>
+        <source>Judgement</source>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>Unknown in</source>
+        <translation>Desconocido en</translation>
+    </message>
+    <message>
+        <source>(own food)</source>
+        <translation>(alimento propio)</translation>
+    </message>
+    <message>
+        <source>(own recipe)</source>
+        <translation>(receta propia)</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Alimento</translation>
+    </message>
+    <message>
+        <source>Grams a week</source>
+        <translation>Gramos a la semana</translation>
+    </message>
+    <message>
+        <source>Grams a day</source>
+        <translation>Gramos al día</translation>
+    </message>
+    <message>
+        <source>Alimetra 1.1 - weekly diet assessment</source>
+        <translation>Alimetra 1.1 - evaluación semanal de la dieta</translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Perfil: %1</translation>
+    </message>
+    <message>
+        <source>Age group: %1</source>
+        <translation>Grupo de edad: %1</translation>
+    </message>
+    <message>
+        <source>Sex: %1</source>
+        <translation>Sexo: %1</translation>
+    </message>
+    <message>
+        <source>Weight: %1 kg</source>
+        <translation>Peso: %1 kg</translation>
+    </message>
+    <message>
+        <source>The bar is full at 150 % of the reference; the mark stands at 100 %.</source>
+        <translation>La barra se llena al 150 % de la referencia; la marca está en el 100 %.</translation>
+    </message>
+    <message>
+        <source>Protein %1 %</source>
+        <translation>Proteínas %1 %</translation>
+    </message>
+    <message>
+        <source>(reference %1 %)</source>
+        <translation>(referencia %1 %)</translation>
+    </message>
+    <message>
+        <source>Share of the week&apos;s energy: %1.</source>
+        <translation>Reparto de la energía de la semana: %1.</translation>
+    </message>
+    <message>
+        <source>* Edited by you, not the delivered value</source>
+        <translation>* Modificado por usted, no es el valor entregado</translation>
+    </message>
+    <message>
+        <source>? Provisional: foods without a known value of the nutrient make up 10 % or more of the week&apos;s grams</source>
+        <translation>? Provisional: los alimentos sin un valor conocido del nutriente suponen el 10 % o más de los gramos de la semana</translation>
+    </message>
+    <message>
+        <source>%1 %2 g a week</source>
+        <translation>%1 %2 g a la semana</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>%1 of unknown value: %2</source>
+        <translation>%1 de valor desconocido: %2</translation>
+    </message>
+    <message>
+        <source>They weigh %1 % of the week&apos;s grams: the judgement is provisional.</source>
+        <translation>Suponen el %1 % de los gramos de la semana: la valoración es provisional.</translation>
+    </message>
+    <message>
+        <source>Food composition: USDA National Nutrient Database for Standard Reference, release 24. Reference values: Dietary Reference Intakes (Food and Nutrition Board).</source>
+        <translation>Composición de los alimentos: USDA National Nutrient Database for Standard Reference, versión 24. Valores de referencia: Dietary Reference Intakes (Food and Nutrition Board).</translation>
+    </message>
+    <message>
+        <source>This report is not medical advice: talk about your diet with a physician or a dietitian.</source>
+        <translation>Este informe no es consejo médico: hable de su dieta con un médico o un dietista.</translation>
+    </message>
+    <message>
+        <source>Energy sources</source>
+        <translation>Fuentes de energía</translation>
+    </message>
+    <message>
+        <source>Share of the energy from protein, carbohydrate and fat</source>
+        <translation>Parte de la energía procedente de proteínas, hidratos de carbono y grasas</translation>
+    </message>
+    <message>
+        <source>Foods of the week</source>
+        <translation>Alimentos de la semana</translation>
+    </message>
+    <message>
+        <source>Protein</source>
+        <translation>Proteínas</translation>
+    </message>
+    <message>
+        <source>Carbohydrate</source>
+        <translation>Hidratos de carbono</translation>
+    </message>
+    <message>
+        <source>Fat</source>
+        <translation>Grasas</translation>
+    </message>
+    <message>
+        <source>Hatched: sugars, part of the carbohydrate; saturated fat, part of the fat.</source>
+        <translation>Rayado: azúcares, parte de los hidratos de carbono; grasas saturadas, parte de las grasas.</translation>
+    </message>
+    <message>
+        <source>Alimetra 1.1 - weekly diet assessment: %1</source>
+        <translation>Alimetra 1.1 - evaluación semanal de la dieta: %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
