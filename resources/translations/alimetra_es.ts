@@ -1872,7 +1872,7 @@ Sus %1 alimento(s) propio(s) y receta(s) se sustituirán por los %2 del archivo.
     </message>
     <message>
         <source>Unit</source>
-        <translation>Unidad</translation>
+        <translation>Ud.</translation>
     </message>
     <message>
         <source>Intake</source>
@@ -1900,7 +1900,7 @@ Sus %1 alimento(s) propio(s) y receta(s) se sustituirán por los %2 del archivo.
     </message>
     <message>
         <source>Unknown in</source>
-        <translation>Desconocido en</translation>
+        <translation>Sin dato en</translation>
     </message>
     <message>
         <source>(own food)</source>
