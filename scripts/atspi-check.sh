@@ -28,8 +28,11 @@ dbus-run-session -- xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
     sleep 1
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$top/build/alimetra" \
-        --delivered "$top/build/sr18.mdb" --data-folder "$folder" &
+    # Started as the alimetra command starts it, on a copy of the delivered
+    # database in a scratch data folder.
+    (source "$top/scripts/alimetra"
+     XDG_DATA_HOME=$folder QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+         start_alimetra "$top/build/alimetra" "$top/build/sr18.mdb") &
     program=$!
     status=0
     /usr/bin/python3 "$top/scripts/atspi-tree.py" || status=$?
