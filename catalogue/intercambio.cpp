@@ -1,6 +1,7 @@
 #include "catalogue/intercambio.h"
 
 #include "storage/archivos.h"
+#include "storage/descripcion.h"
 #include "storage/registro.h"
 
 #include <QCoreApplication>
@@ -32,31 +33,12 @@ const QString deIngrediente = QStringLiteral("ingredient");
 
 // Why a file was refused or an import failed, as errors.log keeps it (in
 // English) and as the user reads it.
-struct Motivo
-{
-    QString ingles;
-    QString texto;
-
-    bool isEmpty() const { return ingles.isEmpty(); }
-    Motivo arg(const QString& a) const { return {ingles.arg(a), texto.arg(a)}; }
-    Motivo arg(qlonglong n) const { return {ingles.arg(n), texto.arg(n)}; }
-    Motivo arg(const Motivo& m) const { return {ingles.arg(m.ingles), texto.arg(m.texto)}; }
-    Motivo arg(const QString& a, const Motivo& m) const
-    {
-        return {ingles.arg(a, m.ingles), texto.arg(a, m.texto)};
-    }
-};
+using Motivo = almacen::Descripcion;
 
 // `fuente` is marked with QT_TRANSLATE_NOOP where it is written.
 Motivo motivo(const char* fuente)
 {
-    return {QString::fromUtf8(fuente), QCoreApplication::translate("intercambio", fuente)};
-}
-
-// A text of the system's or the database's, the same in both.
-Motivo tal(const QString& texto)
-{
-    return {texto, texto};
+    return almacen::traducir("intercambio", fuente);
 }
 
 // A file of own foods is small; anything much larger is not one.
@@ -402,13 +384,13 @@ std::optional<Lectura> leer(const QString& ruta, QString* fallo)
         const Motivo m =
             motivo(QT_TRANSLATE_NOOP("intercambio", "%1 is not a file of own foods: %2"))
                 .arg(ruta, por);
-        *fallo = m.texto;
-        escribirLog(QStringLiteral("leer (own foods) -> ") + m.ingles);
+        *fallo = m.pantalla;
+        escribirLog(QStringLiteral("leer (own foods) -> ") + m.registro);
         return std::nullopt;
     };
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
-        return fallar(tal(archivo.errorString()));
+        return fallar(almacen::igual(archivo.errorString()));
     if (archivo.size() > tamanoMaximo)
         return fallar(motivo(QT_TRANSLATE_NOOP("intercambio", "it is far too large")));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -569,9 +551,9 @@ std::optional<Importacion> importar(const Lectura& lectura, Repetidos repetidos,
         &deLaBase);
     if (!confirmada) {
         // A failed begin or commit is the database's to tell.
-        const Motivo m = deLaBase.isEmpty() ? porQue : tal(deLaBase);
-        escribirLog(QStringLiteral("importar (own foods) -> ") + m.ingles);
-        *fallo = m.texto;
+        const Motivo m = deLaBase.isEmpty() ? porQue : almacen::igual(deLaBase);
+        escribirLog(QStringLiteral("importar (own foods) -> ") + m.registro);
+        *fallo = m.pantalla;
         return std::nullopt;
     }
     return hecha;

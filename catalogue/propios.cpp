@@ -1,6 +1,7 @@
 #include "catalogue/propios.h"
 
 #include "catalogue/medidas.h"
+#include "storage/descripcion.h"
 #include "storage/registro.h"
 
 #include <QCoreApplication>
@@ -98,12 +99,8 @@ template <typename... Args>
 Problema problema(Problema::Nivel nivel, const QString& campo, const char* fuente,
                   const Args&... args)
 {
-    const QString ingles = QString::fromUtf8(fuente);
-    const QString texto = QCoreApplication::translate("propios", fuente);
-    if constexpr (sizeof...(args) == 0)
-        return {nivel, campo, texto, ingles};
-    else
-        return {nivel, campo, texto.arg(args...), ingles.arg(args...)};
+    const almacen::Descripcion d = almacen::traducir("propios", fuente).arg(args...);
+    return {nivel, campo, d.pantalla, d.registro};
 }
 
 template <typename... Args>

@@ -126,8 +126,9 @@ Informe prepararInforme(const Sesion& sesion, const QStringList& orden, QString*
         *fallo = c.error;
     informe.nombre = nombreParaMostrar(c.vacia() ? QString() : c.filas.first().value(0).toString());
     const qint64 edad = p.edad.entero();
-    if (edad >= 0 && edad < gruposEdad().size())
-        informe.grupoEdad = gruposEdad().at(int(edad));
+    const QStringList grupos = gruposEdad();
+    if (edad >= 0 && edad < grupos.size())
+        informe.grupoEdad = grupos.at(int(edad));
     informe.sexo = p.genero.igualA(0) ? QCoreApplication::translate("informe", "male")
                                       : QCoreApplication::translate("informe", "female");
     informe.peso = p.peso.entero();

@@ -29,6 +29,11 @@ QString ModeloResultados::titulo(int columna)
     return columna >= 0 && columna < Columnas ? tr(titulos[columna]) : QString();
 }
 
+QString ModeloResultados::tituloOriginal(int columna)
+{
+    return columna >= 0 && columna < Columnas ? QLatin1String(titulos[columna]) : QString();
+}
+
 QString ModeloResultados::claveColumna(int columna)
 {
     return columna >= 0 && columna < Columnas ? QLatin1String(claves[columna]) : QString();

@@ -38,6 +38,9 @@ public:
     // The captions, and the keys the column headers carry.
     static QString titulo(int columna);
     static QString claveColumna(int columna);
+    // The caption as the sources hold it, in every language: the name its
+    // sort direction is kept under.
+    static QString tituloOriginal(int columna);
 
     int rowCount(const QModelIndex& padre = {}) const override;
     int columnCount(const QModelIndex& padre = {}) const override;

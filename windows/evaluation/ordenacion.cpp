@@ -12,11 +12,11 @@
 
 namespace {
 
-// Flips the remembered direction of the clicked column.
-Qt::SortOrder alternar(const QString& columna, QHash<QString, bool>& ordenColumnas)
+// Flips the remembered direction of the clicked column's caption.
+Qt::SortOrder alternar(const QString& titulo, QHash<QString, bool>& ordenColumnas)
 {
-    const bool ascendente = !ordenColumnas.value(columna, false);
-    ordenColumnas[columna] = ascendente;
+    const bool ascendente = !ordenColumnas.value(titulo, false);
+    ordenColumnas[titulo] = ascendente;
     return ascendente ? Qt::AscendingOrder : Qt::DescendingOrder;
 }
 
@@ -67,14 +67,13 @@ void ordenarColumnasWRI(QTreeView* lista, int columna, QHash<QString, bool>& ord
     auto* orden = qobject_cast<OrdenResultados*>(lista->model());
     if (!orden || columna < 0 || columna >= orden->columnCount())
         return;
-    const QString clave = orden->headerData(columna, Qt::Horizontal, RolClaveColumna).toString();
     Qt::SortOrder sentido = lista->header()->sortIndicatorOrder();
     if (!reaplicar)
-        sentido = alternar(clave, ordenColumnas);
+        sentido = alternar(ModeloResultados::tituloOriginal(columna), ordenColumnas);
     orden->ordenar(columna, sentido);
     lista->header()->setSortIndicatorShown(true);
     lista->header()->setSortIndicator(columna, sentido);
-    ultimaColumnaWRI = clave;
+    ultimaColumnaWRI = orden->headerData(columna, Qt::Horizontal, RolClaveColumna).toString();
 }
 
 void ordenarColumnasOrdenado(QTreeWidget* lista, int columna, QHash<QString, bool>& ordenColumnas)

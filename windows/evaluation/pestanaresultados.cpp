@@ -363,7 +363,7 @@ void mostrarCantidadesRecomendadas(ModeloResultados* resultados, Sesion& sesion)
     almacen::Ocupado ocupado;
     // The next click on any results column sorts ascending.
     for (int c = 0; c < ModeloResultados::Columnas; ++c)
-        sesion.ordenColumnas[ModeloResultados::claveColumna(c)] = false;
+        sesion.ordenColumnas[ModeloResultados::tituloOriginal(c)] = false;
     sesion.evaluar();
     resultados->cargar(sesion);
 }

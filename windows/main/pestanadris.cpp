@@ -141,9 +141,8 @@ QList<int> rejillasDeTabla(int rejilla)
 
 void avisarEscrituraFallida(QWidget* padre)
 {
-    mensajes::errorEscritura(
-        padre, QCoreApplication::translate("PestanaDRIs",
-                                           "An error occurred while saving the reference value"));
+    mensajes::errorEscritura(padre,
+                             PestanaDRIs::tr("An error occurred while saving the reference value"));
 }
 
 QVariant nulo()

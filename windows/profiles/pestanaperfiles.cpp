@@ -11,7 +11,6 @@
 #include "windows/common/roles.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -109,38 +108,32 @@ namespace {
 QString preguntaRestaurar(const almacen::Respaldo& r, const QString& ruta)
 {
     QString pregunta =
-        QCoreApplication::translate("PestanaPerfiles",
-                                    "Replace all your data with the %1 profile(s) and %2 "
-                                    "intake(s) of %3, with its %4 edited reference value(s)?")
+        PestanaPerfiles::tr("Replace all your data with the %1 profile(s) and %2 "
+                            "intake(s) of %3, with its %4 edited reference value(s)?")
             .arg(r.perfiles.size())
             .arg(r.ingestas.size())
             .arg(QDir::toNativeSeparators(ruta))
             .arg(r.editados);
     if (!r.retirados.isEmpty())
-        pregunta +=
-            QCoreApplication::translate("PestanaPerfiles",
-                                        "\n%1 food(s) of its intakes that the food table no longer "
+        pregunta += PestanaPerfiles::tr("\n%1 food(s) of its intakes that the food table no longer "
                                         "has will be kept, marked withdrawn.")
-                .arg(r.retirados.size());
+                        .arg(r.retirados.size());
     const int propiosActuales = int(propios::idsPropios().size());
     if (r.alimentosPropios() > 0 || propiosActuales > 0)
         pregunta +=
-            QCoreApplication::translate(
-                "PestanaPerfiles", "\nYour %1 own food(s) and recipe(s) will be replaced by the "
-                                   "file's %2.")
+            PestanaPerfiles::tr("\nYour %1 own food(s) and recipe(s) will be replaced by the "
+                                "file's %2.")
                 .arg(propiosActuales)
                 .arg(r.alimentosPropios());
     if (r.valoresDistintos > 0)
         pregunta +=
-            QCoreApplication::translate(
-                "PestanaPerfiles", "\n%1 reference value(s) or upper limit(s) of the file differ "
-                                   "from yours and will replace them.")
+            PestanaPerfiles::tr("\n%1 reference value(s) or upper limit(s) of the file differ "
+                                "from yours and will replace them.")
                 .arg(r.valoresDistintos);
     if (r.omitidas > 0)
         pregunta +=
-            QCoreApplication::translate(
-                "PestanaPerfiles", "\n%1 row(s) or value(s) of the file are not valid and will "
-                                   "be left out.")
+            PestanaPerfiles::tr("\n%1 row(s) or value(s) of the file are not valid and will "
+                                "be left out.")
                 .arg(r.omitidas);
     return pregunta;
 }
