@@ -15,11 +15,11 @@ void mostrarAcerca(QWidget* padre)
     QStringList lineas = almacen::lineasAcerca(QCoreApplication::applicationVersion(),
                                                QDir::toNativeSeparators(QDir::currentPath()), info);
     // Told only in a translation: the food table itself is not translated.
-    const QString linea = QCoreApplication::translate(
+    static const char* const usda = QT_TRANSLATE_NOOP(
         "acerca", "Food descriptions and nutrient names come from the USDA table and stay in "
                   "English.");
-    if (linea != QLatin1String("Food descriptions and nutrient names come from the USDA table and "
-                               "stay in English."))
+    if (const QString linea = QCoreApplication::translate("acerca", usda);
+        linea != QLatin1String(usda))
         lineas << linea;
     mensajes::mostrar(padre, {mensajes::Tipo::Informacion,
                               QCoreApplication::translate("acerca", "About Alimetra"),
