@@ -37,12 +37,18 @@ app = program(60)
 if app is None:
     print("Alimetra did not appear on the accessibility bus")
     sys.exit(1)
+# The splash window comes first; the main window's tree follows it.
+end = time.time() + 60
+while True:
+    nodes = list(walk(app))
+    found = [(n, p) for n, _, p in nodes if n.name == wanted]
+    if found or time.time() > end:
+        break
+    time.sleep(1)
 print("Program:", app.name)
-nodes = list(walk(app))
 print("Accessible objects:", len(nodes))
 tabs = [n for n, _, _ in nodes if n.getRole() == pyatspi.ROLE_PAGE_TAB]
 print("Tabs:", ", ".join(n.name for n in tabs))
-found = [(n, p) for n, _, p in nodes if n.name == wanted]
 for node, path in found:
     print("Found:", describe(node),
           "| states:", ", ".join(pyatspi.stateToString(s) for s in node.getState().getStates()))
